@@ -1,0 +1,40 @@
+// talvaro-loader: the main window of the Talvaro loader and service tool.
+#include "app/autodialogs.h"
+#include "app/startup.h"
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+
+    QTranslator translator;
+    const QString qm = translationArgument(args);
+    if (!qm.isEmpty()) {
+        qDebug("QM Laden");
+        if (translator.load(qm))
+            qDebug("OK");
+        app.installTranslator(&translator);
+    }
+
+    // The self-test builds the whole window against the real configuration folder, shows it
+    // and closes it through the normal close-down.
+    const bool selfTest = args.contains(QStringLiteral("--self-test"));
+    AutoDialogs autoDialogs;
+    if (selfTest)
+        UserDialogs::install(&autoDialogs);
+
+    auto* w = new vantrel();
+    w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
+    w->show();
+    if (selfTest)
+        QTimer::singleShot(250, w, &QWidget::close);
+    const int rc = app.exec();
+    delete w;
+    return rc;
+}

@@ -1,0 +1,43 @@
+// A small key=value text store behind the configuration file. Lines are kept sorted by
+// UTF-16 code units; keys it does not know survive a load and a save unchanged.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ConfigFile {
+public:
+    ConfigFile() = default;
+    ~ConfigFile();
+    ConfigFile(const ConfigFile&) = delete;
+    ConfigFile& operator=(const ConfigFile&) = delete;
+
+    // Reads the file; one that cannot be opened leaves the list as it was.
+    void load(const QString& path);
+    // Writes the file when something was written since; false when that write failed.
+    bool save();
+
+    QString readString(const QString& key, const QString& def) const;
+    int readInt(const QString& key, int def) const;
+    long readLong(const QString& key, long def) const;
+    bool readBool(const QString& key, bool def) const;
+    double readDouble(const QString& key, double def) const;
+
+    void writeString(const QString& key, const QString& value);
+    void writeInt(const QString& key, int value);
+    void writeLong(const QString& key, long value);
+    void writeBool(const QString& key, bool value);
+    void writeDouble(const QString& key, double value);
+
+    const QStringList& lines() const { return m_lines; }
+    QString fileName() const { return m_fileName; }
+    bool changed() const { return m_changed; }
+
+private:
+    // The value text of the first line for key, or a null string when none matches.
+    QString lookup(const QString& key) const;
+
+    QStringList m_lines;
+    QString m_fileName;
+    bool m_changed = false;
+};

@@ -1,0 +1,93 @@
+// The paced line to the transceiver: byte senders with the configured delays, the wait
+// primitive, command frames, the input flush and the waits for answers. Every wait runs a
+// local event loop to a precise deadline, so the window stays alive and no core spins.
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <utility>
+
+class Modem;
+class Progress;
+
+class Link : public QObject {
+    Q_OBJECT
+public:
+    explicit Link(Modem* modem = nullptr, QObject* parent = nullptr);
+    ~Link() override;
+
+    void setModem(Modem* modem);
+    Modem* modem() const { return m_modem; }
+
+    // rs232offen: the result of the last port open; guards every protocol.
+    void setOpen(bool open) { m_open = open; }
+    bool isOpen() const { return m_open; }
+
+    // The three write delays in ms (PIC, DSP loader, parameters); below 0 counts as 0.
+    void setDelays(int pic, int dsp, int param);
+    int picDelay() const { return m_picDelay; }
+    int dspDelay() const { return m_dspDelay; }
+    int paramDelay() const { return m_paramDelay; }
+
+    // Waits ms milliseconds while pumping events; 0 returns at once. Each wait keeps its own
+    // deadline: a wait begun inside another never ends it early.
+    void warten(int ms);
+
+    // Write one byte, then wait the matching delay counted from the write. They write
+    // whether or not the port is open (a closed port writes nothing) and still wait.
+    void sendepic(int value);
+    void sendedsp(int value);
+    void sendeparam(int value);
+
+    // The command frame 0x7E, number, value (low 8 bits each), paced by the parameter delay.
+    // Nothing while the port is not open. A frame begun while another frame or a transfer
+    // is being paced is queued and goes out whole right after it.
+    void dspframe(int number, int value);
+
+    // Reads up to 256 bytes and discards them; true when at least one byte was read.
+    bool rs232leeren();
+    // rs232leeren until it returns false.
+    void leeren();
+
+    // Reads at most n bytes of what has arrived; never waits.
+    int readData(char* buffer, int n);
+
+    enum class Wait { Byte, Canceled, Closed };
+    // Waits on readyRead for one byte; ends at once when progress is cancelled.
+    Wait waitByte(quint8* out, Progress* progress);
+    // Waits until at least n bytes are readable (or cancel); reads none of them.
+    Wait waitBytes(int n, Progress* progress);
+
+    // One transfer at a time: false when another one runs. Frames queued meanwhile go out
+    // at endTransfer.
+    bool beginTransfer();
+    void endTransfer();
+    bool transferActive() const { return m_transfer; }
+
+    // Frames waiting for the line, in order.
+    const QList<std::pair<int, int>>& queuedFrames() const { return m_queue; }
+
+signals:
+    // Every command frame as it goes on the wire.
+    void frameSent(int number, int value);
+
+private:
+    void send(int value, int delayMs);
+    void waitUntil(qint64 deadlineNs);
+    void flushQueue();
+
+    Modem* m_modem = nullptr;
+    bool m_open = false;
+    int m_picDelay = 10;
+    int m_dspDelay = 2;
+    int m_paramDelay = 0;
+    bool m_transfer = false;
+    int m_transferBase = 0;
+    bool m_frameActive = false;
+    int m_frameBase = 0;
+    int m_waitDepth = 0;
+    QList<std::pair<int, int>> m_queue;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,93 @@
+#include "modem.h"
+
+#include <QRegularExpression>
+#include <QSerialPort>
+
+Modem::Modem(QObject* parent) : QObject(parent) {}
+
+Modem::~Modem() {
+    if (m_port && m_port->isOpen())
+        m_port->close();
+}
+
+QString Modem::systemPortName(const QString& name) {
+#ifdef Q_OS_WIN
+    if (name.size() > 4)
+        return QStringLiteral("\\\\.\\") + name;
+    return name;
+#else
+    static const QRegularExpression com(QStringLiteral("^COM([0-9]+)$"));
+    const auto m = com.match(name);
+    if (m.hasMatch()) {
+        const int n = m.captured(1).toInt();
+        if (n >= 1)
+            return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+    }
+    if (name.startsWith(QLatin1Char('/')))
+        return name;
+    return QStringLiteral("/dev/") + name;
+#endif
+}
+
+bool Modem::openPort(const QString& name) {
+    // The callers close first; an open port is never silently replaced.
+    if (m_port && m_port->isOpen()) {
+        emit setTtyText(QStringLiteral("?"));
+        return false;
+    }
+    delete m_port;
+    m_port = new QSerialPort(this);
+    m_port->setPortName(systemPortName(name));
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        emit setTtyText(QStringLiteral("?"));
+        return false;
+    }
+    const bool ok = m_port->setBaudRate(QSerialPort::Baud9600) &&
+                    m_port->setDataBits(QSerialPort::Data8) &&
+                    m_port->setParity(QSerialPort::NoParity) &&
+                    m_port->setStopBits(QSerialPort::TwoStop) &&
+                    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!ok) {
+        // Half open: the device stays held until the next closePort.
+        emit setTtyText(QStringLiteral("?"));
+        return false;
+    }
+    m_port->setReadBufferSize(0);
+    m_port->clear();
+    emit setTtyText(name);
+    return true;
+}
+
+bool Modem::closePort() {
+    if (m_port && m_port->isOpen())
+        m_port->close();
+    emit setTtyText(QStringLiteral("?"));
+    return true;
+}
+
+bool Modem::isOpen() const { return m_port && m_port->isOpen(); }
+
+qint64 Modem::bytesAvailable() const { return isOpen() ? m_port->bytesAvailable() : 0; }
+
+int Modem::readData(char* buffer, int n) {
+    if (!isOpen() || n <= 0 || !buffer)
+        return 0;
+    if (m_port->bytesAvailable() == 0)
+        m_port->waitForReadyRead(0);
+    const qint64 got = m_port->read(buffer, n);
+    if (got <= 0)
+        return 0;
+    emit traffic(false, QByteArray(buffer, int(got)));
+    return int(got);
+}
+
+bool Modem::writeByte(int value) {
+    if (!isOpen())
+        return false;
+    const char c = char(value & 0xFF);
+    if (m_port->write(&c, 1) != 1)
+        return false;
+    m_port->flush();
+    emit traffic(true, QByteArray(1, c));
+    return true;
+}

@@ -1,0 +1,43 @@
+// The one serial line to the transceiver: opens a port by name at 9600 8N2 without handshake,
+// reads without ever waiting, writes one byte at a time and reports its state as a short text.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QSerialPort;
+
+class Modem : public QObject {
+    Q_OBJECT
+public:
+    explicit Modem(QObject* parent = nullptr);
+    ~Modem() override;
+
+    // Opens and configures the port. Emits the name as given on success, "?" on failure.
+    bool openPort(const QString& name);
+    // Closes the port if it is open; always emits "?" and returns true.
+    bool closePort();
+    // Reads at most n bytes of what has already arrived; 0 when nothing waits. Never waits.
+    int readData(char* buffer, int n);
+    // Writes the low 8 bits of value and hands the byte to the driver now.
+    bool writeByte(int value);
+
+    bool isOpen() const;
+    // Bytes that arrived and were not read yet.
+    qint64 bytesAvailable() const;
+    // The serial port itself, for waits on readyRead; null while none was ever opened.
+    QSerialPort* port() const { return m_port; }
+
+    // The device path the name stands for on this platform: on Windows "COM1".."COM9" as
+    // written and longer names behind the device-namespace prefix; on Linux "COMn" is
+    // /dev/ttyS(n-1) and any other name is taken as given.
+    static QString systemPortName(const QString& name);
+
+signals:
+    void setTtyText(const QString& text);
+    // Every byte written and read, for a serial trace.
+    void traffic(bool sent, const QByteArray& bytes);
+
+private:
+    QSerialPort* m_port = nullptr;
+};

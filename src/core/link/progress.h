@@ -1,0 +1,22 @@
+// What a transfer reports its progress to, and how it learns that the user cancelled.
+// The window backs it with a progress dialog; talvaro-cli with a line on stderr.
+#pragma once
+
+#include <QObject>
+
+class Progress : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Progress() override = default;
+
+    virtual void setRange(int minimum, int maximum) = 0;
+    virtual void setValue(int value) = 0;
+    virtual bool wasCanceled() const = 0;
+    // Closes the dialog (or ends the progress line); the transfer is over.
+    virtual void finish() {}
+
+signals:
+    // Emitted once when the user cancels, so that a wait in progress ends at once.
+    void canceled();
+};

@@ -1,0 +1,94 @@
+#include "ptypair.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+void makeRaw(int fd) {
+    termios t{};
+    if (tcgetattr(fd, &t) == 0) {
+        cfmakeraw(&t);
+        tcsetattr(fd, TCSANOW, &t);
+    }
+}
+} // namespace
+
+PtyPair::PtyPair(QObject* parent) : QObject(parent) {
+    const int fd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    if (grantpt(fd) != 0 || unlockpt(fd) != 0) {
+        ::close(fd);
+        return;
+    }
+    char name[128] = {};
+    if (ptsname_r(fd, name, sizeof name) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_master = fd;
+    m_slavePath = QString::fromLocal8Bit(name);
+    makeRaw(m_master);
+    // Holding the slave open keeps the master readable while the loader closes and opens
+    // its port, and lets us put the slave side into raw mode before anyone uses it.
+    m_slaveKeep = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_slaveKeep >= 0)
+        makeRaw(m_slaveKeep);
+    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &PtyPair::readyRead);
+}
+
+PtyPair::~PtyPair() { hangUp(); }
+
+bool PtyPair::write(const QByteArray& bytes) {
+    if (m_master < 0)
+        return false;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+            usleep(1000);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray PtyPair::readAll() {
+    QByteArray out;
+    if (m_master < 0)
+        return out;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        if (n > 0)
+            out.append(buf, qsizetype(n));
+        else
+            break;
+    }
+    return out;
+}
+
+void PtyPair::hangUp() {
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        delete m_notifier;
+        m_notifier = nullptr;
+    }
+    if (m_slaveKeep >= 0) {
+        ::close(m_slaveKeep);
+        m_slaveKeep = -1;
+    }
+    if (m_master >= 0) {
+        ::close(m_master);
+        m_master = -1;
+    }
+}

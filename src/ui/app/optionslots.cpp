@@ -1,0 +1,25 @@
+// The options dialog seen from the main window: fill it, run it, take its values.
+#include "app/odlg.h"
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "link/modem.h"
+
+void vantrel::meinst() {
+    m_odlg->setEinstellungen(einst);
+    m_odlg->exec();
+    setactiontexts();
+}
+
+void vantrel::meinstsave() {
+    einst = m_odlg->getEinstellungen();
+    writeSettings();
+    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime,
+                      einst.paramrs232writetime);
+    m_modem->closePort();
+    m_link->setOpen(m_modem->openPort(einst.rs232));
+    if (!rs232offen())
+        UserDialogs::current().about(this, tr("Einstellungen"),
+                                     tr("Die RS232 laesst sich nicht oeffnen!"));
+    setFocus();
+}

@@ -1,0 +1,10 @@
+#include "startup.h"
+
+QString translationArgument(const QStringList& arguments) {
+    const QString qm = QStringLiteral(".qm");
+    if (arguments.size() > 2 && arguments.at(2).contains(qm))
+        return arguments.at(2);
+    if (arguments.size() > 1 && arguments.at(1).contains(qm))
+        return arguments.at(1);
+    return {};
+}

@@ -1,0 +1,295 @@
+#include "vantrel.h"
+
+#include "app/configfile.h"
+#include "app/odlg.h"
+#include "app/userdialogs.h"
+#include "link/link.h"
+#include "link/modem.h"
+#include "monitor/dspmonitor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+
+QString& vantrel::configFileName() {
+    static QString name = QStringLiteral("vantrel.cfg");
+    return name;
+}
+
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
+vantrel::vantrel(QWidget* parent) : QMainWindow(parent) {
+    initResources();
+    setObjectName(QStringLiteral("vantrel"));
+    configdir = QDir::current();
+
+    m_modem = new Modem();
+    connect(m_modem, &Modem::setTtyText, this, &vantrel::setAText);
+    m_link = new Link(m_modem, this);
+
+    auto makeTimer = [this](const char* name, void (vantrel::*slot)()) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        connect(t, &QTimer::timeout, this, slot);
+        return t;
+    };
+    testtimer = makeTimer("testtimer", &vantrel::testtimerstop);
+    repainttimer = makeTimer("repainttimer", &vantrel::actrepainttimer);
+    dspbeftimer = makeTimer("dspbeftimer", &vantrel::tstopdspbef);
+    smbeftimer = makeTimer("smbeftimer", &vantrel::tstopsmbef);
+    empfangtimer = makeTimer("empfangtimer", &vantrel::tstopempfangRS232);
+    rxeqtimer = makeTimer("rxeqtimer", &vantrel::timerrxeqstop);
+    txeqtimer = makeTimer("txeqtimer", &vantrel::timertxeqstop);
+    dspmonitimer = makeTimer("dspmonitimer", &vantrel::timerdspmonistop);
+    repainttimer->start(1);
+
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    setCentralWidget(tabs);
+    setMinimumSize(600, 480);
+
+    bauefirmwareseite();
+    baueparameterseite();
+    baueeqseiten();
+    bauekalseiten();
+
+    m_monitor = new DspMonitor();
+    connect(this, &vantrel::sendedspdaten, m_monitor, &DspMonitor::getdspdaten);
+    m_monitor->hide();
+
+    m_odlg = new odlg();
+    m_odlg->setAttribute(Qt::WA_QuitOnClose);
+    connect(m_odlg, &QDialog::accepted, this, &vantrel::meinstsave);
+
+    createactions();
+
+    // The configuration folder: ~/vantrel, created when missing; the working directory
+    // follows it, so the bare default file names are looked up there.
+    configdir = QDir::home();
+    if (!configdir.cd(QStringLiteral("vantrel"))) {
+        configdir.mkdir(QStringLiteral("vantrel"));
+        if (!configdir.cd(QStringLiteral("vantrel")))
+            configdir = QDir::home();
+    }
+    QDir::setCurrent(configdir.absolutePath());
+
+    QSettings settings(QStringLiteral("vantrel"), QStringLiteral("AFU"));
+    move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
+    resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
+    m_monitor->move(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint());
+    QSize ms = settings.value(QStringLiteral("monisize"), QSize(530, 290)).toSize();
+    ms.setWidth(qMax(ms.width(), 530));
+    ms.setHeight(qMax(ms.height(), 290));
+    m_monitor->resize(ms);
+
+    readSettings();
+    layoutalles();
+
+    paramgeladen = false;
+    dateifehler = false;
+    ladequelle = 0;
+    smkalaktiv = false;
+    xparamgeaendert = false;
+    bufferloeschen();
+    paramreset();
+}
+
+vantrel::~vantrel() {
+    delete m_modem;
+    m_modem = nullptr;
+    delete m_monitor;
+    m_monitor = nullptr;
+    delete m_odlg;
+}
+
+void vantrel::createactions() {
+    exitAct = new QAction(QIcon(QStringLiteral(":/beenden.xpm")), tr("&Beenden"), this);
+    exitAct->setStatusTip(tr("Programm beenden"));
+    connect(exitAct, &QAction::triggered, this, &QWidget::close);
+
+    optionAct = new QAction(QIcon(QStringLiteral(":/option.png")), tr("&Einstellungen"), this);
+    optionAct->setStatusTip(tr("Grundeinstellungen"));
+    connect(optionAct, &QAction::triggered, this, &vantrel::meinst);
+
+    aboutAct = new QAction(QIcon(QStringLiteral(":/info.png")), tr("&Ueber"), this);
+    aboutAct->setStatusTip(tr("Ueber die Applikation"));
+    connect(aboutAct, &QAction::triggered, this, &vantrel::about);
+
+    aboutQtAct = new QAction(tr("Ueber &Qt"), this);
+    aboutQtAct->setStatusTip(tr("Show the Qt library's About box"));
+    connect(aboutQtAct, &QAction::triggered, this,
+            [this] { UserDialogs::current().aboutQt(this); });
+
+    auto profile = [this](const QString& text, const QString& tip, void (vantrel::*slot)()) {
+        auto* a = new QAction(text, this);
+        a->setIconText(text);
+        a->setCheckable(true);
+        a->setStatusTip(tip);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    vesk1Act = profile(tr("Talvaro HW1"), tr("Auswahl des Talvaro1"), &vantrel::auswahlvesk1);
+    vesk2Act = profile(tr("Talvaro HW2"), tr("Auswahl des Talvaro2"), &vantrel::auswahlvesk2);
+    vesk3Act = profile(tr("Talvaro HW3"), tr("Auswahl des Talvaro3"), &vantrel::auswahlvesk3);
+    exitAct->setObjectName(QStringLiteral("exitAct"));
+    optionAct->setObjectName(QStringLiteral("optionAct"));
+    aboutAct->setObjectName(QStringLiteral("aboutAct"));
+    aboutQtAct->setObjectName(QStringLiteral("aboutQtAct"));
+    vesk1Act->setObjectName(QStringLiteral("vesk1Act"));
+    vesk2Act->setObjectName(QStringLiteral("vesk2Act"));
+    vesk3Act->setObjectName(QStringLiteral("vesk3Act"));
+
+    QMenu* datei = menuBar()->addMenu(tr("&Datei"));
+    datei->addSeparator();
+    datei->addAction(exitAct);
+    QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
+    einstellungen->addAction(optionAct);
+    menuBar()->addSeparator();
+    QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
+    hilfe->addAction(aboutAct);
+    hilfe->addAction(aboutQtAct);
+    QMenu* vesk = menuBar()->addMenu(tr("&Vesk Auswahl"));
+    vesk->addAction(vesk1Act);
+    vesk->addAction(vesk2Act);
+    vesk->addAction(vesk3Act);
+
+    QToolBar* tb = addToolBar(tr("File"));
+    tb->setObjectName(QStringLiteral("filetoolbar"));
+    tb->addAction(exitAct);
+    tb->addAction(optionAct);
+    tb->addAction(aboutAct);
+    tb->addAction(vesk1Act);
+    tb->addAction(vesk2Act);
+    tb->addAction(vesk3Act);
+
+    statusBar()->showMessage(tr("Ready"));
+}
+
+bool vantrel::rs232offen() const { return m_link->isOpen(); }
+
+void vantrel::readSettings() {
+    ConfigFile cfg;
+    cfg.load(configdir.filePath(configFileName()));
+    einst.read(cfg, &vesknr);
+    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime,
+                      einst.paramrs232writetime);
+    m_modem->closePort();
+    m_link->setOpen(m_modem->openPort(einst.rs232));
+    if (!rs232offen())
+        UserDialogs::current().about(this, tr("RS232 readSettings()"),
+                                     tr("Die RS232 ist nicht offen!"));
+    vesk1Act->setChecked(vesknr == 0);
+    vesk2Act->setChecked(vesknr == 1);
+    vesk3Act->setChecked(vesknr == 2);
+    setactiontexts();
+}
+
+bool vantrel::writeSettings() {
+    ConfigFile cfg;
+    cfg.load(configdir.filePath(configFileName()));
+    einst.write(cfg, vesknr);
+    if (cfg.save())
+        return true;
+    const QString text = tr("Datei \"%1\" kann nicht geschrieben werden!").arg(cfg.fileName());
+    UserDialogs::current().critical(this, tr("Speichern fehlgeschlagen!"), text);
+    logzeile(text);
+    return false;
+}
+
+void vantrel::setactiontexts() {
+    vesk1Act->setText(einst.veskpfad[0]);
+    vesk2Act->setText(einst.veskpfad[1]);
+    vesk3Act->setText(einst.veskpfad[2]);
+}
+
+void vantrel::setAText(const QString& text) {
+    setWindowTitle(QStringLiteral("Talvaro-Loader - ") + QLatin1String(versionText) +
+                   QStringLiteral(" - ") + text + QStringLiteral(" - ") + einst.veskpfad[vesknr]);
+}
+
+void vantrel::about() {
+    UserDialogs::current().about(
+        this, tr("Talvaro-Loader"),
+        tr("<b>Diese Applikation dient der Aufbereitung<br>der DSP-Firmware des TRX-Talvaro</b>"
+           "<br>Es wird die HW von Ruvado und die<br>HW von Quarnel (LCD 4x20 Char)<br>"
+           "unterstuetzt.<br><br> ") +
+            QLatin1String(versionText) + QLatin1String(dateText));
+}
+
+void vantrel::setprofile(int n) {
+    vesk1Act->setChecked(n == 0);
+    vesk2Act->setChecked(n == 1);
+    vesk3Act->setChecked(n == 2);
+    if (n != vesknr) {
+        bufferloeschen();
+        paramreset();
+    }
+    vesknr = n;
+    setAText(rs232offen() ? einst.rs232 : QStringLiteral("?"));
+    setactiontexts();
+}
+
+void vantrel::auswahlvesk1() { setprofile(0); }
+void vantrel::auswahlvesk2() { setprofile(1); }
+void vantrel::auswahlvesk3() { setprofile(2); }
+
+void vantrel::actrepainttimer() {
+    layoutalles();
+    repainttimer->stop();
+}
+
+void vantrel::layoutalles() {
+    layoutfirmwareseite();
+    panellayout();
+    layouteqseiten();
+    layoutkalseiten();
+}
+
+void vantrel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutalles();
+}
+
+void vantrel::logzeile(const QString& text) { log->append(text); }
+
+void vantrel::closeEvent(QCloseEvent* event) {
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    writeSettings();
+    QSettings settings(QStringLiteral("vantrel"), QStringLiteral("AFU"));
+    settings.setValue(QStringLiteral("pos"), pos());
+    settings.setValue(QStringLiteral("size"), size());
+    if (m_monitor) {
+        settings.setValue(QStringLiteral("monipos"), m_monitor->pos());
+        settings.setValue(QStringLiteral("monisize"), m_monitor->size());
+    }
+    dspframe(52, 1);
+    dspmonitimer->stop();
+    txeqtimer->stop();
+    rxeqtimer->stop();
+    empfangtimer->stop();
+    smbeftimer->stop();
+    dspbeftimer->stop();
+    m_link->setModem(nullptr);
+    if (m_modem) {
+        m_modem->closePort();
+        delete m_modem;
+        m_modem = nullptr;
+    }
+    delete m_monitor;
+    m_monitor = nullptr;
+    m_closed = true;
+    event->accept();
+}

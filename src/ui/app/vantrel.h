@@ -1,0 +1,276 @@
+// The main window: owns the serial line, every timer, the download image, the parameter
+// table, the calibration state and every widget of the six pages. Its slots are the
+// operations; their bodies live beside their subsystem (download/, parameters/, ...).
+#pragma once
+
+#include "app/einstellungen.h"
+#include "monitor/tdspdaten.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QRadioButton;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+class QTimer;
+class QTranslator;
+class DspMonitor;
+class Link;
+class Modem;
+class odlg;
+
+class vantrel : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit vantrel(QWidget* parent = nullptr);
+    ~vantrel() override;
+
+    // ---- app: configuration, profiles, title --------------------------------------------
+    static constexpr const char* versionText = "V1.18";
+    static constexpr const char* dateText = " vom 17.11.2014";
+
+    TEinstellungen einst;
+    int vesknr = 0;
+    QDir configdir;
+    // The configuration file name inside configdir ("vantrel.cfg" unless told otherwise).
+    static QString& configFileName();
+
+    void readSettings();
+    // Writes the configuration file; false (and the box shown) when it could not be written.
+    bool writeSettings();
+    void setactiontexts();
+    // Lays out every page for the current window size.
+    void layoutalles();
+
+    // Appends one line to the log on the page "DSP-Firmware".
+    void logzeile(const QString& text);
+
+    // The window's state, for the serial line and its protocols.
+    Modem* modem() const { return m_modem; }
+    Link* link() const { return m_link; }
+    bool rs232offen() const;
+    DspMonitor* dspmonitor() const { return m_monitor; }
+    odlg* optionsdialog() const { return m_odlg; }
+
+    // ---- link: paced senders, delegated to the Link -------------------------------------
+    void warten(int ms);
+    void sendepic(int value);
+    void sendedsp(int value);
+    void sendeparam(int value);
+    void dspframe(int number, int value);
+    bool rs232leeren();
+
+    // ---- download (firmware page) -------------------------------------------------------
+    QTextEdit* log = nullptr;
+
+    // ---- parameters ---------------------------------------------------------------------
+    void bufferloeschen();
+    void paramreset();
+    void paramfreigabe(bool on);
+    void panellayout();
+    bool paramgeladen = false;
+    bool dateifehler = false;
+    int ladequelle = 0;
+    bool smkalaktiv = false;
+    bool xparamgeaendert = false;
+
+    // ---- control (switches, equalizers) -------------------------------------------------
+
+    // ---- calibration --------------------------------------------------------------------
+
+    // ---- monitor ------------------------------------------------------------------------
+
+signals:
+    void sendedspdaten(const TDspDaten& daten);
+
+public slots:
+    // app
+    void about();
+    void meinst();
+    void meinstsave();
+    void setAText(const QString& text);
+    void auswahlvesk1();
+    void auswahlvesk2();
+    void auswahlvesk3();
+    void actrepainttimer();
+    // link
+    void testtimerstop();
+    // download
+    void clickfileladen();
+    void clickdspladen();
+    void clicktestladen();
+    void clickpicladen();
+    void clickpar2pic();
+    void clickeesichern();
+    void clickeerestore();
+    // parameters
+    void clickparamladen();
+    void clickxparamladen();
+    void clickparam2pc();
+    void clickparamsave();
+    void clickxparamsave();
+    void setparamgruppegn();
+    void setparamgruppege();
+    void setparamgruppert();
+    void setparamgruppessb();
+    void setparamgruppecw();
+    void setuserid();
+    void setveskid();
+    void dspbefehl();
+    void tstopdspbef();
+    // control
+    void clickdspbefehl();
+    void setb1();
+    void setb2();
+    void setb3();
+    void setb4();
+    void setb5();
+    void setb6();
+    void setb7();
+    void setb9();
+    void setparamusb();
+    void setparamlsb();
+    void clickrxeqladen();
+    void clicktxeqladen();
+    void clickrxeq2pic();
+    void clicktxeq2pic();
+    void clickrxeqspeichern();
+    void clicktxeqspeichern();
+    void rxslideraendern();
+    void txslideraendern();
+    void timerrxeqstop();
+    void timertxeqstop();
+    // calibration
+    void tstopempfangRS232();
+    void clicksmstep();
+    void clicksmabbruch();
+    void geaendertsm();
+    void tstopsmbef();
+    void clickifstep();
+    void clickifabbruch();
+    // monitor
+    void setdmoni();
+    void timerdspmonistop();
+    void loadcalcurve();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setprofile(int n);
+    // Page builders and their layouts, one per subsystem.
+    void bauefirmwareseite();
+    void layoutfirmwareseite();
+    void baueparameterseite();
+    void baueeqseiten();
+    void layouteqseiten();
+    void bauekalseiten();
+    void layoutkalseiten();
+    void createactions();
+
+public:
+    // ---- widgets --------------------------------------------------------------------------
+    QTabWidget* tabs = nullptr;
+    QWidget* firmwareseite = nullptr;
+    QWidget* parameterseite = nullptr;
+    QWidget* rxeqseite = nullptr;
+    QWidget* txeqseite = nullptr;
+    QWidget* zfseite = nullptr;
+    QWidget* smseite = nullptr;
+
+    QGroupBox* gbruvado = nullptr;
+    QGroupBox* gbquarnel = nullptr;
+    QGroupBox* gbbefehl = nullptr;
+    QGroupBox* gbtest = nullptr;
+    QPushButton* bdspladen = nullptr;
+    QPushButton* bpicladen = nullptr;
+    QPushButton* bpar2pic = nullptr;
+    QPushButton* beesichern = nullptr;
+    QPushButton* beerestore = nullptr;
+    QPushButton* bparam2pc = nullptr;
+    QPushButton* btestladen = nullptr;
+    QPushButton* bdspbefehl = nullptr;
+    QLineEdit* ebefehlnr = nullptr;
+    QLineEdit* ebefehlwert = nullptr;
+
+    // parameter page
+    QPushButton* bparamladen = nullptr;
+    QPushButton* bparamsave = nullptr;
+    QPushButton* bxparamladen = nullptr;
+    QPushButton* bxparamsave = nullptr;
+    QCheckBox* cbdmoni = nullptr;
+    QTabWidget* paramtabs = nullptr;
+    QWidget* paramseite[3] = {nullptr, nullptr, nullptr};
+    // the eight function switches 1..7 and 9, in that order
+    QCheckBox* schalter[8] = {nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, nullptr, nullptr};
+    QGroupBox* gbbank = nullptr;
+    QGroupBox* gbseitenband = nullptr;
+    QGroupBox* gbmode = nullptr;
+    QGroupBox* gbdspid = nullptr;
+    QRadioButton* rbgruen = nullptr;
+    QRadioButton* rbgelb = nullptr;
+    QRadioButton* rbrot = nullptr;
+    QRadioButton* rbusb = nullptr;
+    QRadioButton* rblsb = nullptr;
+    QRadioButton* rbssb = nullptr;
+    QRadioButton* rbcw = nullptr;
+    QRadioButton* rbuser = nullptr;
+    QRadioButton* rbvesk = nullptr;
+
+    // equalizer pages
+    QGroupBox* gbrxeq = nullptr;
+    QGroupBox* gbtxeq = nullptr;
+    QPushButton* brxeqladen = nullptr;
+    QPushButton* brxeqspeichern = nullptr;
+    QPushButton* brxeq2pic = nullptr;
+    QPushButton* btxeqladen = nullptr;
+    QPushButton* btxeqspeichern = nullptr;
+    QPushButton* btxeq2pic = nullptr;
+
+    // calibration pages
+    QProgressBar* zfbar = nullptr;
+    QTextEdit* zftext = nullptr;
+    QPushButton* bzfstep = nullptr;
+    QPushButton* bzfabbruch = nullptr;
+    QLabel* zflabel = nullptr;
+    QProgressBar* smbar = nullptr;
+    QTextEdit* smtext = nullptr;
+    QPushButton* bsmstep = nullptr;
+    QPushButton* bsmabbruch = nullptr;
+    QLabel* smlabel = nullptr;
+    QGroupBox* gbkal = nullptr;
+
+    QAction* exitAct = nullptr;
+    QAction* optionAct = nullptr;
+    QAction* aboutAct = nullptr;
+    QAction* aboutQtAct = nullptr;
+    QAction* vesk1Act = nullptr;
+    QAction* vesk2Act = nullptr;
+    QAction* vesk3Act = nullptr;
+
+    QTimer* testtimer = nullptr;
+    QTimer* repainttimer = nullptr;
+    QTimer* dspbeftimer = nullptr;
+    QTimer* smbeftimer = nullptr;
+    QTimer* empfangtimer = nullptr;
+    QTimer* rxeqtimer = nullptr;
+    QTimer* txeqtimer = nullptr;
+    QTimer* dspmonitimer = nullptr;
+
+private:
+    Modem* m_modem = nullptr;
+    Link* m_link = nullptr;
+    DspMonitor* m_monitor = nullptr;
+    odlg* m_odlg = nullptr;
+    bool m_closed = false;
+};
