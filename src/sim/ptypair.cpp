@@ -43,7 +43,9 @@ PtyPair::PtyPair(QObject* parent) : QObject(parent) {
     connect(m_notifier, &QSocketNotifier::activated, this, &PtyPair::readyRead);
 }
 
-PtyPair::~PtyPair() { hangUp(); }
+PtyPair::~PtyPair() {
+    hangUp();
+}
 
 bool PtyPair::write(const QByteArray& bytes) {
     if (m_master < 0)

@@ -64,7 +64,9 @@ void ScriptedDialogs::critical(QWidget*, const QString& title, const QString& te
     shown.append({QStringLiteral("critical"), title, text, false});
 }
 
-void ScriptedDialogs::aboutQt(QWidget*) { shown.append({QStringLiteral("aboutQt"), {}, {}, false}); }
+void ScriptedDialogs::aboutQt(QWidget*) {
+    shown.append({QStringLiteral("aboutQt"), {}, {}, false});
+}
 
 QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& dir,
                                       const QString&) {

@@ -9,7 +9,8 @@
 #include <QStringList>
 
 struct ShownBox {
-    QString kind; // "about", "information", "critical", "aboutQt", "open", "save", "dir", "progress"
+    QString
+        kind; // "about", "information", "critical", "aboutQt", "open", "save", "dir", "progress"
     QString title;
     QString text;
     bool withCancel = false;

@@ -17,7 +17,9 @@ TestEnv::~TestEnv() {
     qputenv("HOME", m_oldHome);
 }
 
-QString TestEnv::configDir() const { return m_home.path() + QStringLiteral("/vantrel"); }
+QString TestEnv::configDir() const {
+    return m_home.path() + QStringLiteral("/vantrel");
+}
 
 void TestEnv::writeConfig(const QStringList& lines) const {
     QDir().mkpath(configDir());

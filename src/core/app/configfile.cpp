@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QSaveFile>
 
-ConfigFile::~ConfigFile() { save(); }
+ConfigFile::~ConfigFile() {
+    save();
+}
 
 void ConfigFile::load(const QString& path) {
     m_fileName = path;

@@ -42,11 +42,10 @@ bool Modem::openPort(const QString& name) {
         emit setTtyText(QStringLiteral("?"));
         return false;
     }
-    const bool ok = m_port->setBaudRate(QSerialPort::Baud9600) &&
-                    m_port->setDataBits(QSerialPort::Data8) &&
-                    m_port->setParity(QSerialPort::NoParity) &&
-                    m_port->setStopBits(QSerialPort::TwoStop) &&
-                    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    const bool ok =
+        m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
+        m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::TwoStop) &&
+        m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {
         // Half open: the device stays held until the next closePort.
         emit setTtyText(QStringLiteral("?"));
@@ -65,9 +64,13 @@ bool Modem::closePort() {
     return true;
 }
 
-bool Modem::isOpen() const { return m_port && m_port->isOpen(); }
+bool Modem::isOpen() const {
+    return m_port && m_port->isOpen();
+}
 
-qint64 Modem::bytesAvailable() const { return isOpen() ? m_port->bytesAvailable() : 0; }
+qint64 Modem::bytesAvailable() const {
+    return isOpen() ? m_port->bytesAvailable() : 0;
+}
 
 int Modem::readData(char* buffer, int n) {
     if (!isOpen() || n <= 0 || !buffer)

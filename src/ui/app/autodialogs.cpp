@@ -5,7 +5,9 @@
 #include <cstdio>
 
 namespace {
-void say(const QString& title) { std::fprintf(stderr, "box: %s\n", qPrintable(title)); }
+void say(const QString& title) {
+    std::fprintf(stderr, "box: %s\n", qPrintable(title));
+}
 
 class QuietProgress : public Progress {
 public:
@@ -15,25 +17,29 @@ public:
 };
 } // namespace
 
-void AutoDialogs::about(QWidget*, const QString& title, const QString&) { say(title); }
+void AutoDialogs::about(QWidget*, const QString& title, const QString&) {
+    say(title);
+}
 
 bool AutoDialogs::information(QWidget*, const QString& title, const QString&, bool) {
     say(title);
     return true;
 }
 
-void AutoDialogs::critical(QWidget*, const QString& title, const QString&) { say(title); }
+void AutoDialogs::critical(QWidget*, const QString& title, const QString&) {
+    say(title);
+}
 
-void AutoDialogs::aboutQt(QWidget*) { say(QStringLiteral("About Qt")); }
+void AutoDialogs::aboutQt(QWidget*) {
+    say(QStringLiteral("About Qt"));
+}
 
-QString AutoDialogs::openFileName(QWidget*, const QString& title, const QString&,
-                                  const QString&) {
+QString AutoDialogs::openFileName(QWidget*, const QString& title, const QString&, const QString&) {
     say(title);
     return {};
 }
 
-QString AutoDialogs::saveFileName(QWidget*, const QString& title, const QString&,
-                                  const QString&) {
+QString AutoDialogs::saveFileName(QWidget*, const QString& title, const QString&, const QString&) {
     say(title);
     return {};
 }
@@ -43,8 +49,8 @@ QString AutoDialogs::existingDirectory(QWidget*, const QString& title, const QSt
     return {};
 }
 
-std::unique_ptr<Progress> AutoDialogs::progress(QWidget*, const QString& label, const QString&,
-                                                int, int) {
+std::unique_ptr<Progress> AutoDialogs::progress(QWidget*, const QString& label, const QString&, int,
+                                                int) {
     say(label);
     return std::make_unique<QuietProgress>();
 }

@@ -7,6 +7,10 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
 
 odlg::~odlg() = default;
 
-void odlg::setEinstellungen(const TEinstellungen& e) { m_einst = e; }
+void odlg::setEinstellungen(const TEinstellungen& e) {
+    m_einst = e;
+}
 
-TEinstellungen odlg::getEinstellungen() const { return m_einst; }
+TEinstellungen odlg::getEinstellungen() const {
+    return m_einst;
+}

@@ -14,8 +14,7 @@ void vantrel::meinst() {
 void vantrel::meinstsave() {
     einst = m_odlg->getEinstellungen();
     writeSettings();
-    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime,
-                      einst.paramrs232writetime);
+    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
     m_modem->closePort();
     m_link->setOpen(m_modem->openPort(einst.rs232));
     if (!rs232offen())

@@ -30,7 +30,9 @@ void ProgressDialog::setValue(int value) {
         m_dialog->setValue(value);
 }
 
-bool ProgressDialog::wasCanceled() const { return m_dialog && m_dialog->wasCanceled(); }
+bool ProgressDialog::wasCanceled() const {
+    return m_dialog && m_dialog->wasCanceled();
+}
 
 void ProgressDialog::finish() {
     if (m_dialog)

@@ -14,7 +14,9 @@ UserDialogs& UserDialogs::current() {
     return g_installed ? *g_installed : real;
 }
 
-void UserDialogs::install(UserDialogs* d) { g_installed = d; }
+void UserDialogs::install(UserDialogs* d) {
+    g_installed = d;
+}
 
 void RealDialogs::about(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::about(parent, title, text);
@@ -30,7 +32,9 @@ void RealDialogs::critical(QWidget* parent, const QString& title, const QString&
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }
 
-void RealDialogs::aboutQt(QWidget* parent) { QMessageBox::aboutQt(parent); }
+void RealDialogs::aboutQt(QWidget* parent) {
+    QMessageBox::aboutQt(parent);
+}
 
 QString RealDialogs::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                   const QString& filter) {
@@ -42,8 +46,7 @@ QString RealDialogs::saveFileName(QWidget* parent, const QString& title, const Q
     return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }
 
-QString RealDialogs::existingDirectory(QWidget* parent, const QString& title,
-                                       const QString& dir) {
+QString RealDialogs::existingDirectory(QWidget* parent, const QString& title, const QString& dir) {
     return QFileDialog::getExistingDirectory(parent, title, dir, QFileDialog::ShowDirsOnly);
 }
 

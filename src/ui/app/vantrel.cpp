@@ -26,7 +26,9 @@ QString& vantrel::configFileName() {
     return name;
 }
 
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 vantrel::vantrel(QWidget* parent) : QMainWindow(parent) {
     initResources();
@@ -175,14 +177,15 @@ void vantrel::createactions() {
     statusBar()->showMessage(tr("Ready"));
 }
 
-bool vantrel::rs232offen() const { return m_link->isOpen(); }
+bool vantrel::rs232offen() const {
+    return m_link->isOpen();
+}
 
 void vantrel::readSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
     einst.read(cfg, &vesknr);
-    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime,
-                      einst.paramrs232writetime);
+    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
     m_modem->closePort();
     m_link->setOpen(m_modem->openPort(einst.rs232));
     if (!rs232offen())
@@ -239,9 +242,15 @@ void vantrel::setprofile(int n) {
     setactiontexts();
 }
 
-void vantrel::auswahlvesk1() { setprofile(0); }
-void vantrel::auswahlvesk2() { setprofile(1); }
-void vantrel::auswahlvesk3() { setprofile(2); }
+void vantrel::auswahlvesk1() {
+    setprofile(0);
+}
+void vantrel::auswahlvesk2() {
+    setprofile(1);
+}
+void vantrel::auswahlvesk3() {
+    setprofile(2);
+}
 
 void vantrel::actrepainttimer() {
     layoutalles();
@@ -260,7 +269,9 @@ void vantrel::resizeEvent(QResizeEvent* event) {
     layoutalles();
 }
 
-void vantrel::logzeile(const QString& text) { log->append(text); }
+void vantrel::logzeile(const QString& text) {
+    log->append(text);
+}
 
 void vantrel::closeEvent(QCloseEvent* event) {
     if (m_closed) {

@@ -43,8 +43,8 @@ void vantrel::baueparameterseite() {
                               tr("4 A-Notch"),  tr("5 M-Notch"), tr("6 Fil.6.2"),
                               tr("7 VOX"),      tr("9 RF Clip")};
     void (vantrel::*handlers[8])() = {&vantrel::setb1, &vantrel::setb2, &vantrel::setb3,
-                                   &vantrel::setb4, &vantrel::setb5, &vantrel::setb6,
-                                   &vantrel::setb7, &vantrel::setb9};
+                                      &vantrel::setb4, &vantrel::setb5, &vantrel::setb6,
+                                      &vantrel::setb7, &vantrel::setb9};
     const int numbers[8] = {1, 2, 3, 4, 5, 6, 7, 9};
     for (int i = 0; i < 8; ++i) {
         schalter[i] = new QCheckBox(texts[i], parameterseite);

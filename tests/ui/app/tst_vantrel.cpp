@@ -1,0 +1,218 @@
+// The main window frame: title, pages, geometry, profiles, the start-up port message and the
+// close-down that writes the configuration.
+#include "app/startup.h"
+#include "app/vantrel.h"
+#include "monitor/dspmonitor.h"
+#include "scripteddialogs.h"
+#include "sim/ptypair.h"
+#include "testenv.h"
+
+#include <QAction>
+#include <QDir>
+#include <QSettings>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestVantrel : public QObject {
+    Q_OBJECT
+
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+
+    void fresh() {
+        QDir(env->configDir()).removeRecursively();
+        TestEnv::clearSettings();
+        dialogs->clear();
+    }
+
+private slots:
+    void initTestCase() {
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+    }
+    void cleanupTestCase() {
+        delete dialogs;
+        delete env;
+    }
+    void init() { fresh(); }
+
+    void firstStartCreatesFolderAndWritesSortedFile() {
+        QVERIFY(!QDir(env->configDir()).exists());
+        {
+            vantrel w;
+            QVERIFY(QDir(env->configDir()).exists());
+            QCOMPARE(QDir::currentPath(), QDir(env->configDir()).absolutePath());
+            QVERIFY(w.vesk1Act->isChecked());
+            QVERIFY(!w.vesk2Act->isChecked());
+            QVERIFY(!w.vesk3Act->isChecked());
+            QCOMPARE(w.vesk2Act->text(), QStringLiteral("Pfad von SW fuer HW2"));
+            w.close();
+        }
+        const QStringList lines = env->readConfig();
+        QCOMPARE(lines.size(), 36);
+        QCOMPARE(lines.first(), QStringLiteral("ad603filename1=AD603.dat"));
+        QCOMPARE(lines.last(), QStringLiteral("xparameterfilename=Xparams.dpk"));
+        QVERIFY(lines.contains(QStringLiteral("rs232=COM1")));
+    }
+
+    void titleWithOpenPort() {
+        PtyPair pty;
+        env->writeConfig({QStringLiteral("rs232=") + pty.slavePath()});
+        vantrel w;
+        QVERIFY(w.rs232offen());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Talvaro-Loader - V1.18 - ") + pty.slavePath() +
+                                      QStringLiteral(" - Pfad von SW fuer HW1"));
+        QVERIFY(dialogs->shown.isEmpty());
+        w.vesknr = 1;
+        w.setAText(QStringLiteral("x"));
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Talvaro-Loader - V1.18 - x - Pfad von SW fuer HW2"));
+        w.close();
+    }
+
+    void portThatDoesNotOpen() {
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        QVERIFY(!w.rs232offen());
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(dialogs->shown.at(0).kind, QStringLiteral("about"));
+        QCOMPARE(dialogs->shown.at(0).title, QStringLiteral("RS232 readSettings()"));
+        QCOMPARE(dialogs->shown.at(0).text, QStringLiteral("Die RS232 ist nicht offen!"));
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Talvaro-Loader - V1.18 - ? - Pfad von SW fuer HW1"));
+        w.close();
+        // The configured name is written back as it was.
+        QVERIFY(env->readConfig().contains(QStringLiteral("rs232=/dev/talvaro-none")));
+    }
+
+    void sixPagesInOrder() {
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        QCOMPARE(w.tabs->count(), 6);
+        const QStringList titles = {
+            "DSP-Firmware", "DSP-Parameter",           "RX-Equalizer",
+            "TX-Equalizer", "ZF-Kalibrierung (AD603)", "S-Meter-Kalibrierung"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(w.tabs->tabText(i), titles.at(i));
+        w.close();
+    }
+
+    void firstStartGeometry() {
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.pos(), QPoint(200, 200));
+        QVERIFY(w.width() >= 600);
+        QVERIFY(w.height() >= 480);
+        QCOMPARE(w.dspmonitor()->pos(), QPoint(50, 50));
+        QCOMPARE(w.dspmonitor()->size(), QSize(530, 290));
+        w.resize(700, 560);
+        w.close();
+        QSettings s(QStringLiteral("vantrel"), QStringLiteral("AFU"));
+        QCOMPARE(s.value(QStringLiteral("size")).toSize(), QSize(700, 560));
+    }
+
+    void monitorSizeFloor_data() {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QSize>("restored");
+        QTest::newRow("both too small") << QSize(300, 100) << QSize(530, 290);
+        QTest::newRow("height too small") << QSize(800, 100) << QSize(800, 290);
+        QTest::newRow("large enough") << QSize(640, 400) << QSize(640, 400);
+    }
+    void monitorSizeFloor() {
+        QFETCH(QSize, stored);
+        QFETCH(QSize, restored);
+        {
+            QSettings s(QStringLiteral("vantrel"), QStringLiteral("AFU"));
+            s.setValue(QStringLiteral("monisize"), stored);
+        }
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        QCOMPARE(w.dspmonitor()->size(), restored);
+        w.close();
+    }
+
+    void translationArgumentRule_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringList{"prog"} << QString();
+        QTest::newRow("first") << QStringList{"prog", "de.qm"} << "de.qm";
+        QTest::newRow("first and second") << QStringList{"prog", "a.qm", "b.qm"} << "b.qm";
+        QTest::newRow("second only") << QStringList{"prog", "-x", "b.qm"} << "b.qm";
+        QTest::newRow("third ignored") << QStringList{"prog", "-x", "-y", "c.qm"} << QString();
+        QTest::newRow("not qm") << QStringList{"prog", "--self-test"} << QString();
+    }
+    void translationArgumentRule() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        QCOMPARE(translationArgument(args), expected);
+    }
+
+    void profileSelection() {
+        PtyPair pty;
+        env->writeConfig(
+            {QStringLiteral("rs232=") + pty.slavePath(), QStringLiteral("veskpfad2=/radio/hw3")});
+        vantrel w;
+        QCOMPARE(w.vesk3Act->text(), QStringLiteral("/radio/hw3"));
+        w.vesk3Act->trigger();
+        QCOMPARE(w.vesknr, 2);
+        QVERIFY(!w.vesk1Act->isChecked());
+        QVERIFY(!w.vesk2Act->isChecked());
+        QVERIFY(w.vesk3Act->isChecked());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Talvaro-Loader - V1.18 - ") + pty.slavePath() +
+                                      QStringLiteral(" - /radio/hw3"));
+        // The same profile again keeps it checked (a triggered checkable action toggles).
+        w.vesk3Act->trigger();
+        QVERIFY(w.vesk3Act->isChecked());
+        QCOMPARE(w.vesknr, 2);
+        w.close();
+        QVERIFY(env->readConfig().contains(QStringLiteral("vesknr=2")));
+    }
+
+    void aboutBox() {
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        dialogs->clear();
+        w.aboutAct->trigger();
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(dialogs->shown.at(0).title, QStringLiteral("Talvaro-Loader"));
+        QVERIFY(
+            dialogs->shown.at(0).text.endsWith(QStringLiteral("<br><br> V1.18 vom 17.11.2014")));
+        QVERIFY(dialogs->shown.at(0).text.startsWith(
+            QStringLiteral("<b>Diese Applikation dient der Aufbereitung<br>")));
+        w.close();
+    }
+
+    void closeSendsTelegramsOffWhenOpen() {
+        PtyPair pty;
+        env->writeConfig({QStringLiteral("rs232=") + pty.slavePath()});
+        {
+            vantrel w;
+            w.close();
+        }
+        QByteArray got;
+        for (int i = 0; i < 100 && got.size() < 3; ++i) {
+            QTest::qWait(5);
+            got += pty.readAll();
+        }
+        QCOMPARE(got, QByteArray("\x7e\x34\x01", 3));
+    }
+
+    void unwritableConfigIsReported() {
+        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        vantrel w;
+        dialogs->clear();
+        // A folder where the file should be: the write cannot succeed.
+        QFile::remove(env->configDir() + QStringLiteral("/vantrel.cfg"));
+        QVERIFY(QDir(env->configDir()).mkdir(QStringLiteral("vantrel.cfg")));
+        w.close();
+        QCOMPARE(dialogs->boxes(QStringLiteral("critical")).size(), 1);
+        QCOMPARE(dialogs->boxes(QStringLiteral("critical")).at(0).title,
+                 QStringLiteral("Speichern fehlgeschlagen!"));
+        QDir(env->configDir() + QStringLiteral("/vantrel.cfg")).removeRecursively();
+    }
+};
+
+QTEST_MAIN(TestVantrel)
+#include "tst_vantrel.moc"
