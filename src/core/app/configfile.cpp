@@ -14,6 +14,10 @@ void ConfigFile::load(const QString& path) {
         return;
     const QByteArray all = f.readAll();
     f.close();
+    loadData(all);
+}
+
+void ConfigFile::loadData(const QByteArray& all) {
     if (all.isEmpty()) {
         m_lines.sort(Qt::CaseSensitive);
         return;

@@ -14,6 +14,8 @@ public:
 
     // Reads the file; one that cannot be opened leaves the list as it was.
     void load(const QString& path);
+    // The same for file contents already read: appends the accepted lines and sorts.
+    void loadData(const QByteArray& contents);
     // Writes the file when something was written since; false when that write failed.
     bool save();
 
