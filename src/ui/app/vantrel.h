@@ -23,6 +23,7 @@ class QTextEdit;
 class QTimer;
 class QTranslator;
 class DspMonitor;
+class EqSeite;
 class Link;
 class Modem;
 class odlg;
@@ -83,6 +84,14 @@ public:
     bool xparamgeaendert = false;
 
     // ---- control (switches, equalizers) -------------------------------------------------
+    // The equalizer pages with their sliders, last-sent values and loaded flags.
+    EqSeite* rxeq = nullptr;
+    EqSeite* txeq = nullptr;
+    void eqdateiladen(EqSeite& s);
+    void eqslideraendern(EqSeite& s);
+    void eqtimerstop(EqSeite& s);
+    void eq2dsp(EqSeite& s);
+    void eqdateispeichern(EqSeite& s);
 
     // ---- calibration --------------------------------------------------------------------
 
