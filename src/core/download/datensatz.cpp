@@ -1,0 +1,36 @@
+#include "download/datensatz.h"
+
+#include "download/firmwarefile.h"
+#include "parameters/filterlist.h"
+
+#include <QCoreApplication>
+
+bool ladeDatensatz(DownloadImage& image, QStringList* dspzeilen, QStringList* filterliste,
+                   const DatensatzDateien& dateien, const LogSink& log, const FailSink& fail) {
+    if (!readFirmwareFile(dateien.firmware, dspzeilen, log)) {
+        if (fail)
+            fail(dateiNichtGefunden(dateien.firmware));
+        return false;
+    }
+    QStringList liste;
+    if (!readListFile(dateien.filterlist, &liste)) {
+        if (fail)
+            fail(dateiNichtGefunden(dateien.filterlist));
+        return false;
+    }
+    *filterliste = liste;
+    if (log) {
+        for (const QString& line : liste)
+            log(line);
+        log(QCoreApplication::translate("vantrel", "Filter-File ") + QString::number(liste.size()) +
+            QCoreApplication::translate("vantrel", " Zeilen geladen"));
+    }
+
+    image.checksumme = 0;
+    image.clear();
+    image.dspfileparsen(*dspzeilen, log);
+    const bool filterOk =
+        filterladen(image, *filterliste, filterOrdner(dateien.veskpfad), log, fail);
+    image.checksummeanhaengen(log);
+    return filterOk;
+}

@@ -1,0 +1,17 @@
+// The firmware text file (also the test firmware): a header line, then segments, ended by the
+// first line that holds ESC (0x1B) or by the end of the file.
+#pragma once
+
+#include "link/transferresult.h"
+
+#include <QString>
+#include <QStringList>
+
+// Reads the lines after the header into dspzeilen and logs "DSP File <n> Zeilen geladen",
+// n counting the header but not the ESC line. False, with dspzeilen untouched, when the file
+// cannot be opened.
+bool readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log);
+
+// The lines of a text file as the loader reads a list: to the end of the file, where an empty
+// file still gives one empty line. False when the file cannot be opened.
+bool readListFile(const QString& path, QStringList* lines);

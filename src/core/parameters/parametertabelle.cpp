@@ -1,0 +1,5 @@
+#include "parameters/parametertabelle.h"
+
+void resetParameterTabelle(ParameterTabelle& tabelle) {
+    tabelle.fill(TParameter{});
+}
