@@ -5,18 +5,19 @@
 
 #include <QCoreApplication>
 
-bool ladeDatensatz(DownloadImage& image, QStringList* dspzeilen, QStringList* filterliste,
-                   const DatensatzDateien& dateien, const LogSink& log, const FailSink& fail) {
+DatensatzStatus ladeDatensatz(DownloadImage& image, QStringList* dspzeilen,
+                              QStringList* filterliste, const DatensatzDateien& dateien,
+                              const LogSink& log, const FailSink& fail) {
     if (!readFirmwareFile(dateien.firmware, dspzeilen, log)) {
         if (fail)
             fail(dateiNichtGefunden(dateien.firmware));
-        return false;
+        return DatensatzStatus::Abgebrochen;
     }
     QStringList liste;
     if (!readListFile(dateien.filterlist, &liste)) {
         if (fail)
             fail(dateiNichtGefunden(dateien.filterlist));
-        return false;
+        return DatensatzStatus::Abgebrochen;
     }
     *filterliste = liste;
     if (log) {
@@ -32,5 +33,5 @@ bool ladeDatensatz(DownloadImage& image, QStringList* dspzeilen, QStringList* fi
     const bool filterOk =
         filterladen(image, *filterliste, filterOrdner(dateien.veskpfad), log, fail);
     image.checksummeanhaengen(log);
-    return filterOk;
+    return filterOk ? DatensatzStatus::Geladen : DatensatzStatus::FilterFehlt;
 }

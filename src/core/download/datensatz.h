@@ -15,9 +15,16 @@ struct DatensatzDateien {
     QString veskpfad;   // the release folder; its "Filters" subfolder holds the coefficients
 };
 
+enum class DatensatzStatus {
+    Geladen,     // every file read
+    FilterFehlt, // a coefficient file was missing: the image ends after the filters before it
+    Abgebrochen, // firmware or filter list missing: the image is as it was
+};
+
 // A firmware or filter list that cannot be opened stops the load before anything changes in
 // the image (dspzeilen already holds the firmware when only the list is missing). A missing
 // coefficient file stops the filters there, and the checksum record is still appended.
-// Every failure goes to fail at once. True when every file was read.
-bool ladeDatensatz(DownloadImage& image, QStringList* dspzeilen, QStringList* filterliste,
-                   const DatensatzDateien& dateien, const LogSink& log, const FailSink& fail);
+// Every failure goes to fail at once.
+DatensatzStatus ladeDatensatz(DownloadImage& image, QStringList* dspzeilen,
+                              QStringList* filterliste, const DatensatzDateien& dateien,
+                              const LogSink& log, const FailSink& fail);

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "app/einstellungen.h"
+#include "download/downloadimage.h"
 #include "monitor/tdspdaten.h"
+#include "parameters/parametertabelle.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -71,12 +73,32 @@ public:
 
     // ---- download (firmware page) -------------------------------------------------------
     QTextEdit* log = nullptr;
+    // The download image (buffer, zwischenpuffer, checksumme, wortbyte1..3).
+    DownloadImage downloadimage;
+    QStringList dspzeilen;
+    QStringList filterliste;
+    // Reads a firmware file (also the test firmware) into dspzeilen; a file that cannot be
+    // opened is reported (box, log, dateifehler) and gives false.
+    bool dspdateilesen(const QString& path);
+    void dspfileparsen();
+    void checksummeanhaengen();
+    // Shows a file that could not be opened: critical box, log line, dateifehler.
+    void ladefehler(const TransferResult& fehler);
+    // True when the last clickfileladen() read every file of the data set.
+    bool datensatzgeladen = false;
 
     // ---- parameters ---------------------------------------------------------------------
     void bufferloeschen();
     void paramreset();
     void paramfreigabe(bool on);
     void panellayout();
+    ParameterTabelle parametertabelle;
+    // Reads a parameter file onto the table; false when it cannot be opened (reported).
+    bool paramdateilesen(const QString& path);
+    // The parameter reader's log lines: the main log (and the S-meter log while it runs).
+    void paramlogzeile(const QString& text);
+    // Refreshes the whole panel for the selected mode and bank.
+    void paramanzeigen();
     bool paramgeladen = false;
     bool dateifehler = false;
     int ladequelle = 0;
@@ -113,7 +135,8 @@ public slots:
     // link
     void testtimerstop();
     // download
-    void clickfileladen();
+    // Loads the whole data set; false when some file of it could not be opened.
+    bool clickfileladen();
     void clickdspladen();
     void clicktestladen();
     void clickpicladen();

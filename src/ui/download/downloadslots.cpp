@@ -2,8 +2,6 @@
 // backup and restore.
 #include "app/vantrel.h"
 
-void vantrel::bufferloeschen() {}
-void vantrel::clickfileladen() {}
 void vantrel::clickdspladen() {}
 void vantrel::clicktestladen() {}
 void vantrel::clickpicladen() {}

@@ -7,25 +7,6 @@
 #include <QTabWidget>
 #include <QTimer>
 
-void vantrel::paramreset() {
-    paramtabs->setEnabled(false);
-    bparamsave->setEnabled(false);
-    bxparamsave->setEnabled(false);
-    cbdmoni->setEnabled(false);
-    panellayout();
-}
-
-void vantrel::paramfreigabe(bool on) {
-    paramtabs->setEnabled(on);
-    gbbank->setEnabled(on);
-    gbseitenband->setEnabled(on);
-    gbmode->setEnabled(on);
-    gbdspid->setEnabled(on);
-    for (QCheckBox* cb : schalter)
-        cb->setEnabled(on);
-    cbdmoni->setEnabled(on);
-}
-
 void vantrel::panellayout() {
     const int w = parameterseite->width();
     const int h = parameterseite->height();
@@ -59,8 +40,6 @@ void vantrel::panellayout() {
     place(gbdspid, 2);
 }
 
-void vantrel::clickparamladen() {}
-void vantrel::clickxparamladen() {}
 void vantrel::clickparam2pc() {}
 void vantrel::clickparamsave() {}
 void vantrel::clickxparamsave() {}
@@ -70,6 +49,8 @@ void vantrel::setparamgruppert() {}
 void vantrel::setparamgruppessb() {}
 void vantrel::setparamgruppecw() {}
 void vantrel::setuserid() {}
+// The panel's refresh; the editor panel fills it in.
+void vantrel::paramanzeigen() {}
 void vantrel::setveskid() {}
 void vantrel::dspbefehl() {}
 void vantrel::tstopdspbef() { dspbeftimer->stop(); }
