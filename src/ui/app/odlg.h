@@ -5,6 +5,13 @@
 #include "app/einstellungen.h"
 
 #include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
 
 class odlg : public QDialog {
     Q_OBJECT
@@ -12,9 +19,55 @@ public:
     explicit odlg(QWidget* parent = nullptr);
     ~odlg() override;
 
+    // Rows per profile page, counted from 1: the directory first, then the ten files.
+    static constexpr int kZeilen = 11;
+    // The port list holds these after whatever ports the system reports.
+    static constexpr int kComAnzahl = 256;
+
     void setEinstellungen(const TEinstellungen& e);
     TEinstellungen getEinstellungen() const;
 
+    // The widgets, for the window's tests and tools.
+    QTabWidget* seiten() const { return m_tabs; }
+    QComboBox* schnittstelle() const { return m_port; }
+    QSpinBox* picdelay() const { return m_pic; }
+    QSpinBox* dspdelay() const { return m_dsp; }
+    QSpinBox* paramdelay() const { return m_param; }
+    // Row 1..11 of profile 0..2; null outside.
+    QLineEdit* feld(int profil, int zeile) const;
+    QPushButton* knopf(int profil, int zeile) const;
+    QPushButton* okknopf() const { return m_ok; }
+    QPushButton* abbruchknopf() const { return m_abbruch; }
+
+public slots:
+    void clickbveskpfad();
+    void clickbdspcodefilename();
+    void clickbfilterfilename();
+    void clickbad603filename();
+    void clickbparameterfilename();
+    void clickbxparameterfilename();
+    void clickbstandardparameterfilename();
+    void clickbrxeqfilename();
+    void clickbtxeqfilename();
+    void clickbscalfilename();
+    void clickbtestfilename();
+
 private:
+    // The profile of the page in front (page 0 holds the port); -1 on page 0.
+    int profil() const;
+    void dateiwahl(int zeile);
+    void portlistefuellen();
+
     TEinstellungen m_einst;
+    QTabWidget* m_tabs = nullptr;
+    QComboBox* m_port = nullptr;
+    QSpinBox* m_pic = nullptr;
+    QSpinBox* m_dsp = nullptr;
+    QSpinBox* m_param = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_abbruch = nullptr;
+    std::array<std::array<QLineEdit*, kZeilen>, 3> m_felder{};
+    std::array<std::array<QPushButton*, kZeilen>, 3> m_knoepfe{};
+    // How many items at the top of the port list came from the system.
+    int m_systemports = 0;
 };
