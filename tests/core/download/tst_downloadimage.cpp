@@ -1,0 +1,267 @@
+// The download image: firmware text to load records, the checksum with its carried middle
+// byte, the checksum record, and reading firmware files.
+#include "download/downloadimage.h"
+#include "download/firmwarefile.h"
+#include "download/linereader.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(QByteArray(text));
+}
+
+QStringList lines(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char('|'));
+}
+
+// n program words 000001, 000002, ... as text lines and as bytes.
+QStringList programWords(int n, QByteArray* bytes) {
+    QStringList out;
+    for (int k = 1; k <= n; ++k) {
+        out << QString::asprintf("%06X", k * 0x010203);
+        const int v = k * 0x010203;
+        bytes->append(char((v >> 16) & 0xFF));
+        bytes->append(char((v >> 8) & 0xFF));
+        bytes->append(char(v & 0xFF));
+    }
+    return out;
+}
+
+QByteArray record(const char* head, const QByteArray& words) {
+    return hex(head) + words + QByteArray(1, '\r');
+}
+} // namespace
+
+class TestDownloadImage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void zeroSegmentSplitsAt48() {
+        QByteArray words;
+        const QStringList fw =
+            QStringList{"@PA", "0000"} + programWords(50, &words) + QStringList{"#"};
+        DownloadImage image;
+        QStringList log;
+        image.dspfileparsen(fw, [&log](const QString& s) { log << s; });
+        const QByteArray expected =
+            record("2444503FC00030", words.left(144)) + record("24445000300002", words.mid(144));
+        QCOMPARE(image.buffer.toHex(' '), expected.toHex(' '));
+        QCOMPARE(image.buffer.size(), 7 + 144 + 1 + 7 + 6 + 1);
+        QCOMPARE(log, QStringList{QStringLiteral("166 Char im buffer")});
+    }
+
+    void records_data() {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("data segment") << "@DA|3800|1234|ABCD|#" << hex("2444443800000212 34ABCD0D");
+        QTest::newRow("program at 0100")
+            << "@PA|0100|123456|ABCDEF|000001|#" << hex("24445001000003123456ABCDEF0000010D");
+        QTest::newRow("blanks ignored")
+            << "@ PA|01 00|12 34 56|#" << hex("2444500100000112345 60D");
+        QTest::newRow("header only needs @PA somewhere")
+            << "seg @PA x|0200|010203|# rest ignored" << hex("244450020000010102030D");
+        QTest::newRow("anything else is data memory")
+            << "@pa|3800|0102|#" << hex("24444438000001 01020D");
+        QTest::newRow("short and bad fields read 0")
+            << "@PA|0100|12|ZZ3456|#" << hex("2444500100000212000000 34560D");
+        QTest::newRow("missing # runs to the end")
+            << "@DA|3800|1234|5678" << hex("24444438000002123456780D");
+        QTest::newRow("missing address line ends the parse")
+            << "@DA|3800|1111|#|@PA" << hex("2444443800000111110D");
+        QTest::newRow("empty segment") << "@DA|3800|#" << hex("24444438000000 0D");
+        QTest::newRow("two segments back to back")
+            << "@PA|0100|AABBCC|#|@DA|3800|DDEE|#"
+            << hex("2444500100000 1AABBCC0D 24444438000001DDEE0D");
+        QTest::newRow("address of three characters")
+            << "@DA|380|0102|#" << hex("24444438800001 01020D");
+        QTest::newRow("only the empty line of a header-only file") << "" << QByteArray();
+    }
+    void records() {
+        QFETCH(QString, firmware);
+        QFETCH(QByteArray, expected);
+        DownloadImage image;
+        image.dspfileparsen(firmware.split(QLatin1Char('|')), {});
+        QCOMPARE(image.buffer.toHex(' '), expected.toHex(' '));
+    }
+
+    void shortZeroSegmentIsOneRecord_data() {
+        QTest::addColumn<int>("words");
+        QTest::newRow("3 words") << 3;
+        QTest::newRow("47 words") << 47;
+        QTest::newRow("no words") << 0;
+    }
+    void shortZeroSegmentIsOneRecord() {
+        QFETCH(int, words);
+        QByteArray bytes;
+        const QStringList fw = QStringList{"@PA", "0000"} + programWords(words, &bytes) +
+                               QStringList{"#", "@DA", "3800", "0001", "#"};
+        DownloadImage image;
+        QStringList log;
+        image.dspfileparsen(fw, [&log](const QString& s) { log << s; });
+        QByteArray head = hex("2444503FC0");
+        head.append(char(0));
+        head.append(char(words));
+        QCOMPARE(image.buffer.toHex(' '),
+                 (head + bytes + "\r" + hex("244444380000010001 0D")).toHex(' '));
+        QCOMPARE(log.size(), 2);
+        QVERIFY2(log.at(0).contains(QString::number(words)) &&
+                     log.at(0).contains(QStringLiteral("3FC0")),
+                 qPrintable(log.at(0)));
+    }
+
+    void exactly48WordsGivesEmptySecondRecord() {
+        QByteArray bytes;
+        DownloadImage image;
+        image.dspfileparsen(
+            QStringList{"@PA", "0000"} + programWords(48, &bytes) + QStringList{"#"}, {});
+        QCOMPARE(image.buffer.toHex(' '),
+                 (hex("2444503FC00030") + bytes + "\r" + hex("24445000300000 0D")).toHex(' '));
+    }
+
+    void checksumSequence() {
+        DownloadImage image;
+        image.dspfileparsen(lines("@PA|0100|123456|#"), {});
+        QCOMPARE(image.checksumme, 4746);
+        image.dspfileparsen(lines("@PA|0100|FFFFFF|#"), {});
+        QCOMPARE(image.checksumme, 5000);
+    }
+
+    // A 16-bit word takes the middle byte of the last 24-bit word parsed before it, across
+    // segments and across loads; only the sum sees it, not the record.
+    void dataWordCarriesMiddleByte_data() {
+        QTest::addColumn<QStringList>("loads");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("fresh registers: middle 0")
+            << QStringList{"@DA|3800|1234|#"} << (0x12 * 256 + 0x34);
+        QTest::newRow("after a program word") << QStringList{"@PA|0100|0A7F00|#|@DA|3800|1234|#"}
+                                              << (0x0A * 256 + 0x7F + 0x12 * 256 + 0x7F + 0x34);
+        QTest::newRow("across loads")
+            << QStringList{"@PA|0100|00C800|#", "@DA|3800|0001|#"} << (0xC8 + 0xC8 + 0x01);
+        QTest::newRow("wraps at 32768")
+            << QStringList{"@PA|0100|FF0000|FF0000|#"} << ((0xFF00 * 2) % 32768);
+    }
+    void dataWordCarriesMiddleByte() {
+        QFETCH(QStringList, loads);
+        QFETCH(int, expected);
+        DownloadImage image;
+        for (const QString& l : loads)
+            image.dspfileparsen(l.split(QLatin1Char('|')), {});
+        QCOMPARE(image.checksumme, expected);
+    }
+
+    void checksumRecord_data() {
+        QTest::addColumn<int>("sum");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("5000") << 5000 << hex("24445037FE0001138800 0D");
+        QTest::newRow("0") << 0 << hex("24445037FE0001000000 0D");
+        QTest::newRow("32767") << 32767 << hex("24445037FE00017FFF00 0D");
+    }
+    void checksumRecord() {
+        QFETCH(int, sum);
+        QFETCH(QByteArray, expected);
+        DownloadImage image;
+        image.buffer = "xy";
+        image.checksumme = sum;
+        QStringList log;
+        image.checksummeanhaengen([&log](const QString& s) { log << s; });
+        QCOMPARE(image.buffer.toHex(' '), (QByteArray("xy") + expected).toHex(' '));
+        QCOMPARE(log, QStringList{QStringLiteral("Checksumme %1").arg(sum)});
+    }
+
+    void clearKeepsSumAndRegisters() {
+        DownloadImage image;
+        image.dspfileparsen(lines("@PA|0100|123456|#"), {});
+        image.zwischenpuffer = "abc";
+        image.clear();
+        QVERIFY(image.buffer.isEmpty());
+        QVERIFY(image.zwischenpuffer.isEmpty());
+        QCOMPARE(image.checksumme, 4746);
+        QCOMPARE(image.wortbyte2, quint8(0x34));
+    }
+
+    void hexFields_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::newRow("upper") << "AB" << 0xAB;
+        QTest::newRow("lower") << "ef" << 0xEF;
+        QTest::newRow("one digit") << "7" << 7;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letter") << "1G" << 0;
+        QTest::newRow("minus") << "-1" << 0;
+        QTest::newRow("plus") << "+F" << 0;
+        QTest::newRow("tab") << "\t1" << 0;
+        QTest::newRow("latin-1 letter") << QString::fromLatin1("\xB5"
+                                                               "1")
+                                        << 0;
+    }
+    void hexFields() {
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QCOMPARE(int(DownloadImage::hexField(field)), value);
+    }
+
+    void firmwareFiles_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("logLine");
+        QTest::newRow("CR LF, ESC line ends")
+            << QByteArray("head\r\n@PA\r\n0100\r\n\x1b end\r\n@DA\r\n")
+            << QStringList{"@PA", "0100"} << "DSP File 3 Zeilen geladen";
+        QTest::newRow("LF, no ESC")
+            << QByteArray("head\n@DA\n3800\n1234\n#\n") << QStringList{"@DA", "3800", "1234", "#"}
+            << "DSP File 5 Zeilen geladen";
+        QTest::newRow("ESC in the middle of a line")
+            << QByteArray("head\nA\nB\nxx\x1byy\nC\n") << QStringList{"A", "B"}
+            << "DSP File 3 Zeilen geladen";
+        QTest::newRow("header only")
+            << QByteArray("head\r\n") << QStringList{""} << "DSP File 2 Zeilen geladen";
+        QTest::newRow("no line end at the end")
+            << QByteArray("head\r\nA\r\nB") << QStringList{"A", "B"} << "DSP File 3 Zeilen geladen";
+        QTest::newRow("ESC right after the header")
+            << QByteArray("head\n\x1b\nA\n") << QStringList{} << "DSP File 1 Zeilen geladen";
+    }
+    void firmwareFiles() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, logLine);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fw.dpk"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        QStringList got{"old"};
+        QStringList log;
+        QVERIFY(readFirmwareFile(path, &got, [&log](const QString& s) { log << s; }));
+        QCOMPARE(got, expected);
+        QCOMPARE(log, QStringList{logLine});
+    }
+
+    void missingFirmwareKeepsLines() {
+        QTemporaryDir dir;
+        QStringList got{"old"};
+        QStringList log;
+        QVERIFY(!readFirmwareFile(dir.filePath(QStringLiteral("none.dpk")), &got,
+                                  [&log](const QString& s) { log << s; }));
+        QVERIFY(!readFirmwareFile(dir.path(), &got, {}));
+        QCOMPARE(got, QStringList{"old"});
+        QVERIFY(log.isEmpty());
+    }
+
+    void latin1Text() {
+        LineReader in;
+        in.setData(QByteArray("a\xB5"
+                              "b\r\nc\rd\n"));
+        QCOMPARE(in.readLine(), QString(QStringLiteral("a") + QChar(0xB5) + QStringLiteral("b")));
+        QVERIFY(!in.atEnd());
+        // A lone CR is no line end.
+        QCOMPARE(in.readLine(), QStringLiteral("c\rd"));
+        QVERIFY(in.atEnd());
+        QCOMPARE(in.readLine(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadImage)
+#include "tst_downloadimage.moc"
