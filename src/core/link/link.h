@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <utility>
 
 class Modem;
@@ -19,7 +20,7 @@ public:
     ~Link() override;
 
     void setModem(Modem* modem);
-    Modem* modem() const { return m_modem; }
+    Modem* modem() const;
 
     // rs232offen: the result of the last port open; guards every protocol.
     void setOpen(bool open) { m_open = open; }
@@ -60,14 +61,41 @@ public:
     // Waits until at least n bytes are readable (or cancel); reads none of them.
     Wait waitBytes(int n, Progress* progress);
 
-    // One transfer at a time: false when another one runs. Frames queued meanwhile go out
-    // at endTransfer.
+    // One transfer at a time: false when another one runs, and false while a frame is being
+    // paced further down the stack (its remaining bytes would land inside the transfer).
+    // Frames asked for meanwhile from nested event handling go out at endTransfer.
     bool beginTransfer();
     void endTransfer();
     bool transferActive() const { return m_transfer; }
+    // A frame is on its way: its bytes are being paced.
+    bool framePaced() const { return m_frameActive; }
+
+    // Paced waits begun so far (warten and the senders' delays), for tests and benches that
+    // count waits instead of timing them.
+    quint64 waitCount() const { return m_waitCount; }
 
     // Frames waiting for the line, in order.
     const QList<std::pair<int, int>>& queuedFrames() const { return m_queue; }
+
+    // Marks event pumping done outside the Link's own waits (a modal progress dialog that
+    // processes events in setValue, say): frames asked for from inside it, while a frame or
+    // a transfer runs, are queued like those from inside a Link wait.
+    class Pumping {
+    public:
+        explicit Pumping(Link* link) : m_link(link) {
+            if (m_link)
+                ++m_link->m_waitDepth;
+        }
+        ~Pumping() {
+            if (m_link)
+                --m_link->m_waitDepth;
+        }
+        Pumping(const Pumping&) = delete;
+        Pumping& operator=(const Pumping&) = delete;
+
+    private:
+        Link* m_link;
+    };
 
 signals:
     // Every command frame as it goes on the wire.
@@ -77,17 +105,24 @@ private:
     void send(int value, int delayMs);
     void waitUntil(qint64 deadlineNs);
     void flushQueue();
+    // True when the caller runs inside event handling nested deeper than the frame or
+    // transfer that owns the line: a wait of theirs, a modal loop, marked pumping.
+    bool nestedSince(int waitBase, int loopBase) const;
 
-    Modem* m_modem = nullptr;
+    QPointer<Modem> m_modem;
     bool m_open = false;
     int m_picDelay = 10;
     int m_dspDelay = 2;
     int m_paramDelay = 0;
     bool m_transfer = false;
     int m_transferBase = 0;
+    int m_transferLoop = 0;
     bool m_frameActive = false;
     int m_frameBase = 0;
+    int m_frameLoop = 0;
+    bool m_flushing = false;
     int m_waitDepth = 0;
+    quint64 m_waitCount = 0;
     QList<std::pair<int, int>> m_queue;
     QElapsedTimer m_clock;
 };

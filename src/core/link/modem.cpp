@@ -53,8 +53,32 @@ bool Modem::openPort(const QString& name) {
     }
     m_port->setReadBufferSize(0);
     m_port->clear();
+    // A line that drops (cable pulled, adapter gone, the far end of a pty closed) keeps the
+    // port readable with every read failing: Qt reports one error after another without end.
+    // The port is closed instead, after the error's own handling has unwound.
+    connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::ResourceError || e == QSerialPort::ReadError)
+            QMetaObject::invokeMethod(this, &Modem::lineLost, Qt::QueuedConnection);
+    });
     emit setTtyText(name);
     return true;
+}
+
+void Modem::lineLost() {
+    if (!m_port || !m_port->isOpen())
+        return;
+    const auto e = m_port->error();
+    if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError)
+        return;
+    m_port->close();
+    emit setTtyText(QStringLiteral("?"));
+}
+
+bool Modem::lineDropped() const {
+    if (!m_port)
+        return false;
+    const auto e = m_port->error();
+    return e == QSerialPort::ResourceError || e == QSerialPort::ReadError;
 }
 
 bool Modem::closePort() {

@@ -25,6 +25,8 @@ public:
     bool isOpen() const;
     // Bytes that arrived and were not read yet.
     qint64 bytesAvailable() const;
+    // A read failed for good since the open: the line is gone (the port closes itself soon).
+    bool lineDropped() const;
     // The serial port itself, for waits on readyRead; null while none was ever opened.
     QSerialPort* port() const { return m_port; }
 
@@ -39,5 +41,7 @@ signals:
     void traffic(bool sent, const QByteArray& bytes);
 
 private:
+    void lineLost();
+
     QSerialPort* m_port = nullptr;
 };
