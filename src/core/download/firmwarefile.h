@@ -12,6 +12,9 @@
 // cannot be opened.
 bool readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log);
 
+// The lines after the header of firmware text already read, up to the first ESC line.
+QStringList firmwareZeilen(const QByteArray& data);
+
 // The lines of a text file as the loader reads a list: to the end of the file, where an empty
 // file still gives one empty line. False when the file cannot be opened.
 bool readListFile(const QString& path, QStringList* lines);

@@ -5,19 +5,26 @@
 #include <QCoreApplication>
 #include <cmath>
 
-bool readParameterLines(const QString& path, QStringList* lines) {
+QStringList parameterLines(const QByteArray& data) {
     LineReader in;
-    if (!in.open(path))
-        return false;
+    in.setData(data);
     in.readLine();
     in.readLine();
-    lines->clear();
+    QStringList lines;
     while (!in.atEnd()) {
         const QString line = in.readLine();
         if (line.contains(QLatin1String("END FILE")))
             break;
-        lines->append(line);
+        lines.append(line);
     }
+    return lines;
+}
+
+bool readParameterLines(const QString& path, QStringList* lines) {
+    QByteArray data;
+    if (!LineReader::readFile(path, &data))
+        return false;
+    *lines = parameterLines(data);
     return true;
 }
 

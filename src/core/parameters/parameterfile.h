@@ -13,6 +13,9 @@
 // on). False, with lines untouched, when the file cannot be opened.
 bool readParameterLines(const QString& path, QStringList* lines);
 
+// The same for file contents already read.
+QStringList parameterLines(const QByteArray& data);
+
 // "Parameter File <N> Zeilen geladen", N being the number of data lines plus one.
 QString parameterFileLogLine(int dataLines);
 
