@@ -95,8 +95,8 @@ void Link::warten(int ms) {
 void Link::send(int value, int delayMs) {
     // The delay counts from the write, so the time the write takes is part of it.
     const qint64 written = m_clock.nsecsElapsed();
-    if (m_modem)
-        m_modem->writeByte(value);
+    if (m_modem && m_modem->writeByte(value))
+        emit byteWritten(value & 0xFF, written);
     if (delayMs > 0)
         waitUntil(written + qint64(delayMs) * kMs);
 }

@@ -97,9 +97,15 @@ public:
         Link* m_link;
     };
 
+    // The Link's clock (ns since it was made); write times are on it.
+    qint64 nowNs() const { return m_clock.nsecsElapsed(); }
+
 signals:
     // Every command frame as it goes on the wire.
     void frameSent(int number, int value);
+    // Every byte handed to the port, with the time its write began (nowNs); the byte's
+    // delay counts from there.
+    void byteWritten(int value, qint64 timeNs);
 
 private:
     void send(int value, int delayMs);

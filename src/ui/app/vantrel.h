@@ -106,6 +106,10 @@ public:
     bool xparamgeaendert = false;
 
     // ---- control (switches, equalizers) -------------------------------------------------
+    // Labels switches 4, 7 and 9 for the mode, SSB or CW (cw true); sends nothing.
+    void schaltertexte(bool cw);
+    // Sends switch i's state (index into schalter) as its command: 1 checked, 0 not.
+    void schalten(int i);
     // The equalizer pages with their sliders, last-sent values and loaded flags.
     EqSeite* rxeq = nullptr;
     EqSeite* txeq = nullptr;
