@@ -138,7 +138,7 @@ void TestZfMessung::sweep() {
     // The table built from it: about 1.5 steps per dB, 40 dB above the minimum at most.
     const Ad603Tabelle t = ad603tabelle(m.calcurve);
     QCOMPARE(t[1], 1);   // 0 dB: step 0 is never chosen
-    QCOMPARE(t[2], 3);   // 1 dB: round(1.95) = 2 at step 3
+    QCOMPARE(t[2], 3);   // 1 dB: 36 + round(1.95) - 37 at step 3
     QCOMPARE(t[31], 47); // 30 dB: 36 + round(30.55) - 37 at step 47
     QCOMPARE(t[41], 63); // 40 dB: the last one reached
     QCOMPARE(t[42], 99);
