@@ -165,13 +165,32 @@ private slots:
         QCOMPARE(run.log.last(), path);
     }
 
-    void blankListLineFailsToOpen() {
+    void unopenableListLines_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("looksFor");
+        QTest::newRow("blank line names no file") << ""
+                                                  << "";
+        QTest::newRow("no blank before the comma") << "bp1.dat,x,3F80"
+                                                   << "bp1.da";
+        QTest::newRow("a folder is no file") << "sub ,x, 3F80"
+                                             << "sub";
+    }
+    void unopenableListLines() {
+        QFETCH(QString, line);
+        QFETCH(QString, looksFor);
         QTemporaryDir dir;
+        writeFile(dir.filePath("bp1.dat"), "12A456 ABCDEF END");
+        QDir(dir.path()).mkdir("sub");
         DownloadImage image;
         Run run;
-        QVERIFY(!filterladen(image, {""}, dir.path(), run.logSink(), run.failSink()));
+        QVERIFY(!filterladen(image, {line}, dir.path(), run.logSink(), run.failSink()));
         QCOMPARE(run.fails.size(), 1);
+        const QString path = QDir::toNativeSeparators(dir.path() + "/" + looksFor);
+        QCOMPARE(run.fails.at(0).text,
+                 QStringLiteral("Datei \"%1\" aus der Filterdatei nicht gefunden!").arg(path));
+        QCOMPARE(run.log, QStringList{path});
         QVERIFY(image.buffer.isEmpty());
+        QCOMPARE(image.checksumme, 0);
     }
 
     // A record's count is one byte: a longer filter continues at the following addresses.
