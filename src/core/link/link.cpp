@@ -41,13 +41,38 @@ void sleepPrecisely(qint64 ns) {
 int loopLevel() {
     return QThread::currentThread()->loopLevel();
 }
+
+// Every Link alive, for Pumping without a Link of its own. GUI thread only, like the Links.
+QList<Link*>& allLinks() {
+    static QList<Link*> links;
+    return links;
+}
 } // namespace
 
 Link::Link(Modem* modem, QObject* parent) : QObject(parent), m_modem(modem) {
     m_clock.start();
+    allLinks().append(this);
 }
 
-Link::~Link() = default;
+Link::~Link() {
+    allLinks().removeOne(this);
+}
+
+Link::Pumping::Pumping(Link* link) {
+    if (link)
+        m_links.append(link);
+    else
+        for (Link* l : allLinks())
+            m_links.append(l);
+    for (const QPointer<Link>& l : std::as_const(m_links))
+        ++l->m_waitDepth;
+}
+
+Link::Pumping::~Pumping() {
+    for (const QPointer<Link>& l : std::as_const(m_links))
+        if (l)
+            --l->m_waitDepth;
+}
 
 void Link::setModem(Modem* modem) {
     m_modem = modem;

@@ -79,22 +79,17 @@ public:
 
     // Marks event pumping done outside the Link's own waits (a modal progress dialog that
     // processes events in setValue, say): frames asked for from inside it, while a frame or
-    // a transfer runs, are queued like those from inside a Link wait.
+    // a transfer runs, are queued like those from inside a Link wait. Without a Link it
+    // marks every Link there is, for code that pumps without knowing the line (a dialog).
     class Pumping {
     public:
-        explicit Pumping(Link* link) : m_link(link) {
-            if (m_link)
-                ++m_link->m_waitDepth;
-        }
-        ~Pumping() {
-            if (m_link)
-                --m_link->m_waitDepth;
-        }
+        explicit Pumping(Link* link = nullptr);
+        ~Pumping();
         Pumping(const Pumping&) = delete;
         Pumping& operator=(const Pumping&) = delete;
 
     private:
-        Link* m_link;
+        QList<QPointer<Link>> m_links;
     };
 
     // The Link's clock (ns since it was made); write times are on it.

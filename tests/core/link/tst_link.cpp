@@ -246,6 +246,7 @@ private slots:
         QTest::newRow("inside a transfer's pause") << 2 << true << hex("AA BB 7E0202");
         QTest::newRow("inside a modal loop of a transfer") << 3 << true << hex("AA BB 7E0202");
         QTest::newRow("inside marked pumping of a transfer") << 4 << true << hex("AA BB 7E0202");
+        QTest::newRow("inside pumping marked for every line") << 7 << true << hex("AA BB 7E0202");
         QTest::newRow("inside a plain pause") << 5 << false << hex("7E0202");
         QTest::newRow("inside a wait for an answer") << 6 << true << hex("AA 7E0202");
     }
@@ -294,11 +295,12 @@ private slots:
             line.link.endTransfer();
             break;
         }
-        case 4: {
+        case 4:
+        case 7: {
             QVERIFY(line.link.beginTransfer());
             line.link.sendedsp(0xAA);
             {
-                Link::Pumping pumping(&line.link);
+                Link::Pumping pumping(scenario == 4 ? &line.link : nullptr);
                 at(&line.link, 0, intruder);
                 QElapsedTimer t;
                 t.start();
