@@ -53,4 +53,6 @@ void vantrel::setuserid() {}
 void vantrel::paramanzeigen() {}
 void vantrel::setveskid() {}
 void vantrel::dspbefehl() {}
-void vantrel::tstopdspbef() { dspbeftimer->stop(); }
+void vantrel::tstopdspbef() {
+    dspbeftimer->stop();
+}
