@@ -1,0 +1,67 @@
+#include "download/dspdownload.h"
+
+#include "download/transferhelfer.h"
+#include "link/link.h"
+#include "link/progress.h"
+
+namespace download {
+
+namespace {
+void sende(Link& link, const char* bytes, int n) {
+    for (int i = 0; i < n; ++i)
+        link.sendedsp(quint8(bytes[i]));
+}
+
+// Three bytes "$DP" open a program record; the loader wants time before each. The test
+// is on the raw bytes, so three data bytes of the same values get the pause too.
+bool programmsatz(const QByteArray& b, qsizetype i) {
+    return i + 2 < b.size() && b[i] == '$' && b[i + 1] == 'D' && b[i + 2] == 'P';
+}
+} // namespace
+
+TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progress,
+                          const LogSink& log) {
+    TransferGuard guard(link);
+    if (!guard.acquired())
+        return besetzt();
+    const qsizetype size = buffer.size();
+    if (link.isOpen()) {
+        if (leitungWeg(link))
+            return unterbrochen();
+        link.leeren();
+        link.dspframe(kCmdLaden, 0);
+        link.warten(kLaderPause);
+        sende(link, "$$$\r", 4);
+        link.warten(kLaderPause);
+        for (qsizetype i = 0; i < size; ++i) {
+            progress.setValue(int(i));
+            if (!progress.wasCanceled() && programmsatz(buffer, i))
+                link.warten(kLaderPause);
+            // Looked at after the pause as well: a cancel during it sends no further byte.
+            if (progress.wasCanceled()) {
+                if (log)
+                    log(abgebrochen(i, size));
+                return TransferResult::canceled();
+            }
+            if (leitungWeg(link)) {
+                if (log)
+                    log(abgebrochen(i, size));
+                return unterbrochen();
+            }
+            link.sendedsp(quint8(buffer[i]));
+            ereignisse(link);
+        }
+    } else if (log) {
+        log(nichtOffen());
+    }
+    sende(link, "###\r", 4);
+    link.warten(kLaderPause);
+    sende(link, "$GO\0\0\r", 6);
+    link.warten(kLaderPause);
+    if (link.isOpen() && leitungWeg(link))
+        return unterbrochen();
+    progress.setValue(int(size));
+    return TransferResult::done();
+}
+
+} // namespace download

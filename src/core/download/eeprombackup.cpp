@@ -1,0 +1,53 @@
+#include "download/eeprombackup.h"
+
+#include "download/transferhelfer.h"
+#include "link/link.h"
+#include "link/progress.h"
+
+#include <QCoreApplication>
+
+namespace download {
+
+TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
+    TransferGuard guard(link);
+    if (!guard.acquired())
+        return besetzt();
+    if (!data)
+        return TransferResult::canceled();
+    // Waiting on a port that is not there would only end with the cancel button; say why.
+    if (leitungWeg(link))
+        return unterbrochen();
+    char chunk[512];
+    while (data->size() < kEepromGroesse) {
+        const Link::Wait w = link.waitBytes(1, &progress);
+        if (w == Link::Wait::Canceled)
+            return TransferResult::canceled();
+        if (w == Link::Wait::Closed)
+            return unterbrochen();
+        const int wanted =
+            int(qMin<qsizetype>(qsizetype(sizeof chunk), kEepromGroesse - data->size()));
+        const int got = link.readData(chunk, wanted);
+        for (int i = 0; i < got; ++i) {
+            // The count is shown before each byte is kept, so a cancel at a value keeps
+            // exactly that many bytes.
+            progress.setValue(int(data->size()));
+            if (progress.wasCanceled())
+                return TransferResult::canceled();
+            data->append(chunk[i]);
+        }
+        ereignisse(link);
+    }
+    progress.setValue(kEepromGroesse - 1);
+    return TransferResult::done();
+}
+
+QString sicherungUnvollstaendig(const QString& path, qint64 bytes) {
+    return QCoreApplication::translate("vantrel",
+                                       "Eeprom-Sicherung unvollstaendig: Datei \"%1\" enthaelt "
+                                       "%2 von %3 Bytes")
+        .arg(path)
+        .arg(bytes)
+        .arg(kEepromGroesse);
+}
+
+} // namespace download

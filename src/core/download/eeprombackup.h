@@ -1,0 +1,25 @@
+// Receiving the dump of the PIC's external EEPROM (its function 997). The PC only listens:
+// the bytes are collected as they come until all 65536 are there, the user cancels or the
+// line drops.
+#pragma once
+
+#include "link/transferresult.h"
+
+#include <QByteArray>
+
+class Link;
+class Progress;
+
+namespace download {
+
+constexpr int kEepromGroesse = 65536;
+
+// Appends what arrives to data, up to kEepromGroesse bytes in all. Progress runs 0..65535
+// and holds the count of bytes kept; a cancel keeps exactly that many. Done only when data
+// is complete; a port that is not open or a dropped line fail at once.
+TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data);
+
+// The log line for a backup that ends early: how much of the EEPROM the file holds.
+QString sicherungUnvollstaendig(const QString& path, qint64 bytes);
+
+} // namespace download

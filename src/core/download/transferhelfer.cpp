@@ -1,0 +1,55 @@
+#include "download/transferhelfer.h"
+
+#include "link/link.h"
+#include "link/modem.h"
+
+#include <QCoreApplication>
+
+namespace download {
+
+TransferGuard::TransferGuard(Link& link) : m_link(link), m_acquired(link.beginTransfer()) {}
+
+TransferGuard::~TransferGuard() {
+    if (m_acquired)
+        m_link.endTransfer();
+}
+
+bool leitungWeg(const Link& link) {
+    const Modem* modem = link.modem();
+    return !modem || !modem->isOpen() || modem->lineDropped();
+}
+
+void ereignisse(Link& link) {
+    // Marked as pumping, so that a frame asked for from a handler here waits in the queue
+    // instead of landing between the bytes of the transfer.
+    Link::Pumping pumping(&link);
+    QCoreApplication::processEvents();
+}
+
+static QString fehlerTitel() {
+    return QCoreApplication::translate("vantrel", "Error!");
+}
+
+TransferResult besetzt() {
+    return TransferResult::failed(
+        fehlerTitel(),
+        QCoreApplication::translate("vantrel", "Es laeuft bereits eine Uebertragung!"));
+}
+
+TransferResult unterbrochen() {
+    return TransferResult::failed(
+        fehlerTitel(),
+        QCoreApplication::translate("vantrel", "Die Verbindung zum Talvaro ist unterbrochen!"));
+}
+
+QString nichtOffen() {
+    return QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen! Nichts gesendet.");
+}
+
+QString abgebrochen(qint64 done, qint64 total) {
+    return QCoreApplication::translate("vantrel", "Abgebrochen nach %1 von %2 Bytes")
+        .arg(done)
+        .arg(total);
+}
+
+} // namespace download

@@ -1,0 +1,42 @@
+// What the download transfers share: the one-transfer-at-a-time guard, the check for a line
+// that went away, one round of event handling between bytes, and the texts of their
+// failures and of their log lines.
+#pragma once
+
+#include "link/transferresult.h"
+
+#include <QString>
+
+class Link;
+
+namespace download {
+
+// Holds the line for one transfer; ends it however the transfer returns.
+class TransferGuard {
+public:
+    explicit TransferGuard(Link& link);
+    ~TransferGuard();
+    TransferGuard(const TransferGuard&) = delete;
+    TransferGuard& operator=(const TransferGuard&) = delete;
+    bool acquired() const { return m_acquired; }
+
+private:
+    Link& m_link;
+    bool m_acquired = false;
+};
+
+// The port is gone: never opened, closed since, or its line dropped.
+bool leitungWeg(const Link& link);
+// Handles pending events once, as a wait would, so the window and the cancel button stay
+// alive between bytes that need no wait.
+void ereignisse(Link& link);
+
+// "Error!" boxes of the transfers.
+TransferResult besetzt();
+TransferResult unterbrochen();
+
+// Log lines.
+QString nichtOffen();
+QString abgebrochen(qint64 done, qint64 total);
+
+} // namespace download
