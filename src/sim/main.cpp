@@ -2,6 +2,8 @@
 // loader's "rs232" setting on its first line, then logs what the set receives. Lines on stdin
 // are commands for the set ("quit" ends it); lines it does not know are ignored.
 #include "simconsole.h"
+#include "simloader.h"
+#include "simpic.h"
 #include "simtransceiver.h"
 
 #include <QCoreApplication>
@@ -36,7 +38,18 @@ int main(int argc, char* argv[]) {
         out << "Betriebsart: " << names[static_cast<int>(m)] << Qt::endl;
     });
 
+    SimLoader loader(&sim);
+    SimPic pic(&sim);
+    QObject::connect(&loader, &SimLoader::programStarted, &app, [&out, &loader](int address) {
+        out << QStringLiteral("DSP-Lader: %1 Saetze, Checksumme %2, Start bei %3")
+                   .arg(loader.records().size())
+                   .arg(loader.checksumOk() ? QStringLiteral("ok") : QStringLiteral("FALSCH"))
+                   .arg(address, 4, 16, QLatin1Char('0'))
+            << Qt::endl;
+    });
+
     SimConsole console;
+    pic.addCommands(console);
     console.addCommand(QStringLiteral("quit"),
                        [](const QStringList&) { QCoreApplication::quit(); });
     console.addCommand(QStringLiteral("ende"),

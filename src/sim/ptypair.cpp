@@ -64,6 +64,24 @@ bool PtyPair::write(const QByteArray& bytes) {
     return true;
 }
 
+qsizetype PtyPair::writeSome(const QByteArray& bytes) {
+    if (m_master < 0)
+        return -1;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else if (n < 0 && errno != EAGAIN)
+            return done > 0 ? done : -1;
+        else
+            break;
+    }
+    return done;
+}
+
 QByteArray PtyPair::readAll() {
     QByteArray out;
     if (m_master < 0)

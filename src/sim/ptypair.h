@@ -21,6 +21,10 @@ public:
 
     // Writes bytes to the loader's side; false when the master is closed.
     bool write(const QByteArray& bytes);
+    // Writes as much of bytes as the line takes now, without waiting: the count written,
+    // -1 when the master is closed. A long answer goes out this way in pieces, since the
+    // loader reads in the same thread and a full line would otherwise never drain.
+    qsizetype writeSome(const QByteArray& bytes);
     // Everything that has arrived from the loader so far; never waits.
     QByteArray readAll();
     // Closes the master: the line drops for the loader.

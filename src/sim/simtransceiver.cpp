@@ -68,6 +68,13 @@ bool SimTransceiver::send(const QByteArray& bytes) {
     return true;
 }
 
+qsizetype SimTransceiver::sendSome(const QByteArray& bytes) {
+    const qsizetype n = m_pty->writeSome(bytes);
+    if (n > 0)
+        m_sent.append(bytes.left(n));
+    return n;
+}
+
 void SimTransceiver::hangUp() {
     m_pty->hangUp();
 }

@@ -64,6 +64,8 @@ public:
     // ---- the other direction and the line ----------------------------------------------------
     // Writes bytes towards the loader; false when the line is down.
     bool send(const QByteArray& bytes);
+    // Writes what the line takes now of bytes, without waiting; the count, -1 when down.
+    qsizetype sendSome(const QByteArray& bytes);
     // Drops the line for the loader: its port sees a hang-up.
     void hangUp();
 
