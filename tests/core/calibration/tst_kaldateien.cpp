@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -62,6 +63,7 @@ private slots:
 
     void schreibfehler_data();
     void schreibfehler();
+    void beliebigeEingaben();
 
 private:
     std::unique_ptr<TestEnv> env;
@@ -410,6 +412,31 @@ void TestKaldateien::schreibfehler() {
         QCOMPARE(lesen(pfad), alt);
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+void TestKaldateien::beliebigeEingaben() {
+    // Whatever a file holds, the readers take at most their lines and only bytes.
+    QRandomGenerator zufall(815);
+    const QByteArray zeichen("0123456789abcdefABCDEFxX \r\n\r\n\t-+\xff");
+    for (int runde = 0; runde < 3000; ++runde) {
+        QByteArray inhalt;
+        const int n = int(zufall.bounded(0, 800));
+        for (int i = 0; i < n; ++i)
+            inhalt += zeichen.at(int(zufall.bounded(int(zeichen.size()))));
+        Calcurve c;
+        c.fill(-1);
+        const int gesetzt = ::ad603lesen(inhalt, c);
+        QVERIFY(gesetzt >= 0 && gesetzt <= 64);
+        for (int k = 0; k < 64; ++k) {
+            const double v = c[size_t(k)];
+            QVERIFY(k < gesetzt ? v >= 0 && v <= 255 : v == -1);
+        }
+        SmeterWerte w;
+        w.uebernehmen(kalzeilen(inhalt));
+        for (int i = 0; i < SmeterWerte::zeilen; ++i)
+            QVERIFY(w.dateibyte(i) >= 0 && w.dateibyte(i) <= 255);
+        QCOMPARE(w.datei().size(), 26 * 8);
     }
 }
 
