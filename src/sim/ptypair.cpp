@@ -41,6 +41,9 @@ PtyPair::PtyPair(QObject* parent) : QObject(parent) {
         makeRaw(m_slaveKeep);
     m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &PtyPair::readyRead);
+    m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
+    m_writeNotifier->setEnabled(false);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyPair::flushOut);
 }
 
 PtyPair::~PtyPair() {
@@ -50,23 +53,32 @@ PtyPair::~PtyPair() {
 bool PtyPair::write(const QByteArray& bytes) {
     if (m_master < 0)
         return false;
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            usleep(1000);
-        } else {
-            return false;
-        }
-    }
+    m_out.append(bytes);
+    flushOut();
     return true;
+}
+
+void PtyPair::flushOut() {
+    while (m_master >= 0 && !m_out.isEmpty()) {
+        const ssize_t n = ::write(m_master, m_out.constData(), size_t(m_out.size()));
+        if (n > 0)
+            m_out.remove(0, qsizetype(n));
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else if (n < 0 && errno == EAGAIN)
+            break;
+        else
+            m_out.clear(); // the line is gone; nobody will read these
+    }
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(!m_out.isEmpty());
 }
 
 qsizetype PtyPair::writeSome(const QByteArray& bytes) {
     if (m_master < 0)
         return -1;
+    if (!m_out.isEmpty())
+        return 0;
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
@@ -98,11 +110,16 @@ QByteArray PtyPair::readAll() {
 }
 
 void PtyPair::hangUp() {
-    if (m_notifier) {
-        m_notifier->setEnabled(false);
-        delete m_notifier;
-        m_notifier = nullptr;
+    // A part may drop the line from inside a read or write notification: the notifiers go
+    // later, not under their own feet.
+    for (QSocketNotifier** n : {&m_notifier, &m_writeNotifier}) {
+        if (*n) {
+            (*n)->setEnabled(false);
+            (*n)->deleteLater();
+            *n = nullptr;
+        }
     }
+    m_out.clear();
     if (m_slaveKeep >= 0) {
         ::close(m_slaveKeep);
         m_slaveKeep = -1;

@@ -19,12 +19,16 @@ public:
     // The path the loader opens, for example /dev/pts/3.
     QString slavePath() const { return m_slavePath; }
 
-    // Writes bytes to the loader's side; false when the master is closed.
+    // Writes bytes to the loader's side, never waiting: what the line does not take now is
+    // kept and goes out, in order, as the loader reads (it reads in the same thread, so
+    // waiting for room would wait for ever). False when the master is closed.
     bool write(const QByteArray& bytes);
     // Writes as much of bytes as the line takes now, without waiting: the count written,
-    // -1 when the master is closed. A long answer goes out this way in pieces, since the
-    // loader reads in the same thread and a full line would otherwise never drain.
+    // -1 when the master is closed. Nothing while bytes of write() still wait, so that the
+    // order on the line stays the order of the calls.
     qsizetype writeSome(const QByteArray& bytes);
+    // Bytes given to write() that the line has not taken yet.
+    qsizetype pendingWrite() const { return m_out.size(); }
     // Everything that has arrived from the loader so far; never waits.
     QByteArray readAll();
     // Closes the master: the line drops for the loader.
@@ -39,4 +43,8 @@ private:
     int m_slaveKeep = -1;
     QString m_slavePath;
     QSocketNotifier* m_notifier = nullptr;
+    QSocketNotifier* m_writeNotifier = nullptr;
+    QByteArray m_out;
+
+    void flushOut();
 };

@@ -1,6 +1,7 @@
 // The simulated transceiver as the link's counterpart: its frame decoder, the parts that take
 // the line in other modes, its record, its console and the talvaro-sim program.
 #include "link/modem.h"
+#include "sim/ptypair.h"
 #include "sim/simconsole.h"
 #include "sim/simpart.h"
 #include "sim/simtransceiver.h"
@@ -144,6 +145,33 @@ private slots:
         w.sim.hangUp();
         QVERIFY(!w.sim.send(hex("01")));
         QVERIFY(!w.sim.waitForBytes(1, 50));
+    }
+
+    // More than the line holds: the set must not wait for room, since the loader reads in
+    // the same thread; the rest follows as the loader reads, in order.
+    void longAnswerGoesOutAsTheLoaderReads() {
+        Wire w;
+        QByteArray dump;
+        for (int i = 0; i < 65536; ++i)
+            dump.append(char((i * 31) ^ (i >> 8)));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(w.sim.send(dump));
+        QVERIFY(w.sim.send(hex("EE")));
+        QVERIFY(t.elapsed() < 1000);
+        QVERIFY(w.sim.pty()->pendingWrite() > 0);
+        // Nothing may overtake what waits.
+        QCOMPARE(w.sim.sendSome(hex("DD")), qsizetype(0));
+        QByteArray got;
+        char buf[4096];
+        while (got.size() < dump.size() + 1 && t.elapsed() < 10000) {
+            QTest::qWait(1);
+            for (int n; (n = w.modem.readData(buf, int(sizeof buf))) > 0;)
+                got.append(buf, n);
+        }
+        QCOMPARE(got.size(), dump.size() + 1);
+        QVERIFY(got == dump + hex("EE"));
+        QCOMPARE(w.sim.pty()->pendingWrite(), qsizetype(0));
     }
 
     void consoleLines_data() {
