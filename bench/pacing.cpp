@@ -41,6 +41,15 @@ bool runOne(const Run& run) {
     link.setOpen(true);
     link.setDelays(run.delayMs, run.delayMs, run.delayMs);
 
+    // Write to write on the Link's own clock: what the pacing itself achieved.
+    std::vector<double> periods;
+    qint64 lastWrite = -1;
+    QObject::connect(&link, &Link::byteWritten, &link, [&](int, qint64 t) {
+        if (lastWrite >= 0)
+            periods.push_back(double(t - lastWrite) / 1e6);
+        lastWrite = t;
+    });
+
     // The receiver sees bytes only as the waits pump events; the set's own work counts
     // towards the process's CPU time, as it would for a loader with the set in-process.
     const double cpu0 = cpuSeconds();
@@ -64,8 +73,13 @@ bool runOne(const Run& run) {
 
     std::printf("%5d bytes at %2d ms: nominal %8.1f ms  wall %8.1f ms  wall/nominal %.4f  "
                 "cpu %7.1f ms  cpu/wall %.4f\n",
-                run.bytes, run.delayMs, nominalS * 1e3, wallS * 1e3, wallS / nominalS,
-                cpuS * 1e3, cpuS / wallS);
+                run.bytes, run.delayMs, nominalS * 1e3, wallS * 1e3, wallS / nominalS, cpuS * 1e3,
+                cpuS / wallS);
+    std::sort(periods.begin(), periods.end());
+    if (!periods.empty())
+        std::printf("      write to write: min %.3f  median %.3f  p99 %.3f  max %.3f ms\n",
+                    periods.front(), periods[periods.size() / 2],
+                    periods[periods.size() * 99 / 100], periods.back());
     if (!gaps.empty())
         std::printf("      at the set: %lld bytes %s, gap min %.3f  median %.3f  max %.3f ms\n",
                     static_cast<long long>(sim.received().size()),
