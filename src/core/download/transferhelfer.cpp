@@ -1,7 +1,6 @@
 #include "download/transferhelfer.h"
 
 #include "link/link.h"
-#include "link/modem.h"
 
 #include <QCoreApplication>
 
@@ -14,9 +13,9 @@ TransferGuard::~TransferGuard() {
         m_link.endTransfer();
 }
 
-bool leitungWeg(const Link& link) {
-    const Modem* modem = link.modem();
-    return !modem || !modem->isOpen() || modem->lineDropped();
+bool leitungWeg(Link& link) {
+    // A wait for no bytes returns at once, unless the port is gone or its line dropped.
+    return link.waitBytes(0, nullptr) == Link::Wait::Closed;
 }
 
 void ereignisse(Link& link) {

@@ -26,7 +26,7 @@ private:
 };
 
 // The port is gone: never opened, closed since, or its line dropped.
-bool leitungWeg(const Link& link);
+bool leitungWeg(Link& link);
 // Handles pending events once, as a wait would, so the window and the cancel button stay
 // alive between bytes that need no wait.
 void ereignisse(Link& link);
