@@ -86,6 +86,13 @@ public:
     void ladefehler(const TransferResult& fehler);
     // True when the last clickfileladen() read every file of the data set.
     bool datensatzgeladen = false;
+    // The transfers of the firmware page, each under its progress dialog; a failure is shown
+    // in an "Error!" box and logged. They send a copy of buffer, so nothing that runs while
+    // they wait can change what goes out.
+    TransferResult buffer2dsp();
+    TransferResult buffer2pic_alt();
+    TransferResult parameter2pic_alt();
+    void transferfehler(const TransferResult& r);
 
     // ---- parameters ---------------------------------------------------------------------
     void bufferloeschen();
