@@ -17,6 +17,7 @@ class QLabel;
 class QProgressBar;
 class QRadioButton;
 class QCheckBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -111,6 +112,19 @@ public:
     int ladequelle = 0;
     bool smkalaktiv = false;
     bool xparamgeaendert = false;
+    // The panel's row of parameter number i (0..99): number label, spin box, name label.
+    QLabel* paramnr[100] = {};
+    QDoubleSpinBox* paramwert[100] = {};
+    QLabel* paramname[100] = {};
+    // Shows parameter i with raw value v (255: hidden).
+    void paramzeigen(int i, int v);
+    // Sends the selected mode and bank's column as a parameter block.
+    void parameter2dsp();
+    // A file the user owns could not be written: critical box "Speichern fehlgeschlagen!"
+    // and the same text in the log. For every writer of the program.
+    void speicherfehler(const QString& path);
+    // A tstopdspbef() run is sending; a tick meanwhile comes back later.
+    bool dspbefaktiv = false;
 
     // ---- control (switches, equalizers) -------------------------------------------------
     // Labels switches 4, 7 and 9 for the mode, SSB or CW (cw true); sends nothing.

@@ -6,15 +6,30 @@
 #include "parameters/parameterfile.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
 void vantrel::paramreset() {
     resetParameterTabelle(parametertabelle);
-    // The spin boxes of 10..99 go back to 0..255, value 255, 0 decimals, enabled, multiples
-    // of 10 hidden, number labels empty: the panel's own reset, once it has them.
+    for (int i = 10; i < 100; ++i) {
+        QDoubleSpinBox* spin = paramwert[i];
+        spin->setHidden(i % 10 == 0);
+        spin->setDecimals(0);
+        spin->setRange(0, 255);
+        spin->setValue(255);
+        spin->setEnabled(true);
+        // No entry is an X parameter any more, so none stays red.
+        if (spin->testAttribute(Qt::WA_SetPalette))
+            spin->setPalette(QPalette());
+        spin->setToolTip(QString());
+        paramnr[i]->clear();
+        // The names went with the table.
+        paramname[i]->clear();
+    }
     paramtabs->setEnabled(false);
     bparamsave->setEnabled(false);
     bxparamsave->setEnabled(false);

@@ -3,10 +3,13 @@
 #include "app/vantrel.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 void vantrel::baueparameterseite() {
     parameterseite = new QWidget();
@@ -38,6 +41,29 @@ void vantrel::baueparameterseite() {
         paramtabs->addTab(paramseite[i],
                           QString::asprintf("%i - %i - %i", 3 * i + 1, 3 * i + 2, 3 * i + 3));
     }
+
+    // One row per parameter number: 0..9 sit on the first page and are never shown, the
+    // multiples of 10 wait hidden until a refresh finds a value for them.
+    for (int i = 0; i < 100; ++i) {
+        QWidget* seite = paramseite[i < 10 ? 0 : (i / 10 - 1) / 3];
+        paramnr[i] = new QLabel(seite);
+        paramnr[i]->setObjectName(QStringLiteral("paramnr%1").arg(i));
+        paramwert[i] = new QDoubleSpinBox(seite);
+        paramwert[i]->setObjectName(QStringLiteral("paramwert%1").arg(i));
+        paramwert[i]->setDecimals(0);
+        paramwert[i]->setRange(0, 255);
+        paramwert[i]->setValue(255);
+        paramname[i] = new QLabel(seite);
+        paramname[i]->setObjectName(QStringLiteral("paramname%1").arg(i));
+        if (i < 10 || i % 10 == 0) {
+            paramnr[i]->hide();
+            paramwert[i]->hide();
+            paramname[i]->hide();
+        }
+        connect(paramwert[i], &QDoubleSpinBox::valueChanged, this, &vantrel::dspbefehl);
+    }
+    dspbeftimer->setInterval(200);
+    setuserid();
 
     const QString texts[8] = {tr("1 Denoiser"), tr("2 Mute"),    tr("3 Noise Bl."),
                               tr("4 A-Notch"),  tr("5 M-Notch"), tr("6 Fil.6.2"),

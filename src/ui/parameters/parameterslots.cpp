@@ -1,58 +1,225 @@
-// The parameter table's operations: files, transfer, the editor panel.
+// The live parameter editor: refresh of the panel for the selected mode and bank, its
+// layout, the bank, mode and numbering buttons, and the debounced sending of edits.
 #include "app/vantrel.h"
+#include "control/dspbefehl.h"
+#include "parameters/paramauswahl.h"
+#include "parameters/parametereditor.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
-void vantrel::panellayout() {
-    const int w = parameterseite->width();
-    const int h = parameterseite->height();
-    bparamladen->setGeometry(10, 10, 150, 30);
-    bparamsave->setGeometry(170, 10, 150, 30);
-    bxparamladen->setGeometry(330, 10, 150, 30);
-    bxparamsave->setGeometry(490, 10, 150, 30);
-    const int right = qMax(200, w - 160);
-    paramtabs->setGeometry(10, 50, right - 20, qMax(100, h - 60));
-    int y = 50;
-    cbdmoni->setGeometry(right, y, 150, 22);
-    y += 28;
-    for (QCheckBox* cb : schalter) {
-        cb->setGeometry(right, y, 150, 22);
-        y += 24;
-    }
-    auto place = [&](QGroupBox* g, int rows) {
-        g->setGeometry(right, y, 150, 24 + 22 * rows);
-        int ry = 20;
-        for (QObject* o : g->children()) {
-            if (auto* wdg = qobject_cast<QWidget*>(o)) {
-                wdg->setGeometry(10, ry, 130, 20);
-                ry += 22;
-            }
-        }
-        y += 30 + 22 * rows;
-    };
-    place(gbbank, 3);
-    place(gbseitenband, 2);
-    place(gbmode, 2);
-    place(gbdspid, 2);
+namespace {
+constexpr int kSpaltenbreite = 270;
+constexpr int kZeilenabstand = 35;
+
+bool immerVerborgen(int i) {
+    return i < 10;
+}
+bool zehner(int i) {
+    return i % 10 == 0;
 }
 
-void vantrel::clickparam2pc() {}
-void vantrel::clickparamsave() {}
-void vantrel::clickxparamsave() {}
-void vantrel::setparamgruppegn() {}
-void vantrel::setparamgruppege() {}
-void vantrel::setparamgruppert() {}
-void vantrel::setparamgruppessb() {}
-void vantrel::setparamgruppecw() {}
-void vantrel::setuserid() {}
-// The panel's refresh; the editor panel fills it in.
-void vantrel::paramanzeigen() {}
-void vantrel::setveskid() {}
-void vantrel::dspbefehl() {}
+void nullstellung(QDoubleSpinBox* s) {
+    s->setDecimals(0);
+    s->setRange(0, 255);
+    s->setValue(255);
+}
+} // namespace
+
+void vantrel::panellayout() {
+    if (!paramtabs || !paramwert[99])
+        return;
+    // The three groups of a page are its columns; the visible rows of a group close up
+    // from the top, so the page is only as tall as its longest group.
+    int zeilenMax = 0;
+    for (int g = 1; g <= 9; ++g) {
+        const int x = (g - 1) % 3 * kSpaltenbreite;
+        int k = 0;
+        for (int i = g * 10; i < g * 10 + 10; ++i) {
+            if (paramwert[i]->isHidden())
+                continue;
+            const int y = 20 + kZeilenabstand * k;
+            paramnr[i]->setGeometry(x + 5, y, 30, 30);
+            paramwert[i]->setGeometry(x + 40, y, 55, 30);
+            paramname[i]->setGeometry(x + 97, y, 300, 30);
+            ++k;
+        }
+        zeilenMax = qMax(zeilenMax, k);
+    }
+    paramtabs->setGeometry(10, 160, 830, kZeilenabstand * zeilenMax + 50);
+
+    gbbank->setGeometry(320, 10, 110, 90);
+    rbgruen->setGeometry(10, 20, 150, 20);
+    rbgelb->setGeometry(10, 40, 150, 20);
+    rbrot->setGeometry(10, 60, 150, 20);
+    gbseitenband->setGeometry(440, 10, 90, 70);
+    rbusb->setGeometry(10, 20, 150, 20);
+    rblsb->setGeometry(10, 40, 150, 20);
+    gbmode->setGeometry(440, 80, 90, 70);
+    rbssb->setGeometry(10, 20, 150, 20);
+    rbcw->setGeometry(10, 40, 150, 20);
+    gbdspid->setGeometry(540, 10, 70, 70);
+    rbuser->setGeometry(10, 20, 150, 20);
+    rbvesk->setGeometry(10, 40, 150, 20);
+    bparamladen->setGeometry(640, 10, 190, 30);
+    bparamsave->setGeometry(640, 40, 190, 30);
+    bxparamladen->setGeometry(640, 80, 190, 30);
+    bxparamsave->setGeometry(640, 110, 190, 30);
+    cbdmoni->setGeometry(640, 140, 190, 30);
+    // The switches fill the free corner left of the groups, two columns of four.
+    for (int k = 0; k < 8; ++k)
+        schalter[k]->setGeometry(10 + k / 4 * 150, 10 + k % 4 * 35, 145, 30);
+}
+
+void vantrel::paramanzeigen() {
+    for (int i = 0; i < 100; ++i) {
+        if (immerVerborgen(i) || zehner(i)) {
+            paramwert[i]->hide();
+            paramnr[i]->hide();
+        }
+        nullstellung(paramwert[i]);
+    }
+    const parameter::Modus modus = parammodus(*this);
+    const parameter::Bank bank = parambank(*this);
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        paramwert[i]->hide();
+        paramnr[i]->hide();
+        paramname[i]->hide();
+        paramzeigen(i, parameter::anzeigewert(parametertabelle[size_t(i)], modus, bank));
+    }
+    panellayout();
+}
+
+void vantrel::paramzeigen(int i, int v) {
+    if (i < parameter::kErste || i > parameter::kLetzte)
+        return;
+    QDoubleSpinBox* spin = paramwert[i];
+    QLabel* nr = paramnr[i];
+    spin->hide();
+    nr->hide();
+    if (v == TParameter::fehlt)
+        return;
+    const TParameter& p = parametertabelle[size_t(i)];
+    if (p.xparam) {
+        QPalette rot = spin->palette();
+        rot.setColor(QPalette::Button, Qt::red);
+        spin->setPalette(rot);
+        spin->setBackgroundRole(QPalette::Window);
+        spin->repaint();
+        if (!nr->text().contains(QLatin1Char('X')))
+            nr->setText(nr->text() + QLatin1Char('X'));
+    } else {
+        // An entry that a later read no longer marks loses its colour and its letter.
+        if (spin->testAttribute(Qt::WA_SetPalette))
+            spin->setPalette(QPalette());
+        if (nr->text().endsWith(QLatin1Char('X')))
+            nr->setText(nr->text().chopped(1));
+    }
+    spin->show();
+    nr->show();
+    paramname[i]->show();
+    const parameter::SpinAnzeige a = parameter::spinAnzeige(p, v);
+    spin->setDecimals(a.decimals);
+    spin->setMinimum(a.minimum);
+    spin->setMaximum(a.maximum);
+    spin->setSingleStep(a.step);
+    spin->setValue(a.wert);
+    spin->setToolTip(p.name);
+    paramname[i]->setText(p.name);
+}
+
+void vantrel::setparamgruppegn() {
+    rbgruen->setChecked(true);
+    paramanzeigen();
+    parameter2dsp();
+}
+
+void vantrel::setparamgruppege() {
+    rbgelb->setChecked(true);
+    paramanzeigen();
+    parameter2dsp();
+}
+
+void vantrel::setparamgruppert() {
+    rbrot->setChecked(true);
+    paramanzeigen();
+    parameter2dsp();
+}
+
+void vantrel::setparamgruppessb() {
+    rbssb->setChecked(true);
+    if (rblsb->isChecked())
+        dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(false, false));
+    if (rbusb->isChecked())
+        dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(false, true));
+    paramanzeigen();
+    parameter2dsp();
+    schaltertexte(false);
+}
+
+void vantrel::setparamgruppecw() {
+    rbcw->setChecked(true);
+    if (rblsb->isChecked())
+        dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(true, false));
+    if (rbusb->isChecked())
+        dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(true, true));
+    paramanzeigen();
+    parameter2dsp();
+    schaltertexte(true);
+}
+
+// Renumbering drops the "X" marks until the next refresh puts them back.
+void vantrel::setuserid() {
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i)
+        paramnr[i]->setText(parameter::nummerText(parametertabelle[size_t(i)].user));
+}
+
+void vantrel::setveskid() {
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i)
+        paramnr[i]->setText(parameter::nummerText(i));
+}
+
+void vantrel::dspbefehl() {
+    if (paramgeladen)
+        dspbeftimer->start(200);
+}
+
 void vantrel::tstopdspbef() {
+    // Stopped first: a change made while the frames below are paced starts the timer again,
+    // and that later run sends it.
     dspbeftimer->stop();
+    if (dspbefaktiv) {
+        // A run is still sending further down the stack; look again once it is done.
+        dspbeftimer->start(200);
+        return;
+    }
+    dspbefaktiv = true;
+    const parameter::Modus modus = parammodus(*this);
+    const parameter::Bank bank = parambank(*this);
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        TParameter& p = parametertabelle[size_t(i)];
+        // A scale of 0 maps every raw value to 0 and back to nothing: such an entry is
+        // neither stored nor sent.
+        const auto r = parameter::rohwert(paramwert[i]->value(), p.x);
+        const int vorher = r ? parameter::speichereWert(p, modus, bank, *r) : 0;
+        // The S-meter calibration owns 68 and above while it runs.
+        if (smkalaktiv && i == 68)
+            break;
+        if (!r || *r == vorher)
+            continue;
+        if (p.xparam) {
+            xparamgeaendert = true;
+            bxparamsave->setEnabled(true);
+        } else {
+            bparamsave->setEnabled(true);
+        }
+        dspframe(i, *r & 0xFF);
+    }
+    dspbefaktiv = false;
 }

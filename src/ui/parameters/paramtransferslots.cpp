@@ -1,0 +1,117 @@
+// The parameter table to the running DSP (the selected column as a parameter block) and
+// back from the PIC (its whole parameter area, sent on the set's function 995).
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "link/modem.h"
+#include "link/progress.h"
+#include "parameters/paramauswahl.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+const QString kTrenner = QStringLiteral("---------------------------------");
+}
+
+void vantrel::parameter2dsp() {
+    auto progress = UserDialogs::current().progress(this, tr("Parameter-Laden"), tr("Abbrechen"),
+                                                    parameter::kErste, parameter::kLetzte);
+    if (!paramgeladen) {
+        progress->finish();
+        return;
+    }
+    const parameter::Modus modus = parammodus(*this);
+    const parameter::Bank bank = parambank(*this);
+    const bool monitor = cbdmoni->isChecked();
+    // The block is one transfer: frames that other editors start meanwhile wait until it is
+    // closed. Begun from inside another transfer, the frames queue behind that one instead.
+    const bool eigene = m_link->beginTransfer();
+    dspframe(parameter::kCmdBlock, 1);
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        progress->setValue(i);
+        // Cancel skips what is left of the column, but the block is still closed below, so
+        // the DSP is never left waiting inside it.
+        if (progress->wasCanceled())
+            break;
+        if (const auto v =
+                parameter::sendewert(parametertabelle[size_t(i)], i, modus, bank, monitor))
+            dspframe(i, *v);
+    }
+    dspframe(parameter::kCmdBlock, 0);
+    if (eigene)
+        m_link->endTransfer();
+    progress->finish();
+}
+
+void vantrel::clickparam2pc() {
+    QByteArray empfang(1024, char(0xFF));
+    const QString text =
+        tr("<b>Alle Parameter werden vom Talvaro(Quarnel) zum </b><br><b>PC geladen und kann "
+           "anschliessend in einer Datei </b><br><b>im DPK-Format abgespeichernt "
+           "werden.</b><br><br>1. "
+           "Verbindung <b>\"RS232-PIC\"</b> und \"RS232-PC\" herstellen.<br>2. Die Firmware muss "
+           "laufen. Also normaler Betrieb.<br>2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> "
+           "druecken.<br>3. Anschliessend am \"Talvaro\" Funktion mit <b>\"995\"</b> starten<br>4. "
+           "Der Talvaro beleibt auf Empfang bis die Funktion <br>   beendet ist<br>5. Ist alles "
+           "eingelesen wird sofort in das Parameter-Window <br>   gewechselt und das \"Speichern\" "
+           "der Datei freigegeben.<br><br>");
+    if (!UserDialogs::current().information(this, tr("Lesen der Paramter vom Talvaro (Quarnel)"),
+                                            text, true))
+        return;
+    auto progress = UserDialogs::current().progress(this, tr("Parameter in Datei Speichern"),
+                                                    tr("Abbrechen"), 0, parameter::kBereichGroesse);
+    logzeile(tr("Parameter vom Vesk lesen"));
+    logzeile(kTrenner);
+
+    auto fehler = [&](const QString& meldung) {
+        progress->finish();
+        UserDialogs::current().about(this, tr("Error!"), meldung);
+        logzeile(meldung);
+    };
+    if (!m_link->beginTransfer()) {
+        fehler(tr("Es laeuft bereits eine Uebertragung!"));
+        return;
+    }
+    m_link->leeren();
+    int anzahl = 0;
+    while (anzahl < parameter::kBereichGroesse) {
+        progress->setValue(anzahl);
+        const Link::Wait w = m_link->waitBytes(1, progress.get());
+        if (w == Link::Wait::Canceled) {
+            progress->finish();
+            m_link->endTransfer();
+            return;
+        }
+        // A closed or dropped line would leave the user waiting for bytes that cannot come.
+        if (w == Link::Wait::Closed) {
+            m_link->endTransfer();
+            fehler(rs232offen() ? tr("Die Verbindung zum Talvaro ist unterbrochen!")
+                                : tr("Die RS232 ist nicht offen!"));
+            return;
+        }
+        const int n =
+            m_link->readData(empfang.data() + anzahl, parameter::kBereichGroesse - anzahl);
+        if (n > 0)
+            anzahl += n;
+    }
+    progress->setValue(anzahl);
+    m_link->endTransfer();
+    logzeile(tr("Fertig"));
+    logzeile(kTrenner);
+    progress->finish();
+
+    // The file gives names, scales, pages and X marks; the device's values then replace its
+    // values of 10..99.
+    smkalaktiv = false;
+    ladequelle = 0;
+    paramdateilesen(einst.parameterfilename[vesknr]);
+    if (dateifehler)
+        return;
+    parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
+    paramgeladen = true;
+    paramanzeigen();
+    bparamsave->setEnabled(true);
+    tabs->setCurrentWidget(parameterseite);
+}
