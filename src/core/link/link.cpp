@@ -120,6 +120,7 @@ void Link::warten(int ms) {
 void Link::send(int value, int delayMs) {
     // The delay counts from the write, so the time the write takes is part of it.
     const qint64 written = m_clock.nsecsElapsed();
+    m_lastDelay = delayMs;
     if (m_modem && m_modem->writeByte(value))
         emit byteWritten(value & 0xFF, written);
     if (delayMs > 0)

@@ -31,6 +31,9 @@ public:
     int picDelay() const { return m_picDelay; }
     int dspDelay() const { return m_dspDelay; }
     int paramDelay() const { return m_paramDelay; }
+    // The delay that followed the last byte written (ms), so that a progress display can
+    // tell which of the three paces a transfer runs at.
+    int lastDelay() const { return m_lastDelay; }
 
     // Waits ms milliseconds while pumping events; 0 returns at once. Each wait keeps its own
     // deadline: a wait begun inside another never ends it early.
@@ -115,6 +118,7 @@ private:
     int m_picDelay = 10;
     int m_dspDelay = 2;
     int m_paramDelay = 0;
+    int m_lastDelay = 0;
     bool m_transfer = false;
     int m_transferBase = 0;
     int m_transferLoop = 0;
