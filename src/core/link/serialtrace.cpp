@@ -1,0 +1,70 @@
+#include "link/serialtrace.h"
+
+#include "link/modem.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+SerialTrace::SerialTrace(QObject* parent) : QObject(parent) {}
+
+SerialTrace::~SerialTrace() {
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+bool SerialTrace::open(const QString& path) {
+    if (m_file.isOpen())
+        m_file.close();
+    m_error.clear();
+    m_lines = 0;
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_error =
+            QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
+                .arg(path);
+        return false;
+    }
+    m_clock.start();
+    note(QStringLiteral("Talvaro serial trace, begun %1; ms since then, TX to the set, RX from it")
+             .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    return m_error.isEmpty();
+}
+
+void SerialTrace::attach(Modem* modem) {
+    disconnect(m_connection);
+    if (modem)
+        m_connection = connect(modem, &Modem::traffic, this, &SerialTrace::traffic);
+}
+
+void SerialTrace::note(const QString& text) {
+    schreiben("# " + text.toUtf8() + '\n');
+}
+
+QByteArray SerialTrace::zeile(qint64 ns, bool sent, const QByteArray& bytes) {
+    const qint64 us = ns / 1000;
+    QByteArray line =
+        QByteArray::number(us / 1000) + '.' + QByteArray::number(us % 1000).rightJustified(3, '0');
+    line = line.rightJustified(10, ' ');
+    line += sent ? " TX " : " RX ";
+    line += bytes.toHex(' ').toUpper();
+    line += '\n';
+    return line;
+}
+
+void SerialTrace::traffic(bool sent, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    schreiben(zeile(m_clock.nsecsElapsed(), sent, bytes));
+    ++m_lines;
+}
+
+void SerialTrace::schreiben(const QByteArray& line) {
+    // After the first failure the trace stays silent: one report is enough, and the transfer
+    // it watches must not suffer from a full disk.
+    if (!m_file.isOpen() || !m_error.isEmpty())
+        return;
+    if (m_file.write(line) != line.size() || !m_file.flush())
+        m_error =
+            QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
+                .arg(m_file.fileName());
+}
