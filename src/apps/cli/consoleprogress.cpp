@@ -1,0 +1,132 @@
+#include "consoleprogress.h"
+
+#include "interrupt.h"
+#include "output.h"
+
+#include <QJsonObject>
+#include <cmath>
+
+namespace {
+// How often the line may change: often enough to look alive, seldom enough that a log
+// collected from stderr stays readable.
+constexpr qint64 kTerminalMs = 100;
+constexpr qint64 kLineMs = 1000;
+constexpr qint64 kJsonMs = 250;
+} // namespace
+
+ConsoleProgress::ConsoleProgress(Output& out, Interrupt& interrupt, const QString& label,
+                                 int minimum, int maximum, const QString& unit)
+    : m_out(out), m_interrupt(interrupt), m_label(label), m_unit(unit), m_minimum(minimum),
+      m_maximum(maximum), m_value(minimum) {
+    connect(&interrupt, &Interrupt::interrupted, this, &Progress::canceled);
+    m_clock.start();
+}
+
+ConsoleProgress::~ConsoleProgress() {
+    finish();
+}
+
+void ConsoleProgress::setRange(int minimum, int maximum) {
+    m_minimum = minimum;
+    m_maximum = maximum;
+}
+
+void ConsoleProgress::setValue(int value) {
+    if (!m_started) {
+        m_started = true;
+        m_firstValue = value;
+        m_clock.restart();
+    }
+    m_value = value;
+    if (m_finished)
+        return;
+    const qint64 now = m_clock.elapsed();
+    const qint64 every = m_out.json() ? kJsonMs : m_out.terminal() ? kTerminalMs : kLineMs;
+    if (m_lastShownMs < 0 || now - m_lastShownMs >= every) {
+        m_lastShownMs = now;
+        show(false);
+    }
+}
+
+bool ConsoleProgress::wasCanceled() const {
+    return m_interrupt.triggered();
+}
+
+void ConsoleProgress::finish() {
+    if (m_finished)
+        return;
+    m_finished = true;
+    // Only a progress that was ever under way gets its last state shown.
+    if (m_started)
+        show(true);
+}
+
+double ConsoleProgress::rate() const {
+    const double seconds = double(m_clock.nsecsElapsed()) / 1e9;
+    if (!m_started || seconds < 0.05)
+        return 0;
+    return double(m_value - m_firstValue) / seconds;
+}
+
+double ConsoleProgress::secondsLeft() const {
+    const double r = rate();
+    if (r <= 0)
+        return -1;
+    return qMax(0.0, double(m_maximum - m_value) / r);
+}
+
+QString ConsoleProgress::duration(double seconds) {
+    if (seconds < 0 || !std::isfinite(seconds) || seconds > 1e7)
+        return QStringLiteral("--:--");
+    const qint64 s = qint64(std::ceil(seconds));
+    if (s >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(s / 3600)
+            .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+            .arg(s % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+void ConsoleProgress::show(bool last) {
+    const int span = m_maximum - m_minimum;
+    const int done = qBound(0, m_value - m_minimum, qMax(span, 0));
+    const int percent = span > 0 ? int(qint64(done) * 100 / span) : 100;
+    const double r = rate();
+    const double left = secondsLeft();
+    if (m_out.json()) {
+        QJsonObject o{
+            {QStringLiteral("event"), QStringLiteral("progress")},
+            {QStringLiteral("label"), m_label},
+            {QStringLiteral("unit"), m_unit},
+            {QStringLiteral("value"), m_value},
+            {QStringLiteral("minimum"), m_minimum},
+            {QStringLiteral("maximum"), m_maximum},
+            {QStringLiteral("percent"), percent},
+            {QStringLiteral("rate"), std::round(r * 10) / 10},
+            {QStringLiteral("secondsLeft"), left < 0 ? QJsonValue() : QJsonValue(std::ceil(left))},
+            {QStringLiteral("last"), last}};
+        m_out.event(o);
+        return;
+    }
+    if (m_out.quiet())
+        return;
+    const QString text = QStringLiteral("%1: %2% %3/%4 %5, %6 %5/s, noch %7")
+                             .arg(m_label)
+                             .arg(percent, 3)
+                             .arg(done)
+                             .arg(qMax(span, 0))
+                             .arg(m_unit)
+                             .arg(r, 0, 'f', r < 100 ? 1 : 0)
+                             .arg(duration(left));
+    QByteArray bytes = text.toLocal8Bit();
+    if (m_out.terminal()) {
+        // Rewrite the line; the escape clears what a longer line left behind.
+        bytes = "\r" + bytes + "\x1b[K";
+        if (last)
+            bytes += '\n';
+    } else {
+        bytes += '\n';
+    }
+    m_out.progressText(bytes);
+    m_shown = true;
+}

@@ -1,0 +1,205 @@
+#include "options.h"
+
+#include <QHash>
+
+namespace {
+
+struct CommandSpec {
+    int positional;      // arguments the command takes
+    QStringList options; // its own options
+    QStringList valued;  // those of them that take a value
+};
+
+const QHash<QString, CommandSpec>& commands() {
+    static const QHash<QString, CommandSpec> table{
+        {QStringLiteral("image"), {1, {}, {}}},
+        {QStringLiteral("test-image"), {1, {}, {}}},
+        {QStringLiteral("dsp-download"), {0, {}, {}}},
+        {QStringLiteral("test-download"), {0, {}, {}}},
+        {QStringLiteral("pic-download"), {0, {QStringLiteral("params-only")}, {}}},
+        {QStringLiteral("eeprom-backup"), {1, {}, {}}},
+        {QStringLiteral("eeprom-restore"), {1, {}, {}}},
+        {QStringLiteral("params-send"),
+         {0,
+          {QStringLiteral("mode"), QStringLiteral("bank")},
+          {QStringLiteral("mode"), QStringLiteral("bank")}}},
+        {QStringLiteral("params-readback"), {1, {}, {}}},
+        {QStringLiteral("eq-send"), {1, {}, {}}},
+        {QStringLiteral("command"), {2, {}, {}}},
+        {QStringLiteral("monitor"), {0, {QStringLiteral("count")}, {QStringLiteral("count")}}},
+    };
+    return table;
+}
+
+const QStringList kGlobalValued{QStringLiteral("config"), QStringLiteral("profile"),
+                                QStringLiteral("port"), QStringLiteral("trace")};
+const QStringList kGlobalFlags{QStringLiteral("quiet"), QStringLiteral("json"),
+                               QStringLiteral("help"), QStringLiteral("version")};
+
+// "--name" or "--name=value" followed by a letter; "-1" and "-" are arguments, not options,
+// so that "command 52 -1" keeps its value.
+bool isOption(const QString& a) {
+    return (a.size() > 2 && a.startsWith(QLatin1String("--")) && a.at(2).isLetter()) ||
+           a == QLatin1String("-h");
+}
+
+QString setGlobal(Options* o, const QString& name, const QString& value) {
+    if (name == QLatin1String("config")) {
+        o->config = value;
+    } else if (name == QLatin1String("profile")) {
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 1 || n > 3)
+            return QStringLiteral("--profile nimmt 1, 2 oder 3, nicht \"%1\"").arg(value);
+        o->profile = n - 1;
+    } else if (name == QLatin1String("port")) {
+        o->port = value;
+    } else if (name == QLatin1String("trace")) {
+        o->trace = value;
+    } else if (name == QLatin1String("quiet")) {
+        o->quiet = true;
+    } else if (name == QLatin1String("json")) {
+        o->json = true;
+    } else if (name == QLatin1String("help")) {
+        o->help = true;
+    } else if (name == QLatin1String("version")) {
+        o->version = true;
+    }
+    return {};
+}
+
+QString setCommandOption(Options* o, const QString& name, const QString& value) {
+    if (name == QLatin1String("params-only")) {
+        o->paramsOnly = true;
+    } else if (name == QLatin1String("mode")) {
+        o->mode = value.toLower();
+        if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
+            return QStringLiteral("--mode nimmt ssb oder cw, nicht \"%1\"").arg(value);
+    } else if (name == QLatin1String("bank")) {
+        o->bank = value.toLower();
+        if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
+            o->bank != QLatin1String("rot"))
+            return QStringLiteral("--bank nimmt gruen, gelb oder rot, nicht \"%1\"").arg(value);
+    } else if (name == QLatin1String("count")) {
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 1)
+            return QStringLiteral("--count nimmt eine Zahl ab 1, nicht \"%1\"").arg(value);
+        o->count = n;
+    }
+    return {};
+}
+
+} // namespace
+
+QString parseOptions(const QStringList& arguments, Options* o) {
+    *o = Options();
+    const CommandSpec* spec = nullptr;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (!optionsEnded && a == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !isOption(a)) {
+            if (!spec) {
+                const auto it = commands().constFind(a);
+                if (it == commands().constEnd())
+                    return QStringLiteral("Unbekannter Befehl \"%1\"").arg(a);
+                o->command = a;
+                spec = &it.value();
+            } else {
+                o->args.append(a);
+            }
+            continue;
+        }
+        if (a == QLatin1String("-h")) {
+            o->help = true;
+            continue;
+        }
+        QString name = a.mid(2);
+        QString value;
+        bool hasValue = false;
+        const qsizetype eq = name.indexOf(QLatin1Char('='));
+        if (eq >= 0) {
+            value = name.mid(eq + 1);
+            name.truncate(eq);
+            hasValue = true;
+        }
+        const bool global = kGlobalValued.contains(name) || kGlobalFlags.contains(name);
+        const bool own = spec && spec->options.contains(name);
+        if (!global && !own) {
+            if (spec)
+                return QStringLiteral("Option --%1 gibt es fuer \"%2\" nicht")
+                    .arg(name, o->command);
+            return QStringLiteral("Unbekannte Option --%1").arg(name);
+        }
+        const bool valued = kGlobalValued.contains(name) || (own && spec->valued.contains(name));
+        if (valued && !hasValue) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("Option --%1 braucht einen Wert").arg(name);
+            value = arguments.at(++i);
+        } else if (!valued && hasValue) {
+            return QStringLiteral("Option --%1 nimmt keinen Wert").arg(name);
+        }
+        const QString error = global ? setGlobal(o, name, value) : setCommandOption(o, name, value);
+        if (!error.isEmpty())
+            return error;
+    }
+    if (o->help || o->version)
+        return {};
+    if (!spec)
+        return QStringLiteral("Kein Befehl angegeben");
+    if (o->args.size() != spec->positional)
+        return QStringLiteral("\"%1\" nimmt %2 Argument(e), nicht %3")
+            .arg(o->command)
+            .arg(spec->positional)
+            .arg(o->args.size());
+    for (const QString& a : std::as_const(o->args))
+        if (a.isEmpty() && o->command != QLatin1String("command"))
+            return QStringLiteral("\"%1\": leerer Dateiname").arg(o->command);
+    if (o->command == QLatin1String("params-send") && (o->mode.isEmpty() || o->bank.isEmpty()))
+        return QStringLiteral("\"params-send\" braucht --mode und --bank");
+    if (o->command == QLatin1String("eq-send")) {
+        const QString side = o->args.at(0).toLower();
+        if (side != QLatin1String("rx") && side != QLatin1String("tx"))
+            return QStringLiteral("\"eq-send\" nimmt rx oder tx, nicht \"%1\"").arg(o->args.at(0));
+        o->args[0] = side;
+    }
+    return {};
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
+        "                   [--trace FILE] COMMAND ...\n"
+        "\n"
+        "  image OUT.bin              build the profile's download image (firmware, filters,\n"
+        "                             checksum record)\n"
+        "  test-image OUT.bin         the same for the profile's test firmware (firmware and\n"
+        "                             checksum only)\n"
+        "  dsp-download               load the data set, stream it to the DSP loader, then send\n"
+        "                             the user parameters (SSB, Gruen)\n"
+        "  test-download              stream the test firmware to the DSP loader\n"
+        "  pic-download [--params-only]   handshake and echo-checked image, then the parameter\n"
+        "                             block (or the block only)\n"
+        "  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)\n"
+        "  eeprom-restore IN.bin      handshake and echo-checked write of the file (function 996)\n"
+        "  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile's\n"
+        "                             user parameters\n"
+        "  params-readback OUT.dpk    receive the parameter area (function 995) onto the\n"
+        "                             profile's user parameters and write them as a user\n"
+        "                             parameter file\n"
+        "  eq-send rx|tx              send the profile's equalizer curve as a whole\n"
+        "  command N V                one command frame (low 8 bits of each, as the\n"
+        "                             \"DSP-Befehl\" button)\n"
+        "  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch\n"
+        "                             them off (without --count: until interrupted)\n"
+        "\n"
+        "The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data\n"
+        "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
+        "stderr (--json: progress events and the result as JSON lines instead).\n"
+        "Exit status: 0 done, 1 the device or the line failed or the run was interrupted,\n"
+        "2 usage, or a file that cannot be read or written.\n");
+}

@@ -1,0 +1,80 @@
+#include "output.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+void writeLine(FILE* f, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+    std::fputc('\n', f);
+    std::fflush(f);
+}
+} // namespace
+
+Output::Output(bool quiet, bool json)
+    : m_quiet(quiet), m_json(json), m_terminal(isatty(fileno(stderr)) != 0) {}
+
+void Output::closeProgressLine() {
+    if (!m_progressOpen)
+        return;
+    m_progressOpen = false;
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void Output::log(const QString& line) {
+    closeProgressLine();
+    writeLine(stdout, line);
+}
+
+void Output::box(const QString& title, const QString& html) {
+    closeProgressLine();
+    writeLine(stdout, title);
+    writeLine(stdout, plain(html));
+}
+
+void Output::message(const QString& text) {
+    if (m_json)
+        return;
+    closeProgressLine();
+    writeLine(stderr, text);
+}
+
+void Output::event(const QJsonObject& object) {
+    if (m_json)
+        writeLine(stderr, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+}
+
+void Output::progressText(const QByteArray& text) {
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
+    m_progressOpen = !text.endsWith('\n');
+}
+
+QString Output::plain(const QString& html) {
+    static const QRegularExpression br(QStringLiteral("<br\\s*/?>"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^>]*>"));
+    QString s = html;
+    s.replace(br, QStringLiteral("\n"));
+    s.remove(tag);
+    s.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    s.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    s.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    s.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    // A text that ends in <br> would print an empty last line.
+    while (s.endsWith(QLatin1Char('\n')))
+        s.chop(1);
+    return s;
+}
