@@ -1,5 +1,7 @@
 #include "progressdialog.h"
 
+#include "link/link.h"
+
 #include <QProgressDialog>
 
 ProgressDialog::ProgressDialog(QWidget* parent, const QString& label, const QString& cancelText,
@@ -25,9 +27,12 @@ void ProgressDialog::setRange(int minimum, int maximum) {
 }
 
 void ProgressDialog::setValue(int value) {
-    // QProgressDialog::setValue pumps events itself when modal; our waits do that already.
-    if (m_dialog && !m_dialog->wasCanceled())
+    // A modal QProgressDialog pumps events in setValue; a frame a timer sends from there must
+    // wait behind the transfer like one sent from a wait, so the links are told we pump.
+    if (m_dialog && !m_dialog->wasCanceled()) {
+        Link::Pumping pumping;
         m_dialog->setValue(value);
+    }
 }
 
 bool ProgressDialog::wasCanceled() const {
