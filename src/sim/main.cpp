@@ -2,6 +2,7 @@
 // loader's "rs232" setting on its first line, then logs what the set receives. Lines on stdin
 // are commands for the set ("quit" ends it); lines it does not know are ignored.
 #include "simconsole.h"
+#include "simdsp.h"
 #include "simloader.h"
 #include "simpic.h"
 #include "simtransceiver.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
 
     SimLoader loader(&sim);
     SimPic pic(&sim);
+    SimDsp dsp(&sim);
     QObject::connect(&loader, &SimLoader::programStarted, &app, [&out, &loader](int address) {
         out << QStringLiteral("DSP-Lader: %1 Saetze, Checksumme %2, Start bei %3")
                    .arg(loader.records().size())
@@ -50,6 +52,7 @@ int main(int argc, char* argv[]) {
 
     SimConsole console;
     pic.addCommands(console);
+    dsp.addCommands(console);
     console.addCommand(QStringLiteral("quit"),
                        [](const QStringList&) { QCoreApplication::quit(); });
     console.addCommand(QStringLiteral("ende"),
