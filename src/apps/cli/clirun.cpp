@@ -105,12 +105,17 @@ bool CliRun::openLine() {
                      m_einst.paramrs232writetime);
     m_link.setOpen(m_modem.openPort(m_einst.rs232));
     m_result.insert(QStringLiteral("port"), m_einst.rs232);
-    if (m_trace.isOpen())
-        m_trace.note(QStringLiteral("port \"%1\" %2")
-                         .arg(m_einst.rs232, m_link.isOpen() ? QStringLiteral("open")
-                                                             : QStringLiteral("not open")));
-    if (m_link.isOpen())
+    if (m_link.isOpen()) {
+        // What waited on the line belongs to no request of this run. Once it is gone, a
+        // script (or a person) may start the set's function: nothing it sends is lost.
+        m_link.leeren();
+        m_out.event(QJsonObject{{QStringLiteral("event"), QStringLiteral("line")},
+                                {QStringLiteral("port"), m_einst.rs232}});
         return true;
+    }
+    // The modem only says "?"; the trace should say which port would not open.
+    if (m_trace.isOpen())
+        m_trace.note(QStringLiteral("port \"%1\" cannot be opened").arg(m_einst.rs232));
     const TransferResult r = TransferResult::failed(QStringLiteral("RS232 readSettings()"),
                                                     QStringLiteral("Die RS232 ist nicht offen!"));
     transferEnded(r);
@@ -408,7 +413,6 @@ int CliRun::eepromBackup() {
         file.cancelWriting();
         return DeviceFailed;
     }
-    m_link.leeren();
     auto p =
         progress(QStringLiteral("ExEeprom in Datei Speichern"), 0, download::kEepromGroesse - 1);
     QByteArray data;
@@ -595,6 +599,7 @@ int CliRun::monitor() {
     Calcurve calcurve{};
     ad603dateilesen(m_einst.ad603filename[size_t(m_vesknr)], calcurve);
     m_link.dspframe(parameter::kCmdTelegramm, parameter::kTelegrammEin);
+    // Whatever came before the telegrams were switched on is not one of them.
     m_link.leeren();
     Empfangsring ring;
     ring.neustart();

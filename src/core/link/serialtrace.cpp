@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QStringList>
 
 SerialTrace::SerialTrace(QObject* parent) : QObject(parent) {}
 
@@ -32,8 +33,25 @@ bool SerialTrace::open(const QString& path) {
 
 void SerialTrace::attach(Modem* modem) {
     disconnect(m_connection);
-    if (modem)
-        m_connection = connect(modem, &Modem::traffic, this, &SerialTrace::traffic);
+    disconnect(m_portConnection);
+    if (!modem)
+        return;
+    m_connection = connect(modem, &Modem::traffic, this, &SerialTrace::traffic);
+    // The modem names the port it opened, or "?" when it closed or failed to open one.
+    m_portConnection = connect(modem, &Modem::setTtyText, this, [this](const QString& text) {
+        note(QStringLiteral("port %1").arg(text));
+    });
+}
+
+QString SerialTrace::pathFromArguments(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QLatin1String("--trace") && i + 1 < arguments.size())
+            return arguments.at(i + 1);
+        if (a.startsWith(QLatin1String("--trace=")))
+            return a.mid(8);
+    }
+    return {};
 }
 
 void SerialTrace::note(const QString& text) {

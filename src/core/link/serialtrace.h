@@ -21,7 +21,8 @@ public:
     // Creates (or truncates) the file and writes the head line; the clock starts here. False,
     // with errorText() set, when the file cannot be written.
     bool open(const QString& path);
-    // Follows the modem's traffic from now on; a second call replaces the first modem.
+    // Follows the modem's traffic from now on, and notes every port it opens or closes; a
+    // second call replaces the first modem.
     void attach(Modem* modem);
     // Writes a comment line ("# text"), for example the port that was opened.
     void note(const QString& text);
@@ -37,6 +38,10 @@ public:
     // for example "   200.125 TX 7E" or "   412.003 RX 23 23 23".
     static QByteArray zeile(qint64 ns, bool sent, const QByteArray& bytes);
 
+    // The FILE of "--trace FILE" or "--trace=FILE" among program arguments; empty when
+    // there is none.
+    static QString pathFromArguments(const QStringList& arguments);
+
 private:
     void traffic(bool sent, const QByteArray& bytes);
     void schreiben(const QByteArray& line);
@@ -44,6 +49,7 @@ private:
     QFile m_file;
     QElapsedTimer m_clock;
     QMetaObject::Connection m_connection;
+    QMetaObject::Connection m_portConnection;
     QString m_error;
     qint64 m_lines = 0;
 };
