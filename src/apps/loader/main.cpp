@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "link/serialtrace.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,7 +30,20 @@ int main(int argc, char* argv[]) {
     if (selfTest)
         UserDialogs::install(&autoDialogs);
 
+    // --trace FILE: opened before the window changes into its configuration folder, so that
+    // a relative name means where the user started the program.
+    SerialTrace trace;
+    const QString tracePath = SerialTrace::pathFromArguments(args);
+    const bool traceOk = tracePath.isEmpty() || trace.open(tracePath);
+
     auto* w = new vantrel();
+    if (!traceOk) {
+        UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"),
+                                        trace.errorText());
+        w->logzeile(trace.errorText());
+    } else if (!tracePath.isEmpty()) {
+        trace.attach(w->modem());
+    }
     w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
     w->show();
     if (selfTest)
