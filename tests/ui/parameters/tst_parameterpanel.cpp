@@ -1,0 +1,509 @@
+// The parameter editor panel in the window, on a pseudo-terminal to the simulated set: the
+// spin boxes' scaling, the debounced live send and what it stores, the 254 rule, the
+// S-meter calibration's cut-off, numbering, bank and mode buttons with their frames, the
+// X parameters' colour and the layout.
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "scripteddialogs.h"
+#include "sim/simtransceiver.h"
+#include "testenv.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using Frames = QList<std::pair<int, int>>;
+
+namespace {
+QString release(const QString& name) {
+    return TestEnv::sampleRelease() + QLatin1Char('/') + name;
+}
+
+// The data lines of a parameter file as number -> fields, read here in a plain way of its
+// own rather than by the loader's reader.
+QMap<int, QStringList> fileEntries(const QString& path) {
+    QFile f(path);
+    QMap<int, QStringList> out;
+    if (!f.open(QIODevice::ReadOnly))
+        return out;
+    const QStringList lines = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
+    for (const QString& l : lines.mid(2)) {
+        if (l.contains(QLatin1String("END FILE")))
+            break;
+        QStringList fields = l.split(QLatin1Char(','));
+        for (QString& s : fields)
+            s = s.trimmed();
+        out.insert(fields.value(2).toInt(), fields);
+    }
+    return out;
+}
+
+// Column 3..8 of a file line: SSB G, Y, R, CW G, Y, R.
+int column(const QStringList& fields, bool cw, int bank) {
+    return fields.value(3 + (cw ? 3 : 0) + bank).toInt();
+}
+} // namespace
+
+class TestParameterPanel : public QObject {
+    Q_OBJECT
+
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<SimTransceiver> sim;
+
+    // A window on the simulator's port with the sample release's user file loaded, the
+    // parameter page in front and the line quiet.
+    std::unique_ptr<vantrel> window(const QStringList& extra = {}) {
+        env->writeConfig(
+            QStringList{QStringLiteral("rs232=") + sim->portPath(),
+                        QStringLiteral("parameterfilename=") + release("USER2B2.DPK"),
+                        QStringLiteral("xparameterfilename=") + release("Filters/Xparams.dpk")} +
+            extra);
+        auto w = std::make_unique<vantrel>();
+        w->resize(900, 800);
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            return nullptr;
+        w->tabs->setCurrentWidget(w->parameterseite);
+        w->clickparamladen();
+        quiet(*w);
+        return w;
+    }
+
+    // Lets a pending live-send run finish and forgets what the set received so far.
+    void quiet(vantrel& w) {
+        QTRY_VERIFY_WITH_TIMEOUT(!w.dspbeftimer->isActive(), 2000);
+        sim->waitForBytes(1 << 20, 50);
+        sim->clearRecord();
+    }
+
+    Frames frames() const {
+        Frames out;
+        for (const SimFrame& f : sim->frames())
+            out.append({f.number, f.value});
+        return out;
+    }
+
+    // The frames once the line has stayed quiet for a while after n of them arrived.
+    Frames framesSettled(int n) {
+        sim->waitForFrames(n, 3000);
+        sim->waitForFrames(n + 1, 400);
+        return frames();
+    }
+
+    // Entry i with one SSB green value and the editor's limits, shown in SSB Gruen.
+    static void setEntry(vantrel& w, int i, int green, int min, int max, double x) {
+        TParameter& p = w.parametertabelle[size_t(i)];
+        p.ssbgreen = green;
+        p.min = min;
+        p.max = max;
+        p.x = x;
+        p.xparam = false;
+    }
+
+    static void press(QRadioButton* r) {
+        QVERIFY(r && r->isVisible() && r->isEnabled());
+        QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+    }
+    void cleanupTestCase() {
+        sim.reset();
+        delete dialogs;
+        delete env;
+    }
+    void init() {
+        TestEnv::clearSettings();
+        dialogs->clear();
+        sim = std::make_unique<SimTransceiver>();
+        QVERIFY(sim->isValid());
+    }
+    void cleanup() { sim.reset(); }
+
+    // What a spin box shows for a scale, and the frame a new value sends 200 ms later.
+    void scaledSpinBox_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("shownMax");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("newValue");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("x 0.5") << 0.5 << 100 << 40 << 1 << 50.0 << "20.0" << 20.5 << 41;
+        QTest::newRow("x 0.05") << 0.05 << 200 << 36 << 2 << 10.0 << "1.80" << 1.85 << 37;
+        QTest::newRow("x 0.1") << 0.1 << 127 << 14 << 1 << 12.7 << "1.4" << 12.7 << 127;
+        QTest::newRow("x 2") << 2.0 << 100 << 30 << 0 << 200.0 << "60" << 62.0 << 31;
+        QTest::newRow("x 1") << 1.0 << 253 << 190 << 0 << 253.0 << "190" << 0.0 << 0;
+        QTest::newRow("x 10, value beyond a byte")
+            << 10.0 << 127 << 95 << 0 << 1270.0 << "950" << 1000.0 << 100;
+    }
+    void scaledSpinBox() {
+        QFETCH(double, x);
+        QFETCH(int, max);
+        QFETCH(int, raw);
+        QFETCH(int, decimals);
+        QFETCH(double, shownMax);
+        QFETCH(QString, text);
+        QFETCH(double, newValue);
+        QFETCH(int, sent);
+        auto w = window();
+        QVERIFY(w);
+        setEntry(*w, 23, raw, 0, max, x);
+        w->paramanzeigen();
+        quiet(*w);
+        QDoubleSpinBox* s = w->paramwert[23];
+        QVERIFY(!s->isHidden());
+        QCOMPARE(s->decimals(), decimals);
+        QCOMPARE(s->minimum(), 0.0);
+        QCOMPARE(s->maximum(), shownMax);
+        QCOMPARE(s->singleStep(), x);
+        QCOMPARE(s->text(), text);
+        // Showing the table sent nothing: every value could be shown as it is.
+        QCOMPARE(frames(), Frames{});
+
+        s->setValue(newValue);
+        QVERIFY(w->dspbeftimer->isActive());
+        QCOMPARE(sim->received().size(), 0);
+        QCOMPARE(framesSettled(1), (Frames{{23, sent}}));
+        QCOMPARE(w->parametertabelle[23].ssbgreen, sent);
+        QVERIFY(w->bparamsave->isEnabled());
+        QVERIFY(!w->bxparamsave->isEnabled());
+        QVERIFY(!w->dspbeftimer->isActive());
+    }
+
+    // The arrow key steps by x, as a user turning the box would.
+    void keyStepsByScale() {
+        auto w = window();
+        QVERIFY(w);
+        setEntry(*w, 13, 56, 0, 127, 0.5);
+        w->paramanzeigen();
+        quiet(*w);
+        QDoubleSpinBox* s = w->paramwert[13];
+        s->setFocus();
+        for (int k = 0; k < 3; ++k)
+            QTest::keyClick(s, Qt::Key_Up);
+        QCOMPARE(s->value(), 29.5);
+        QCOMPARE(framesSettled(1), (Frames{{13, 59}}));
+    }
+
+    // Bank Gelb: a 254 entry shows green and a change goes into green, yellow stays 254.
+    void yellowSameAsGreen() {
+        auto w = window();
+        QVERIFY(w);
+        TParameter& p = w->parametertabelle[23];
+        p.ssbgreen = 40;
+        p.ssbyellow = 254;
+        p.min = 0;
+        p.max = 100;
+        p.x = 1;
+        press(w->rbgelb);
+        QVERIFY(w->rbgelb->isChecked());
+        quiet(*w);
+        QDoubleSpinBox* s = w->paramwert[23];
+        QCOMPARE(s->value(), 40.0);
+        s->setValue(45);
+        QCOMPARE(framesSettled(1), (Frames{{23, 45}}));
+        QCOMPARE(p.ssbgreen, 45);
+        QCOMPARE(p.ssbyellow, 254);
+        // Back to Gruen: the same value is there.
+        press(w->rbgruen);
+        QCOMPARE(w->paramwert[23]->value(), 45.0);
+    }
+
+    // Turned and turned back within 200 ms: the run finds no difference.
+    void backAndForthSendsNothing() {
+        auto w = window();
+        QVERIFY(w);
+        QDoubleSpinBox* s = w->paramwert[21];
+        const double old = s->value();
+        const int table = w->parametertabelle[21].ssbgreen;
+        s->setValue(old + 3);
+        QTest::qWait(80);
+        s->setValue(old + 1);
+        QTest::qWait(80);
+        s->setValue(old);
+        QVERIFY(w->dspbeftimer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->dspbeftimer->isActive(), 2000);
+        sim->waitForBytes(1, 300);
+        QCOMPARE(sim->received(), QByteArray());
+        QCOMPARE(w->parametertabelle[21].ssbgreen, table);
+        QVERIFY(!w->bparamsave->isEnabled());
+    }
+
+    // A table value beyond max: the box clamps, and 200 ms later the clamped value is stored
+    // and sent.
+    void clampedValueIsStoredAndSent() {
+        auto w = window();
+        QVERIFY(w);
+        setEntry(*w, 23, 120, 0, 100, 1);
+        w->paramanzeigen();
+        QCOMPARE(w->paramwert[23]->value(), 100.0);
+        QCOMPARE(w->parametertabelle[23].ssbgreen, 120);
+        QVERIFY(w->dspbeftimer->isActive());
+        QCOMPARE(framesSettled(1), (Frames{{23, 100}}));
+        QCOMPARE(w->parametertabelle[23].ssbgreen, 100);
+    }
+
+    // While the S-meter calibration runs, 68 is stored but not sent and nothing from 69 on
+    // is even stored; below 68 works as ever.
+    void smeterCalibrationStopsAt68() {
+        auto w = window();
+        QVERIFY(w);
+        for (int i : {35, 68, 75})
+            setEntry(*w, i, 50, 0, 200, 1);
+        w->paramanzeigen();
+        quiet(*w);
+        w->smkalaktiv = true;
+        w->paramwert[75]->setValue(60);
+        w->paramwert[68]->setValue(61);
+        w->paramwert[35]->setValue(62);
+        QCOMPARE(framesSettled(1), (Frames{{35, 62}}));
+        QCOMPARE(w->parametertabelle[35].ssbgreen, 62);
+        QCOMPARE(w->parametertabelle[68].ssbgreen, 61);
+        QCOMPARE(w->parametertabelle[75].ssbgreen, 50);
+        // After the calibration the change of 75 still waits in its box and goes out; 68
+        // was stored already, so the next run finds no difference for it.
+        w->smkalaktiv = false;
+        w->dspbefehl();
+        QCOMPARE(framesSettled(2), (Frames{{35, 62}, {75, 60}}));
+    }
+
+    // A scale of 0 shows 0, and the live send neither stores nor sends for it.
+    void zeroScaleIsLeftAlone() {
+        auto w = window();
+        QVERIFY(w);
+        setEntry(*w, 23, 40, 0, 100, 0.0);
+        setEntry(*w, 24, 40, 0, 100, 1.0);
+        w->paramanzeigen();
+        QDoubleSpinBox* s = w->paramwert[23];
+        QVERIFY(!s->isHidden());
+        QCOMPARE(s->value(), 0.0);
+        QCOMPARE(s->text(), QStringLiteral("0.00"));
+        quiet(*w);
+        w->paramwert[24]->setValue(41);
+        QCOMPARE(framesSettled(1), (Frames{{24, 41}}));
+        QCOMPARE(w->parametertabelle[23].ssbgreen, 40);
+        // A whole column still sends the raw table value: x plays no part there.
+        sim->clearRecord();
+        w->parameter2dsp();
+        QVERIFY(sim->waitUntil([this] { return frames().contains({108, 0}); }, 3000));
+        QVERIFY(frames().contains(std::pair<int, int>(23, 40)));
+    }
+
+    // A change while the previous run's frames are being paced is not lost.
+    void changeDuringSendGoesOutLater() {
+        auto w = window({QStringLiteral("paramrs232writetime=15")});
+        QVERIFY(w);
+        w->paramwert[21]->setValue(w->paramwert[21]->value() + 1);
+        w->paramwert[22]->setValue(w->paramwert[22]->value() + 1);
+        // The run has begun: the first frame's bytes are on the line.
+        QVERIFY(sim->waitForBytes(1, 2000));
+        w->paramwert[23]->setValue(w->paramwert[23]->value() + 1);
+        const Frames f = framesSettled(3);
+        QCOMPARE(f.size(), 3);
+        QCOMPARE(f.at(2).first, 23);
+        QCOMPARE(f.at(2).second, w->parametertabelle[23].ssbgreen);
+    }
+
+    void numbering() {
+        auto w = window();
+        QVERIFY(w);
+        const auto user = fileEntries(release("USER2B2.DPK"));
+        press(w->rbvesk);
+        for (int i = 10; i < 100; ++i)
+            QCOMPARE(w->paramnr[i]->text(), QStringLiteral("%1.%2").arg(i / 10).arg(i % 10));
+        press(w->rbuser);
+        for (auto it = user.begin(); it != user.end(); ++it) {
+            const int u = it.value().at(1).toInt();
+            QCOMPARE(w->paramnr[it.key()]->text(), QStringLiteral("%1.%2").arg(u / 10).arg(u % 10));
+        }
+        // Numbering sends nothing.
+        QCOMPARE(sim->received(), QByteArray());
+    }
+
+    // Mode and bank buttons: command 2 for mode and sideband, then the whole new column as a
+    // block, built here from the file.
+    void modeAndBank_data() {
+        QTest::addColumn<QString>("sideband");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("cw");
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("command2");
+        QTest::newRow("CW while LSB") << "rblsb"
+                                      << "rbcw" << true << 0 << 2;
+        QTest::newRow("CW while USB") << "rbusb"
+                                      << "rbcw" << true << 0 << 3;
+        QTest::newRow("SSB while USB") << "rbusb"
+                                       << "rbssb" << false << 0 << 1;
+        QTest::newRow("Rot in SSB") << "rblsb"
+                                    << "rbrot" << false << 2 << -1;
+        QTest::newRow("Gelb in SSB") << "rblsb"
+                                     << "rbgelb" << false << 1 << -1;
+    }
+    void modeAndBank() {
+        QFETCH(QString, sideband);
+        QFETCH(QString, button);
+        QFETCH(bool, cw);
+        QFETCH(int, bank);
+        QFETCH(int, command2);
+        auto w = window();
+        QVERIFY(w);
+        w->findChild<QRadioButton*>(sideband)->setChecked(true);
+        press(w->findChild<QRadioButton*>(button));
+        Frames expected;
+        if (command2 >= 0)
+            expected.append({2, command2});
+        expected.append({108, 1});
+        const auto user = fileEntries(release("USER2B2.DPK"));
+        for (auto it = user.begin(); it != user.end(); ++it) {
+            if (it.key() < 10)
+                continue;
+            int v = column(it.value(), cw, bank);
+            if (v == 255)
+                continue;
+            if (bank > 0 && v == 254)
+                v = column(it.value(), cw, 0);
+            expected.append({it.key(), v});
+        }
+        expected.append({108, 0});
+        QCOMPARE(framesSettled(int(expected.size())), expected);
+        QCOMPARE(w->schalter[3]->text(),
+                 cw ? QStringLiteral("4 QRO") : QStringLiteral("4 A-Notch"));
+        QCOMPARE(w->schalter[6]->text(), cw ? QStringLiteral("7 QSK") : QStringLiteral("7 VOX"));
+        QCOMPARE(w->schalter[7]->text(),
+                 cw ? QStringLiteral("9 CW Spot") : QStringLiteral("9 RF Clip"));
+        // The panel shows the column: a parameter absent in it is hidden.
+        for (auto it = user.begin(); it != user.end(); ++it)
+            QCOMPARE(w->paramwert[it.key()]->isHidden(), column(it.value(), cw, bank) == 255);
+        QCOMPARE(dialogs->progressLabels.last(), QStringLiteral("Parameter-Laden"));
+    }
+
+    // Which boxes a refresh shows: 0..9 never, a multiple of 10 when it has a value, every
+    // other number only with a value.
+    void visibility() {
+        auto w = window();
+        QVERIFY(w);
+        w->parametertabelle[5].ssbgreen = 3;
+        w->parametertabelle[30].ssbgreen = 255;
+        w->parametertabelle[90].ssbgreen = 17;
+        w->parametertabelle[90].max = 100;
+        w->paramanzeigen();
+        QVERIFY(w->paramwert[5]->isHidden());
+        QVERIFY(w->paramnr[5]->isHidden());
+        QVERIFY(w->paramwert[30]->isHidden());
+        QVERIFY(!w->paramwert[90]->isHidden());
+        QVERIFY(!w->paramwert[20]->isHidden()); // "Filter group" from the file
+        QVERIFY(!w->paramname[20]->isHidden());
+        QCOMPARE(w->paramname[20]->text().trimmed(), QStringLiteral("Filter group"));
+        QCOMPARE(w->paramwert[20]->toolTip(), w->paramname[20]->text());
+        QVERIFY(w->paramwert[99]->isHidden() == (w->parametertabelle[99].ssbgreen == 255));
+    }
+
+    // X parameters turn red with an "X" on their number; a later read of the user file and
+    // a reset take both away again.
+    void xParametersRedAndBack() {
+        auto w = window();
+        QVERIFY(w);
+        const QColor normal = w->paramwert[12]->palette().color(QPalette::Button);
+        QVERIFY(normal != QColor(Qt::red));
+        w->clickxparamladen();
+        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), QColor(Qt::red));
+        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Disabled, QPalette::Button),
+                 QColor(Qt::red));
+        QVERIFY(w->paramnr[12]->text().endsWith(QLatin1Char('X')));
+        QCOMPARE(w->paramnr[12]->text().count(QLatin1Char('X')), 1);
+        QVERIFY(w->paramnr[77]->text().endsWith(QLatin1Char('X')));
+        QCOMPARE(w->paramwert[11]->palette().color(QPalette::Button), normal);
+        // A refresh keeps one "X".
+        w->paramanzeigen();
+        QCOMPARE(w->paramnr[12]->text().count(QLatin1Char('X')), 1);
+
+        // A live change of an X parameter marks the X file as changed.
+        quiet(*w);
+        w->paramwert[12]->setValue(w->paramwert[12]->value() + 1);
+        QCOMPARE(framesSettled(1).size(), 1);
+        QVERIFY(w->xparamgeaendert);
+        QVERIFY(w->bxparamsave->isEnabled());
+        QVERIFY(!w->bparamsave->isEnabled());
+
+        w->clickparamladen();
+        QVERIFY(!w->parametertabelle[12].xparam);
+        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), normal);
+        QVERIFY(!w->paramwert[12]->testAttribute(Qt::WA_SetPalette));
+        QVERIFY(!w->paramnr[12]->text().contains(QLatin1Char('X')));
+        QCOMPARE(w->paramwert[77]->palette().color(QPalette::Button), normal);
+        QVERIFY(!w->paramnr[77]->text().contains(QLatin1Char('X')));
+
+        w->auswahlvesk2();
+        for (int i = 10; i < 100; ++i) {
+            QVERIFY(!w->paramwert[i]->testAttribute(Qt::WA_SetPalette));
+            QCOMPARE(w->paramwert[i]->value(), 255.0);
+            QCOMPARE(w->paramwert[i]->isHidden(), i % 10 == 0);
+            QCOMPARE(w->paramnr[i]->text(), QString());
+            QCOMPARE(w->paramname[i]->text(), QString());
+        }
+    }
+
+    // Without a loaded table nothing is stored or sent.
+    void notLoadedSendsNothing() {
+        env->writeConfig({QStringLiteral("rs232=") + sim->portPath()});
+        vantrel w;
+        QVERIFY(!w.paramgeladen);
+        w.paramwert[21]->setValue(17);
+        QVERIFY(!w.dspbeftimer->isActive());
+        w.parameter2dsp();
+        sim->waitForBytes(1, 300);
+        QCOMPARE(sim->received(), QByteArray());
+        QCOMPARE(w.parametertabelle[21], TParameter{});
+    }
+
+    // Rows close up within their group; the page is as tall as the longest group.
+    void layout() {
+        auto w = window();
+        QVERIFY(w);
+        int longest = 0;
+        for (int g = 1; g <= 9; ++g) {
+            int k = 0;
+            for (int i = g * 10; i < g * 10 + 10; ++i) {
+                if (w->paramwert[i]->isHidden())
+                    continue;
+                const int x = (g - 1) % 3 * 270;
+                const int y = 20 + 35 * k;
+                QCOMPARE(w->paramnr[i]->geometry(), QRect(x + 5, y, 30, 30));
+                QCOMPARE(w->paramwert[i]->geometry(), QRect(x + 40, y, 55, 30));
+                QCOMPARE(w->paramname[i]->geometry(), QRect(x + 97, y, 300, 30));
+                QCOMPARE(w->paramwert[i]->parentWidget(), w->paramseite[(g - 1) / 3]);
+                ++k;
+            }
+            longest = qMax(longest, k);
+        }
+        QCOMPARE(w->paramtabs->geometry(), QRect(10, 160, 830, 35 * longest + 50));
+        QCOMPARE(w->gbbank->geometry(), QRect(320, 10, 110, 90));
+        QCOMPARE(w->rbrot->geometry(), QRect(10, 60, 150, 20));
+        QCOMPARE(w->gbseitenband->geometry(), QRect(440, 10, 90, 70));
+        QCOMPARE(w->gbmode->geometry(), QRect(440, 80, 90, 70));
+        QCOMPARE(w->gbdspid->geometry(), QRect(540, 10, 70, 70));
+        QCOMPARE(w->bparamsave->geometry(), QRect(640, 40, 190, 30));
+        QCOMPARE(w->bxparamladen->geometry(), QRect(640, 80, 190, 30));
+        QCOMPARE(w->cbdmoni->geometry(), QRect(640, 140, 190, 30));
+        QCOMPARE(w->paramtabs->tabText(1), QStringLiteral("4 - 5 - 6"));
+    }
+};
+
+QTEST_MAIN(TestParameterPanel)
+#include "tst_parameterpanel.moc"
