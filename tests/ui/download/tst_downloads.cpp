@@ -1,0 +1,755 @@
+// The firmware page's downloads end to end: the window loads the sample release and sends it
+// over a real pseudo-terminal to the simulated set, whose DSP loader and PIC check what
+// arrives. Expectations are worked out here from the release files, not asked of the code.
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "scripteddialogs.h"
+#include "sim/simloader.h"
+#include "sim/simpic.h"
+#include "sim/simtransceiver.h"
+#include "testenv.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+QString release() {
+    return TestEnv::sampleRelease();
+}
+
+const QString kLinie = QStringLiteral("---------------------------------");
+const QString kNichtsGesendet =
+    QStringLiteral("Datensatz nicht vollstaendig geladen - nichts gesendet!");
+
+QStringList fileLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList out = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
+    for (QString& l : out)
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    return out;
+}
+
+// What a release must put where: the image the loader receives, every word of both memories
+// and the checksum, derived from the files the plain way.
+struct Erwartung {
+    QByteArray image;
+    QMap<int, qint32> program;
+    QMap<int, qint32> data;
+    int sum = 0;
+    int middle = 0;
+
+    void header(char mem, int address, int count) {
+        image += QByteArray("$D") + mem;
+        image += char(address >> 8);
+        image += char(address & 0xFF);
+        image += char(count >> 8);
+        image += char(count & 0xFF);
+    }
+    void programWords(int address, const QList<qint32>& words) {
+        header('P', address, int(words.size()));
+        for (int j = 0; j < words.size(); ++j) {
+            const qint32 w = words[j];
+            image += char(w >> 16);
+            image += char((w >> 8) & 0xFF);
+            image += char(w & 0xFF);
+            program[address + j] = w;
+        }
+        image += '\r';
+    }
+    void addProgram(qint32 w) {
+        middle = (w >> 8) & 0xFF;
+        sum = (sum + (w >> 16) * 256 + middle + (w & 0xFF)) % 32768;
+    }
+
+    void firmware(const QString& path) {
+        QStringList lines = fileLines(path);
+        lines.removeFirst();
+        QStringList body;
+        for (const QString& l : lines) {
+            if (l.contains(QChar(0x1B)))
+                break;
+            body << QString(l).remove(QLatin1Char(' '));
+        }
+        for (int i = 0; i + 1 < body.size();) {
+            const bool prog = body[i].contains(QLatin1String("@PA"));
+            const int address = body[i + 1].toInt(nullptr, 16);
+            i += 2;
+            QList<qint32> words;
+            while (i < body.size() && !body[i].contains(QLatin1Char('#')))
+                words << body[i++].toInt(nullptr, 16);
+            ++i;
+            if (prog) {
+                for (qint32 w : words)
+                    addProgram(w);
+                if (address == 0) {
+                    programWords(0x3FC0, words.mid(0, 48));
+                    programWords(0x0030, words.mid(48));
+                } else {
+                    programWords(address, words);
+                }
+            } else {
+                header('D', address, int(words.size()));
+                for (int j = 0; j < words.size(); ++j) {
+                    const qint32 w = words[j];
+                    sum = (sum + (w >> 8) * 256 + middle + (w & 0xFF)) % 32768;
+                    image += char(w >> 8);
+                    image += char(w & 0xFF);
+                    data[address + j] = w;
+                }
+                image += '\r';
+            }
+        }
+    }
+    void filters(const QString& list, const QString& folder) {
+        for (const QString& entry : fileLines(list)) {
+            if (entry.trimmed().isEmpty())
+                continue;
+            const QString name = entry.section(QLatin1Char(','), 0, 0).trimmed();
+            const int address = entry.section(QLatin1Char(','), 2).trimmed().toInt(nullptr, 16);
+            QFile f(folder + QLatin1Char('/') + name);
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            QList<qint32> words;
+            for (const QString& w :
+                 QString::fromLatin1(f.readAll())
+                     .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+                // The coefficients end at the first word that is not one: "END", say.
+                if (w.size() < 6)
+                    break;
+                words << w.toInt(nullptr, 16);
+            }
+            for (qint32 w : words)
+                addProgram(w);
+            programWords(address, words);
+        }
+    }
+    void checksum() {
+        programWords(0x37FE, {sum * 256});
+        program.remove(0x37FE);
+    }
+};
+
+Erwartung sampleRelease() {
+    Erwartung e;
+    e.firmware(release() + "/VESK2b1x.dpk");
+    e.filters(release() + "/Filters/filters.dpk", release() + "/Filters");
+    e.checksum();
+    return e;
+}
+
+// The PIC's parameter block for a table, written out from the layout.
+QByteArray parameterBlock(const ParameterTabelle& t) {
+    QByteArray b;
+    for (int c = 0; c < 9; ++c) {
+        b += QByteArray(13, '#') + '\r';
+        for (int nr = 10; nr < 100; ++nr) {
+            const TParameter& p = t[size_t(nr)];
+            const int v[9] = {p.ssbgreen, p.ssbyellow, p.ssbred, p.max,      p.min,
+                              p.cwgreen,  p.cwyellow,  p.cwred,  p.user % 10};
+            b += p.xparam ? char(0xFF) : char(v[c] & 0xFF);
+        }
+    }
+    return b + QByteArray(8, '#');
+}
+
+QByteArray pattern(int n, int seed) {
+    QByteArray b(n, '\0');
+    quint32 x = quint32(seed) * 2654435761u + 7;
+    for (int i = 0; i < n; ++i) {
+        x = x * 1103515245u + 12345u;
+        b[i] = char(x >> 16);
+    }
+    return b;
+}
+
+QStringList logLines(const vantrel& w) {
+    return w.log->toPlainText().split(QLatin1Char('\n'));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// The simulated set for one case.
+struct Set {
+    SimTransceiver sim;
+    SimLoader loader{&sim};
+    SimPic pic{&sim};
+};
+
+// The texts of the confirmation boxes, as the user must read them.
+QString joined(const QStringList& lines) {
+    return lines.join(QStringLiteral("<br>"));
+}
+const QString kDspText = joined({
+    "<b>Die DSP-FW+Parameter werden direkt in den DSP Talvaro geladen.</b>",
+    "Die Daten werden fuer den DSP benoetigt!",
+    "<b>Diese Funktion kann fuer den Talvaro nach ",
+    "Ruvado und Quarnel verwendet werden!</b>",
+    "",
+    "1. Verbindung <b>\"RS232-DSP\"</b> und \"RS232-PC\" herstellen.",
+    "2. Talvaro ausschalten",
+    "3. Nach \"POWER ON\" beim Hochlauf die <b>\"Taste 0\"</b> druecken",
+    "4. Die PIC-Firmware startet sofort.",
+    "5. Die DSP-LED blinkt und der DSP kann geladen werden.",
+    "6. \"OK\" am PC druecken.",
+    "",
+    "Nach dem Laden meldet sich der DSP-Baustein mit einem \"HI\"",
+    "aus dem Lautsprecher (in CW)",
+});
+const QString kTestText = joined({
+    "<b>Die Testsoftware wird direkt in den DSP Talvaro geladen.</b>",
+    "",
+    "1. Verbindung <b>\"RS232-DSP\"</b> und \"RS232-PC\" herstellen.",
+    "2. Nach \"POWER ON\" beim Hochlauf die <b>\"Taste 0\"</b> druecken",
+    "3. Die PIC-Firmware startet sofort.",
+    "4. Die DSP-LED blinkt und der DSP kann geladen werden.",
+    "5. \"OK\" am PC druecken.",
+    "",
+    "Nachdem die Software geladen ist, ist die Sprache vom Mikrofon ",
+    "in einem der beiden Ausgabekanaele des DSPs zu hoeren. Damit ",
+    "kann der digitale Weg der NF getestet werden.",
+});
+const QString kPicText = joined({
+    "<b>Die DSP-FW+Parameter werden in den externen Eeprom des Tesso geladen.</b>",
+    "Die Daten werden fuer den Warmstart bei POWER ON benoetigt!",
+    "<b>Diese Funktion kann fuer den Talvaro nach ",
+    "Ruvado und Quarnel verwendet werden!</b>",
+    "",
+    "1. Verbindung <b>\"RS232-Tesso\"</b> und \"RS232-PC\" herstellen.",
+    "2. Talvaro ausschalten",
+    "3. Nach \"POWER ON\" beim Hochlauf die <b>\"Taste #\"</b> druecken",
+    "4. Die LED-Anzeige erlischt.",
+    "5. Anschliessend am PC in diesem Dialog \"OK\" druecken",
+    "6. Das Laden der Firmware+Parameter in den ext. Eeprom beginnt!",
+    "",
+    "Die Daten werden in den externen Eeprom der Tesso-Baugruppe geladen und",
+    "sofort wieder als Kontrolle gelesen und verglichen.",
+    "Tritt ein Fehler auf wird das Laden sofort abgebrochen!!",
+});
+const QString kParText = joined({
+    "<b>Die DSP-Parameter werden in den externen Eeprom der Tesso-Baugruppe geladen.</b>",
+    "Die Parameter-Daten werden fuer die DSP-Firmware benoetigt!",
+    "<b>Diese Funktion kann fuer den Talvaro nach ",
+    "Ruvado und Quarnel verwendet werden!</b>",
+    "",
+    "1. Die DSP-Firmware muss laufen. Ist das der Fall",
+    "2. Verbindung  <b>\"RS232-Tesso\"</b> und \"RS232-PC\" herstellen.",
+    "3. DDS-Kommando \"999\" eingeben. Warmstart des PIC erfolgt",
+    "4. Sofort nach \"Warmstart\" die <b>\"Taste 1\"</b> druecken",
+    "4. Die LED-Anzeige erlischt.",
+    "6. Anschliessend am PC in diesem Dialog \"OK\" druecken",
+    "7. Das Laden der Parameter in den ext. Eeprom beginnt!",
+    "",
+    "Die Daten werden in den externen Eeprom der PIC-Baugruppe geladen.",
+});
+const QString kSicherText = joined({
+    "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird gesichert</b>",
+    "Die Daten werden in die Datei \"exee.bin\" geschrieben.",
+    "",
+    "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden !!!</b>",
+    "",
+    "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.",
+    "2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> druecken.",
+    "3. Anschliessend am \"Talvaro\" Funktion mit <b>\"997\"</b> starten",
+    "4. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist",
+    "",
+});
+const QString kRestoreText = joined({
+    "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert</b>",
+    "Die Daten werden von der Datei \"*.bin\" geladen und in den externen",
+    "Eeprom des Talvaro zurueckgespeichert.",
+    "",
+    "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden !!!</b>",
+    "",
+    "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.",
+    "2. Am \"Talvaro\" Funktion mit <b>\"996\"</b> starten",
+    "3. Am PC in diesem Dialog <b>\"OK\"</b> druecken.",
+    "4. Anschliessend die Binaerdatei Laden.",
+    "5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist",
+    "",
+});
+const QString kXText = QStringLiteral("<b>Die X-Parameter wurden geaendert!</b><br>Zuerst die "
+                                      "X-Parameter SPEICHERN und alle Daten neu einlesen!");
+} // namespace
+
+class TestDownloads : public QObject {
+    Q_OBJECT
+
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir* files = nullptr;
+
+    // Profile 0 on the sample release and the set's port, every delay 0.
+    void configure(const Set& set, const QMap<QString, QString>& replace = {}) {
+        QMap<QString, QString> keys{
+            {"rs232", set.sim.portPath()},
+            {"veskpfad", release()},
+            {"dspcodefilename", release() + "/VESK2b1x.dpk"},
+            {"filterfilename", release() + "/Filters/filters.dpk"},
+            {"parameterfilename", release() + "/USER2B2.DPK"},
+            {"xparameterfilename", release() + "/Filters/Xparams.dpk"},
+            {"standardparameterfilename", release() + "/standard.dpk"},
+            {"testfilename", release() + "/Test05.dpk"},
+            {"picrs232writetime", "0"},
+            {"dsprs232writetime", "0"},
+            {"paramrs232writetime", "0"},
+        };
+        for (auto it = replace.begin(); it != replace.end(); ++it)
+            keys[it.key()] = it.value();
+        QStringList lines;
+        for (auto it = keys.begin(); it != keys.end(); ++it)
+            lines << it.key() + "=" + it.value();
+        QDir(env->configDir()).removeRecursively();
+        env->writeConfig(lines);
+        dialogs->clear();
+        dialogs->confirmAnswers.clear();
+        dialogs->fileAnswers.clear();
+        dialogs->cancelAt.clear();
+    }
+
+    QString file(const QString& name) const { return files->filePath(name); }
+
+private slots:
+    void initTestCase() {
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+        files = new QTemporaryDir;
+        QVERIFY(files->isValid());
+    }
+    void cleanupTestCase() {
+        delete files;
+        delete dialogs;
+        delete env;
+    }
+
+    // "Direkt zum DSP" with the sample release: the panel reset first (a switch that was on
+    // says off), then every record byte for byte in the loader's memories with a matching
+    // checksum, the program started, and the parameter frames after it.
+    void directToDsp() {
+        Set set;
+        configure(set);
+        vantrel w;
+        QVERIFY(w.rs232offen());
+        w.schalter[1]->setChecked(true);
+        w.rbrot->setChecked(true);
+        w.rbcw->setChecked(true);
+        w.rbusb->setChecked(true);
+        set.sim.waitForFrames(1, 500);
+        set.sim.clearRecord();
+        dialogs->clear();
+        w.log->clear();
+
+        w.clickdspladen();
+
+        const Erwartung e = sampleRelease();
+        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(set.loader.image().toHex(' '), e.image.toHex(' '));
+        QCOMPARE(set.loader.errors(), QStringList());
+        for (auto it = e.program.begin(); it != e.program.end(); ++it)
+            QCOMPARE(set.loader.programWord(it.key()), it.value());
+        for (auto it = e.data.begin(); it != e.data.end(); ++it)
+            QCOMPARE(set.loader.dataWord(it.key()), it.value());
+        QCOMPARE(set.loader.programWordsLoaded(), int(e.program.size()) + 1);
+        QCOMPARE(set.loader.dataWordsLoaded(), int(e.data.size()));
+        QCOMPARE(set.loader.checksumReceived(), e.sum);
+        QVERIFY(set.loader.checksumOk());
+        QVERIFY(set.loader.started());
+        QCOMPARE(set.loader.startAddress(), 0);
+
+        // Frames: the switch goes off, then the load command; after the start the
+        // parameter block of the selected column (SSB, green).
+        int sent = 0;
+        for (int nr = 10; nr < 100; ++nr)
+            sent += w.parametertabelle[size_t(nr)].ssbgreen != 255 ? 1 : 0;
+        set.sim.waitForFrames(2 + 2 + sent + 1, 300);
+        const QList<SimFrame>& f = set.sim.frames();
+        QCOMPARE(f.size(), 2 + 2 + sent);
+        QCOMPARE(f[0], (SimFrame{0xFF, 0, 0}));
+        QCOMPARE(f[1], (SimFrame{111, 0, 0}));
+        QCOMPARE(f[2], (SimFrame{108, 1, 0}));
+        QCOMPARE(f.last(), (SimFrame{108, 0, 0}));
+
+        QVERIFY(!w.schalter[1]->isChecked());
+        QVERIFY(w.rbgruen->isChecked() && w.rbssb->isChecked() && w.rblsb->isChecked());
+
+        QCOMPARE(dialogs->boxes("information").size(), 1);
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Laden DSP-FW direkt"));
+        QCOMPARE(dialogs->shown[0].text, kDspText);
+        QVERIFY(dialogs->shown[0].withCancel);
+        QCOMPARE(dialogs->progressLabels.first(), QStringLiteral("DSP-FW Laden"));
+        QCOMPARE(dialogs->progressLastValue.first(), int(e.image.size()));
+        QCOMPARE(dialogs->boxes("about").size(), 0);
+        const QStringList log = logLines(w);
+        QCOMPARE(log.first(), kLinie);
+        QCOMPARE(log.mid(log.size() - 2),
+                 (QStringList{"buffer2dsp() Fertig!", "parameter2dsp() Fertig!"}));
+        w.close();
+    }
+
+    // The test firmware goes alone: its records and the checksum record, no filters.
+    void testFirmware() {
+        Set set;
+        configure(set);
+        vantrel w;
+        set.sim.setMode(SimTransceiver::Mode::DspLoader);
+        w.log->clear();
+        w.clicktestladen();
+
+        Erwartung e;
+        e.firmware(release() + "/Test05.dpk");
+        e.checksum();
+        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(set.loader.image().toHex(' '), e.image.toHex(' '));
+        QVERIFY(set.loader.checksumOk());
+        QVERIFY(set.loader.started());
+        // No filter went with it (their records sit at 1000, 1100 and 1200).
+        for (const SimLoader::Record& r : set.loader.records())
+            QVERIFY(r.address != 0x1000 && r.address != 0x1100 && r.address != 0x1200);
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Laden DSP-Test-FW direkt"));
+        QCOMPARE(dialogs->shown[0].text, kTestText);
+        const QStringList log = logLines(w);
+        QCOMPARE(log.first(), kLinie);
+        QCOMPARE(log.last(), QStringLiteral("buffer2dsp() Fertig!"));
+        QCOMPARE(log.filter(QStringLiteral("Filter")).size(), 0);
+        w.close();
+    }
+
+    // An X parameter changed and not saved: the box, and nothing goes out.
+    void xParameterRefusal_data() {
+        QTest::addColumn<bool>("dsp");
+        QTest::addColumn<bool>("bufferKept");
+        QTest::newRow("Direkt zum DSP empties buffer") << true << false;
+        QTest::newRow("Daten + Parameter zum PIC keeps it") << false << true;
+    }
+    void xParameterRefusal() {
+        QFETCH(bool, dsp);
+        QFETCH(bool, bufferKept);
+        Set set;
+        configure(set);
+        vantrel w;
+        w.downloadimage.buffer = "old image";
+        w.xparamgeaendert = true;
+        set.sim.clearRecord();
+        dsp ? w.clickdspladen() : w.clickpicladen();
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(dialogs->shown[0].kind, QStringLiteral("information"));
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("X-PARAMETER"));
+        QCOMPARE(dialogs->shown[0].text, kXText);
+        QVERIFY(!dialogs->shown[0].withCancel);
+        QCOMPARE(w.downloadimage.buffer, bufferKept ? QByteArray("old image") : QByteArray());
+        QVERIFY(!set.sim.waitForBytes(1, 150));
+        w.close();
+    }
+
+    // A data set that does not load completely stops the download after the box: nothing
+    // is sent, and the log says so.
+    void failedLoadSendsNothing_data() {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("missing");
+        for (const char* slot : {"dsp", "pic", "par2pic", "test"}) {
+            if (QByteArray(slot) == "test") {
+                QTest::addRow("%s, test firmware", slot) << slot << "testfilename"
+                                                         << "nix.dpk";
+                continue;
+            }
+            QTest::addRow("%s, firmware", slot) << slot << "dspcodefilename"
+                                                << "nix.dpk";
+            QTest::addRow("%s, filter list", slot) << slot << "filterfilename"
+                                                   << "nix.dpk";
+            QTest::addRow("%s, parameter file", slot) << slot << "parameterfilename"
+                                                      << "nix.dpk";
+        }
+    }
+    void failedLoadSendsNothing() {
+        QFETCH(QString, slot);
+        QFETCH(QString, key);
+        QFETCH(QString, missing);
+        Set set;
+        const QString path = file(missing);
+        configure(set, {{key, path}});
+        vantrel w;
+        set.pic.key(slot == "par2pic" ? QLatin1Char('1') : QLatin1Char('#'));
+        if (slot == "dsp" || slot == "test")
+            set.sim.setMode(SimTransceiver::Mode::DspLoader);
+        set.sim.clearRecord();
+        dialogs->clear();
+        w.log->clear();
+        if (slot == "dsp")
+            w.clickdspladen();
+        else if (slot == "pic")
+            w.clickpicladen();
+        else if (slot == "par2pic")
+            w.clickpar2pic();
+        else
+            w.clicktestladen();
+        const QList<ShownBox> critical = dialogs->boxes("critical");
+        QCOMPARE(critical.size(), 1);
+        QCOMPARE(critical[0].title, QStringLiteral("Datei nicht gefunden!"));
+        QCOMPARE(critical[0].text, QStringLiteral("Datei \"%1\" nicht gefunden!").arg(path));
+        QVERIFY(dialogs->progressLabels.isEmpty());
+        QCOMPARE(logLines(w).last(), kNichtsGesendet);
+        QVERIFY(!set.sim.waitForBytes(1, 150));
+        w.close();
+    }
+
+    // "Daten + Parameter zum PIC": the image from address 0 of the EEPROM, every echo
+    // compared, then the parameter block of the loaded table.
+    void imageAndParametersToPic() {
+        Set set;
+        configure(set);
+        vantrel w;
+        set.pic.eeprom().fill(char(0xA5));
+        set.pic.key(QLatin1Char('#'));
+        set.sim.clearRecord();
+        w.log->clear();
+        w.clickpicladen();
+
+        const Erwartung e = sampleRelease();
+        const QByteArray block = parameterBlock(w.parametertabelle);
+        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(set.pic.eeprom().left(e.image.size()).toHex(' '), e.image.toHex(' '));
+        QCOMPARE(set.pic.eeprom().at(e.image.size()), char(0xA5));
+        QVERIFY(set.sim.waitForBytes(8 + int(e.image.size()) + 944, 1000));
+        QCOMPARE(set.sim.received(), QByteArray(7, '#') + 'x' + e.image + block);
+        QCOMPARE(set.pic.parameterBlock(), block);
+        QCOMPARE(set.pic.errors(), QStringList());
+
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Laden DSP-FW in PIC ext. Eeprom"));
+        QCOMPARE(dialogs->shown[0].text, kPicText);
+        QCOMPARE(dialogs->progressLabels,
+                 (QStringList{"DSP-FW in PIC Laden", "Parameter -> VESK (Ruvado)"}));
+        QCOMPARE(dialogs->progressLastValue, (QList<int>{int(e.image.size()), 944}));
+        QCOMPARE(dialogs->boxes("about").size(), 0);
+        const QStringList log = logLines(w);
+        QCOMPARE(log.first(), kLinie);
+        QCOMPARE(log.mid(log.size() - 2),
+                 (QStringList{"buffer2pic_alt() Fertig!", "parameter2pic_alt() Fertig!"}));
+        w.close();
+    }
+
+    void parametersOnlyToPic() {
+        Set set;
+        configure(set);
+        vantrel w;
+        set.pic.function(999);
+        set.pic.key(QLatin1Char('1'));
+        set.sim.clearRecord();
+        w.log->clear();
+        w.clickpar2pic();
+        const QByteArray block = parameterBlock(w.parametertabelle);
+        QVERIFY(set.sim.waitForBytes(944, 1000));
+        QCOMPARE(set.sim.received().toHex(' '), block.toHex(' '));
+        QCOMPARE(set.pic.parameterBlock(), block);
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Laden Parameter in PIC ext. Eeprom"));
+        QCOMPARE(dialogs->shown[0].text, kParText);
+        QCOMPARE(dialogs->progressLabels, QStringList{"Parameter -> VESK (Ruvado)"});
+        QCOMPARE(logLines(w).last(), QStringLiteral("parameter2pic_alt() Fertig!"));
+        w.close();
+    }
+
+    // Errors of the PIC are "Error!" boxes and log lines; the parameter step still runs.
+    void picErrorBoxes_data() {
+        QTest::addColumn<char>("syncLetter");
+        QTest::addColumn<int>("wrongAt");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("no sync")
+            << 'z' << -1
+            << "Keine Syncronisation!!!<br>\"x\" an PIC gesendet<br>\"z\" vom PIC empfangen.";
+        QTest::newRow("echo at 2a") << char(0) << 0x2A << "";
+    }
+    void picErrorBoxes() {
+        QFETCH(char, syncLetter);
+        QFETCH(int, wrongAt);
+        QFETCH(QString, first);
+        Set set;
+        configure(set);
+        vantrel w;
+        set.pic.setSyncLetter(syncLetter);
+        set.pic.setWrongEcho(wrongAt, -1);
+        set.pic.key(QLatin1Char('#'));
+        w.log->clear();
+        w.clickpicladen();
+        if (first.isEmpty()) {
+            const int sent = quint8(w.downloadimage.buffer[wrongAt]);
+            first =
+                QStringLiteral("Adresse 002a File:%1 Pic:%2").arg(sent, 0, 16).arg(sent ^ 1, 0, 16);
+        }
+        const QList<ShownBox> about = dialogs->boxes("about");
+        QVERIFY(!about.isEmpty());
+        QCOMPARE(about[0].title, QStringLiteral("Error!"));
+        QCOMPARE(about[0].text, first);
+        QVERIFY(logLines(w).contains(QStringLiteral("buffer2pic_alt() Fertig!")));
+        QCOMPARE(logLines(w).last(), QStringLiteral("parameter2pic_alt() Fertig!"));
+        QCOMPARE(dialogs->progressLabels.size(), 2);
+        w.close();
+    }
+
+    // The backup: the whole EEPROM into the file, or what arrived when the user cancels;
+    // a file that cannot be made or a line that drops never costs an older backup.
+    void backup_data() {
+        QTest::addColumn<QString>("target"); // "" : the save dialog is cancelled
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("dropAfter");
+        QTest::addColumn<int>("kept"); // bytes in the file afterwards, -1: old file
+        QTest::addColumn<QString>("lastLog");
+        QTest::newRow("complete") << "exee.bin" << -1 << -1 << 65536
+                                  << "Eeprom-Sicherung: 65536 Bytes in Datei \"%1\" gespeichert";
+        QTest::newRow("cancel after 1000")
+            << "exee.bin" << 1000 << -1 << 1000
+            << "Eeprom-Sicherung unvollstaendig: Datei \"%1\" enthaelt 1000 von 65536 Bytes";
+        QTest::newRow("line drops")
+            << "exee.bin" << -1 << 20000 << -1
+            << "Eeprom-Sicherung: nach %2 von 65536 Bytes nichts gespeichert, Datei \"%1\" "
+               "unveraendert";
+        QTest::newRow("dialog cancelled") << "" << -1 << -1 << -1 << "";
+        QTest::newRow("file cannot be made") << "nowhere/exee.bin" << -1 << -1 << -2
+                                             << "Datei \"%1\" kann nicht geschrieben werden!";
+    }
+    void backup() {
+        QFETCH(QString, target);
+        QFETCH(int, cancelAt);
+        QFETCH(int, dropAfter);
+        QFETCH(int, kept);
+        QFETCH(QString, lastLog);
+        Set set;
+        configure(set);
+        vantrel w;
+        const QString path = target.isEmpty() ? QString() : file(target);
+        const QByteArray old("an older backup");
+        if (kept != -2)
+            writeFile(file("exee.bin"), old);
+        set.pic.eeprom() = pattern(SimPic::eepromSize, 5);
+        set.pic.setDropAfter(dropAfter);
+        set.pic.setSendRate(512, 1);
+        // Stale bytes on the line are gone before the dump starts.
+        set.sim.send("stale");
+        QTest::qWait(20);
+        QTimer::singleShot(30, &set.sim, [&set] { set.pic.function(997); });
+        if (!path.isEmpty())
+            dialogs->fileAnswers << path;
+        if (cancelAt >= 0)
+            dialogs->cancelAt << cancelAt;
+        w.log->clear();
+        w.clickeesichern();
+
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
+        QCOMPARE(dialogs->shown[0].text, kSicherText);
+        QCOMPARE(dialogs->shown[1].kind, QStringLiteral("save"));
+        QCOMPARE(dialogs->shown[1].title, QStringLiteral("ExEeprominhalt Speichern"));
+        QCOMPARE(dialogs->shown[1].text, QStringLiteral("*.bin"));
+        if (path.isEmpty()) {
+            QCOMPARE(dialogs->shown.size(), 2);
+            QCOMPARE(readFile(file("exee.bin")), old);
+            return;
+        }
+        if (kept == -2) {
+            const QList<ShownBox> critical = dialogs->boxes("critical");
+            QCOMPARE(critical.size(), 1);
+            QCOMPARE(critical[0].title, QStringLiteral("Speichern fehlgeschlagen!"));
+            QCOMPARE(critical[0].text, lastLog.arg(path));
+            QCOMPARE(logLines(w).last(), lastLog.arg(path));
+            QVERIFY(dialogs->progressLabels.isEmpty());
+            return;
+        }
+        QCOMPARE(dialogs->progressLabels, QStringList{"ExEeprom in Datei Speichern"});
+        const QByteArray got = readFile(path);
+        if (kept < 0) {
+            QCOMPARE(got, old);
+            QCOMPARE(dialogs->boxes("about").size(), 1);
+            QCOMPARE(dialogs->boxes("about")[0].text,
+                     QStringLiteral("Die Verbindung zum Talvaro ist unterbrochen!"));
+            const QString line = logLines(w).last();
+            QVERIFY2(line.startsWith(QStringLiteral("Eeprom-Sicherung: nach ")), qPrintable(line));
+            return;
+        }
+        QCOMPARE(got.size(), kept);
+        QVERIFY(got == set.pic.eeprom().left(kept));
+        QCOMPARE(dialogs->progressLastValue.first(), kept == 65536 ? 65535 : kept);
+        QCOMPARE(logLines(w).last(), lastLog.arg(path));
+        QVERIFY(dialogs->boxes("about").isEmpty());
+        w.close();
+    }
+
+    // The restore: the chosen file or nothing at all goes into the EEPROM.
+    void restore_data() {
+        QTest::addColumn<QString>("name"); // "" : the open dialog is cancelled
+        QTest::addColumn<int>("size");     // -1: the file does not exist
+        QTest::newRow("65536 bytes") << "voll.bin" << 65536;
+        QTest::newRow("odd length") << "kurz.bin" << 1001;
+        QTest::newRow("0 bytes") << "leer.bin" << 0;
+        QTest::newRow("dialog cancelled") << "" << 0;
+        QTest::newRow("file missing") << "fehlt.bin" << -1;
+    }
+    void restore() {
+        QFETCH(QString, name);
+        QFETCH(int, size);
+        Set set;
+        configure(set);
+        vantrel w;
+        const QString path = name.isEmpty() ? QString() : file(name);
+        const QByteArray content = pattern(qMax(size, 0), size);
+        if (size >= 0 && !path.isEmpty())
+            writeFile(path, content);
+        if (!path.isEmpty())
+            dialogs->fileAnswers << path;
+        const QByteArray before = set.pic.eeprom();
+        w.downloadimage.buffer = "the last data set";
+        set.pic.function(996);
+        set.sim.clearRecord();
+        w.log->clear();
+        w.clickeerestore();
+
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
+        QCOMPARE(dialogs->shown[0].text, kRestoreText);
+        QCOMPARE(dialogs->shown[1].kind, QStringLiteral("open"));
+        QCOMPARE(dialogs->shown[1].title, QStringLiteral("ExEeprominhalt restaurieren"));
+        QCOMPARE(dialogs->shown[1].text, QStringLiteral("*.bin"));
+        if (path.isEmpty() || size < 0) {
+            QVERIFY(dialogs->progressLabels.isEmpty());
+            QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
+            QVERIFY(!set.sim.waitForBytes(1, 150));
+            if (size < 0) {
+                const QList<ShownBox> critical = dialogs->boxes("critical");
+                QCOMPARE(critical.size(), 1);
+                QCOMPARE(critical[0].title, QStringLiteral("Datei nicht gefunden!"));
+                QCOMPARE(critical[0].text,
+                         QStringLiteral("Datei \"%1\" nicht gefunden!").arg(path));
+                QCOMPARE(logLines(w).last(), critical[0].text);
+            }
+            w.close();
+            return;
+        }
+        QVERIFY(w.downloadimage.buffer == content);
+        QVERIFY(set.sim.waitForBytes(8 + size, 1000));
+        QVERIFY(set.sim.received() == QByteArray(7, '#') + 'x' + content);
+        QVERIFY(set.pic.eeprom().left(size) == content);
+        QVERIFY(set.pic.eeprom().mid(size) == before.mid(size));
+        QCOMPARE(dialogs->progressLabels, QStringList{"Daten in externen Eeprom Laden"});
+        QCOMPARE(dialogs->progressLastValue.first(), size);
+        QVERIFY(dialogs->boxes("about").isEmpty());
+        w.close();
+    }
+};
+
+QTEST_MAIN(TestDownloads)
+#include "tst_downloads.moc"
