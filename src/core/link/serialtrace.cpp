@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSerialPort>
 #include <QStringList>
 
 SerialTrace::SerialTrace(QObject* parent) : QObject(parent) {}
@@ -41,6 +42,16 @@ void SerialTrace::attach(Modem* modem) {
     m_portConnection = connect(modem, &Modem::setTtyText, this, [this](const QString& text) {
         note(QStringLiteral("port %1").arg(text));
     });
+    // A port opened before the trace began is named as well.
+    if (modem->isOpen()) {
+        QString name = modem->port()->portName();
+#ifdef Q_OS_UNIX
+        // Qt keeps the device's name without its folder.
+        if (!name.startsWith(QLatin1Char('/')))
+            name.prepend(QLatin1String("/dev/"));
+#endif
+        note(QStringLiteral("port %1").arg(name));
+    }
 }
 
 QString SerialTrace::pathFromArguments(const QStringList& arguments) {
