@@ -1,0 +1,299 @@
+// talvaro-cli without a set: the command line itself, the configuration and its profiles,
+// the download images against the window's own load of the same profile, and every file that
+// can be missing or unwritable. Last, the loader's --trace against the simulated set.
+#include "app/vantrel.h"
+#include "clitest.h"
+#include "scripteddialogs.h"
+#include "sim/simtransceiver.h"
+#include "testenv.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+QString release() {
+    return TestEnv::sampleRelease();
+}
+
+// A copy of the sample release that a test may change.
+QString copyRelease(const QString& to) {
+    QDirIterator it(release(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString target = to + from.mid(release().size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(from, target);
+    }
+    return to;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+} // namespace
+
+class TestCliFiles : public QObject {
+    Q_OBJECT
+
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir* tmp = nullptr;
+    QString other; // a second release whose filter list differs from the sample's
+
+    // ~/vantrel/vantrel.cfg: profile 1 the sample release, profile 2 the changed copy,
+    // profile 3 the sample release once more, the current profile vesknr.
+    void configureHome(int vesknr) {
+        QMap<QString, QString> keys = releaseKeys(release());
+        keys.insert(releaseKeys(other, QStringLiteral("1")));
+        keys.insert(releaseKeys(release(), QStringLiteral("2")));
+        keys.insert(QStringLiteral("testfilename"), release() + QStringLiteral("/Test05.dpk"));
+        keys.insert(QStringLiteral("rs232"), QStringLiteral("/dev/talvaro-test-none"));
+        keys.insert(QStringLiteral("vesknr"), QString::number(vesknr));
+        QDir(env->configDir()).removeRecursively();
+        writeConfigFile(env->configDir() + QStringLiteral("/vantrel.cfg"), keys);
+    }
+
+private slots:
+    void initTestCase() {
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+        tmp = new QTemporaryDir;
+        QVERIFY(tmp->isValid());
+        other = copyRelease(tmp->filePath(QStringLiteral("other")));
+        // Two filters in another order: another image and another checksum.
+        QVERIFY(writeBytes(other + QStringLiteral("/Filters/filters.dpk"),
+                           "hp300.dat ,x, 1200\r\nbp2k4.dat ,x, 1000\r\n"));
+    }
+    void cleanupTestCase() {
+        delete tmp;
+        delete dialogs;
+        delete env;
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing") << QStringList{} << "Kein Befehl angegeben";
+        QTest::newRow("unknown command") << QStringList{"flash"} << "Unbekannter Befehl \"flash\"";
+        QTest::newRow("unknown option")
+            << QStringList{"--baud", "9600", "image", "x.bin"} << "Unbekannte Option --baud";
+        QTest::newRow("option of another command")
+            << QStringList{"image", "x.bin", "--count", "2"} << "--count gibt es fuer \"image\"";
+        QTest::newRow("missing file") << QStringList{"image"} << "nimmt 1 Argument(e), nicht 0";
+        QTest::newRow("one too many")
+            << QStringList{"command", "1", "2", "3"} << "nimmt 2 Argument(e), nicht 3";
+        QTest::newRow("profile 4")
+            << QStringList{"--profile", "4", "image", "x.bin"} << "--profile nimmt 1, 2 oder 3";
+        QTest::newRow("profile without value")
+            << QStringList{"image", "x.bin", "--profile"} << "--profile braucht einen Wert";
+        QTest::newRow("no bank") << QStringList{"params-send", "--mode", "cw"}
+                                 << "braucht --mode und --bank";
+        QTest::newRow("bank blau") << QStringList{"params-send", "--mode=ssb", "--bank=blau"}
+                                   << "--bank nimmt gruen, gelb oder rot";
+        QTest::newRow("eq side") << QStringList{"eq-send", "mid"} << "nimmt rx oder tx";
+        QTest::newRow("count 0") << QStringList{"monitor", "--count", "0"}
+                                 << "--count nimmt eine Zahl ab 1";
+        QTest::newRow("flag with value")
+            << QStringList{"--quiet=1", "monitor"} << "--quiet nimmt keinen Wert";
+    }
+    // Usage errors end before anything is read or opened: exit 2, nothing on stdout.
+    void usage() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const CliRun r = runCli(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message.toLocal8Bit()), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!QFile::exists(QStringLiteral("x.bin")));
+    }
+
+    void usageJson() {
+        const CliRun r = runCli({"--json", "monitor", "--count", "x"});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.result.value("status").toString(), QStringLiteral("usage"));
+        QCOMPARE(r.result.value("exit").toInt(), 2);
+        // Only JSON on stderr: every line parses.
+        for (const QByteArray& line : r.err.trimmed().split('\n'))
+            QVERIFY2(QJsonDocument::fromJson(line).isObject(), line.constData());
+    }
+
+    void help() {
+        const CliRun r = runCli({"--help"});
+        QCOMPARE(r.exitCode, 0);
+        for (const char* c : {"image OUT.bin", "params-readback OUT.dpk", "monitor [--count N]"})
+            QVERIFY(r.out.contains(c));
+    }
+
+    void imageMatchesWindow_data() {
+        QTest::addColumn<int>("vesknr");      // configured
+        QTest::addColumn<QStringList>("pre"); // options before the command
+        QTest::addColumn<int>("window");      // the window's profile
+        QTest::addColumn<bool>("test");
+        QTest::newRow("configured profile 1") << 0 << QStringList{} << 0 << false;
+        QTest::newRow("configured profile 2") << 1 << QStringList{} << 1 << false;
+        QTest::newRow("--profile 2 over 1") << 0 << QStringList{"--profile", "2"} << 1 << false;
+        QTest::newRow("--profile 3 over 2") << 1 << QStringList{"--profile=3"} << 2 << false;
+        QTest::newRow("test image") << 1 << QStringList{} << 1 << true;
+    }
+    // The default configuration, a profile, and the bytes and log lines of the window's own
+    // load of that profile.
+    void imageMatchesWindow() {
+        QFETCH(int, vesknr);
+        QFETCH(QStringList, pre);
+        QFETCH(int, window);
+        QFETCH(bool, test);
+        configureHome(window);
+        QByteArray expected;
+        QStringList expectedLog;
+        {
+            vantrel w;
+            QCOMPARE(w.vesknr, window);
+            w.log->clear();
+            if (test) {
+                w.downloadimage.checksumme = 0;
+                w.bufferloeschen();
+                QVERIFY(w.dspdateilesen(w.einst.testfilename[size_t(window)]));
+                w.dspfileparsen();
+                w.checksummeanhaengen();
+            } else {
+                QVERIFY(w.clickfileladen());
+            }
+            expected = w.downloadimage.buffer;
+            expectedLog = w.log->toPlainText().split(QLatin1Char('\n'));
+            w.close();
+        }
+        // The window's load goes on with the parameter file; the image does not need it.
+        if (!test)
+            QVERIFY(expectedLog.takeLast().startsWith(QLatin1String("Parameter File ")));
+        configureHome(vesknr);
+        const QStringList config = env->readConfig();
+
+        const QString out = tmp->filePath(QStringLiteral("image.bin"));
+        QFile::remove(out);
+        const CliRun r = runCli(pre + QStringList{test ? "test-image" : "image", out});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(readAll(out).toHex(' '), expected.toHex(' '));
+        QStringList log = r.outLines;
+        QCOMPARE(log.takeLast(),
+                 QStringLiteral("Download-Image: %1 Bytes in Datei \"%2\" gespeichert")
+                     .arg(expected.size())
+                     .arg(out));
+        QCOMPARE(log, expectedLog);
+        // The configuration is read, never written: --profile is for this run only.
+        QCOMPARE(env->readConfig(), config);
+    }
+
+    void imageMissingFiles_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("removed"); // inside the copy
+        QTest::addColumn<QString>("text");
+        QTest::newRow("firmware") << "image"
+                                  << "VESK2b1x.dpk"
+                                  << "Datei \"%1/VESK2b1x.dpk\" nicht gefunden!";
+        QTest::newRow("filter list") << "image"
+                                     << "Filters/filters.dpk"
+                                     << "Datei \"%1/Filters/filters.dpk\" nicht gefunden!";
+        QTest::newRow("coefficients") << "image"
+                                      << "Filters/lp3k0.dat"
+                                      << "Datei \"%1/Filters/lp3k0.dat\" aus der Filterdatei "
+                                         "nicht gefunden!";
+        QTest::newRow("test firmware") << "test-image"
+                                       << "Test05.dpk"
+                                       << "Datei \"%1/Test05.dpk\" nicht gefunden!";
+    }
+    // Exit 2, the window's text on stderr and in the log, and the file the user named keeps
+    // what it held: an image without one of its parts must never be loaded.
+    void imageMissingFiles() {
+        QFETCH(QString, command);
+        QFETCH(QString, removed);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString copy = copyRelease(dir.filePath(QStringLiteral("rel")));
+        QVERIFY(QFile::remove(copy + QLatin1Char('/') + removed));
+        QMap<QString, QString> keys = releaseKeys(copy);
+        keys.insert(QStringLiteral("testfilename"), copy + QStringLiteral("/Test05.dpk"));
+        const QString cfg = writeConfigFile(dir.filePath(QStringLiteral("t.cfg")), keys);
+        const QString out = dir.filePath(QStringLiteral("out.bin"));
+        QVERIFY(writeBytes(out, "older image"));
+
+        const CliRun r = runCli({"--config", cfg, command, out});
+        QCOMPARE(r.exitCode, 2);
+        const QString message = text.arg(QDir::toNativeSeparators(copy));
+        QVERIFY2(r.outLines.contains(message), r.out.constData());
+        QVERIFY2(QString::fromLocal8Bit(r.err).contains(message), r.err.constData());
+        QCOMPARE(readAll(out), QByteArray("older image"));
+    }
+
+    void unwritableOutput() {
+        const QString cfg =
+            writeConfigFile(tmp->filePath(QStringLiteral("u.cfg")), releaseKeys(release()));
+        const QString out = tmp->filePath(QStringLiteral("no/such/folder/x.bin"));
+        const CliRun r = runCli({"--config", cfg, "--json", "image", out});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.result.value("title").toString(), QStringLiteral("Speichern fehlgeschlagen!"));
+        QCOMPARE(r.result.value("text").toString(),
+                 QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(out));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void missingConfig() {
+        const CliRun r = runCli({"--config", "nirgends.cfg", "image", "x.bin"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("Datei \"nirgends.cfg\" nicht gefunden!"));
+    }
+
+    // Bare names in a configuration are found in its folder, as the window finds them in
+    // ~/vantrel; the output file named on the command line is where the user stands.
+    void relativeNames() {
+        QTemporaryDir dir;
+        const QString rel = copyRelease(dir.filePath(QStringLiteral("cfg")));
+        const QString cfg = writeConfigFile(rel + QStringLiteral("/my.cfg"),
+                                            {{"veskpfad", "."},
+                                             {"dspcodefilename", "VESK2b1x.dpk"},
+                                             {"filterfilename", "Filters/filters.dpk"}});
+        QDir().mkpath(dir.filePath(QStringLiteral("work")));
+        const CliRun r = runCli({"--config", "../cfg/my.cfg", "image", "out.bin"},
+                                dir.filePath(QStringLiteral("work")));
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(!cfg.isEmpty());
+        const QString out = dir.filePath(QStringLiteral("work/out.bin"));
+        QCOMPARE(readAll(out).size(), 1088);
+        // The same bytes as the sample release named by absolute paths.
+        const CliRun a = runCli(
+            {"--config",
+             writeConfigFile(dir.filePath(QStringLiteral("abs.cfg")), releaseKeys(release())),
+             "image", dir.filePath(QStringLiteral("abs.bin"))});
+        QCOMPARE(a.exitCode, 0);
+        QCOMPARE(readAll(out), readAll(dir.filePath(QStringLiteral("abs.bin"))));
+    }
+
+    // talvaro-loader --trace: the frame the window sends as it closes, in the file, and at the
+    // set.
+    void loaderTrace() {
+        SimTransceiver sim;
+        QVERIFY(sim.isValid());
+        env->writeConfig({QStringLiteral("rs232=") + sim.portPath()});
+        const QString trace = tmp->filePath(QStringLiteral("loader.trace"));
+        CliProcess p({"--self-test", "--trace", trace}, TALVARO_LOADER_PATH);
+        QVERIFY(p.waitFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(sim.waitForFrames(1, 2000));
+        QCOMPARE(sim.frames().last().number, 52);
+        QCOMPARE(sim.frames().last().value, 1);
+        const QStringList lines = QString::fromUtf8(readAll(trace)).split(QLatin1Char('\n'));
+        QVERIFY2(lines.contains(QStringLiteral("# port ") + sim.portPath()),
+                 qPrintable(lines.join(QLatin1Char('\n'))));
+        QStringList sent;
+        for (const QString& l : lines)
+            if (l.mid(10, 4) == QLatin1String(" TX "))
+                sent.append(l.mid(14));
+        QCOMPARE(sent.join(QLatin1Char(' ')), QStringLiteral("7E 34 01"));
+    }
+};
+
+QTEST_MAIN(TestCliFiles)
+#include "tst_clifiles.moc"
