@@ -4,6 +4,9 @@
 #pragma once
 
 #include "app/einstellungen.h"
+#include "calibration/empfangsring.h"
+#include "calibration/smeterwerte.h"
+#include "calibration/zfmessung.h"
 #include "download/downloadimage.h"
 #include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
@@ -15,6 +18,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QSpinBox;
 class QRadioButton;
 class QCheckBox;
 class QDoubleSpinBox;
@@ -141,8 +145,43 @@ public:
     void eqdateispeichern(EqSeite& s);
 
     // ---- calibration --------------------------------------------------------------------
+    // The DSP's bytes, shared by the calibration poll and the monitor poll.
+    Empfangsring empfangsring;
+    // The IF wizard's measurement requests and its DAC sweep (messung, messzaehler,
+    // pegelsumme, pegelmin, dacstufe); its calcurve is the one the monitor uses as well.
+    ZfMessung zfmessung;
+    Calcurve& calcurve = zfmessung.calcurve;
+    Ad603Tabelle ad603tabelle{};
+    double pegelmax = 0;
+    int smschritt = 0;
+    int zfschritt = 0;
+    // The S-meter file has been read; until then no setting is sent live.
+    bool scalgeladen = false;
+    QStringList scalzeilen;
+    // The S-meter settings last sent (scalnf, scalip3, scaldds).
+    SmeterWerte smgesendet;
+    // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
+    QSpinBox* smwert[SmeterWerte::zeilen] = {};
+    // The values the S-meter spin boxes show, in the same order.
+    SmeterWerte smboxen() const;
+    // The calibration poll's period in ms (100; tests shorten it).
+    int empfangintervall = 100;
+    // Shows the receive error box for code 1 (no data), 3 or 4 (no echo 6 or 8).
+    void empfangsfehler(int code);
+    // Reads the S-meter file of the active profile into the boxes and the last-sent values.
+    void smdateilesen();
+    // Writes the S-meter file from the last-sent values; false (and reported) on failure.
+    bool smdateischreiben();
+    // The wizards' text areas.
+    void smlog(const QString& html);
+    void zflog(const QString& html);
 
     // ---- monitor ------------------------------------------------------------------------
+    // The last telegram decoded, kept between telegrams (agc and vogad change only with
+    // their direction).
+    TDspDaten dspdaten;
+    // The monitor poll's period in ms (100; tests shorten it).
+    int monitorintervall = 100;
 
 signals:
     void sendedspdaten(const TDspDaten& daten);
@@ -232,6 +271,24 @@ private:
     void layouteqseiten();
     void bauekalseiten();
     void layoutkalseiten();
+    // calibration helpers
+    void empfangslesen();
+    void telegrammauswerten(const Telegramm& t);
+    void smintro();
+    void zfintro();
+    void smladefolge(int lauf);
+    void zfladefolge(int lauf);
+    // The load's parameter frames; false when the wizard was aborted on the way.
+    bool kalparametersenden(int ohne, bool smeter, int lauf);
+    void kalparametersetzen(int nummer, int wert);
+    void kalparamfreigabe();
+    bool ad603speichern(const QString& pfad);
+    // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
+    int smlauf = 0;
+    int zflauf = 0;
+    bool empfangaktiv = false;
+    bool monitoraktiv = false;
+    bool smbefaktiv = false;
     void createactions();
 
 public:

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -57,6 +58,46 @@ void vantrel::bauekalseiten() {
     smlabel = label(smseite, tr("Pegelanzeige der Messungen"), "smlabel");
     gbkal = new QGroupBox(tr("Kalibriereinstellungen"), smseite);
     gbkal->setObjectName(QStringLiteral("gbkal"));
+
+    // Columns: the bands for the NF and IP3 rows; the first four also carry the DDS headers
+    // of the dB row.
+    static const char* const baender[SmeterWerte::baender] = {
+        QT_TR_NOOP(">29MHz"), QT_TR_NOOP("10m"), QT_TR_NOOP("12m"), QT_TR_NOOP("15m"),
+        QT_TR_NOOP("17m"),    QT_TR_NOOP("60m"), QT_TR_NOOP("20m"), QT_TR_NOOP("30m"),
+        QT_TR_NOOP("40m"),    QT_TR_NOOP("80m"), QT_TR_NOOP("160m")};
+    static const char* const dds[SmeterWerte::ddsanzahl] = {
+        QT_TR_NOOP("DDS72"), QT_TR_NOOP("DDS43"), QT_TR_NOOP("DDS23"), QT_TR_NOOP("DDS79")};
+    for (int k = 0; k < SmeterWerte::baender; ++k)
+        label(gbkal, tr(baender[k]), QStringLiteral("smband_%1").arg(k).toLatin1().constData());
+    for (int k = 0; k < SmeterWerte::ddsanzahl; ++k)
+        label(gbkal, tr(dds[k]), QStringLiteral("smdds_%1").arg(k).toLatin1().constData());
+    label(gbkal, tr("IP3"), "smzeile_ip3");
+    label(gbkal, tr("NF"), "smzeile_nf");
+    label(gbkal, tr("dB"), "smzeile_db");
+    for (int i = 0; i < SmeterWerte::zeilen; ++i) {
+        auto* s = new QSpinBox(gbkal);
+        if (i < SmeterWerte::baender) {
+            s->setObjectName(QStringLiteral("smnf_%1").arg(i));
+            s->setRange(70, 190);
+            s->setValue(135);
+        } else if (i < 2 * SmeterWerte::baender) {
+            s->setObjectName(QStringLiteral("smip3_%1").arg(i - SmeterWerte::baender));
+            s->setRange(70, 190);
+            s->setValue(135);
+        } else {
+            const int k = i - 2 * SmeterWerte::baender;
+            s->setObjectName(QStringLiteral("smdb_%1").arg(k));
+            s->setRange(-50, 50);
+            s->setValue(k == 0 ? -20 : 0);
+        }
+        s->setSingleStep(1);
+        connect(s, &QSpinBox::valueChanged, this, &vantrel::geaendertsm);
+        smwert[i] = s;
+    }
+    gbkal->setEnabled(false);
+
+    zfintro();
+    smintro();
 }
 
 void vantrel::layoutkalseiten() {
@@ -70,9 +111,40 @@ void vantrel::layoutkalseiten() {
 
     smlabel->setGeometry(20, 10, 300, 20);
     smbar->setGeometry(20, 35, qMax(100, w - 40), 25);
-    const int textw = qMax(100, w / 2 - 30);
-    smtext->setGeometry(20, 70, textw, qMax(60, h - 130));
-    gbkal->setGeometry(40 + textw, 70, qMax(100, w - textw - 60), qMax(60, h - 130));
+    // The settings take the full width below the text: eleven columns need it.
+    const int gbh = 150;
+    const int gby = qMax(130, h - 60 - gbh);
+    smtext->setGeometry(20, 70, qMax(100, w - 40), qMax(50, gby - 80));
+    gbkal->setGeometry(20, gby, qMax(100, w - 40), gbh);
     bsmstep->setGeometry(20, h - 50, 120, 30);
     bsmabbruch->setGeometry(160, h - 50, 120, 30);
+
+    const int links = 40;
+    const int spalte = qMax(40, (gbkal->width() - links - 10) / SmeterWerte::baender);
+    const int zeilen[3] = {42, 70, 118};
+    auto setze = [this](const QString& name, int x, int y, int breite) {
+        if (auto* l = gbkal->findChild<QLabel*>(name))
+            l->setGeometry(x, y, breite, 20);
+    };
+    for (int k = 0; k < SmeterWerte::baender; ++k)
+        setze(QStringLiteral("smband_%1").arg(k), links + k * spalte, 20, spalte - 2);
+    // The DDS headers sit above the dB row, in the columns of the first four bands.
+    for (int k = 0; k < SmeterWerte::ddsanzahl; ++k)
+        setze(QStringLiteral("smdds_%1").arg(k), links + k * spalte, zeilen[2] - 20, spalte - 2);
+    setze(QStringLiteral("smzeile_ip3"), 8, zeilen[0] + 3, links - 8);
+    setze(QStringLiteral("smzeile_nf"), 8, zeilen[1] + 3, links - 8);
+    setze(QStringLiteral("smzeile_db"), 8, zeilen[2] + 3, links - 8);
+    for (int i = 0; i < SmeterWerte::zeilen; ++i) {
+        int zeile = 0;
+        int k = i;
+        if (i < SmeterWerte::baender) {
+            zeile = 1;
+        } else if (i < 2 * SmeterWerte::baender) {
+            k = i - SmeterWerte::baender;
+        } else {
+            zeile = 2;
+            k = i - 2 * SmeterWerte::baender;
+        }
+        smwert[i]->setGeometry(links + k * spalte, zeilen[zeile], spalte - 4, 24);
+    }
 }

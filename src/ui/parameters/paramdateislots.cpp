@@ -50,7 +50,9 @@ void vantrel::paramfreigabe(bool on) {
 
 void vantrel::paramlogzeile(const QString& text) {
     logzeile(text);
-    // While smkalaktiv is set these lines belong in the S-meter calibration log as well.
+    // The S-meter calibration loads the parameters itself: its log shows what was read.
+    if (smkalaktiv)
+        smlog(text);
 }
 
 bool vantrel::paramdateilesen(const QString& path) {

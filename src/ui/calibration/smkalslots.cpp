@@ -1,0 +1,232 @@
+// The S-meter calibration: a four-step wizard that loads the user parameters and the S-meter
+// file into the DSP, switches its telegrams on and lets the user tune the 26 settings live
+// while the S-meter byte is shown, and writes the settings back to the file.
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "calibration/kalablauf.h"
+#include "calibration/kaldatei.h"
+#include "download/ladefehler.h"
+#include "link/link.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+// The DSP parameter the S-meter calibration runs with (60), and the one it clears at the
+// end ("S-Meter cal 6.4").
+constexpr int kSmParameter = 21;
+constexpr int kSmParameterWert = 60;
+constexpr int kSmCalParameter = 64;
+// Parameter 68 is left out of the S-meter load.
+constexpr int kSmOhne = 68;
+} // namespace
+
+void vantrel::smlog(const QString& html) {
+    if (smtext)
+        smtext->append(html);
+}
+
+SmeterWerte vantrel::smboxen() const {
+    SmeterWerte w;
+    for (int i = 0; i < SmeterWerte::zeilen; ++i)
+        w.setzeWert(i, smwert[i] ? smwert[i]->value() : 0);
+    return w;
+}
+
+void vantrel::smintro() {
+    smtext->clear();
+    smlog(tr("<b>Dieser Programmteil dient der Kalibrierung des S-Meters</b><br>Pro Band sind "
+             "zwei Kalibriermoeglichkeiten \"best Noisfloor\" und \"best IP3\"<br>Die Daten "
+             "sind Inhalt der \"scal.dat\" Kalibrierdatei.<br>Zusaetlich befinden sich in der "
+             "Datei 4 mal dB-Abweichungen <br>der DDS-Einstellungen \"72\" \"43\" \"23\" "
+             "\"79\".<br>Zum Kalibrieren benoetigen wir einen Signalgenaerator mit<br>regelbarer "
+             "Amplitude und Frequenz.<br>"));
+    smschritt = 0;
+}
+
+void vantrel::clicksmstep() {
+    const QString ok = tr("<br>Ist alles getan? \"WEITER\" druecken!");
+    const int lauf = smlauf;
+    smtext->clear();
+    bsmstep->setEnabled(false);
+    switch (smschritt) {
+    case 0:
+        smlog(tr("<b>SCHRITT 1</b><br>Die DSP-Software muss funtionieren. Und der "
+                 "\"DDS-Paramter 6.5\"<br>\"S meter zero\" muss richtig eingestellt sein. Das "
+                 "wird am VESK<br>voher richtig eingestellt. Im naechsten Schritt werden "
+                 "die<br>Standartparameter geladen und die Kalibrierdatei.<br><br>Verbinde die "
+                 "RS232 vom VESK mit dem PC.") +
+              ok);
+        bsmstep->setText(tr("WEITER!"));
+        break;
+    case 1:
+        smlog(tr("<b>SCHRITT 2</b><br>Es werden die Dateien geladen und die Parameter in den "
+                 "DSP geladen.<br>"));
+        smladefolge(lauf);
+        // "ABBRUCH" while the load pumped events: the wizard is back at its intro.
+        if (lauf != smlauf)
+            return;
+        smlog(ok);
+        break;
+    case 2:
+        smlog(tr("<b>SCHRITT 3</b><br>Die Anzeige der S-Meterdaten muesste OBEN zu sehne "
+                 "sein.<br>Jetzt \"50uV, -73dBm\" an den Eingang vom VESK anlegen und <br>pro "
+                 "Band die richtigen Werte ermitteln. Getrennt nach IP3 und NF.<br>Die Anzeige "
+                 "muss bei der richtigen Einstellung <b>\"56 dB\"</b> anzeigen.<br>Sind alle "
+                 "Werte eingestellt kann die Kalibrierdatei abgespeichert werden!<br>Als "
+                 "Abschluss <b>\"SAVE Daten\"</b> druecken!<br>Der DSP-Parameter \"S-Meter cal "
+                 "6.4\" wird auf \"Value = 0\" gesetzt!"));
+        bsmstep->setText(tr("SAVE Daten"));
+        break;
+    case 3:
+        // A change still waiting for its tick belongs in the file as well: it goes out now
+        // (only when settings are sent live at all).
+        if (scalgeladen) {
+            while (const std::optional<int> wert = smeterabgleich(smboxen(), smgesendet))
+                dspframe(67, *wert);
+            smbeftimer->stop();
+        }
+        if (!smdateischreiben()) {
+            // The tuned values would be lost with the intro: the step stays, so that "SAVE
+            // Daten" tries again once the folder is fixed.
+            bsmstep->setEnabled(true);
+            return;
+        }
+        smlog(tr("<b>SCHRITT 4</b><br>Die Kalibrierdatei wurde neu erzeugt.<br>Der "
+                 "DSP-Parameter \"S-Meter cal 6.4\" muss auf \"Value = 0\" gesetzt "
+                 "werden!<br>ENDE<br>\"WEITER\" druecken!"));
+        parametertabelle[kSmCalParameter].ssbgreen = 0;
+        if (QDoubleSpinBox* s = paramwert[kSmCalParameter])
+            s->setValue(0);
+        // The abort below resets the table before the panel's 200 ms send could carry the
+        // new value: the DSP gets it now.
+        dspframe(kSmCalParameter, 0);
+        bsmstep->setText(tr("WEITER!"));
+        break;
+    default:
+        break;
+    }
+    if (lauf != smlauf)
+        return;
+    ++smschritt;
+    bsmstep->setEnabled(true);
+    if (smschritt >= 4)
+        clicksmabbruch();
+}
+
+void vantrel::smladefolge(int lauf) {
+    smkalaktiv = true;
+    smdateilesen();
+    ladequelle = 0;
+    paramdateilesen(einst.parameterfilename[TEinstellungen::clampProfile(vesknr)]);
+    kalparametersetzen(kSmParameter, kSmParameterWert);
+    if (!kalparametersenden(kSmOhne, true, lauf))
+        return;
+    m_link->leeren();
+    empfangsring.neustart();
+    dspframe(52, 2);
+    if (lauf != smlauf)
+        return;
+    empfangtimer->start(empfangintervall);
+}
+
+void vantrel::smdateilesen() {
+    const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
+    const std::optional<QByteArray> inhalt = kaldateilesen(name);
+    if (!inhalt) {
+        const TransferResult fehler = dateiNichtGefunden(name);
+        UserDialogs::current().critical(this, fehler.title, fehler.text);
+        smlog(fehler.text);
+        logzeile(fehler.text);
+        dateifehler = true;
+        return;
+    }
+    scalzeilen = kalzeilen(*inhalt);
+    smlog(QStringLiteral("Scall-File %1 Zeilen geladen").arg(scalzeilen.size()));
+    scalgeladen = true;
+    SmeterWerte gelesen = smgesendet;
+    const auto genommen = gelesen.uebernehmen(scalzeilen);
+    for (int i = 0; i < SmeterWerte::zeilen; ++i) {
+        if (!genommen[size_t(i)])
+            continue;
+        // Marked as sent first: the box's change then finds nothing to send.
+        smgesendet.setzeWert(i, gelesen.wert(i));
+        smwert[i]->setValue(gelesen.wert(i));
+    }
+}
+
+bool vantrel::smdateischreiben() {
+    const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
+    if (smgesendet.schreiben(name))
+        return true;
+    speicherfehler(name);
+    smlog(tr("Datei \"%1\" kann nicht geschrieben werden!").arg(name));
+    return false;
+}
+
+void vantrel::clicksmabbruch() {
+    ++smlauf;
+    smintro();
+    gbkal->setEnabled(false);
+    paramreset();
+    kalparamfreigabe();
+    bsmstep->setText(tr("START"));
+    bsmstep->setEnabled(true);
+    paramtabs->setEnabled(false);
+}
+
+void vantrel::geaendertsm() {
+    if (scalgeladen)
+        smbeftimer->start(200);
+}
+
+void vantrel::tstopsmbef() {
+    // The frame's pacing pumps events; a tick from inside it would look at the same values.
+    if (smbefaktiv)
+        return;
+    smbefaktiv = true;
+    if (const std::optional<int> wert = smeterabgleich(smboxen(), smgesendet))
+        dspframe(67, *wert);
+    else
+        smbeftimer->stop();
+    smbefaktiv = false;
+}
+
+// ---- shared by both wizards ------------------------------------------------------------
+
+void vantrel::kalparametersetzen(int nummer, int wert) {
+    parametertabelle[size_t(nummer)].ssbgreen = wert;
+    if (QDoubleSpinBox* s = paramwert[nummer])
+        s->setValue(wert);
+    for (int i = 10; i < 100; ++i) {
+        if (i != nummer && paramwert[i])
+            paramwert[i]->setEnabled(false);
+    }
+}
+
+bool vantrel::kalparametersenden(int ohne, bool smeter, int lauf) {
+    const int& zaehler = smeter ? smlauf : zflauf;
+    for (const auto& [nummer, wert] : kalparameterrahmen(parametertabelle, ohne)) {
+        // Each frame's pacing pumps events: after "ABBRUCH" nothing more goes out.
+        if (zaehler != lauf)
+            return false;
+        dspframe(nummer, wert);
+    }
+    return zaehler == lauf;
+}
+
+void vantrel::kalparamfreigabe() {
+    for (QDoubleSpinBox* s : paramwert) {
+        if (!s)
+            continue;
+        s->setDecimals(0);
+        s->setRange(0, 255);
+        s->setValue(255);
+        s->setEnabled(true);
+    }
+}
