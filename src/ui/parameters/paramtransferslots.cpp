@@ -110,6 +110,8 @@ void vantrel::clickparam2pc() {
     if (dateifehler)
         return;
     parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
+    // The device's user numbers replace the file's, and the labels must say so.
+    setuserid();
     paramgeladen = true;
     paramanzeigen();
     bparamsave->setEnabled(true);
