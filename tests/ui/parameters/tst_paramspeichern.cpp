@@ -1,0 +1,245 @@
+// Saving from the window: the user file read back, the X-parameter file and its table beside
+// the configured name, the ".DPK" name that must not be overwritten, and every way a save
+// can fail (box, log line, button left enabled).
+#include "app/vantrel.h"
+#include "parameters/parameterfile.h"
+#include "scripteddialogs.h"
+#include "sim/ptypair.h"
+#include "testenv.h"
+
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+QString release(const QString& name) {
+    return TestEnv::sampleRelease() + QLatin1Char('/') + name;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList crlfLines(const QByteArray& bytes) {
+    QStringList l = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+QString lastLog(const vantrel& w) {
+    return w.log->toPlainText().split(QLatin1Char('\n')).last();
+}
+} // namespace
+
+class TestParamSpeichern : public QObject {
+    Q_OBJECT
+
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+    PtyPair* pty = nullptr;
+    QTemporaryDir* dir = nullptr;
+
+    // The sample's user and X files copied into a folder of the test, so that saving may
+    // replace them; xname is the X file's name there.
+    std::unique_ptr<vantrel> window(const QString& xname = QStringLiteral("Xparams.dpk")) {
+        QFile::remove(dir->filePath("USER2B2.DPK"));
+        QFile::remove(dir->filePath(xname));
+        QFile::copy(release("USER2B2.DPK"), dir->filePath("USER2B2.DPK"));
+        QFile::copy(release("Filters/Xparams.dpk"), dir->filePath(xname));
+        env->writeConfig({QStringLiteral("rs232=") + pty->slavePath(),
+                          QStringLiteral("parameterfilename=") + dir->filePath("USER2B2.DPK"),
+                          QStringLiteral("xparameterfilename=") + dir->filePath(xname)});
+        auto w = std::make_unique<vantrel>();
+        w->clickparamladen();
+        w->clickxparamladen();
+        dialogs->clear();
+        return w;
+    }
+
+private slots:
+    void initTestCase() {
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+        pty = new PtyPair;
+        QVERIFY(pty->isValid());
+    }
+    void cleanupTestCase() {
+        delete pty;
+        delete dialogs;
+        delete env;
+    }
+    void init() {
+        dialogs->clear();
+        dir = new QTemporaryDir;
+    }
+    void cleanup() {
+        delete dir;
+        dir = nullptr;
+    }
+
+    // What was written reads back as it was: every field of every user entry, X entries and
+    // unnamed ones left out.
+    void userFileRoundTrip() {
+        auto w = window();
+        w->parametertabelle[21].ssbgreen = 99;
+        w->parametertabelle[22].name = QString(); // values without a name are not written
+        w->bparamsave->setEnabled(true);
+        const QString target = dir->filePath("saved.dpk");
+        dialogs->fileAnswers = {target};
+        w->clickparamsave();
+
+        const QList<ShownBox> save = dialogs->boxes(QStringLiteral("save"));
+        QCOMPARE(save.size(), 1);
+        QCOMPARE(save[0].title, QStringLiteral("USER-Parameter Speichern"));
+        QCOMPARE(save[0].text, dir->filePath("USER2B2.DPK"));
+        QVERIFY(!w->bparamsave->isEnabled());
+
+        QStringList lines;
+        QVERIFY(readParameterLines(target, &lines));
+        ParameterTabelle back;
+        applyParameterLines(back, lines, false, {});
+        for (int i = 0; i < 100; ++i) {
+            const TParameter& p = w->parametertabelle[size_t(i)];
+            if (p.xparam || p.name.isEmpty() || i == 0) {
+                QCOMPARE(back[size_t(i)], TParameter{});
+                continue;
+            }
+            QCOMPARE(back[size_t(i)], p);
+        }
+        QCOMPARE(back[21].ssbgreen, 99);
+        QVERIFY(w->parametertabelle[12].xparam);
+        QCOMPARE(back[12], TParameter{});
+        QVERIFY(fileBytes(target).endsWith("END FILE\r\n"));
+    }
+
+    void userFileDialogCanceled() {
+        auto w = window();
+        w->bparamsave->setEnabled(true);
+        w->clickparamsave();
+        QVERIFY(w->bparamsave->isEnabled());
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(fileBytes(dir->filePath("USER2B2.DPK")), fileBytes(release("USER2B2.DPK")));
+    }
+
+    // The X file where the user chose, the table beside the configured X file.
+    void xFileAndTable() {
+        auto w = window();
+        w->xparamgeaendert = true;
+        w->bxparamsave->setEnabled(true);
+        QDir().mkpath(dir->filePath("other"));
+        const QString target = dir->filePath("other/mine.dpk");
+        dialogs->fileAnswers = {target};
+        w->clickxparamsave();
+
+        const QList<ShownBox> save = dialogs->boxes(QStringLiteral("save"));
+        QCOMPARE(save.size(), 1);
+        QCOMPARE(save[0].title, QStringLiteral("X-Parameter Speichern"));
+        QCOMPARE(save[0].text, dir->filePath("Xparams.dpk"));
+        QCOMPARE(dialogs->boxes(QStringLiteral("critical")).size(), 0);
+        // Read from the sample release and written again: the same bytes.
+        QCOMPARE(fileBytes(target), fileBytes(release("Filters/Xparams.dpk")));
+        QVERIFY(!QFile::exists(dir->filePath("other/mine.dat")));
+
+        // X parameters 12 (44/44), 45 (255/95), 77 (73/73): 61 fillers, then 77, 45, 12.
+        const QStringList table = crlfLines(fileBytes(dir->filePath("Xparams.dat")));
+        QCOMPARE(table.size(), 64);
+        QCOMPARE(table.mid(0, 61), QStringList(61, QStringLiteral("000000")));
+        QCOMPARE(table.mid(61), (QStringList{"4D4949", "2DFF5F", "0C2C2C"}));
+        QVERIFY(!w->xparamgeaendert);
+        QVERIFY(!w->bxparamsave->isEnabled());
+    }
+
+    // A configured name in capitals: ".dpk" is not in it, and the table must not land on
+    // the X file itself.
+    void upperCaseXName() {
+        auto w = window(QStringLiteral("Xparams.DPK"));
+        const QString xfile = dir->filePath("Xparams.DPK");
+        dialogs->fileAnswers = {xfile};
+        w->xparamgeaendert = true;
+        w->clickxparamsave();
+        QCOMPARE(fileBytes(xfile), fileBytes(release("Filters/Xparams.dpk")));
+        const QStringList table = crlfLines(fileBytes(xfile + QStringLiteral(".dat")));
+        QCOMPARE(table.size(), 64);
+        QCOMPARE(table.last(), QStringLiteral("0C2C2C"));
+        QVERIFY(!w->xparamgeaendert);
+    }
+
+    // Saved onto the table's own name: the table steps aside rather than replace it.
+    void xSavedOntoTableName() {
+        auto w = window();
+        const QString onto = dir->filePath("Xparams.dat");
+        dialogs->fileAnswers = {onto};
+        w->clickxparamsave();
+        QCOMPARE(fileBytes(onto), fileBytes(release("Filters/Xparams.dpk")));
+        QCOMPARE(crlfLines(fileBytes(onto + QStringLiteral(".dat"))).size(), 64);
+    }
+
+    // Every failed write: the box, the same line in the log, the button still enabled, the
+    // X changes still marked, and the file that was there left as it was.
+    void failures_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("failing"); // relative to the test folder
+        QTest::newRow("user file, folder missing") << "user"
+                                                   << "missing/u.dpk";
+        QTest::newRow("user file onto a folder") << "user"
+                                                 << "afolder";
+        QTest::newRow("X file, folder missing") << "x"
+                                                << "missing/x.dpk";
+        QTest::newRow("X table, configured folder missing") << "table"
+                                                            << "gone/Xparams.dat";
+    }
+    void failures() {
+        QFETCH(QString, which);
+        QFETCH(QString, failing);
+        auto w = window();
+        QDir().mkpath(dir->filePath("afolder"));
+        const QString path = dir->filePath(failing);
+        if (which == QLatin1String("table"))
+            w->einst.xparameterfilename[0] = dir->filePath("gone/Xparams.dpk");
+        const QString chosen = which == QLatin1String("table") ? dir->filePath("fine.dpk") : path;
+        dialogs->fileAnswers = {chosen};
+        w->bparamsave->setEnabled(true);
+        w->bxparamsave->setEnabled(true);
+        w->xparamgeaendert = true;
+        const QByteArray tableBefore("keep me\r\n");
+        {
+            QFile t(dir->filePath("Xparams.dat"));
+            QVERIFY(t.open(QIODevice::WriteOnly));
+            t.write(tableBefore);
+        }
+        if (which == QLatin1String("user"))
+            w->clickparamsave();
+        else
+            w->clickxparamsave();
+
+        const QString text =
+            QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(path);
+        const QList<ShownBox> boxes = dialogs->boxes(QStringLiteral("critical"));
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].title, QStringLiteral("Speichern fehlgeschlagen!"));
+        QCOMPARE(boxes[0].text, text);
+        QCOMPARE(lastLog(*w), text);
+        if (which == QLatin1String("user")) {
+            QVERIFY(w->bparamsave->isEnabled());
+            return;
+        }
+        QVERIFY(w->bxparamsave->isEnabled());
+        QVERIFY(w->xparamgeaendert);
+        if (which == QLatin1String("x")) {
+            // The table beside the configured file was still brought up to date.
+            QCOMPARE(crlfLines(fileBytes(dir->filePath("Xparams.dat"))).size(), 64);
+        } else {
+            QCOMPARE(fileBytes(chosen), fileBytes(release("Filters/Xparams.dpk")));
+            QCOMPARE(fileBytes(dir->filePath("Xparams.dat")), tableBefore);
+        }
+    }
+};
+
+QTEST_MAIN(TestParamSpeichern)
+#include "tst_paramspeichern.moc"
