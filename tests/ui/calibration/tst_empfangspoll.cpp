@@ -1,0 +1,123 @@
+// The calibration poll in the window, against the simulated set on a pseudo-terminal: the
+// watchdog for a silent line, the line left alone while a transfer owns it, and the bars the
+// telegrams drive.
+#include "kalfenster.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QString kTitel = QStringLiteral("Fehler bei der ZF-Kalibrierung!");
+const QString kStille = QStringLiteral(
+    "<b>Datenempfang auf der RS232 defekt</B><BR>Es kommen vom Talvaro keine Daten zur "
+    "Auswertung zum PC.<br> Eventuell ist die RS232 nicht angeschlossen oder<br> unterbrochen.");
+} // namespace
+
+class TestEmpfangspoll : public QObject {
+    Q_OBJECT
+    std::unique_ptr<KalFenster> k;
+
+    // Starts the poll the way a wizard does, without the wizard.
+    void pollstarten() {
+        k->w->empfangsring.neustart();
+        k->w->empfangtimer->start(k->w->empfangintervall);
+    }
+
+private slots:
+    void init() {
+        k = std::make_unique<KalFenster>();
+        QVERIFY(k->starten());
+    }
+    void cleanup() { k.reset(); }
+
+    void stilleLeitung_data() {
+        QTest::addColumn<QList<int>>("byteNach");
+        QTest::addColumn<int>("ticksBisBox");
+        QTest::newRow("never a byte") << QList<int>{} << 20;
+        // The byte sent after poll n is read by poll n + 1; 20 silent polls follow it.
+        QTest::newRow("one byte after 15 silent polls") << QList<int>{15} << 36;
+        QTest::newRow("one byte after 19") << QList<int>{19} << 40;
+        QTest::newRow("two bytes apart") << QList<int>{5, 20} << 41;
+    }
+    void stilleLeitung() {
+        QFETCH(QList<int>, byteNach);
+        QFETCH(int, ticksBisBox);
+        // The set sends nothing but the single bytes the table asks for.
+        int ticks = 0;
+        int ticksBeimFehler = -1;
+        connect(k->w->empfangtimer, &QTimer::timeout, this, [&] {
+            ++ticks;
+            if (byteNach.contains(ticks))
+                k->sim->send(QByteArray(1, 'x'));
+            if (!k->w->empfangtimer->isActive() && ticksBeimFehler < 0)
+                ticksBeimFehler = ticks;
+        });
+        // The IF wizard is somewhere in its steps: the watchdog aborts it.
+        k->w->zfschritt = 5;
+        pollstarten();
+        QVERIFY(KalFenster::warte([&] { return !k->w->empfangtimer->isActive(); }, 5000));
+        QCOMPARE(ticksBeimFehler, ticksBisBox);
+        QTest::qWait(100);
+        const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.first().title, kTitel);
+        QCOMPARE(boxen.first().text, kStille);
+        QCOMPARE(k->w->zfschritt, 0);
+        QVERIFY(k->w->zftext->toPlainText().startsWith(
+            QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
+        // The poll stays stopped.
+        QCOMPARE(ticks, ticksBisBox);
+    }
+
+    void waehrendEinerUebertragung() {
+        k->dsp->setSignalpegel(70.0);
+        k->w->link()->dspframe(52, 2);
+        QVERIFY(k->sim->waitForFrames(1, 1000));
+        QVERIFY(k->w->link()->beginTransfer());
+        pollstarten();
+        QTest::qWait(400);
+        // The telegrams were the transfer's to read; nobody counted silence meanwhile.
+        QCOMPARE(k->w->empfangsring.empfangen(), 0);
+        QCOMPARE(k->w->zfbar->value(), 0);
+        QVERIFY(k->w->empfangtimer->isActive());
+        QVERIFY(k->dialoge.shown.isEmpty());
+        k->w->link()->endTransfer();
+        QVERIFY(KalFenster::warte([&] { return k->w->zfbar->value() == 70; }, 2000));
+    }
+
+    void balken_data() {
+        QTest::addColumn<bool>("smkalaktiv");
+        QTest::addColumn<double>("signal");
+        QTest::addColumn<double>("eingang");
+        QTest::addColumn<int>("zf");
+        QTest::addColumn<int>("sm");
+        QTest::newRow("IF level") << false << 77.0 << -73.0 << 77 << 0;
+        QTest::newRow("IF level beyond the bar") << false << 96.0 << -73.0 << 90 << 0;
+        QTest::newRow("noise only") << false << -200.0 << -73.0 << 24 << 0;
+        QTest::newRow("S-meter byte") << true << 77.0 << -73.0 << 0 << 56;
+        QTest::newRow("S-meter byte beyond the bar") << true << 77.0 << -30.0 << 0 << 90;
+    }
+    void balken() {
+        QFETCH(bool, smkalaktiv);
+        QFETCH(double, signal);
+        QFETCH(double, eingang);
+        QFETCH(int, zf);
+        QFETCH(int, sm);
+        k->dsp->setSignalpegel(signal);
+        k->dsp->setEingangDbm(eingang);
+        k->w->smkalaktiv = smkalaktiv;
+        k->w->link()->dspframe(52, 2);
+        pollstarten();
+        QProgressBar* an = smkalaktiv ? k->w->smbar : k->w->zfbar;
+        QVERIFY(KalFenster::warte([&] { return an->value() == (smkalaktiv ? sm : zf); }, 2000));
+        QTest::qWait(100);
+        QCOMPARE(k->w->zfbar->value(), zf);
+        QCOMPARE(k->w->smbar->value(), sm);
+        QCOMPARE(k->w->zfbar->text(), QStringLiteral("%1dB").arg(zf));
+        QVERIFY(k->dialoge.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEmpfangspoll)
+#include "tst_empfangspoll.moc"
