@@ -1,17 +1,53 @@
 #include "userdialogs.h"
 
 #include "progressdialog.h"
+#include "transferstatus.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
 UserDialogs* g_installed = nullptr;
-}
 
-UserDialogs& UserDialogs::current() {
+UserDialogs& target() {
     static RealDialogs real;
     return g_installed ? *g_installed : real;
+}
+
+// Hands every call to the dialogs in force and puts the status bar figures around each
+// progress, so every transfer shows them, whichever dialogs answer.
+class WithTransferStatus : public UserDialogs {
+public:
+    void about(QWidget* p, const QString& t, const QString& x) override { target().about(p, t, x); }
+    bool information(QWidget* p, const QString& t, const QString& x, bool c) override {
+        return target().information(p, t, x, c);
+    }
+    void critical(QWidget* p, const QString& t, const QString& x) override {
+        target().critical(p, t, x);
+    }
+    void aboutQt(QWidget* p) override { target().aboutQt(p); }
+    QString openFileName(QWidget* p, const QString& t, const QString& d,
+                         const QString& f) override {
+        return target().openFileName(p, t, d, f);
+    }
+    QString saveFileName(QWidget* p, const QString& t, const QString& d,
+                         const QString& f) override {
+        return target().saveFileName(p, t, d, f);
+    }
+    QString existingDirectory(QWidget* p, const QString& t, const QString& d) override {
+        return target().existingDirectory(p, t, d);
+    }
+    std::unique_ptr<Progress> progress(QWidget* p, const QString& label, const QString& cancel,
+                                       int minimum, int maximum) override {
+        return std::make_unique<TransferStatus>(
+            p, target().progress(p, label, cancel, minimum, maximum), minimum, maximum);
+    }
+};
+} // namespace
+
+UserDialogs& UserDialogs::current() {
+    static WithTransferStatus dialogs;
+    return dialogs;
 }
 
 void UserDialogs::install(UserDialogs* d) {

@@ -1,0 +1,135 @@
+#include "app/transferstatus.h"
+
+#include "app/vantrel.h"
+#include "link/link.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+// The status bar is redrawn this often at most; a transfer sets its value for every byte.
+constexpr qint64 kRefreshMs = 250;
+// How long the summary stays after the transfer.
+constexpr int kSummaryMs = 15000;
+} // namespace
+
+TransferStatus::TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner, int minimum,
+                               int maximum)
+    : m_inner(std::move(inner)), m_minimum(minimum), m_maximum(maximum), m_value(minimum) {
+    m_clock.start();
+    if (parent) {
+        if (auto* w = qobject_cast<QMainWindow*>(parent->window()))
+            m_bar = w->statusBar();
+        if (auto* v = qobject_cast<vantrel*>(parent->window()); v && v->link()) {
+            m_link = v->link();
+            connect(m_link, &Link::byteWritten, this, [this] { ++m_written; });
+        }
+    }
+    if (m_inner)
+        connect(m_inner.get(), &Progress::canceled, this, &Progress::canceled);
+    m_eta.setTotal(steps());
+    m_eta.setExpectedMsPerStep(expectedMsPerStep());
+    m_eta.sample(0, 0);
+    // A transfer that waits for the set sets no value; the time still moves on.
+    m_refresh = new QTimer(this);
+    m_refresh->setInterval(int(kRefreshMs) * 2);
+    connect(m_refresh, &QTimer::timeout, this, [this] { show(true); });
+    if (m_bar)
+        m_refresh->start();
+    show(true);
+}
+
+TransferStatus::~TransferStatus() {
+    // A transfer that returns without finish() leaves no figures of a transfer that is over.
+    if (!m_finished && m_bar)
+        m_bar->clearMessage();
+}
+
+qint64 TransferStatus::steps() const {
+    return qMax(0, m_maximum - m_minimum);
+}
+
+double TransferStatus::expectedMsPerStep() const {
+    // Every byte written costs its delay and its time on the line; a step that writes
+    // nothing (a dump the set sends) goes at the pace of the line.
+    if (!m_link)
+        return kLineMsPerByte;
+    const qint64 done = m_value - m_minimum;
+    const double bytesPerStep = done > 0 ? double(m_written) / double(done) : 1.0;
+    if (bytesPerStep <= 0.0)
+        return kLineMsPerByte;
+    return bytesPerStep * (double(m_link->lastDelay()) + kLineMsPerByte);
+}
+
+void TransferStatus::setRange(int minimum, int maximum) {
+    m_minimum = minimum;
+    m_maximum = maximum;
+    m_eta.setTotal(steps());
+    if (m_inner)
+        m_inner->setRange(minimum, maximum);
+}
+
+void TransferStatus::setValue(int value) {
+    m_value = value;
+    const qint64 now = m_clock.elapsed();
+    m_eta.sample(qint64(value) - m_minimum, now);
+    if (m_inner)
+        m_inner->setValue(value);
+    show(false);
+}
+
+bool TransferStatus::wasCanceled() const {
+    return m_inner && m_inner->wasCanceled();
+}
+
+void TransferStatus::finish() {
+    if (m_inner)
+        m_inner->finish();
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_refresh->stop();
+    if (!m_bar)
+        return;
+    const qint64 done = qMax<qint64>(0, qint64(m_value) - m_minimum);
+    const QString dauer = TransferEta::formatDuration(m_clock.elapsed());
+    const bool bytes = steps() >= kByteRangeMin;
+    QString s;
+    if (wasCanceled())
+        s = bytes ? tr("Abgebrochen nach %1 von %2 Bytes (%3)")
+                  : tr("Abgebrochen bei %1 von %2 (%3)");
+    else
+        s = bytes ? tr("Fertig: %1 von %2 Bytes in %3") : tr("Fertig: %1 von %2 in %3");
+    m_bar->showMessage(s.arg(done).arg(steps()).arg(dauer), kSummaryMs);
+}
+
+QString TransferStatus::text() const {
+    const qint64 now = m_clock.elapsed();
+    const qint64 done = m_eta.done();
+    const bool bytes = steps() >= kByteRangeMin;
+    QString s = bytes ? tr("%1 von %2 Bytes").arg(done).arg(steps())
+                      : tr("%1 von %2").arg(done).arg(steps());
+    if (m_eta.stalled(now))
+        return s + tr(", wartet auf den Talvaro");
+    const double r = m_eta.rate(now);
+    if (r > 0.0)
+        s += (bytes ? tr(", %1 Bytes/s") : tr(", %1/s")).arg(qRound(r));
+    const qint64 left = m_eta.remainingMs(now);
+    if (left >= 0)
+        s += tr(", Noch %1").arg(TransferEta::formatDuration(left));
+    return s;
+}
+
+void TransferStatus::show(bool force) {
+    if (!m_bar || m_finished)
+        return;
+    const qint64 now = m_clock.elapsed();
+    if (!force && m_lastShown >= 0 && now - m_lastShown < kRefreshMs)
+        return;
+    m_lastShown = now;
+    // The pace may only be known once the first bytes went out.
+    m_eta.setExpectedMsPerStep(expectedMsPerStep());
+    m_bar->showMessage(text());
+}

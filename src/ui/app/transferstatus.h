@@ -1,0 +1,60 @@
+// A progress that also tells in the main window's status bar how a transfer goes: steps done
+// of all, the rate and the time left ("Noch 2:31"). It wraps the progress the dialogs seam
+// made, which keeps its label and its cancel button; every transfer gets it through
+// UserDialogs::current().
+#pragma once
+
+#include "link/progress.h"
+#include "link/transfereta.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <memory>
+
+class Link;
+class QStatusBar;
+class QTimer;
+class QWidget;
+
+class TransferStatus : public Progress {
+    Q_OBJECT
+public:
+    // parent: the widget the dialog belongs to; its main window's status bar shows the
+    // figures and its Link (when the window is the loader's) tells the configured pace.
+    TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner, int minimum, int maximum);
+    ~TransferStatus() override;
+
+    void setRange(int minimum, int maximum) override;
+    void setValue(int value) override;
+    bool wasCanceled() const override;
+    void finish() override;
+
+    Progress* inner() const { return m_inner.get(); }
+    // The text the status bar shows now.
+    QString text() const;
+    const TransferEta& eta() const { return m_eta; }
+
+    // A byte's time on the line at 9600 baud with a start, 8 data and 2 stop bits.
+    static constexpr double kLineMsPerByte = 11.0 * 1000.0 / 9600.0;
+
+    // Ranges this short count frames or bands, not bytes.
+    static constexpr int kByteRangeMin = 256;
+
+private:
+    void show(bool force);
+    double expectedMsPerStep() const;
+    qint64 steps() const;
+
+    std::unique_ptr<Progress> m_inner;
+    QPointer<QStatusBar> m_bar;
+    QPointer<Link> m_link;
+    TransferEta m_eta;
+    QElapsedTimer m_clock;
+    QTimer* m_refresh = nullptr;
+    qint64 m_lastShown = -1;
+    int m_minimum = 0;
+    int m_maximum = 0;
+    int m_value = 0;
+    qint64 m_written = 0;
+    bool m_finished = false;
+};
