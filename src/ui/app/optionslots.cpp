@@ -4,6 +4,7 @@
 #include "app/vantrel.h"
 #include "link/link.h"
 #include "link/modem.h"
+#include "link/portzugriff.h"
 
 void vantrel::meinst() {
     m_odlg->setEinstellungen(einst);
@@ -17,8 +18,11 @@ void vantrel::meinstsave() {
     m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
     m_modem->closePort();
     m_link->setOpen(m_modem->openPort(einst.rs232));
-    if (!rs232offen())
+    if (!rs232offen()) {
+        if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
+            logzeile(h);
         UserDialogs::current().about(this, tr("Einstellungen"),
                                      tr("Die RS232 laesst sich nicht oeffnen!"));
+    }
     setFocus();
 }

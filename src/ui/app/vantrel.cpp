@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "link/link.h"
 #include "link/modem.h"
+#include "link/portzugriff.h"
 #include "monitor/dspmonitor.h"
 
 #include <QAction>
@@ -188,9 +189,12 @@ void vantrel::readSettings() {
     m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
     m_modem->closePort();
     m_link->setOpen(m_modem->openPort(einst.rs232));
-    if (!rs232offen())
+    if (!rs232offen()) {
+        if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
+            logzeile(h);
         UserDialogs::current().about(this, tr("RS232 readSettings()"),
                                      tr("Die RS232 ist nicht offen!"));
+    }
     vesk1Act->setChecked(vesknr == 0);
     vesk2Act->setChecked(vesknr == 1);
     vesk3Act->setChecked(vesknr == 2);
