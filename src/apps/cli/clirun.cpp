@@ -226,8 +226,13 @@ bool CliRun::writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 std::unique_ptr<ConsoleProgress> CliRun::progress(const QString& label, int minimum, int maximum,
-                                                  const QString& unit) {
-    return std::make_unique<ConsoleProgress>(m_out, m_interrupt, label, minimum, maximum, unit);
+                                                  double msPerStep, const QString& unit) {
+    return std::make_unique<ConsoleProgress>(m_out, m_interrupt, label, minimum, maximum, unit,
+                                             msPerStep);
+}
+
+double CliRun::byteMs(int delayMs) {
+    return qMax(double(delayMs), 11.0 * 1000.0 / 9600.0);
 }
 
 TransferResult CliRun::sendFrames(const QList<std::pair<int, int>>& frames, int closing,
@@ -235,7 +240,8 @@ TransferResult CliRun::sendFrames(const QList<std::pair<int, int>>& frames, int 
     download::TransferGuard guard(m_link);
     if (!guard.acquired())
         return download::besetzt();
-    auto p = progress(label, 0, int(frames.size()), QStringLiteral("Frames"));
+    auto p = progress(label, 0, int(frames.size()), 3 * byteMs(m_link.paramDelay()),
+                      QStringLiteral("Frames"));
     bool canceled = false;
     for (qsizetype i = 0; i < frames.size(); ++i) {
         p->setValue(int(i));
@@ -339,7 +345,8 @@ int CliRun::dspDownload(bool test) {
     if (!openLine())
         return DeviceFailed;
     m_result.insert(QStringLiteral("bytes"), image.buffer.size());
-    auto p = progress(QStringLiteral("DSP-FW Laden"), 0, int(image.buffer.size()));
+    auto p = progress(QStringLiteral("DSP-FW Laden"), 0, int(image.buffer.size()),
+                      byteMs(m_link.dspDelay()));
     const TransferResult r = download::buffer2dsp(m_link, image.buffer, *p, logSink());
     p->finish();
     if (r.failed())
@@ -375,7 +382,8 @@ int CliRun::picDownload() {
     if (!openLine())
         return DeviceFailed;
     if (!nurParameter) {
-        auto p = progress(QStringLiteral("DSP-FW in PIC Laden"), 0, int(image.buffer.size()));
+        auto p = progress(QStringLiteral("DSP-FW in PIC Laden"), 0, int(image.buffer.size()),
+                          byteMs(m_link.picDelay()) + byteMs(0));
         const TransferResult r = download::buffer2pic_alt(m_link, image.buffer, *p, logSink());
         p->finish();
         if (r.failed())
@@ -386,8 +394,8 @@ int CliRun::picDownload() {
         if (!r.ok())
             return transferEnded(r);
     }
-    auto p =
-        progress(QStringLiteral("Parameter -> VESK (Ruvado)"), 0, download::kParameterBlockGroesse);
+    auto p = progress(QStringLiteral("Parameter -> VESK (Ruvado)"), 0,
+                      download::kParameterBlockGroesse, byteMs(m_link.picDelay()) + byteMs(0));
     const TransferResult r = download::parameter2pic_alt(m_link, m_tabelle, *p, logSink());
     p->finish();
     if (r.failed())
@@ -413,8 +421,8 @@ int CliRun::eepromBackup() {
         file.cancelWriting();
         return DeviceFailed;
     }
-    auto p =
-        progress(QStringLiteral("ExEeprom in Datei Speichern"), 0, download::kEepromGroesse - 1);
+    auto p = progress(QStringLiteral("ExEeprom in Datei Speichern"), 0,
+                      download::kEepromGroesse - 1, byteMs(0));
     QByteArray data;
     const TransferResult r = download::eepromsichern(m_link, *p, &data);
     p->finish();
@@ -472,7 +480,8 @@ int CliRun::eepromRestore() {
         return DeviceFailed;
     m_result.insert(QStringLiteral("file"), in);
     m_result.insert(QStringLiteral("bytes"), inhalt.size());
-    auto p = progress(QStringLiteral("Daten in externen Eeprom Laden"), 0, int(inhalt.size()));
+    auto p = progress(QStringLiteral("Daten in externen Eeprom Laden"), 0, int(inhalt.size()),
+                      byteMs(m_link.picDelay()) + byteMs(0));
     const TransferResult r = download::buffer2pic_alt(m_link, inhalt, *p, logSink());
     p->finish();
     if (r.failed())
@@ -528,8 +537,8 @@ int CliRun::paramsReadback() {
     }
     m_out.log(QStringLiteral("Parameter vom Vesk lesen"));
     m_out.log(kTrenner);
-    auto p =
-        progress(QStringLiteral("Parameter in Datei Speichern"), 0, parameter::kBereichGroesse);
+    auto p = progress(QStringLiteral("Parameter in Datei Speichern"), 0, parameter::kBereichGroesse,
+                      byteMs(0));
     QByteArray empfang;
     const TransferResult r = parameter::bereichempfangen(m_link, *p, &empfang);
     p->finish();

@@ -57,8 +57,13 @@ private:
     bool loadParameters(const QStringList* alreadyRead = nullptr);
     bool writeFile(const QString& path, const QByteArray& bytes);
 
+    // A progress whose time left starts from msPerStep until it has measured its own pace.
     std::unique_ptr<ConsoleProgress> progress(const QString& label, int minimum, int maximum,
+                                              double msPerStep,
                                               const QString& unit = QStringLiteral("Bytes"));
+    // What one byte takes on the line at 9600 baud with start and two stop bits, and at
+    // least the given delay.
+    static double byteMs(int delayMs);
     // Frames as one transfer. A cancel skips what is left except the last `closing` frames,
     // so that the DSP is never left inside an open block.
     TransferResult sendFrames(const QList<std::pair<int, int>>& frames, int closing,

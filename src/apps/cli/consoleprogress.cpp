@@ -15,9 +15,10 @@ constexpr qint64 kJsonMs = 250;
 } // namespace
 
 ConsoleProgress::ConsoleProgress(Output& out, Interrupt& interrupt, const QString& label,
-                                 int minimum, int maximum, const QString& unit)
+                                 int minimum, int maximum, const QString& unit,
+                                 double expectedMsPerStep)
     : m_out(out), m_interrupt(interrupt), m_label(label), m_unit(unit), m_minimum(minimum),
-      m_maximum(maximum), m_value(minimum) {
+      m_maximum(maximum), m_value(minimum), m_eta(qint64(maximum) - minimum, expectedMsPerStep) {
     connect(&interrupt, &Interrupt::interrupted, this, &Progress::canceled);
     m_clock.start();
 }
@@ -29,15 +30,13 @@ ConsoleProgress::~ConsoleProgress() {
 void ConsoleProgress::setRange(int minimum, int maximum) {
     m_minimum = minimum;
     m_maximum = maximum;
+    m_eta.setTotal(qint64(maximum) - minimum);
 }
 
 void ConsoleProgress::setValue(int value) {
-    if (!m_started) {
-        m_started = true;
-        m_firstValue = value;
-        m_clock.restart();
-    }
+    m_started = true;
     m_value = value;
+    m_eta.sample(qint64(value) - m_minimum, m_clock.elapsed());
     if (m_finished)
         return;
     const qint64 now = m_clock.elapsed();
@@ -61,38 +60,13 @@ void ConsoleProgress::finish() {
         show(true);
 }
 
-double ConsoleProgress::rate() const {
-    const double seconds = double(m_clock.nsecsElapsed()) / 1e9;
-    if (!m_started || seconds < 0.05)
-        return 0;
-    return double(m_value - m_firstValue) / seconds;
-}
-
-double ConsoleProgress::secondsLeft() const {
-    const double r = rate();
-    if (r <= 0)
-        return -1;
-    return qMax(0.0, double(m_maximum - m_value) / r);
-}
-
-QString ConsoleProgress::duration(double seconds) {
-    if (seconds < 0 || !std::isfinite(seconds) || seconds > 1e7)
-        return QStringLiteral("--:--");
-    const qint64 s = qint64(std::ceil(seconds));
-    if (s >= 3600)
-        return QStringLiteral("%1:%2:%3")
-            .arg(s / 3600)
-            .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
-            .arg(s % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
-}
-
 void ConsoleProgress::show(bool last) {
     const int span = m_maximum - m_minimum;
     const int done = qBound(0, m_value - m_minimum, qMax(span, 0));
     const int percent = span > 0 ? int(qint64(done) * 100 / span) : 100;
-    const double r = rate();
-    const double left = secondsLeft();
+    const qint64 now = m_clock.elapsed();
+    const double r = m_eta.rate(now);
+    const qint64 left = m_eta.remainingMs(now);
     if (m_out.json()) {
         QJsonObject o{
             {QStringLiteral("event"), QStringLiteral("progress")},
@@ -117,7 +91,7 @@ void ConsoleProgress::show(bool last) {
                              .arg(qMax(span, 0))
                              .arg(m_unit)
                              .arg(r, 0, 'f', r < 100 ? 1 : 0)
-                             .arg(duration(left));
+                             .arg(TransferEta::formatDuration(left));
     QByteArray bytes = text.toLocal8Bit();
     if (m_out.terminal()) {
         // Rewrite the line; the escape clears what a longer line left behind.

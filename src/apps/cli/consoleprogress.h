@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/progress.h"
+#include "link/transfereta.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -14,8 +15,11 @@ class Output;
 class ConsoleProgress : public Progress {
     Q_OBJECT
 public:
+    // expectedMsPerStep: what one step takes by the configured delays, for the time left
+    // before there is a rate to measure.
     ConsoleProgress(Output& out, Interrupt& interrupt, const QString& label, int minimum,
-                    int maximum, const QString& unit = QStringLiteral("Bytes"));
+                    int maximum, const QString& unit = QStringLiteral("Bytes"),
+                    double expectedMsPerStep = 0.0);
     ~ConsoleProgress() override;
 
     void setRange(int minimum, int maximum) override;
@@ -24,13 +28,6 @@ public:
     void finish() override;
 
     int value() const { return m_value; }
-    // Units per second since the first value, 0 while too little time has passed to say.
-    double rate() const;
-    // Seconds still to go at that rate; -1 while unknown.
-    double secondsLeft() const;
-
-    // "1:05" for 65 s, "1:01:05" from an hour on, "--:--" for unknown.
-    static QString duration(double seconds);
 
 private:
     void show(bool last);
@@ -42,7 +39,7 @@ private:
     int m_minimum;
     int m_maximum;
     int m_value;
-    int m_firstValue = 0;
+    TransferEta m_eta;
     bool m_started = false;
     bool m_finished = false;
     bool m_shown = false;
