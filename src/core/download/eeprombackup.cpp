@@ -15,6 +15,8 @@ TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
     if (!data)
         return TransferResult::canceled();
     // Waiting on a port that is not there would only end with the cancel button; say why.
+    if (!link.isOpen())
+        return nichtOffenFehler();
     if (leitungWeg(link))
         return unterbrochen();
     char chunk[512];

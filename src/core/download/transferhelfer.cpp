@@ -41,6 +41,11 @@ TransferResult unterbrochen() {
         QCoreApplication::translate("vantrel", "Die Verbindung zum Talvaro ist unterbrochen!"));
 }
 
+TransferResult nichtOffenFehler() {
+    return TransferResult::failed(
+        fehlerTitel(), QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!"));
+}
+
 QString nichtOffen() {
     return QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen! Nichts gesendet.");
 }

@@ -34,6 +34,8 @@ void ereignisse(Link& link);
 // "Error!" boxes of the transfers.
 TransferResult besetzt();
 TransferResult unterbrochen();
+// For a transfer that only listens and would otherwise wait for nothing.
+TransferResult nichtOffenFehler();
 
 // Log lines.
 QString nichtOffen();

@@ -7,12 +7,15 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
+#include "sim/simconsole.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
 
 #include <QTimer>
 #include <QtTest>
+
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(ParameterTabelle)
 
@@ -424,11 +427,71 @@ private slots:
         QVERIFY(!s.sim.waitForBytes(1, 100));
         QCOMPARE(s.log,
                  QStringList(2, QStringLiteral("Die RS232 ist nicht offen! Nichts gesendet.")));
-        // The dump says so in a box instead of waiting for a cancel.
-        s.modem.closePort();
+        // The dump says so in a box instead of waiting for a cancel; a port that was open
+        // and went away is a dropped line.
         TestProgress p3;
         QByteArray dump;
-        QVERIFY(download::eepromsichern(s.link, p3, &dump).failed());
+        QCOMPARE(download::eepromsichern(s.link, p3, &dump).text,
+                 QStringLiteral("Die RS232 ist nicht offen!"));
+        s.link.setOpen(true);
+        s.modem.closePort();
+        QCOMPARE(download::eepromsichern(s.link, p3, &dump).text,
+                 QStringLiteral("Die Verbindung zum Talvaro ist unterbrochen!"));
+    }
+
+    // talvaro-sim's words for the person at the set: keys and functions put the set into
+    // the right mode, faults are armed.
+    void consoleWords_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<SimTransceiver::Mode>("mode");
+        QTest::addColumn<SimPic::State>("state");
+        using M = SimTransceiver::Mode;
+        using S = SimPic::State;
+        QTest::newRow("taste 0") << "taste 0" << M::DspLoader << S::Idle;
+        QTest::newRow("taste #") << "Taste #" << M::Pic << S::Sync;
+        QTest::newRow("taste 1") << "taste 1" << M::Pic << S::Parameter;
+        QTest::newRow("funktion 996") << "funktion 996" << M::Pic << S::Sync;
+        QTest::newRow("funktion 997") << "funktion 997" << M::Pic << S::Send;
+        QTest::newRow("funktion 999") << "funktion 999" << M::RunningDsp << S::Idle;
+        QTest::newRow("unknown key") << "taste 7" << M::RunningDsp << S::Idle;
+    }
+    void consoleWords() {
+        QFETCH(QString, line);
+        QFETCH(SimTransceiver::Mode, mode);
+        QFETCH(SimPic::State, state);
+        int fds[2];
+        QCOMPARE(::pipe(fds), 0);
+        {
+            Set s;
+            SimConsole console(fds[0]);
+            s.pic.addCommands(console);
+            QVERIFY(console.execute(line));
+            QCOMPARE(s.sim.mode(), mode);
+            QCOMPARE(s.pic.state(), state);
+        }
+        ::close(fds[0]);
+        ::close(fds[1]);
+    }
+
+    void consoleFault() {
+        int fds[2];
+        QCOMPARE(::pipe(fds), 0);
+        {
+            Set s;
+            SimConsole console(fds[0]);
+            s.pic.addCommands(console);
+            QVERIFY(console.execute(QStringLiteral("fehler echo 2 13")));
+            QVERIFY(console.execute(QStringLiteral("funktion 996")));
+            TestProgress progress;
+            const TransferResult r =
+                download::buffer2pic_alt(s.link, QByteArray("\x10\x11\x12"), progress, s.sink);
+            QCOMPARE(r.text, QStringLiteral("Adresse 0002 File:12 Pic:13"));
+            QVERIFY(console.execute(QStringLiteral("fehler aus")));
+            QVERIFY(console.execute(QStringLiteral("funktion 996")));
+            QVERIFY(download::buffer2pic_alt(s.link, "abc", progress, s.sink).ok());
+        }
+        ::close(fds[0]);
+        ::close(fds[1]);
     }
 
     // One transfer at a time: a second one begun while the first waits is refused.
