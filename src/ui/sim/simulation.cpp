@@ -1,0 +1,158 @@
+#include "sim/simulation.h"
+
+#include "app/simconfig.h"
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "link/modem.h"
+#include "sim/ptypair.h"
+#include "sim/simdsp.h"
+#include "sim/simfenster.h"
+#include "sim/simloader.h"
+#include "sim/simpic.h"
+#include "sim/simtransceiver.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolBar>
+
+struct Simulation::Geraet {
+    SimTransceiver sim;
+    SimLoader loader{&sim};
+    SimPic pic{&sim};
+    SimDsp dsp{&sim};
+};
+
+Simulation::Simulation(QObject* parent) : QObject(parent) {
+    bauen();
+}
+
+Simulation::~Simulation() {
+    delete m_fenster;
+}
+
+bool Simulation::konfigurieren(const QString& releaseDir) {
+    // The same folder the window will take: ~/vantrel, else the home folder itself.
+    QDir dir = QDir::home();
+    if (!dir.cd(QStringLiteral("vantrel"))) {
+        dir.mkdir(QStringLiteral("vantrel"));
+        if (!dir.cd(QStringLiteral("vantrel")))
+            dir = QDir::home();
+    }
+    vantrel::configFileName() = simconfig::fileName();
+    m_konfig = dir.filePath(simconfig::fileName());
+    m_konfigOk = simconfig::prepare(m_konfig, releaseDir, portPath());
+    return m_konfigOk;
+}
+
+SimFenster* Simulation::fenster() const {
+    return m_fenster;
+}
+
+SimFenster* Simulation::zeigen(vantrel* w) {
+    m_window = w;
+    if (!m_konfigOk) {
+        const QString text =
+            vantrel::tr("Datei \"%1\" kann nicht geschrieben werden!").arg(m_konfig);
+        UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"), text);
+        w->logzeile(text);
+    }
+    if (!m_fenster) {
+        m_fenster = new SimFenster(*this);
+        // The panel goes with the loader: closing the loader ends the program.
+        m_fenster->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    // Beside the main window, on the screen where there is room.
+    const QRect rahmen = w->frameGeometry();
+    QPoint ort(rahmen.right() + 8, rahmen.top());
+    if (const QScreen* bild = w->screen()) {
+        const QRect frei = bild->availableGeometry();
+        const int breite = m_fenster->sizeHint().width();
+        if (ort.x() + breite > frei.right())
+            ort.setX(qMax(frei.left(), rahmen.left() - breite - 8));
+    }
+    m_fenster->move(ort);
+    m_fenster->show();
+
+    auto* zeige = new QAction(tr("Talvaro (Simulation)"), w);
+    zeige->setObjectName(QStringLiteral("simAct"));
+    zeige->setStatusTip(tr("Das Bedienfeld des simulierten Talvaro zeigen"));
+    connect(zeige, &QAction::triggered, m_fenster, [f = m_fenster] {
+        f->show();
+        f->raise();
+        f->activateWindow();
+    });
+    if (auto* leiste = w->findChild<QToolBar*>(QStringLiteral("filetoolbar")))
+        leiste->addAction(zeige);
+    else
+        w->addAction(zeige);
+    return m_fenster;
+}
+
+void Simulation::bauen() {
+    m_geraet = std::make_unique<Geraet>();
+    setEchtzeit(m_echtzeit);
+    // The set records every byte for tests; in a long session that would only grow.
+    connect(&m_geraet->sim, &SimTransceiver::bytesReceived, this, [this] {
+        SimTransceiver& s = m_geraet->sim;
+        if (s.received().size() > kRecordMax || s.sentBytes().size() > kRecordMax)
+            s.clearRecord();
+    });
+}
+
+bool Simulation::isValid() const {
+    return m_geraet->sim.isValid();
+}
+
+QString Simulation::portPath() const {
+    return m_geraet->sim.portPath();
+}
+
+bool Simulation::leitungWeg() const {
+    return !m_geraet->sim.pty() || !m_geraet->sim.pty()->isValid();
+}
+
+SimTransceiver& Simulation::sim() const {
+    return m_geraet->sim;
+}
+SimLoader& Simulation::loader() const {
+    return m_geraet->loader;
+}
+SimPic& Simulation::pic() const {
+    return m_geraet->pic;
+}
+SimDsp& Simulation::dsp() const {
+    return m_geraet->dsp;
+}
+
+void Simulation::setEchtzeit(bool on) {
+    m_echtzeit = on;
+    // The PIC's default sends a whole EEPROM in a quarter of a second, far beyond the line.
+    if (on)
+        m_geraet->pic.setSendRate(kEchtzeitBytes, kEchtzeitMs);
+    else
+        m_geraet->pic.setSendRate(256, 1);
+}
+
+bool Simulation::neuVerbinden() {
+    // The EEPROM survives, as in the real set; what the loader sent does not (the set starts
+    // again as after power-on). The device window sets its levels and faults again.
+    const QByteArray eeprom = m_geraet->pic.eeprom();
+    // The old set goes first: its parts unplug from a transceiver that still exists.
+    m_geraet.reset();
+    bauen();
+    m_geraet->pic.eeprom() = eeprom;
+    emit geraetNeu();
+    if (!isValid())
+        return false;
+    if (vantrel* w = m_window) {
+        w->einst.rs232 = portPath();
+        w->modem()->closePort();
+        w->link()->setOpen(w->modem()->openPort(portPath()));
+        w->logzeile(tr("Simulation: neue Leitung %1").arg(portPath()));
+        return w->rs232offen();
+    }
+    return true;
+}

@@ -1,0 +1,78 @@
+// The simulated Talvaro inside the loader: the set on a pseudo-terminal with its DSP loader,
+// its PIC and its running DSP, for trying the loader without a transceiver. The set can be
+// put on a new line after a fault dropped the old one; it keeps its EEPROM and its levels.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class SimDsp;
+class SimFenster;
+class SimLoader;
+class SimPic;
+class SimTransceiver;
+class vantrel;
+
+class Simulation : public QObject {
+    Q_OBJECT
+public:
+    explicit Simulation(QObject* parent = nullptr);
+    ~Simulation() override;
+
+    // False when no pseudo-terminal could be had.
+    bool isValid() const;
+    // The port the loader opens.
+    QString portPath() const;
+    // The line is down (a fault dropped it, or it never came up).
+    bool leitungWeg() const;
+
+    SimTransceiver& sim() const;
+    SimLoader& loader() const;
+    SimPic& pic() const;
+    SimDsp& dsp() const;
+
+    // The set sends its dumps at the pace of a real line, 9600 baud with two stop bits
+    // (on, the default), or as fast as the pseudo-terminal takes them (off).
+    void setEchtzeit(bool on);
+    bool echtzeit() const { return m_echtzeit; }
+
+    // Before the main window is built: its configuration becomes "vantrel-sim.cfg" in the
+    // configuration folder, readied for this set's port with profile 1 at releaseDir. The
+    // user's "vantrel.cfg" is neither read nor written from here on. False when the file
+    // could not be written (zeigen() reports it).
+    bool konfigurieren(const QString& releaseDir);
+    QString konfigDatei() const { return m_konfig; }
+
+    // After the main window is built: the device window beside it, and an action in the
+    // window's tool bar that brings it back. The window's port follows neuVerbinden().
+    SimFenster* zeigen(vantrel* w);
+    SimFenster* fenster() const;
+
+    // A new pseudo-terminal for the set, which keeps its EEPROM; the loader's port follows.
+    // False when no line could be had or the loader could not open it.
+    bool neuVerbinden();
+
+    // Records longer than this are dropped: the set runs as long as the loader does.
+    static constexpr qsizetype kRecordMax = 1 << 20;
+
+    // The pace of the line: bytes per turn and ms between turns, about 873 bytes/s.
+    static constexpr int kEchtzeitBytes = 7;
+    static constexpr int kEchtzeitMs = 8;
+
+signals:
+    // The set was built anew (neuVerbinden): its parts are new objects.
+    void geraetNeu();
+
+private:
+    struct Geraet;
+    void bauen();
+
+    std::unique_ptr<Geraet> m_geraet;
+    bool m_echtzeit = true;
+    QPointer<vantrel> m_window;
+    QPointer<SimFenster> m_fenster;
+    QString m_konfig;
+    bool m_konfigOk = true;
+};
