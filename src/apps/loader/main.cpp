@@ -1,14 +1,18 @@
 // talvaro-loader: the main window of the Talvaro loader and service tool.
 #include "app/autodialogs.h"
+#include "app/simconfig.h"
 #include "app/startup.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "link/serialtrace.h"
+#include "sim/simulation.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QTranslator>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -36,6 +40,19 @@ int main(int argc, char* argv[]) {
     const QString tracePath = SerialTrace::pathFromArguments(args);
     const bool traceOk = tracePath.isEmpty() || trace.open(tracePath);
 
+    // --simulate: the simulated set on a pseudo-terminal in this process, and a configuration
+    // file of its own, so the settings for the real set stay as they are.
+    std::unique_ptr<Simulation> simulation;
+    if (args.contains(QStringLiteral("--simulate"))) {
+        simulation = std::make_unique<Simulation>();
+        if (!simulation->isValid()) {
+            qCritical("talvaro-loader: kein Pseudo-Terminal fuer die Simulation");
+            return 1;
+        }
+        simulation->konfigurieren(simconfig::findRelease(QCoreApplication::applicationDirPath(),
+                                                         QStringLiteral(TALVARO_SAMPLE_RELEASE)));
+    }
+
     auto* w = new vantrel();
     if (!traceOk) {
         UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"),
@@ -46,6 +63,8 @@ int main(int argc, char* argv[]) {
     }
     w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
     w->show();
+    if (simulation)
+        simulation->zeigen(w);
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     const int rc = app.exec();
