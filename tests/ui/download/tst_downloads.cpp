@@ -460,6 +460,49 @@ private slots:
         w.close();
     }
 
+    // Anything but OK in the confirmation box ends the operation: nothing is loaded, sent
+    // or logged. "Direkt zum DSP" has reset the panel before it asked.
+    void confirmCancelled_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("dsp") << 0 << "Laden DSP-FW direkt";
+        QTest::newRow("test") << 1 << "Laden DSP-Test-FW direkt";
+        QTest::newRow("pic") << 2 << "Laden DSP-FW in PIC ext. Eeprom";
+        QTest::newRow("par2pic") << 3 << "Laden Parameter in PIC ext. Eeprom";
+        QTest::newRow("backup") << 4 << "Externen Eeprom SICHERN";
+        QTest::newRow("restore") << 5 << "Externen Eeprom SICHERN";
+    }
+    void confirmCancelled() {
+        QFETCH(int, slot);
+        QFETCH(QString, title);
+        Set set;
+        configure(set);
+        vantrel w;
+        w.rbrot->setChecked(true);
+        w.schalter[0]->setChecked(true);
+        set.sim.waitForFrames(1, 500);
+        set.sim.clearRecord();
+        w.downloadimage.buffer = "kept";
+        w.log->clear();
+        dialogs->clear();
+        dialogs->confirmAnswers << false;
+        void (vantrel::*operationen[])() = {&vantrel::clickdspladen,  &vantrel::clicktestladen,
+                                            &vantrel::clickpicladen,  &vantrel::clickpar2pic,
+                                            &vantrel::clickeesichern, &vantrel::clickeerestore};
+        (w.*operationen[slot])();
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(dialogs->shown[0].title, title);
+        QCOMPARE(w.downloadimage.buffer, QByteArray("kept"));
+        QCOMPARE(w.log->toPlainText(), QString());
+        const bool reset = slot == 0;
+        QCOMPARE(w.rbgruen->isChecked(), reset);
+        QCOMPARE(w.schalter[0]->isChecked(), !reset);
+        // Only the switch's own "off" frame, when the panel was reset.
+        set.sim.waitForBytes(4, 150);
+        QCOMPARE(set.sim.received().size(), reset ? 3 : 0);
+        w.close();
+    }
+
     // A data set that does not load completely stops the download after the box: nothing
     // is sent, and the log says so.
     void failedLoadSendsNothing_data() {
