@@ -62,6 +62,13 @@ public:
         return true;
     }
 
+    // Lets the set read what is still on its way, then forgets what it received.
+    void vergessen() {
+        QTest::qWait(60);
+        sim->poll();
+        sim->clearRecord();
+    }
+
     static bool klick(QAbstractButton* b) {
         if (!b || !b->isVisible() || !b->isEnabled())
             return false;

@@ -1,0 +1,370 @@
+// The S-meter calibration in the window, against the simulated set: the file's lines in the
+// boxes, the settings sent live one per 200 ms tick, the steps with and without a telegram,
+// the file written at the end, and the whole wizard from "START" to the intro.
+#include "kalfenster.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+// The 26 lines of a file, one byte each.
+QByteArray scaldatei(const QList<QByteArray>& zeilen) {
+    QByteArray out;
+    for (const QByteArray& z : zeilen)
+        out += z + "\r\n";
+    return out;
+}
+QList<QByteArray> zeilenvon(const QList<int>& bytes) {
+    QList<QByteArray> out;
+    for (int b : bytes)
+        out.append(QByteArray("00") + QByteArray::number(b, 16).toUpper().rightJustified(2, '0') +
+                   "00");
+    return out;
+}
+// A file of 26 good lines: NF 100..110, IP3 150..160, dB -20, -5, 0, 7 (+128).
+QList<QByteArray> standardzeilen() {
+    QList<int> b;
+    for (int i = 0; i < 11; ++i)
+        b.append(100 + i);
+    for (int i = 0; i < 11; ++i)
+        b.append(150 + i);
+    b << 108 << 123 << 128 << 135;
+    return zeilenvon(b);
+}
+
+// The SSB/Gruen value of every parameter in a parameter file, read here on its own: the
+// fields are separated by commas, the third is the parameter number, the fourth the value.
+QMap<int, int> gruenwerte(const QString& pfad) {
+    QMap<int, int> werte;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return werte;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        const QList<QByteArray> feld = zeile.split(',');
+        bool ok1 = false;
+        bool ok2 = false;
+        if (feld.size() < 4)
+            continue;
+        const int n = feld[2].trimmed().toInt(&ok1);
+        const int v = feld[3].trimmed().toInt(&ok2);
+        if (ok1 && ok2)
+            werte[n] = v;
+    }
+    return werte;
+}
+} // namespace
+
+class TestSmKal : public QObject {
+    Q_OBJECT
+    std::unique_ptr<KalFenster> k;
+
+    vantrel& w() { return *k->w; }
+    bool schritt() { return KalFenster::klick(w().bsmstep); }
+    void schreibe(const QByteArray& inhalt) {
+        QFile f(k->scal());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    // Steps 1 and 2 (the load); true when the wizard stands at the step the first telegram
+    // finishes.
+    bool bisZumLaden() {
+        return schritt() && w().smschritt == 1 && schritt() && w().smschritt >= 2;
+    }
+
+private slots:
+    void init() {
+        k = std::make_unique<KalFenster>();
+        QVERIFY(k->starten());
+        w().tabs->setCurrentWidget(w().smseite);
+    }
+    void cleanup() { k.reset(); }
+
+    void anfang() {
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
+        QVERIFY(!w().gbkal->isEnabled());
+        QCOMPARE(w().smschritt, 0);
+        QVERIFY(KalFenster::text(w().smtext)
+                    .startsWith(
+                        QStringLiteral("Dieser Programmteil dient der Kalibrierung des S-Meters")));
+        // The boxes as a fresh window has them, in file order.
+        for (int i = 0; i < 26; ++i) {
+            QSpinBox* s = w().smwert[i];
+            QVERIFY(s);
+            QCOMPARE(s->value(), i < 22 ? 135 : (i == 22 ? -20 : 0));
+            QCOMPARE(s->minimum(), i < 22 ? 70 : -50);
+            QCOMPARE(s->maximum(), i < 22 ? 190 : 50);
+        }
+        QCOMPARE(w().smwert[0]->objectName(), QStringLiteral("smnf_0"));
+        QCOMPARE(w().smwert[11]->objectName(), QStringLiteral("smip3_0"));
+        QCOMPARE(w().smwert[25]->objectName(), QStringLiteral("smdb_3"));
+        // The group's column headers.
+        QStringList kopf;
+        for (int i = 0; i < 11; ++i)
+            kopf << w().gbkal->findChild<QLabel*>(QStringLiteral("smband_%1").arg(i))->text();
+        QCOMPARE(kopf, QStringList({">29MHz", "10m", "12m", "15m", "17m", "60m", "20m", "30m",
+                                    "40m", "80m", "160m"}));
+    }
+
+    void dateilesen_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("gesendet");
+        QTest::addColumn<int>("zeilen");
+        auto mit = [](int i, const QByteArray& z) {
+            QList<QByteArray> l = standardzeilen();
+            l[i] = z;
+            return scaldatei(l);
+        };
+        QTest::newRow("008700 loads 135") << mit(0, "008700") << 0 << 135 << 135 << 26;
+        QTest::newRow("IP3 row") << mit(12, "00BE00") << 12 << 190 << 190 << 26;
+        QTest::newRow("lower case") << mit(3, "00a000") << 3 << 160 << 160 << 26;
+        QTest::newRow("the rest of the line is ignored")
+            << mit(4, "xx7Fyyyy") << 4 << 127 << 127 << 26;
+        QTest::newRow("no hex digits: unchanged") << mit(1, "00XY00") << 1 << 135 << 0 << 26;
+        QTest::newRow("too short: unchanged") << mit(2, "008") << 2 << 135 << 0 << 26;
+        QTest::newRow("dB line 007600 loads -10") << mit(22, "007600") << 22 << -10 << -10 << 26;
+        QTest::newRow("dB row minus 128") << mit(25, "008500") << 25 << 5 << 5 << 26;
+        QTest::newRow("beyond the dB box") << mit(24, "000000") << 24 << -50 << -128 << 26;
+        QTest::newRow("five lines: the sixth unchanged")
+            << scaldatei(standardzeilen().mid(0, 5)) << 5 << 135 << 0 << 5;
+        QTest::newRow("five lines: the dB row unchanged")
+            << scaldatei(standardzeilen().mid(0, 5)) << 22 << -20 << -20 << 5;
+        QTest::newRow("LF only") << standardzeilen().join('\n') << 21 << 160 << 160 << 26;
+    }
+    void dateilesen() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, zeile);
+        QFETCH(int, box);
+        QFETCH(int, gesendet);
+        QFETCH(int, zeilen);
+        schreibe(inhalt);
+        w().smdateilesen();
+        QCOMPARE(w().smwert[zeile]->value(), box);
+        QCOMPARE(w().smgesendet.wert(zeile), gesendet);
+        QVERIFY(w().scalgeladen);
+        QCOMPARE(w().scalzeilen.size(), zeilen);
+        QVERIFY(KalFenster::text(w().smtext)
+                    .contains(QStringLiteral("Scall-File %1 Zeilen geladen").arg(zeilen)));
+        QVERIFY(k->dialoge.shown.isEmpty());
+        // What the file gave is marked as sent and sends nothing; a box that still differs
+        // from its last-sent value (a line missing or beyond the box) goes out on the tick.
+        const bool unterschied = w().smboxen() != w().smgesendet;
+        QCOMPARE(unterschied, box != gesendet || zeilen < 26);
+        QTest::qWait(300);
+        QCOMPARE(k->werte(67).size(), unterschied ? 1 : 0);
+    }
+
+    void dateiFehlt() {
+        w().smdateilesen();
+        const QString text = QStringLiteral("Datei \"%1\" nicht gefunden!").arg(k->scal());
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).size(), 1);
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().title,
+                 QStringLiteral("Datei nicht gefunden!"));
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().text, text);
+        QVERIFY(KalFenster::text(w().smtext).contains(text));
+        QVERIFY(KalFenster::text(w().log).contains(text));
+        QVERIFY(w().dateifehler);
+        QVERIFY(!w().scalgeladen);
+        // Nothing is sent live until a file was read.
+        w().smwert[0]->setValue(150);
+        QTest::qWait(300);
+        QVERIFY(k->werte(67).isEmpty());
+    }
+
+    void liveSenden() {
+        schreibe(scaldatei(standardzeilen()));
+        w().smdateilesen();
+        QTest::qWait(250);
+        k->vergessen();
+        // Three quick changes, the dB row first: they go out NF, IP3, dB, one per tick.
+        w().smwert[23]->setValue(-10);
+        w().smwert[13]->setValue(99);
+        w().smwert[4]->setValue(140);
+        QVERIFY(k->sim->waitForFrames(3, 2000));
+        QTest::qWait(450);
+        QCOMPARE(k->rahmen(), (QList<std::pair<int, int>>{{67, 140}, {67, 99}, {67, 0x76}}));
+        const QList<SimFrame>& f = k->sim->frames();
+        for (int i = 1; i < 3; ++i) {
+            const double ms = double(f[i].timeNs - f[i - 1].timeNs) / 1e6;
+            QVERIFY2(ms > 180 && ms < 600, qPrintable(QString::number(ms)));
+        }
+        // The first goes out 200 ms after the last change, not at once.
+        QVERIFY(!w().smbeftimer->isActive());
+        QCOMPARE(w().smgesendet.wert(23), -10);
+        // Back and forth within 200 ms, ending where it was: nothing is sent.
+        k->sim->clearRecord();
+        w().smwert[0]->setValue(111);
+        w().smwert[0]->setValue(100);
+        QTest::qWait(500);
+        QVERIFY(k->rahmen().isEmpty());
+    }
+
+    void weiterVorDemTelegramm() {
+        schreibe(scaldatei(standardzeilen()));
+        // The set answers only after ten seconds: "WEITER!" comes first.
+        k->dsp->setPeriode(10000);
+        QVERIFY(bisZumLaden());
+        QCOMPARE(w().smschritt, 2);
+        QVERIFY(schritt());
+        QCOMPARE(w().smschritt, 3);
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("SCHRITT 3")));
+        QVERIFY(!w().gbkal->isEnabled());
+        // A telegram now changes nothing in the steps.
+        k->dsp->setPeriode(5);
+        QTest::qWait(300);
+        QCOMPARE(w().smschritt, 3);
+        QVERIFY(!w().gbkal->isEnabled());
+    }
+
+    void ersteTelegramm() {
+        schreibe(scaldatei(standardzeilen()));
+        QVERIFY(schritt());
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("WEITER!"));
+        QVERIFY(KalFenster::text(w().smtext)
+                    .endsWith(QStringLiteral("Ist alles getan? \"WEITER\" druecken!")));
+        QVERIFY(schritt());
+        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(w().gbkal->isEnabled());
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(KalFenster::text(w().smtext)
+                    .contains(QStringLiteral(
+                        "Die Anzeige muss bei der richtigen Einstellung \"56 dB\" anzeigen.")));
+        QVERIFY(w().smkalaktiv);
+    }
+
+    void speichernNachFehlenderDatei() {
+        QVERIFY(bisZumLaden());
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).size(), 1);
+        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(schritt());
+        // 26 lines from the values last sent, which no file ever set.
+        QByteArray erwartet;
+        for (int i = 0; i < 22; ++i)
+            erwartet += "000000\r\n";
+        erwartet += "006C00\r\n008000\r\n008000\r\n008000\r\n";
+        QCOMPARE(KalFenster::datei(k->scal()), erwartet);
+        QCOMPARE(w().smschritt, 0);
+    }
+
+    void speichernScheitert() {
+        schreibe(scaldatei(standardzeilen()));
+        QVERIFY(bisZumLaden());
+        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        w().smwert[0]->setValue(120);
+        // The folder goes away before "SAVE Daten".
+        const QString ordner = k->env.configDir() + QStringLiteral("/kal");
+        QVERIFY(QDir(ordner).removeRecursively());
+        k->dialoge.clear();
+        QVERIFY(schritt());
+        const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.first().title, QStringLiteral("Speichern fehlgeschlagen!"));
+        QCOMPARE(boxen.first().text,
+                 QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(k->scal()));
+        QVERIFY(KalFenster::text(w().log).contains(boxen.first().text));
+        // Still on the saving step, the tuned value kept.
+        QCOMPARE(w().smschritt, 3);
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(w().bsmstep->isEnabled());
+        QCOMPARE(w().smwert[0]->value(), 120);
+        QCOMPARE(k->sim->frames().contains(SimFrame{64, 0, 0}), false);
+        // The folder is back: the next click writes.
+        QVERIFY(QDir().mkpath(ordner));
+        QVERIFY(schritt());
+        QCOMPARE(KalFenster::datei(k->scal()).left(8), QByteArray("007800\r\n"));
+        QCOMPARE(w().smschritt, 0);
+    }
+
+    void abbruchWaehrendDesLadens() {
+        schreibe(scaldatei(standardzeilen()));
+        // Slow frames: the load takes about a second and a half.
+        QVERIFY(k->starten(5, {QStringLiteral("paramrs232writetime=5")}));
+        w().tabs->setCurrentWidget(w().smseite);
+        QVERIFY(schritt());
+        k->sim->clearRecord();
+        QTimer::singleShot(300, this, [this] { KalFenster::klick(w().bsmabbruch); });
+        QVERIFY(schritt());
+        const int gesendet = int(k->sim->frames().size());
+        QVERIFY2(gesendet > 3 && gesendet < 60, qPrintable(QString::number(gesendet)));
+        QTest::qWait(300);
+        // Nothing more went out, and the stream was never switched on.
+        QCOMPARE(int(k->sim->frames().size()), gesendet);
+        QVERIFY(!k->werte(52).contains(2));
+        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
+        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("Dieser Programmteil")));
+        QVERIFY(!w().empfangtimer->isActive());
+    }
+
+    void ganzerAssistent() {
+        schreibe(scaldatei(standardzeilen()));
+        k->dsp->setEingangDbm(-73.0);
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        // The load: user parameters with 21 at 60, 68 left out, then the stream.
+        const QMap<int, int> gruen = gruenwerte(TestEnv::sampleRelease() + "/USER2B2.DPK");
+        QVERIFY(gruen.size() > 50);
+        QList<std::pair<int, int>> erwartet{{108, 1}};
+        for (int n = 1; n <= 9; ++n)
+            erwartet.append({n, 0});
+        for (auto it = gruen.cbegin(); it != gruen.cend(); ++it) {
+            const int v = it.key() == 21 ? 60 : it.value();
+            if (it.key() >= 10 && it.key() <= 99 && it.key() != 68 && v != 255)
+                erwartet.append({it.key(), v});
+        }
+        erwartet.append({108, 0});
+        erwartet.append({52, 2});
+        QVERIFY(k->sim->waitForFrames(int(erwartet.size()), 3000));
+        QCOMPARE(k->rahmen().mid(0, erwartet.size()), erwartet);
+        QCOMPARE(w().parametertabelle[21].ssbgreen, 60);
+        QCOMPARE(w().paramwert[21]->value(), 60.0);
+        QVERIFY(w().paramwert[21]->isEnabled());
+        QVERIFY(!w().paramwert[22]->isEnabled());
+        // The parameter reader's line shows in this wizard's log too.
+        QVERIFY(KalFenster::text(w().smtext).contains(QStringLiteral("Parameter File ")));
+        QVERIFY(KalFenster::text(w().smtext).contains(QStringLiteral("Scall-File 26 Zeilen")));
+
+        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        // The user tunes the 20m band's NF setting until the bar reads 56 dB.
+        w().smwert[6]->setValue(135);
+        QVERIFY(KalFenster::warte([&] { return w().smbar->value() == 56; }, 3000));
+        QCOMPARE(k->dsp->smeterEinstellung(), 135);
+        w().smwert[17]->setValue(141);
+        w().smwert[25]->setValue(-3);
+        QVERIFY(KalFenster::warte([&] { return !w().smbeftimer->isActive(); }, 3000));
+        QCOMPARE(k->werte(67).mid(k->werte(67).size() - 3), (QList<int>{135, 141, 125}));
+        QVERIFY(schritt());
+
+        QList<int> bytes;
+        for (int i = 0; i < 11; ++i)
+            bytes.append(i == 6 ? 135 : 100 + i);
+        for (int i = 0; i < 11; ++i)
+            bytes.append(i == 6 ? 141 : 150 + i);
+        bytes << 108 << 123 << 128 << 125;
+        QCOMPARE(KalFenster::datei(k->scal()), scaldatei(zeilenvon(bytes)));
+        QVERIFY(KalFenster::warte([&] { return k->dsp->parameter(64) == 0; }, 2000));
+        // Back at the intro, with the parameter table reset.
+        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
+        QVERIFY(!w().gbkal->isEnabled());
+        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("Dieser Programmteil")));
+        QCOMPARE(w().parametertabelle[21].ssbgreen, 255);
+        QVERIFY(w().paramwert[22]->isEnabledTo(w().paramtabs));
+        QCOMPARE(w().paramwert[22]->value(), 255.0);
+        QVERIFY(!w().paramtabs->isEnabled());
+        QVERIFY(k->dialoge.shown.isEmpty());
+        // The poll goes on, and the S-meter bar stays the one the telegrams drive.
+        QVERIFY(w().empfangtimer->isActive());
+        QVERIFY(w().smkalaktiv);
+    }
+};
+
+QTEST_MAIN(TestSmKal)
+#include "tst_smkal.moc"

@@ -1,0 +1,313 @@
+// The IF-gain calibration in the window, against the simulated set and its AD603 model: the
+// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the files that
+// cannot be written, and the whole wizard whose two files must match the set's gain curve.
+#include "kalfenster.h"
+
+#include <QDoubleSpinBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+const QString kTitel = QStringLiteral("Fehler bei der ZF-Kalibrierung!");
+
+// The level a word shows: 90 - 20 log10(32768 / W), rounded half up; 0 for 0.
+int pegelvon(int w) {
+    return w == 0 ? 0 : 90 - int(std::floor(20.0 * std::log10(32768.0 / w) + 0.5));
+}
+
+// The AD603 file a sweep with these levels per DAC step must give: for every dB t from 0
+// to 45 the first step 1..63 at least t above step 0 (99 for none), the last reachable one
+// made 63; each as "00%02X00" CR LF.
+QByteArray erwartetedatei(const std::array<int, 64>& pegel) {
+    QList<int> t(46, 99);
+    for (int z = 0; z < 46; ++z) {
+        for (int d = 1; d < 64; ++d) {
+            if (qMax(0, pegel[size_t(d)] - pegel[0]) >= z) {
+                t[z] = d;
+                break;
+            }
+        }
+    }
+    for (int i = 1; i < 46; ++i) {
+        if (t[i] == 99) {
+            t[i - 1] = 63;
+            break;
+        }
+    }
+    QByteArray out;
+    for (int v : t)
+        out += "00" + QByteArray::number(v, 16).toUpper().rightJustified(2, '0') + "00\r\n";
+    return out;
+}
+} // namespace
+
+class TestZfKal : public QObject {
+    Q_OBJECT
+    std::unique_ptr<KalFenster> k;
+
+    vantrel& w() { return *k->w; }
+    bool schritt() { return KalFenster::klick(w().bzfstep); }
+    bool warteAuf(int zfschritt, int ms = 5000) {
+        return KalFenster::warte([&] { return w().zfschritt == zfschritt; }, ms);
+    }
+    QString log() { return KalFenster::text(w().zftext); }
+    // START and the load: the wizard stands at step 2, the set streams telegrams.
+    bool geladen() { return schritt() && schritt() && w().zfschritt == 2; }
+
+private slots:
+    void init() {
+        k = std::make_unique<KalFenster>();
+        QVERIFY(k->starten());
+        w().tabs->setCurrentWidget(w().zfseite);
+    }
+    void cleanup() { k.reset(); }
+
+    void pegelfenster_data() {
+        QTest::addColumn<double>("mittel");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("danach");
+        QTest::newRow("72.9 is too low") << 72.9 << "Der Pegel ist zu niedrig!" << 10;
+        QTest::newRow("73.0 passes") << 73.0 << "" << 12;
+        QTest::newRow("80.0 passes") << 80.0 << "" << 12;
+        QTest::newRow("80.1 is too high") << 80.1 << "Der Pegel ist zu hoch!" << 10;
+        QTest::newRow("nothing at all") << 0.0 << "Der Pegel ist zu niedrig!" << 10;
+    }
+    void pegelfenster() {
+        QFETCH(double, mittel);
+        QFETCH(QString, box);
+        QFETCH(int, danach);
+        // The average the poll left after step 10's measurement.
+        w().zfschritt = 11;
+        w().zfmessung.pegelsumme = mittel;
+        QVERIFY(schritt());
+        QCOMPARE(w().zfschritt, danach);
+        QCOMPARE(w().pegelmax, mittel);
+        QVERIFY(log().contains(
+            QStringLiteral("Die Pegelanzeige betraegt: %1dB").arg(mittel, 0, 'f', 2)));
+        const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
+        if (box.isEmpty()) {
+            QVERIFY(boxen.isEmpty());
+            QVERIFY(log().endsWith(QStringLiteral("OK? \"WEITER\" druecken!")));
+            return;
+        }
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.first().title, kTitel);
+        QCOMPARE(boxen.first().text, box);
+        QVERIFY(!log().contains(QStringLiteral("WEITER")));
+        // The next click measures again.
+        QVERIFY(schritt());
+        QCOMPARE(w().zfschritt, 11);
+        QVERIFY(w().zfmessung.messung);
+        QCOMPARE(w().zfmessung.messzaehler, 10);
+        QVERIFY(log().endsWith(QStringLiteral("Pegelmessung ...")));
+    }
+
+    void echo_data() {
+        QTest::addColumn<int>("verzoegerung");
+        QTest::addColumn<int>("taub");
+        QTest::addColumn<int>("code");
+        QTest::newRow("both ways work") << 0 << -1 << 0;
+        QTest::newRow("echoes late, within 50") << 30 << -1 << 0;
+        QTest::newRow("6 never comes back") << 0 << 6 << 3;
+        QTest::newRow("8 never comes back") << 0 << 8 << 4;
+        QTest::newRow("echoes far too late") << 400 << -1 << 3;
+    }
+    void echo() {
+        QFETCH(int, verzoegerung);
+        QFETCH(int, taub);
+        QFETCH(int, code);
+        k->dsp->setEchoVerzoegerung(verzoegerung);
+        k->dsp->setEchoTaub(taub);
+        QVERIFY(geladen());
+        QVERIFY(schritt());
+        if (code == 0) {
+            QVERIFY(warteAuf(5, 8000));
+            QVERIFY(log().contains(QStringLiteral("Es arbeiten beide Wege.")));
+            QVERIFY(k->dialoge.shown.isEmpty());
+            QCOMPARE(k->werte(57).mid(k->werte(57).size() - 2), (QList<int>{6, 8}));
+            QCOMPARE(k->dsp->zfmodus(), 3);
+            return;
+        }
+        QVERIFY(KalFenster::warte([&] { return !k->dialoge.shown.isEmpty(); }, 8000));
+        const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.first().title, kTitel);
+        QCOMPARE(boxen.first().text,
+                 QStringLiteral("<b>Fehler im Datentelegramm vom Talvaro</B><BR>Es wird ein "
+                                "Zeichen als Echo erwartet, welches aber<br> nicht kommt."));
+        // The abort: intro, table reset, nothing more to the set.
+        QCOMPARE(w().zfschritt, 0);
+        QVERIFY(log().startsWith(QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
+        QCOMPARE(w().bzfstep->text(), QStringLiteral("START"));
+        QVERIFY(!w().zfmessung.messung);
+        // Code 4 means the first echo came: the second test had begun.
+        QCOMPARE(k->werte(57).last(), code == 3 ? 6 : 8);
+    }
+
+    void abbruchInDerWartezeit() {
+        QVERIFY(geladen());
+        k->vergessen();
+        QTimer::singleShot(300, this, [this] { KalFenster::klick(w().bzfabbruch); });
+        QVERIFY(schritt());
+        QTest::qWait(300);
+        // The step ended with its wait: no line test was sent, nothing is measured.
+        QVERIFY(k->rahmen().isEmpty());
+        QVERIFY(!w().zfmessung.messung);
+        QCOMPARE(w().zfschritt, 0);
+        QCOMPARE(w().bzfstep->text(), QStringLiteral("START"));
+        QVERIFY(w().bzfstep->isEnabled());
+    }
+
+    void abbruchImSweep() {
+        k->dsp->setSignalpegel(77.0);
+        QVERIFY(geladen());
+        // Straight to the sweep: its measurement needs nothing of the steps between.
+        w().zfschritt = 18;
+        k->vergessen();
+        QVERIFY(schritt());
+        QVERIFY(KalFenster::warte([&] { return k->werte(107).size() >= 6; }, 5000));
+        QVERIFY(KalFenster::klick(w().bzfabbruch));
+        const int gesendet = int(k->werte(107).size());
+        QTest::qWait(600);
+        QCOMPARE(int(k->werte(107).size()), gesendet);
+        QVERIFY(!k->werte(107).contains(64));
+        QCOMPARE(k->werte(107).mid(0, 3), (QList<int>{63, 62, 61}));
+        QCOMPARE(w().zfschritt, 0);
+        // The poll goes on and keeps the bar moving.
+        QVERIFY(w().empfangtimer->isActive());
+    }
+
+    void speichernScheitert_data() {
+        QTest::addColumn<bool>("profildatei");
+        QTest::newRow("AD603_1.dat") << false;
+        QTest::newRow("the profile's AD603 file") << true;
+    }
+    void speichernScheitert() {
+        QFETCH(bool, profildatei);
+        // A directory where the file should go: no file can replace it.
+        const QString sperre = profildatei ? k->ad603() : k->ad603eins();
+        QVERIFY(QDir().mkpath(sperre));
+        for (int d = 0; d < 64; ++d)
+            w().calcurve[size_t(d)] = 0.62 * d;
+        w().zfschritt = 19;
+        QVERIFY(schritt());
+        if (profildatei) {
+            QCOMPARE(w().zfschritt, 20);
+            QVERIFY(schritt());
+            QVERIFY(schritt());
+        }
+        const int stufe = profildatei ? 21 : 19;
+        const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.first().title, QStringLiteral("Speichern fehlgeschlagen!"));
+        QCOMPARE(boxen.first().text,
+                 QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(sperre));
+        QVERIFY(KalFenster::text(w().log).contains(boxen.first().text));
+        QVERIFY(log().contains(boxen.first().text));
+        QCOMPARE(w().zfschritt, stufe);
+        QVERIFY(w().bzfstep->isEnabled());
+        QVERIFY(!log().contains(QStringLiteral("wurde ersetzt")));
+        // The user clears the way; "WEITER!" writes, and only then comes the success.
+        QVERIFY(QDir(sperre).removeRecursively());
+        QVERIFY(schritt());
+        QCOMPARE(KalFenster::datei(sperre).size(), 46 * 8);
+        if (!profildatei) {
+            QVERIFY(schritt());
+            QVERIFY(schritt());
+        }
+        QCOMPARE(w().zfschritt, 22);
+        QVERIFY(schritt());
+        QVERIFY(log().startsWith(QStringLiteral("Erfolgreich Abgeschlossen")));
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).size(), 1);
+        QVERIFY(schritt());
+        QCOMPARE(w().zfschritt, 0);
+    }
+
+    void ganzerAssistent() {
+        k->dsp->setRauschpegel(24.0);
+        QVERIFY(schritt());
+        QCOMPARE(w().bzfstep->text(), QStringLiteral("WEITER!"));
+        QVERIFY(schritt());
+        // The load: standard parameters with 21 at 70, then stream, echo 8 and the AD603
+        // back to the DSP.
+        QCOMPARE(w().parametertabelle[21].ssbgreen, 70);
+        QVERIFY(!w().smkalaktiv);
+        QVERIFY(KalFenster::warte([&] { return k->werte(107).size() == 1; }, 2000));
+        const QList<std::pair<int, int>> r = k->rahmen();
+        QVERIFY(r.size() > 60);
+        QCOMPARE(r.first(), (std::pair<int, int>{108, 1}));
+        QVERIFY(r.contains(std::pair<int, int>{21, 70}));
+        QCOMPARE(r.mid(r.size() - 4),
+                 (QList<std::pair<int, int>>{{108, 0}, {52, 2}, {57, 8}, {107, 64}}));
+        QVERIFY(log().contains(QStringLiteral("Du hoerst das Rauschen des Empfaengers")));
+
+        QVERIFY(schritt());
+        QVERIFY(warteAuf(5));
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        QVERIFY(warteAuf(9));
+        QVERIFY(log().contains(QStringLiteral("Der Rauschpegel betraegt: 24.00dB")));
+
+        // The user applies the test signal.
+        k->dsp->setSignalpegel(77.0);
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        QVERIFY(warteAuf(12));
+        QCOMPARE(w().pegelmax, 77.0);
+        QVERIFY(k->dialoge.shown.isEmpty());
+
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        QCOMPARE(k->dsp->dacstufe(), 0);
+        QVERIFY(schritt());
+        QVERIFY(warteAuf(16));
+        const int minimum = pegelvon(k->dsp->pegelwort(0));
+        QVERIFY(log().contains(
+            QStringLiteral("Der Pegel AD603 minimale Verstaerkung: %1.00dB").arg(minimum)));
+        QVERIFY(schritt());
+        QVERIFY(log().contains(
+            QStringLiteral("Der Pegelbereich des AD603 betraegt  : %1.00dB").arg(77 - minimum)));
+        QVERIFY(schritt());
+        QCOMPARE(w().zfschritt, 18);
+
+        k->vergessen();
+        QVERIFY(schritt());
+        QVERIFY(warteAuf(20, 60000));
+        // Every DAC step from 63 down, then the AD603 back to the DSP and the mode off.
+        QList<int> stufen;
+        for (int d = 63; d >= 0; --d)
+            stufen.append(d);
+        stufen.append(64);
+        QCOMPARE(k->werte(107), stufen);
+        QCOMPARE(k->rahmen().last(), (std::pair<int, int>{55, 0}));
+        QVERIFY(log().startsWith(QStringLiteral("SCHRITT 11")));
+
+        QVERIFY(schritt());
+        QVERIFY(schritt());
+        QVERIFY(log().contains(QStringLiteral("Datei AD603.dat wurde ersetzt")));
+        QVERIFY(schritt());
+        QVERIFY(log().startsWith(QStringLiteral("Erfolgreich Abgeschlossen")));
+        QVERIFY(schritt());
+        QCOMPARE(w().zfschritt, 0);
+        QVERIFY(k->dialoge.shown.isEmpty());
+
+        // Both files, as the set's gain curve gives them.
+        std::array<int, 64> pegel{};
+        for (int d = 0; d < 64; ++d)
+            pegel[size_t(d)] = pegelvon(k->dsp->pegelwort(d));
+        const QByteArray erwartet = erwartetedatei(pegel);
+        QCOMPARE(KalFenster::datei(k->ad603eins()), erwartet);
+        QCOMPARE(KalFenster::datei(k->ad603()), erwartet);
+        // The sweep's log: every entry but step 0's.
+        QCOMPARE(w().calcurve[40], double(pegel[40] - pegel[0]));
+        // About 40 dB: the table reaches 39 or 40 dB and no more.
+        QVERIFY(erwartet.contains("003F00\r\n"));
+        QVERIFY(erwartet.endsWith("006300\r\n"));
+    }
+};
+
+QTEST_MAIN(TestZfKal)
+#include "tst_zfkal.moc"
