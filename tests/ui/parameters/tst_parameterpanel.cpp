@@ -429,6 +429,7 @@ private slots:
         auto w = window();
         QVERIFY(w);
         const QColor normal = w->paramwert[12]->palette().color(QPalette::Button);
+        const QPalette::ColorRole role = w->paramwert[12]->backgroundRole();
         QVERIFY(normal != QColor(Qt::red));
         w->clickxparamladen();
         QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), QColor(Qt::red));
@@ -454,6 +455,7 @@ private slots:
         QVERIFY(!w->parametertabelle[12].xparam);
         QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), normal);
         QVERIFY(!w->paramwert[12]->testAttribute(Qt::WA_SetPalette));
+        QCOMPARE(w->paramwert[12]->backgroundRole(), role);
         QVERIFY(!w->paramnr[12]->text().contains(QLatin1Char('X')));
         QCOMPARE(w->paramwert[77]->palette().color(QPalette::Button), normal);
         QVERIFY(!w->paramnr[77]->text().contains(QLatin1Char('X')));
