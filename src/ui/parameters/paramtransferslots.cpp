@@ -6,6 +6,7 @@
 #include "link/modem.h"
 #include "link/progress.h"
 #include "parameters/paramauswahl.h"
+#include "parameters/parameterempfang.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -46,7 +47,6 @@ void vantrel::parameter2dsp() {
 }
 
 void vantrel::clickparam2pc() {
-    QByteArray empfang(1024, char(0xFF));
     const QString text =
         tr("<b>Alle Parameter werden vom Talvaro(Quarnel) zum </b><br><b>PC geladen und kann "
            "anschliessend in einer Datei </b><br><b>im DPK-Format abgespeichernt "
@@ -65,39 +65,16 @@ void vantrel::clickparam2pc() {
     logzeile(tr("Parameter vom Vesk lesen"));
     logzeile(kTrenner);
 
-    auto fehler = [&](const QString& meldung) {
+    QByteArray empfang;
+    const TransferResult r = parameter::bereichempfangen(*m_link, *progress, &empfang);
+    if (!r.ok()) {
         progress->finish();
-        UserDialogs::current().about(this, tr("Error!"), meldung);
-        logzeile(meldung);
-    };
-    if (!m_link->beginTransfer()) {
-        fehler(tr("Es laeuft bereits eine Uebertragung!"));
+        if (r.failed()) {
+            UserDialogs::current().about(this, r.title, r.text);
+            logzeile(r.text);
+        }
         return;
     }
-    m_link->leeren();
-    int anzahl = 0;
-    while (anzahl < parameter::kBereichGroesse) {
-        progress->setValue(anzahl);
-        const Link::Wait w = m_link->waitBytes(1, progress.get());
-        if (w == Link::Wait::Canceled) {
-            progress->finish();
-            m_link->endTransfer();
-            return;
-        }
-        // A closed or dropped line would leave the user waiting for bytes that cannot come.
-        if (w == Link::Wait::Closed) {
-            m_link->endTransfer();
-            fehler(rs232offen() ? tr("Die Verbindung zum Talvaro ist unterbrochen!")
-                                : tr("Die RS232 ist nicht offen!"));
-            return;
-        }
-        const int n =
-            m_link->readData(empfang.data() + anzahl, parameter::kBereichGroesse - anzahl);
-        if (n > 0)
-            anzahl += n;
-    }
-    progress->setValue(anzahl);
-    m_link->endTransfer();
     logzeile(tr("Fertig"));
     logzeile(kTrenner);
     progress->finish();
