@@ -2,6 +2,7 @@
 // back from the PIC (its whole parameter area, sent on the set's function 995).
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "download/hinweistexte.h"
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
@@ -47,18 +48,8 @@ void vantrel::parameter2dsp() {
 }
 
 void vantrel::clickparam2pc() {
-    const QString text =
-        tr("<b>Alle Parameter werden vom Talvaro(Quarnel) zum </b><br><b>PC geladen und kann "
-           "anschliessend in einer Datei </b><br><b>im DPK-Format abgespeichernt "
-           "werden.</b><br><br>1. "
-           "Verbindung <b>\"RS232-PIC\"</b> und \"RS232-PC\" herstellen.<br>2. Die Firmware muss "
-           "laufen. Also normaler Betrieb.<br>2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> "
-           "druecken.<br>3. Anschliessend am \"Talvaro\" Funktion mit <b>\"995\"</b> starten<br>4. "
-           "Der Talvaro beleibt auf Empfang bis die Funktion <br>   beendet ist<br>5. Ist alles "
-           "eingelesen wird sofort in das Parameter-Window <br>   gewechselt und das \"Speichern\" "
-           "der Datei freigegeben.<br><br>");
-    if (!UserDialogs::current().information(this, tr("Lesen der Paramter vom Talvaro (Quarnel)"),
-                                            text, true))
+    const Hinweis h = hinweis::param2pc();
+    if (!UserDialogs::current().information(this, h.titel, h.text, true))
         return;
     auto progress = UserDialogs::current().progress(this, tr("Parameter in Datei Speichern"),
                                                     tr("Abbrechen"), 0, parameter::kBereichGroesse);
