@@ -1,5 +1,6 @@
 // The pages "ZF-Kalibrierung (AD603)" and "S-Meter-Kalibrierung".
 #include "app/vantrel.h"
+#include "kalseite.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,7 +12,10 @@
 
 void vantrel::bauekalseiten() {
     auto page = [this](const QString& title, const char* name) {
-        auto* w = new QWidget();
+        auto* w = new KalSeite([this] {
+            if (smseite && gbkal && smwert[SmeterWerte::zeilen - 1])
+                layoutkalseiten();
+        });
         w->setObjectName(QString::fromLatin1(name));
         tabs->addTab(w, title);
         return w;
@@ -101,14 +105,16 @@ void vantrel::bauekalseiten() {
 }
 
 void vantrel::layoutkalseiten() {
-    const int w = zfseite->width();
-    const int h = zfseite->height();
+    int w = zfseite->width();
+    int h = zfseite->height();
     zflabel->setGeometry(20, 10, 300, 20);
     zfbar->setGeometry(20, 35, qMax(100, w - 40), 25);
     zftext->setGeometry(20, 70, qMax(100, w - 40), qMax(60, h - 130));
     bzfstep->setGeometry(20, h - 50, 120, 30);
     bzfabbruch->setGeometry(160, h - 50, 120, 30);
 
+    w = smseite->width();
+    h = smseite->height();
     smlabel->setGeometry(20, 10, 300, 20);
     smbar->setGeometry(20, 35, qMax(100, w - 40), 25);
     // The settings take the full width below the text: eleven columns need it.
@@ -120,14 +126,16 @@ void vantrel::layoutkalseiten() {
     bsmabbruch->setGeometry(160, h - 50, 120, 30);
 
     const int links = 40;
-    const int spalte = qMax(40, (gbkal->width() - links - 10) / SmeterWerte::baender);
+    // At the smallest window a column just holds a three-digit box; the headers may reach
+    // into the next column, whose own header is short.
+    const int spalte = qMax(44, (gbkal->width() - links - 10) / SmeterWerte::baender);
     const int zeilen[3] = {42, 70, 118};
     auto setze = [this](const QString& name, int x, int y, int breite) {
         if (auto* l = gbkal->findChild<QLabel*>(name))
             l->setGeometry(x, y, breite, 20);
     };
     for (int k = 0; k < SmeterWerte::baender; ++k)
-        setze(QStringLiteral("smband_%1").arg(k), links + k * spalte, 20, spalte - 2);
+        setze(QStringLiteral("smband_%1").arg(k), links + k * spalte, 20, spalte + 10);
     // The DDS headers sit above the dB row, in the columns of the first four bands.
     for (int k = 0; k < SmeterWerte::ddsanzahl; ++k)
         setze(QStringLiteral("smdds_%1").arg(k), links + k * spalte, zeilen[2] - 20, spalte - 2);

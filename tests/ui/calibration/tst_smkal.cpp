@@ -340,6 +340,12 @@ private slots:
         w().smwert[25]->setValue(-3);
         QVERIFY(KalFenster::warte([&] { return !w().smbeftimer->isActive(); }, 3000));
         QCOMPARE(k->werte(67).mid(k->werte(67).size() - 3), (QList<int>{135, 141, 125}));
+        // A picture of the page at work, kept where TALVARO_SCREENSHOTS says.
+        const QImage bild = w().smseite->grab().toImage();
+        QVERIFY(!bild.isNull());
+        const QString ordner = qEnvironmentVariable("TALVARO_SCREENSHOTS", QDir::tempPath());
+        QDir().mkpath(ordner);
+        QVERIFY(bild.save(ordner + QStringLiteral("/smkal.png")));
         QVERIFY(schritt());
 
         QList<int> bytes;
