@@ -22,7 +22,11 @@ int main(int argc, char* argv[]) {
     const QString qm = translationArgument(args);
     if (!qm.isEmpty()) {
         qDebug("QM Laden");
-        if (translator.load(qm))
+        // A bare name is also looked for where the translations are installed (or built).
+        const QString dir = QCoreApplication::applicationDirPath();
+        if (translator.load(qm) ||
+            translator.load(qm, dir + QStringLiteral("/../share/talvaro-loader/translations")) ||
+            translator.load(qm, dir + QStringLiteral("/../translations")))
             qDebug("OK");
         app.installTranslator(&translator);
     }
