@@ -36,15 +36,24 @@ TransferStatus::TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner,
     m_refresh = new QTimer(this);
     m_refresh->setInterval(int(kRefreshMs) * 2);
     connect(m_refresh, &QTimer::timeout, this, [this] { show(true); });
-    if (m_bar)
+    if (m_bar) {
+        m_vorher = m_bar->currentMessage();
         m_refresh->start();
-    show(true);
+    }
+    // A short run of frames is mostly over before anyone could read it: its figures come
+    // only once it takes a while, and what the status bar said before stays meanwhile.
+    if (!kurz())
+        show(true);
 }
 
 TransferStatus::~TransferStatus() {
     // A transfer that returns without finish() leaves no figures of a transfer that is over.
     if (!m_finished && m_bar)
         m_bar->clearMessage();
+}
+
+bool TransferStatus::kurz() const {
+    return steps() < kByteRangeMin;
 }
 
 qint64 TransferStatus::steps() const {
@@ -93,22 +102,22 @@ void TransferStatus::finish() {
     m_refresh->stop();
     if (!m_bar)
         return;
+    if (kurz()) {
+        if (m_lastShown >= 0)
+            m_bar->showMessage(m_vorher, kSummaryMs);
+        return;
+    }
     const qint64 done = qMax<qint64>(0, qint64(m_value) - m_minimum);
     const QString dauer = TransferEta::formatDuration(m_clock.elapsed());
-    const bool bytes = steps() >= kByteRangeMin;
-    QString s;
-    if (wasCanceled())
-        s = bytes ? tr("Abgebrochen nach %1 von %2 Bytes (%3)")
-                  : tr("Abgebrochen bei %1 von %2 (%3)");
-    else
-        s = bytes ? tr("Fertig: %1 von %2 Bytes in %3") : tr("Fertig: %1 von %2 in %3");
+    const QString s = wasCanceled() ? tr("Abgebrochen nach %1 von %2 Bytes (%3)")
+                                    : tr("Fertig: %1 von %2 Bytes in %3");
     m_bar->showMessage(s.arg(done).arg(steps()).arg(dauer), kSummaryMs);
 }
 
 QString TransferStatus::text() const {
     const qint64 now = m_clock.elapsed();
     const qint64 done = m_eta.done();
-    const bool bytes = steps() >= kByteRangeMin;
+    const bool bytes = !kurz();
     QString s = bytes ? tr("%1 von %2 Bytes").arg(done).arg(steps())
                       : tr("%1 von %2").arg(done).arg(steps());
     if (m_eta.stalled(now))

@@ -37,13 +37,15 @@ public:
     // A byte's time on the line at 9600 baud with a start, 8 data and 2 stop bits.
     static constexpr double kLineMsPerByte = 11.0 * 1000.0 / 9600.0;
 
-    // Ranges this short count frames or bands, not bytes.
+    // Ranges shorter than this count frames or bands, not bytes.
     static constexpr int kByteRangeMin = 256;
 
 private:
     void show(bool force);
     double expectedMsPerStep() const;
     qint64 steps() const;
+    // A range this short counts frames or bands, not bytes.
+    bool kurz() const;
 
     std::unique_ptr<Progress> m_inner;
     QPointer<QStatusBar> m_bar;
@@ -57,4 +59,5 @@ private:
     int m_value = 0;
     qint64 m_written = 0;
     bool m_finished = false;
+    QString m_vorher; // what the status bar said before
 };

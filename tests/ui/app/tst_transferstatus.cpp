@@ -1,0 +1,144 @@
+// The status bar beside every progress dialog: bytes done of all, the rate and the time left
+// from the pace the line is configured to, and a summary at the end. Expected figures are
+// worked out here from the delays: a byte costs its delay plus 11 bits at 9600 baud.
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "link/link.h"
+#include "link/progress.h"
+#include "scripteddialogs.h"
+#include "sim/ptypair.h"
+#include "testenv.h"
+
+#include <QMainWindow>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+constexpr double kLineMs = 11.0 * 1000.0 / 9600.0;
+
+QString etaText(qint64 bytes, double msPerByte) {
+    const qint64 s = (qint64(bytes * msPerByte) + 999) / 1000;
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+class TestTransferStatus : public QObject {
+    Q_OBJECT
+    TestEnv* env = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+
+private slots:
+    void initTestCase() {
+        env = new TestEnv;
+        dialogs = new ScriptedDialogs;
+    }
+    void cleanupTestCase() {
+        delete dialogs;
+        delete env;
+    }
+    void init() {
+        dialogs->clear();
+        dialogs->cancelAt.clear();
+    }
+
+    // Before anything moved, the figures come from the pace of the last byte written.
+    void expectedPace_data() {
+        QTest::addColumn<QString>("sender"); // "", "dsp", "pic", "param"
+        QTest::addColumn<int>("pic");
+        QTest::addColumn<int>("dsp");
+        QTest::addColumn<int>("total");
+        QTest::newRow("nothing written yet: the line") << "" << 10 << 2 << 65536;
+        QTest::newRow("DSP loader at 2 ms") << "dsp" << 10 << 2 << 1088;
+        QTest::newRow("DSP loader at 7 ms") << "dsp" << 10 << 7 << 20000;
+        QTest::newRow("PIC at 10 ms") << "pic" << 10 << 2 << 65536;
+        QTest::newRow("PIC at 0 ms") << "pic" << 0 << 2 << 944;
+    }
+    void expectedPace() {
+        QFETCH(QString, sender);
+        QFETCH(int, pic);
+        QFETCH(int, dsp);
+        QFETCH(int, total);
+        PtyPair pty;
+        env->writeConfig({"rs232=" + pty.slavePath()});
+        vantrel w;
+        QVERIFY(w.rs232offen());
+        w.link()->setDelays(pic, dsp, 0);
+        int delay = 0;
+        if (sender == "dsp") {
+            w.link()->sendedsp(0x24);
+            delay = dsp;
+        } else if (sender == "pic") {
+            w.link()->sendepic(0x23);
+            delay = pic;
+        }
+        const double ms = delay + kLineMs;
+        auto p = UserDialogs::current().progress(&w, "DSP-FW Laden", "Abbrechen", 0, total);
+        const QString want = QStringLiteral("0 von %1 Bytes, %2 Bytes/s, Noch %3")
+                                 .arg(total)
+                                 .arg(qRound(1000.0 / ms))
+                                 .arg(etaText(total, ms));
+        QCOMPARE(w.statusBar()->currentMessage(), want);
+        p->finish();
+    }
+
+    // The end: a summary that says how it ended; a short run of frames leaves the status bar
+    // as it was.
+    void summary_data() {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("done") << 0 << 1088 << -1 << 1088
+                              << "^Fertig: 1088 von 1088 Bytes in 0:0[01]$";
+        QTest::newRow("cancelled") << 0 << 65535 << 1000 << 1000
+                                   << "^Abgebrochen nach 1000 von 65535 Bytes \\(0:0[01]\\)$";
+        QTest::newRow("parameter frames") << 10 << 99 << -1 << 99 << "^Bereit$";
+        QTest::newRow("equalizer bands") << 0 << 31 << -1 << 31 << "^Bereit$";
+    }
+    void summary() {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, cancelAt);
+        QFETCH(int, last);
+        QFETCH(QString, pattern);
+        QMainWindow w;
+        w.statusBar()->showMessage("Bereit");
+        dialogs->cancelAt << cancelAt;
+        auto p = UserDialogs::current().progress(&w, "Label", "Abbrechen", minimum, maximum);
+        QSignalSpy canceled(p.get(), &Progress::canceled);
+        for (int v = minimum; v <= last; ++v) {
+            p->setValue(v);
+            if (p->wasCanceled())
+                break;
+        }
+        QCOMPARE(canceled.size(), cancelAt >= 0 ? 1 : 0);
+        // The dialog behind got every value and kept its label.
+        QCOMPARE(dialogs->progressLastValue.last(), last);
+        QCOMPARE(dialogs->progressLabels.last(), QStringLiteral("Label"));
+        p->finish();
+        const QString m = w.statusBar()->currentMessage();
+        QVERIFY2(QRegularExpression(pattern).match(m).hasMatch(), qPrintable(m));
+    }
+
+    // A transfer that waits for the set says so instead of counting down.
+    void waiting() {
+        QMainWindow w;
+        auto p = UserDialogs::current().progress(&w, "ExEeprom in Datei Speichern", "Abbrechen", 0,
+                                                 65535);
+        QTRY_COMPARE_WITH_TIMEOUT(w.statusBar()->currentMessage(),
+                                  QStringLiteral("0 von 65535 Bytes, wartet auf den Talvaro"),
+                                  4000);
+        // Moving again, it counts down again.
+        p->setValue(10);
+        QTRY_VERIFY(w.statusBar()->currentMessage().contains(", Noch "));
+        // Gone without finish (a return on the way): no figures of a transfer that is over.
+        p.reset();
+        QCOMPARE(w.statusBar()->currentMessage(), QString());
+    }
+};
+
+QTEST_MAIN(TestTransferStatus)
+#include "tst_transferstatus.moc"
