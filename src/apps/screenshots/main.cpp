@@ -1,0 +1,107 @@
+// talvaro-screenshots: pictures of the loader for the documentation. It runs the loader in
+// simulate mode in a throw-away home folder, loads the sample release into the simulated set
+// and grabs every page of the main window, the device window and the monitor, in German and
+// with the given translation. Run it offscreen: scripts/screenshots.
+#include "app/autodialogs.h"
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "monitor/dspmonitor.h"
+#include "sim/simfenster.h"
+#include "sim/simulation.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+void pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(QWidget* w, const QString& path) {
+    const bool ok = w->grab().save(path);
+    std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// One round of pictures in the language in force; suffix "de" or "en".
+bool pictures(const QString& out, const QString& suffix, const QString& release) {
+    bool ok = true;
+    Simulation sim;
+    sim.konfigurieren(release);
+    vantrel w;
+    w.resize(900, 760);
+    w.show();
+    SimFenster* f = sim.zeigen(&w);
+    f->cbechtzeit->setChecked(false);
+    pause(100);
+
+    // A download with the configured pace, pictured half way: the status bar's figures.
+    f->btaste0->click();
+    QTimer::singleShot(2500, &w, [&] { ok &= save(&w, out + "/transfer-" + suffix + ".png"); });
+    w.bdspladen->click();
+    pause(300);
+
+    static const char* names[] = {"firmware", "parameter", "rxeq", "txeq", "zf", "smeter"};
+    for (int i = 0; i < w.tabs->count() && i < 6; ++i) {
+        w.tabs->setCurrentIndex(i);
+        pause(150);
+        ok &= save(&w, QStringLiteral("%1/main-%2-%3-%4.png")
+                           .arg(out)
+                           .arg(i + 1)
+                           .arg(QLatin1String(names[i]), suffix));
+    }
+    ok &= save(f, out + "/device-" + suffix + ".png");
+
+    // The monitor with the set's telegrams and a signal at S9+20.
+    f->signalregler->setValue(-53);
+    w.tabs->setCurrentIndex(1);
+    w.cbdmoni->click();
+    pause(1500);
+    ok &= save(w.dspmonitor(), out + "/monitor-" + suffix + ".png");
+    w.cbdmoni->click();
+    w.close();
+    return ok;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The loader's configuration and settings go to a folder of their own.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: talvaro-screenshots OUTDIR RELEASEDIR QMFILE\n");
+        return 2;
+    }
+    const QString out = QDir(args[1]).absolutePath();
+    QDir().mkpath(out);
+    AutoDialogs dialogs;
+    UserDialogs::install(&dialogs);
+
+    bool ok = pictures(out, "de", args[2]);
+    QTranslator en;
+    if (!en.load(args[3])) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(args[3]));
+        return 1;
+    }
+    QCoreApplication::installTranslator(&en);
+    ok &= pictures(out, "en", args[2]);
+    return ok ? 0 : 1;
+}
