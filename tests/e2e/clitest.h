@@ -16,6 +16,7 @@
 #include <functional>
 
 #include <csignal>
+#include <fcntl.h>
 
 // Pumps events until done() holds or timeoutMs passed; true when it holds.
 inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -36,8 +37,16 @@ public:
     explicit CliProcess(const QStringList& args, const QString& program = TALVARO_CLI_PATH,
                         const QString& workingDir = {}) {
         QObject::connect(&m_process, &QProcess::readyReadStandardError, [this] { readErr(); });
+        QObject::connect(&m_process, &QProcess::readyReadStandardOutput,
+                         [this] { m_out += m_process.readAllStandardOutput(); });
         if (!workingDir.isEmpty())
             m_process.setWorkingDirectory(workingDir);
+        // The program must not inherit the simulator's end of the line: while it held the
+        // master, a set that hangs up would never drop the line for it.
+        m_process.setChildProcessModifier([] {
+            for (int fd = 3; fd < 1024; ++fd)
+                ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        });
         m_process.start(program, args);
     }
     ~CliProcess() {

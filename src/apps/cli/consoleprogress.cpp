@@ -68,17 +68,17 @@ void ConsoleProgress::show(bool last) {
     const double r = m_eta.rate(now);
     const qint64 left = m_eta.remainingMs(now);
     if (m_out.json()) {
-        QJsonObject o{
-            {QStringLiteral("event"), QStringLiteral("progress")},
-            {QStringLiteral("label"), m_label},
-            {QStringLiteral("unit"), m_unit},
-            {QStringLiteral("value"), m_value},
-            {QStringLiteral("minimum"), m_minimum},
-            {QStringLiteral("maximum"), m_maximum},
-            {QStringLiteral("percent"), percent},
-            {QStringLiteral("rate"), std::round(r * 10) / 10},
-            {QStringLiteral("secondsLeft"), left < 0 ? QJsonValue() : QJsonValue(std::ceil(left))},
-            {QStringLiteral("last"), last}};
+        QJsonObject o{{QStringLiteral("event"), QStringLiteral("progress")},
+                      {QStringLiteral("label"), m_label},
+                      {QStringLiteral("unit"), m_unit},
+                      {QStringLiteral("value"), m_value},
+                      {QStringLiteral("minimum"), m_minimum},
+                      {QStringLiteral("maximum"), m_maximum},
+                      {QStringLiteral("percent"), percent},
+                      {QStringLiteral("rate"), std::round(r * 10) / 10},
+                      {QStringLiteral("secondsLeft"),
+                       left < 0 ? QJsonValue() : QJsonValue(double((left + 999) / 1000))},
+                      {QStringLiteral("last"), last}};
         m_out.event(o);
         return;
     }
