@@ -2,7 +2,9 @@
 // line, what arrives at the set, the files it leaves, the failures with their exit status and
 // texts, SIGINT as the cancel button, the trace and the progress on stderr. Expectations are
 // worked out here from the sample files, not asked of the loader's code.
+#include "app/vantrel.h"
 #include "clitest.h"
+#include "scripteddialogs.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
@@ -518,6 +520,82 @@ private slots:
         QVERIFY(sim->waitForFrames(int(expected.size()), 2000));
         QCOMPARE(framesAt(*sim), expected);
         QCOMPARE(r.outLines.last(), QStringLiteral("parameter2dsp() Fertig!"));
+    }
+
+    // The read-back writes the file the window writes with its read-back and its save.
+    void paramsReadbackMatchesWindow() {
+        // Every value a byte of its own, so that a block in the wrong place shows.
+        QByteArray area(SimPic::parameterAreaSize, char(0x5A));
+        for (int k = 0; k < 810; ++k)
+            area[k] = char((k * 7 + 3) % 256);
+        area[720] = 7; // user digit of parameter 10
+        area[809] = 4; // and of 99
+        pic->eeprom().replace(SimPic::parameterArea, area.size(), area);
+
+        QByteArray expected;
+        {
+            ScriptedDialogs dialogs;
+            QStringList lines{QStringLiteral("rs232=") + sim->portPath()};
+            for (const auto& [k, v] : releaseKeys(release()).asKeyValueRange())
+                lines << k + QLatin1Char('=') + v;
+            env->writeConfig(lines);
+            vantrel w;
+            QVERIFY(w.rs232offen());
+            QTimer::singleShot(300, pic.get(), [this] { pic->function(995); });
+            w.clickparam2pc();
+            QVERIFY(w.paramgeladen);
+            dialogs.fileAnswers << file("window.dpk");
+            w.clickparamsave();
+            expected = readAll(file("window.dpk"));
+            w.close();
+        }
+        QVERIFY(expected.size() > 1000);
+
+        const QString out = file("cli.dpk");
+        CliProcess p({"--config", cfg, "--json", "params-readback", out});
+        QVERIFY(p.waitEvent(QStringLiteral("line")));
+        QTest::qWait(300);
+        pic->function(995);
+        QVERIFY(p.waitFinished());
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(readAll(out), expected);
+        const QStringList log = p.outLines();
+        const qsizetype start = log.indexOf(QStringLiteral("Parameter vom Vesk lesen"));
+        QVERIFY(start > 0);
+        QCOMPARE(log.mid(start + 2, 2),
+                 (QStringList{QStringLiteral("Fertig"),
+                              QStringLiteral("---------------------------------")}));
+        // Read back here the plain way: 99 carries user 94, 11 the SSB green byte at offset 1.
+        int seen = 0;
+        for (const QByteArray& line : readAll(out).split('\n')) {
+            const QList<QByteArray> f = line.split(',');
+            if (f.size() < 13)
+                continue;
+            if (f[2].trimmed() == "99") {
+                QCOMPARE(f[1].trimmed().toInt(), 94);
+                ++seen;
+            }
+            if (f[2].trimmed() == "11") {
+                QCOMPARE(f[3].trimmed().toInt(), 10);
+                ++seen;
+            }
+        }
+        QCOMPARE(seen, 2);
+    }
+
+    // SIGINT while the set has not sent: exit 1, and no file at all.
+    void paramsReadbackInterrupted() {
+        const QString out = file("never.dpk");
+        QFile::remove(out);
+        CliProcess p({"--config", cfg, "--json", "params-readback", out});
+        QVERIFY(p.waitEvent(QStringLiteral("line")));
+        QTest::qWait(200);
+        p.interrupt();
+        QVERIFY(p.waitFinished(10000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(p.result().value("status").toString(), QStringLiteral("canceled"));
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!p.out().contains("Fertig"));
     }
 
     void eqSend_data() {
