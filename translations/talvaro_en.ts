@@ -5,504 +5,496 @@
     <name>DspMonitor</name>
     <message>
         <source>DSP Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP Monitor</translation>
     </message>
     <message>
         <source>Test point</source>
-        <translation type="unfinished"></translation>
+        <translation>Test point</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>DIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>DIFF</translation>
     </message>
     <message>
         <source>RX input</source>
-        <translation type="unfinished"></translation>
+        <translation>RX input</translation>
     </message>
     <message>
         <source>XXXX</source>
-        <translation type="unfinished"></translation>
+        <translation>XXXX</translation>
     </message>
     <message>
         <source>%vdB</source>
-        <translation type="unfinished"></translation>
+        <translation>%vdB</translation>
     </message>
     <message>
         <source>XX</source>
-        <translation type="unfinished"></translation>
+        <translation>XX</translation>
     </message>
     <message>
         <source>Noise blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Noise blank</translation>
     </message>
     <message>
         <source>After Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>After filter</translation>
     </message>
     <message>
         <source>After AGC</source>
-        <translation type="unfinished"></translation>
+        <translation>After AGC</translation>
     </message>
     <message>
         <source>Auto notch output</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto notch output</translation>
     </message>
     <message>
         <source>Denoiser uotput</source>
-        <translation type="unfinished"></translation>
+        <translation>Denoiser output</translation>
     </message>
     <message>
         <source>Before AF gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Before AF gain</translation>
     </message>
     <message>
         <source>Rx AF out</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx AF out</translation>
     </message>
     <message>
         <source>Spike</source>
-        <translation type="unfinished"></translation>
+        <translation>Spike</translation>
     </message>
     <message>
         <source>Hang</source>
-        <translation type="unfinished"></translation>
+        <translation>Hang</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>S-Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>S-meter</translation>
     </message>
     <message>
         <source>S%v</source>
-        <translation type="unfinished"></translation>
+        <translation>S%v</translation>
     </message>
     <message>
         <source>Sx</source>
-        <translation type="unfinished"></translation>
+        <translation>Sx</translation>
     </message>
     <message>
         <source>xxdB</source>
-        <translation type="unfinished"></translation>
+        <translation>xxdB</translation>
     </message>
     <message>
         <source>AD603 dac</source>
-        <translation type="unfinished"></translation>
+        <translation>AD603 DAC</translation>
     </message>
     <message>
         <source>xx</source>
-        <translation type="unfinished"></translation>
+        <translation>xx</translation>
     </message>
     <message>
         <source>gain</source>
-        <translation type="unfinished"></translation>
+        <translation>gain</translation>
     </message>
     <message>
         <source>ADC</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC</translation>
     </message>
     <message>
         <source>AGC</source>
-        <translation type="unfinished"></translation>
+        <translation>AGC</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>xxxdB</source>
-        <translation type="unfinished"></translation>
+        <translation>xxxdB</translation>
     </message>
     <message>
         <source>Mic input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mic input</translation>
     </message>
     <message>
         <source>After decimation</source>
-        <translation type="unfinished"></translation>
+        <translation>After decimation</translation>
     </message>
     <message>
         <source>After noise gate</source>
-        <translation type="unfinished"></translation>
+        <translation>After noise gate</translation>
     </message>
     <message>
         <source>After filter</source>
-        <translation type="unfinished"></translation>
+        <translation>After filter</translation>
     </message>
     <message>
         <source>After VOGAD</source>
-        <translation type="unfinished"></translation>
+        <translation>After VOGAD</translation>
     </message>
     <message>
         <source>After Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>After compression</translation>
     </message>
     <message>
         <source>Tx monitor out</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx monitor out</translation>
     </message>
     <message>
         <source>Tx IF out</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx IF out</translation>
     </message>
     <message>
         <source>Tx out</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx out</translation>
     </message>
     <message>
         <source>VOGAD</source>
-        <translation type="unfinished"></translation>
+        <translation>VOGAD</translation>
     </message>
     <message>
         <source>%1 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dB</translation>
     </message>
     <message>
         <source>+%1db</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1db</translation>
     </message>
     <message>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>S%1</translation>
     </message>
     <message>
         <source>%1db</source>
-        <translation type="unfinished"></translation>
+        <translation>%1db</translation>
     </message>
 </context>
 <context>
     <name>SimFenster</name>
     <message>
         <source>Talvaro (Simulation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro (simulation)</translation>
     </message>
     <message>
         <source>Eingeschaltet, der DSP laeuft</source>
-        <translation type="unfinished"></translation>
+        <translation>Switched on, the DSP is running</translation>
     </message>
     <message>
         <source>Tasten beim Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Keys at power-on</translation>
     </message>
     <message>
         <source>Taste 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Key 0</translation>
     </message>
     <message>
         <source>Taste 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Key 1</translation>
     </message>
     <message>
         <source>Taste #</source>
-        <translation type="unfinished"></translation>
+        <translation>Key #</translation>
     </message>
     <message>
         <source>Startet den DSP-Lader: Firmware direkt in den DSP laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts the DSP loader: firmware straight into the DSP</translation>
     </message>
     <message>
         <source>Nach dem Warmstart 999: Parameter in den externen Eeprom</source>
-        <translation type="unfinished"></translation>
+        <translation>After the warm start 999: parameters into the external EEPROM</translation>
     </message>
     <message>
         <source>Firmware und Parameter in den externen Eeprom</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware and parameters into the external EEPROM</translation>
     </message>
     <message>
         <source>Funktionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Functions</translation>
     </message>
     <message>
         <source>995</source>
-        <translation type="unfinished"></translation>
+        <translation>995</translation>
     </message>
     <message>
         <source>996</source>
-        <translation type="unfinished"></translation>
+        <translation>996</translation>
     </message>
     <message>
         <source>997</source>
-        <translation type="unfinished"></translation>
+        <translation>997</translation>
     </message>
     <message>
         <source>999</source>
-        <translation type="unfinished"></translation>
+        <translation>999</translation>
     </message>
     <message>
         <source>Parameter zum PC senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send the parameters to the PC</translation>
     </message>
     <message>
         <source>Eeprom-Abbild vom PC empfangen</source>
-        <translation type="unfinished"></translation>
+        <translation>Receive an EEPROM image from the PC</translation>
     </message>
     <message>
         <source>Eeprom-Inhalt zum PC senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send the EEPROM content to the PC</translation>
     </message>
     <message>
         <source>Warmstart: der PIC laedt den DSP aus dem Eeprom</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm start: the PIC loads the DSP from the EEPROM</translation>
     </message>
     <message>
         <source>Empfang</source>
-        <translation type="unfinished"></translation>
+        <translation>Reception</translation>
     </message>
     <message>
         <source>Eingangssignal</source>
-        <translation type="unfinished"></translation>
+        <translation>Input signal</translation>
     </message>
     <message>
         <source>Pegel am Antenneneingang; ganz links: kein Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Level at the antenna input; far left: no signal</translation>
     </message>
     <message>
         <source>Senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmit</translation>
     </message>
     <message>
         <source>Hang</source>
-        <translation type="unfinished"></translation>
+        <translation>Hang</translation>
     </message>
     <message>
         <source>Spike</source>
-        <translation type="unfinished"></translation>
+        <translation>Spike</translation>
     </message>
     <message>
         <source>Fehler einspielen</source>
-        <translation type="unfinished"></translation>
+        <translation>Inject faults</translation>
     </message>
     <message>
         <source>Keine Synchronisation (PIC antwortet &quot;z&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>No synchronisation (PIC answers &quot;z&quot;)</translation>
     </message>
     <message>
         <source>Falsches Echo bei Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong echo at byte</translation>
     </message>
     <message>
         <source>PIC verstummt nach Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>PIC falls silent after bytes</translation>
     </message>
     <message>
         <source>Leitung trennen nach Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop the line after bytes</translation>
     </message>
     <message>
         <source>Muell zwischen den Telegrammen</source>
-        <translation type="unfinished"></translation>
+        <translation>Garbage between the telegrams</translation>
     </message>
     <message>
         <source>Leitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>So schnell wie die echte Leitung (9600 Baud)</source>
-        <translation type="unfinished"></translation>
+        <translation>As fast as the real line (9600 baud)</translation>
     </message>
     <message>
         <source>Neu verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnect</translation>
     </message>
     <message>
         <source>Eine neue Leitung, nachdem sie getrennt wurde</source>
-        <translation type="unfinished"></translation>
+        <translation>A new line after it was dropped</translation>
     </message>
     <message>
         <source>Neue Leitung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>New line %1</translation>
     </message>
     <message>
         <source>Keine neue Leitung moeglich</source>
-        <translation type="unfinished"></translation>
+        <translation>No new line possible</translation>
     </message>
     <message>
         <source>Parameter: %1 Werte empfangen</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters: %1 values received</translation>
     </message>
     <message>
         <source>Telegramme an</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrams on</translation>
     </message>
     <message>
         <source>Telegramme aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Telegrams off</translation>
     </message>
     <message>
         <source>Befehl %1, Wert %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Command %1, value %2</translation>
     </message>
     <message>
         <source>DSP geladen, Checksumme OK</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loaded, checksum OK</translation>
     </message>
     <message>
         <source>DSP geladen, ohne Checksumme</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loaded, without checksum</translation>
     </message>
     <message>
         <source>DSP geladen, Checksumme FALSCH (%1 empfangen, %2 berechnet)</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loaded, checksum WRONG (%1 received, %2 computed)</translation>
     </message>
     <message>
         <source>Parameter: %1 Bytes gesendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters: %1 bytes sent</translation>
     </message>
     <message>
         <source>Eeprom: %1 Bytes gesendet</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM: %1 bytes sent</translation>
     </message>
     <message>
         <source>Leitung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Line: %1</translation>
     </message>
     <message>
         <source>DSP-Lader bereit, die DSP-LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loader ready, the DSP LED is flashing</translation>
     </message>
     <message>
         <source>Taste #: wartet auf Firmware und Parameter, die LED-Anzeige erlischt</source>
-        <translation type="unfinished"></translation>
+        <translation>Key #: waiting for firmware and parameters, the LED display goes dark</translation>
     </message>
     <message>
         <source>Taste 1: wartet auf die Parameter, die LED-Anzeige erlischt</source>
-        <translation type="unfinished"></translation>
+        <translation>Key 1: waiting for the parameters, the LED display goes dark</translation>
     </message>
     <message>
         <source>995: sendet die Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>995: sending the parameters</translation>
     </message>
     <message>
         <source>996: wartet auf ein Eeprom-Abbild</source>
-        <translation type="unfinished"></translation>
+        <translation>996: waiting for an EEPROM image</translation>
     </message>
     <message>
         <source>997: sendet den Eeprom-Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>997: sending the EEPROM content</translation>
     </message>
     <message>
         <source>999: Warmstart, der DSP laeuft</source>
-        <translation type="unfinished"></translation>
+        <translation>999: warm start, the DSP is running</translation>
     </message>
     <message>
         <source>kein Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>no signal</translation>
     </message>
     <message>
         <source>%1 dBm (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm (%2)</translation>
     </message>
     <message>
         <source>Betriebsart: DSP laeuft</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode: DSP running</translation>
     </message>
     <message>
         <source>Betriebsart: DSP-Lader, die DSP-LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode: DSP loader, the DSP LED is flashing</translation>
     </message>
     <message>
         <source>Betriebsart: PIC, die LED-Anzeige ist aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode: PIC, the LED display is dark</translation>
     </message>
     <message>
         <source>Eeprom: %1 Bytes Firmware und %2 Bytes Parameter geschrieben</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM: %1 bytes of firmware and %2 bytes of parameters written</translation>
     </message>
     <message>
         <source>Eeprom: %1 Bytes Parameter geschrieben</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM: %1 bytes of parameters written</translation>
     </message>
     <message>
         <source>Eeprom: %1 Bytes geschrieben</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM: %1 bytes written</translation>
     </message>
     <message>
         <source>Leitung getrennt - &quot;Neu verbinden&quot; gibt eine neue</source>
-        <translation type="unfinished"></translation>
+        <translation>Line dropped - &quot;Reconnect&quot; gives a new one</translation>
     </message>
     <message>
         <source>PIC: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PIC: %1</translation>
     </message>
     <message>
         <source>DSP-Lader: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loader: %1</translation>
     </message>
     <message>
         <source>DSP-Lader: %1 Bytes empfangen</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP loader: %1 bytes received</translation>
     </message>
 </context>
 <context>
     <name>Simulation</name>
     <message>
         <source>Talvaro (Simulation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro (simulation)</translation>
     </message>
     <message>
         <source>Das Bedienfeld des simulierten Talvaro zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the front panel of the simulated Talvaro</translation>
     </message>
     <message>
         <source>Simulation: neue Leitung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation: new line %1</translation>
     </message>
 </context>
 <context>
     <name>TransferStatus</name>
     <message>
         <source>Abgebrochen nach %1 von %2 Bytes (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abgebrochen bei %1 von %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled after %1 of %2 bytes (%3)</translation>
     </message>
     <message>
         <source>Fertig: %1 von %2 Bytes in %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fertig: %1 von %2 in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Done: %1 of %2 bytes in %3</translation>
     </message>
     <message>
         <source>%1 von %2 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 bytes</translation>
     </message>
     <message>
         <source>%1 von %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>, wartet auf den Talvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>, waiting for the Talvaro</translation>
     </message>
     <message>
         <source>, %1 Bytes/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 bytes/s</translation>
     </message>
     <message>
         <source>, %1/s</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1/s</translation>
     </message>
     <message>
         <source>, Noch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 left</translation>
     </message>
 </context>
 <context>
@@ -510,1040 +502,1040 @@
     <message>
         <source>Verzeichnis der Vesk-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folder of the Vesk software</translation>
     </message>
     <message>
         <source>Datei der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>File of the DSP software</translation>
     </message>
     <message>
         <source>Dateisauswahl</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>File selection</translation>
     </message>
     <message>
         <source>DSP-Software (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>DSP software (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>Daten-Dateien der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data files of the DSP software</translation>
     </message>
     <message>
         <source>DSP-Daten (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>DSP data (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>AD603 DAC-Anpassung DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>AD603 DAC adjustment of the DSP software</translation>
     </message>
     <message>
         <source>AD603-Daten (*.dat *.DAT);;Alle Dateien (*.*)</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>AD603 data (*.dat *.DAT);;All files (*.*)</translation>
     </message>
     <message>
         <source>User-Parameter der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>User parameters of the DSP software</translation>
     </message>
     <message>
         <source>X-Parameter der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>X parameters of the DSP software</translation>
     </message>
     <message>
         <source>X-Paramter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>X parameters (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>Standart-Parameter der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Standard parameters of the DSP software</translation>
     </message>
     <message>
         <source>RX-Equalizer der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>RX equalizer of the DSP software</translation>
     </message>
     <message>
         <source>Dateisauswahl RX-Equalizer</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>File selection RX equalizer</translation>
     </message>
     <message>
         <source>DSP-Daten (*.dat *.DAT);;Alle Dateien (*.*)</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>DSP data (*.dat *.DAT);;All files (*.*)</translation>
     </message>
     <message>
         <source>TX-Equalizer der DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>TX equalizer of the DSP software</translation>
     </message>
     <message>
         <source>Dateisauswahl TX-Equalizer</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>File selection TX equalizer</translation>
     </message>
     <message>
         <source>S-Meter Kalibrierung DSP-Software</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>S-meter calibration of the DSP software</translation>
     </message>
     <message>
         <source>Testfirmware fuer den DSP</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Test firmware for the DSP</translation>
     </message>
     <message>
         <source>Grunddaten</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Basic settings</translation>
     </message>
     <message>
         <source>RS232-Serielle Schnittstelle</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>RS232 serial interface</translation>
     </message>
     <message>
         <source>Schnittstelle: </source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interface: </translation>
     </message>
     <message>
         <source>Daten -&gt; PIC WriteDelay (mSek): </source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data -&gt; PIC write delay (ms): </translation>
     </message>
     <message>
         <source>Daten -&gt; DSP WriteDelay (mSek): </source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data -&gt; DSP write delay (ms): </translation>
     </message>
     <message>
         <source>Parameter -&gt; DSP WriteDelay (mSek): </source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parameters -&gt; DSP write delay (ms): </translation>
     </message>
     <message>
         <source>Talvaro HW%1</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro HW%1</translation>
     </message>
     <message>
         <source>...</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbruch</source>
         <comment>Option Dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Verzeichnisauswahl</source>
         <comment>Option</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folder selection</translation>
     </message>
 </context>
 <context>
     <name>vantrel</name>
     <message>
         <source>Speichern fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed!</translation>
     </message>
     <message>
         <source>Filter-File </source>
-        <translation type="unfinished"></translation>
+        <translation>Filter file </translation>
     </message>
     <message>
         <source> Zeilen geladen</source>
-        <translation type="unfinished"></translation>
+        <translation> lines loaded</translation>
     </message>
     <message>
         <source>Programmsegment bei 0000 hat nur %1 Worte: ein Datensatz nach 3FC0, kein zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Program segment at 0000 has only %1 words: one record to 3FC0, no second one</translation>
     </message>
     <message>
         <source> Char im buffer</source>
-        <translation type="unfinished"></translation>
+        <translation> chars in buffer</translation>
     </message>
     <message>
         <source>Checksumme </source>
-        <translation type="unfinished"></translation>
+        <translation>Checksum </translation>
     </message>
     <message>
         <source>Eeprom-Sicherung unvollstaendig: Datei &quot;%1&quot; enthaelt %2 von %3 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM backup incomplete: file &quot;%1&quot; holds %2 of %3 bytes</translation>
     </message>
     <message>
         <source>DSP File </source>
-        <translation type="unfinished"></translation>
+        <translation>DSP file </translation>
     </message>
     <message>
         <source>Laden DSP-FW direkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Load DSP firmware directly</translation>
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-FW+Parameter werden direkt in den DSP Talvaro geladen.&lt;/b&gt;&lt;br&gt;Die Daten werden fuer den DSP benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Talvaro ausschalten&lt;br&gt;3. Nach &quot;POWER ON&quot; beim Hochlauf die &lt;b&gt;&quot;Taste 0&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die PIC-Firmware startet sofort.&lt;br&gt;5. Die DSP-LED blinkt und der DSP kann geladen werden.&lt;br&gt;6. &quot;OK&quot; am PC druecken.&lt;br&gt;&lt;br&gt;Nach dem Laden meldet sich der DSP-Baustein mit einem &quot;HI&quot;&lt;br&gt;aus dem Lautsprecher (in CW)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The DSP firmware and parameters are loaded straight into the DSP of the Talvaro.&lt;/b&gt;&lt;br&gt;The DSP needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key 0&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The PIC firmware starts at once.&lt;br&gt;5. The DSP LED flashes and the DSP can be loaded.&lt;br&gt;6. Press &quot;OK&quot; on the PC.&lt;br&gt;&lt;br&gt;After loading, the DSP says &quot;HI&quot;&lt;br&gt;from the loudspeaker (in CW)</translation>
     </message>
     <message>
         <source>Laden DSP-Test-FW direkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Load DSP test firmware directly</translation>
     </message>
     <message>
         <source>&lt;b&gt;Die Testsoftware wird direkt in den DSP Talvaro geladen.&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Nach &quot;POWER ON&quot; beim Hochlauf die &lt;b&gt;&quot;Taste 0&quot;&lt;/b&gt; druecken&lt;br&gt;3. Die PIC-Firmware startet sofort.&lt;br&gt;4. Die DSP-LED blinkt und der DSP kann geladen werden.&lt;br&gt;5. &quot;OK&quot; am PC druecken.&lt;br&gt;&lt;br&gt;Nachdem die Software geladen ist, ist die Sprache vom Mikrofon &lt;br&gt;in einem der beiden Ausgabekanaele des DSPs zu hoeren. Damit &lt;br&gt;kann der digitale Weg der NF getestet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The test software is loaded straight into the DSP of the Talvaro.&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key 0&quot;&lt;/b&gt; while it starts up&lt;br&gt;3. The PIC firmware starts at once.&lt;br&gt;4. The DSP LED flashes and the DSP can be loaded.&lt;br&gt;5. Press &quot;OK&quot; on the PC.&lt;br&gt;&lt;br&gt;Once the software is loaded, the microphone can be heard &lt;br&gt;on one of the two output channels of the DSP. This &lt;br&gt;tests the digital audio path.</translation>
     </message>
     <message>
         <source>Laden DSP-FW in PIC ext. Eeprom</source>
-        <translation type="unfinished"></translation>
+        <translation>Load DSP firmware into the PIC&apos;s external EEPROM</translation>
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-FW+Parameter werden in den externen Eeprom des Tesso geladen.&lt;/b&gt;&lt;br&gt;Die Daten werden fuer den Warmstart bei POWER ON benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Talvaro ausschalten&lt;br&gt;3. Nach &quot;POWER ON&quot; beim Hochlauf die &lt;b&gt;&quot;Taste #&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die LED-Anzeige erlischt.&lt;br&gt;5. Anschliessend am PC in diesem Dialog &quot;OK&quot; druecken&lt;br&gt;6. Das Laden der Firmware+Parameter in den ext. Eeprom beginnt!&lt;br&gt;&lt;br&gt;Die Daten werden in den externen Eeprom der Tesso-Baugruppe geladen und&lt;br&gt;sofort wieder als Kontrolle gelesen und verglichen.&lt;br&gt;Tritt ein Fehler auf wird das Laden sofort abgebrochen!!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The DSP firmware and parameters are loaded into the external EEPROM of the Tesso.&lt;/b&gt;&lt;br&gt;The warm start at POWER ON needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key #&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The LED display goes dark.&lt;br&gt;5. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;6. Loading the firmware and parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the Tesso board and&lt;br&gt;read back at once and compared as a check.&lt;br&gt;Loading stops at once on the first error!!</translation>
     </message>
     <message>
         <source>Laden Parameter in PIC ext. Eeprom</source>
-        <translation type="unfinished"></translation>
+        <translation>Load parameters into the PIC&apos;s external EEPROM</translation>
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-Parameter werden in den externen Eeprom der Tesso-Baugruppe geladen.&lt;/b&gt;&lt;br&gt;Die Parameter-Daten werden fuer die DSP-Firmware benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Die DSP-Firmware muss laufen. Ist das der Fall&lt;br&gt;2. Verbindung  &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;3. DDS-Kommando &quot;999&quot; eingeben. Warmstart des PIC erfolgt&lt;br&gt;4. Sofort nach &quot;Warmstart&quot; die &lt;b&gt;&quot;Taste 1&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die LED-Anzeige erlischt.&lt;br&gt;6. Anschliessend am PC in diesem Dialog &quot;OK&quot; druecken&lt;br&gt;7. Das Laden der Parameter in den ext. Eeprom beginnt!&lt;br&gt;&lt;br&gt;Die Daten werden in den externen Eeprom der PIC-Baugruppe geladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The DSP parameters are loaded into the external EEPROM of the Tesso board.&lt;/b&gt;&lt;br&gt;The DSP firmware needs the parameter data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. The DSP firmware must be running. If it is&lt;br&gt;2. Connect  &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;3. Enter the DDS command &quot;999&quot;. The PIC makes a warm start&lt;br&gt;4. Right after the &quot;warm start&quot; press &lt;b&gt;&quot;Key 1&quot;&lt;/b&gt;&lt;br&gt;4. The LED display goes dark.&lt;br&gt;6. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;7. Loading the parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the PIC board.</translation>
     </message>
     <message>
         <source>Externen Eeprom SICHERN</source>
-        <translation type="unfinished"></translation>
+        <translation>BACK UP the external EEPROM</translation>
     </message>
     <message>
         <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird gesichert&lt;/b&gt;&lt;br&gt;Die Daten werden in die Datei &quot;exee.bin&quot; geschrieben.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is backed up&lt;/b&gt;&lt;br&gt;The data is written to the file &quot;exee.bin&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert&lt;/b&gt;&lt;br&gt;Die Daten werden von der Datei &quot;*.bin&quot; geladen und in den externen&lt;br&gt;Eeprom des Talvaro zurueckgespeichert.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;996&quot;&lt;/b&gt; starten&lt;br&gt;3. Am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;4. Anschliessend die Binaerdatei Laden.&lt;br&gt;5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is restored&lt;/b&gt;&lt;br&gt;The data is loaded from the file &quot;*.bin&quot; and stored back into the external&lt;br&gt;EEPROM of the Talvaro.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. Start function &lt;b&gt;&quot;996&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;3. Press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;4. Then load the binary file.&lt;br&gt;5. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
     </message>
     <message>
         <source>Lesen der Paramter vom Talvaro (Quarnel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the parameters from the Talvaro (Quarnel)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Alle Parameter werden vom Talvaro(Quarnel) zum &lt;/b&gt;&lt;br&gt;&lt;b&gt;PC geladen und kann anschliessend in einer Datei &lt;/b&gt;&lt;br&gt;&lt;b&gt;im DPK-Format abgespeichernt werden.&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Die Firmware muss laufen. Also normaler Betrieb.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;995&quot;&lt;/b&gt; starten&lt;br&gt;4. Der Talvaro beleibt auf Empfang bis die Funktion &lt;br&gt;   beendet ist&lt;br&gt;5. Ist alles eingelesen wird sofort in das Parameter-Window &lt;br&gt;   gewechselt und das &quot;Speichern&quot; der Datei freigegeben.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;All parameters are loaded from the Talvaro (Quarnel) to the &lt;/b&gt;&lt;br&gt;&lt;b&gt;PC and can then be saved in a file &lt;/b&gt;&lt;br&gt;&lt;b&gt;in DPK format.&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. The firmware must be running. So normal operation.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;995&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function &lt;br&gt;   has ended&lt;br&gt;5. Once everything is read in, the parameter window &lt;br&gt;   is shown and &quot;Save&quot; of the file is enabled.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>X-PARAMETER</source>
-        <translation type="unfinished"></translation>
+        <translation>X PARAMETERS</translation>
     </message>
     <message>
         <source>&lt;b&gt;Die X-Parameter wurden geaendert!&lt;/b&gt;&lt;br&gt;Zuerst die X-Parameter SPEICHERN und alle Daten neu einlesen!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;The X parameters were changed!&lt;/b&gt;&lt;br&gt;First SAVE the X parameters and read all data in again!</translation>
     </message>
     <message>
         <source>Datei nicht gefunden!</source>
-        <translation type="unfinished"></translation>
+        <translation>File not found!</translation>
     </message>
     <message>
         <source>Datei &quot;%1&quot; nicht gefunden!</source>
-        <translation type="unfinished"></translation>
+        <translation>File &quot;%1&quot; not found!</translation>
     </message>
     <message>
         <source>Datei &quot;%1&quot; aus der Filterdatei nicht gefunden!</source>
-        <translation type="unfinished"></translation>
+        <translation>File &quot;%1&quot; of the filter file not found!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error!</translation>
     </message>
     <message>
         <source>Keine Syncronisation!!!&lt;br&gt;&quot;x&quot; an PIC gesendet&lt;br&gt;&quot;%1&quot; vom PIC empfangen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No synchronisation!!!&lt;br&gt;&quot;x&quot; sent to the PIC&lt;br&gt;&quot;%1&quot; received from the PIC.</translation>
     </message>
     <message>
         <source>Adresse %1 File:%2 Pic:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Address %1 File:%2 Pic:%3</translation>
     </message>
     <message>
         <source>Byte-Nr:%1 zum Pic gesendet:%2Antwort vom Pic:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte no:%1 sent to the Pic:%2Answer from the Pic:%3</translation>
     </message>
     <message>
         <source>Es laeuft bereits eine Uebertragung!</source>
-        <translation type="unfinished"></translation>
+        <translation>A transfer is already running!</translation>
     </message>
     <message>
         <source>Die Verbindung zum Talvaro ist unterbrochen!</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the Talvaro is broken!</translation>
     </message>
     <message>
         <source>Die RS232 ist nicht offen!</source>
-        <translation type="unfinished"></translation>
+        <translation>The RS232 is not open!</translation>
     </message>
     <message>
         <source>Die RS232 ist nicht offen! Nichts gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The RS232 is not open! Nothing sent.</translation>
     </message>
     <message>
         <source>Abgebrochen nach %1 von %2 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled after %1 of %2 bytes</translation>
     </message>
     <message>
         <source>Keine Berechtigung fuer %1: den Benutzer &quot;%2&quot; in die Gruppe &quot;%3&quot; aufnehmen (sudo usermod -aG %3 %2), dann ab- und wieder anmelden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission for %1: add the user &quot;%2&quot; to the group &quot;%3&quot; (sudo usermod -aG %3 %2), then log out and in again.</translation>
     </message>
     <message>
         <source>Datei &quot;%1&quot; kann nicht geschrieben werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>File &quot;%1&quot; cannot be written!</translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished"></translation>
+        <translation>File </translation>
     </message>
     <message>
         <source>Filter mit %1 Worten: aufgeteilt in %2 Datensaetze zu hoechstens 255 Worten</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter of %1 words: split into %2 records of at most 255 words</translation>
     </message>
     <message>
         <source>Parameter File </source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter file </translation>
     </message>
     <message>
         <source>Parameter File Zeile %1: Vesk# %2 nicht in 0..99, uebersprungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter file line %1: Vesk# %2 not in 0..99, skipped</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Die RS232 laesst sich nicht oeffnen!</source>
-        <translation type="unfinished"></translation>
+        <translation>The RS232 cannot be opened!</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the program</translation>
     </message>
     <message>
         <source>&amp;Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Settings</translation>
     </message>
     <message>
         <source>Grundeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic settings</translation>
     </message>
     <message>
         <source>&amp;Ueber</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>Ueber die Applikation</source>
-        <translation type="unfinished"></translation>
+        <translation>About the application</translation>
     </message>
     <message>
         <source>Ueber &amp;Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>About &amp;Qt</translation>
     </message>
     <message>
         <source>Show the Qt library&apos;s About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
         <source>Talvaro HW1</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro HW1</translation>
     </message>
     <message>
         <source>Auswahl des Talvaro1</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Talvaro 1</translation>
     </message>
     <message>
         <source>Talvaro HW2</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro HW2</translation>
     </message>
     <message>
         <source>Auswahl des Talvaro2</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Talvaro 2</translation>
     </message>
     <message>
         <source>Talvaro HW3</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro HW3</translation>
     </message>
     <message>
         <source>Auswahl des Talvaro3</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Talvaro 3</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Vesk Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vesk selection</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>RS232 readSettings()</source>
-        <translation type="unfinished"></translation>
+        <translation>RS232 readSettings()</translation>
     </message>
     <message>
         <source>Talvaro-Loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro-Loader</translation>
     </message>
     <message>
         <source>&lt;b&gt;Diese Applikation dient der Aufbereitung&lt;br&gt;der DSP-Firmware des TRX-Talvaro&lt;/b&gt;&lt;br&gt;Es wird die HW von Ruvado und die&lt;br&gt;HW von Quarnel (LCD 4x20 Char)&lt;br&gt;unterstuetzt.&lt;br&gt;&lt;br&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;This application prepares&lt;br&gt;the DSP firmware of the TRX Talvaro&lt;/b&gt;&lt;br&gt;Supported are the HW of Ruvado and the&lt;br&gt;HW of Quarnel (LCD 4x20 char)&lt;br&gt;alike.&lt;br&gt;&lt;br&gt; </translation>
     </message>
     <message>
         <source>&lt;b&gt;Datenempfang auf der RS232 defekt&lt;/B&gt;&lt;BR&gt;Es kommen vom Talvaro keine Daten zur Auswertung zum PC.&lt;br&gt; Eventuell ist die RS232 nicht angeschlossen oder&lt;br&gt; unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Data reception on the RS232 is broken&lt;/B&gt;&lt;BR&gt;No data for evaluation comes from the Talvaro to the PC.&lt;br&gt; Perhaps the RS232 is not connected or&lt;br&gt; interrupted.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Fehler im Datentelegramm vom Talvaro&lt;/B&gt;&lt;BR&gt;Es wird ein Zeichen als Echo erwartet, welches aber&lt;br&gt; nicht kommt.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Error in the data telegram from the Talvaro&lt;/B&gt;&lt;BR&gt;A character is expected as echo, but it&lt;br&gt; does not come.</translation>
     </message>
     <message>
         <source>Fehler bei der ZF-Kalibrierung!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in the IF calibration!</translation>
     </message>
     <message>
         <source>ZF-Kalibrierung (AD603)</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>IF calibration (AD603)</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>ABBRUCH</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
     <message>
         <source>Pegelanzeige der Messungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Level display of the measurements</translation>
     </message>
     <message>
         <source>S-Meter-Kalibrierung</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>S-meter calibration</translation>
     </message>
     <message>
         <source>Kalibriereinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration settings</translation>
     </message>
     <message>
         <source>&gt;29MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;29MHz</translation>
     </message>
     <message>
         <source>10m</source>
-        <translation type="unfinished"></translation>
+        <translation>10m</translation>
     </message>
     <message>
         <source>12m</source>
-        <translation type="unfinished"></translation>
+        <translation>12m</translation>
     </message>
     <message>
         <source>15m</source>
-        <translation type="unfinished"></translation>
+        <translation>15m</translation>
     </message>
     <message>
         <source>17m</source>
-        <translation type="unfinished"></translation>
+        <translation>17m</translation>
     </message>
     <message>
         <source>60m</source>
-        <translation type="unfinished"></translation>
+        <translation>60m</translation>
     </message>
     <message>
         <source>20m</source>
-        <translation type="unfinished"></translation>
+        <translation>20m</translation>
     </message>
     <message>
         <source>30m</source>
-        <translation type="unfinished"></translation>
+        <translation>30m</translation>
     </message>
     <message>
         <source>40m</source>
-        <translation type="unfinished"></translation>
+        <translation>40m</translation>
     </message>
     <message>
         <source>80m</source>
-        <translation type="unfinished"></translation>
+        <translation>80m</translation>
     </message>
     <message>
         <source>160m</source>
-        <translation type="unfinished"></translation>
+        <translation>160m</translation>
     </message>
     <message>
         <source>DDS72</source>
-        <translation type="unfinished"></translation>
+        <translation>DDS72</translation>
     </message>
     <message>
         <source>DDS43</source>
-        <translation type="unfinished"></translation>
+        <translation>DDS43</translation>
     </message>
     <message>
         <source>DDS23</source>
-        <translation type="unfinished"></translation>
+        <translation>DDS23</translation>
     </message>
     <message>
         <source>DDS79</source>
-        <translation type="unfinished"></translation>
+        <translation>DDS79</translation>
     </message>
     <message>
         <source>IP3</source>
-        <translation type="unfinished"></translation>
+        <translation>IP3</translation>
     </message>
     <message>
         <source>NF</source>
-        <translation type="unfinished"></translation>
+        <translation>NF</translation>
     </message>
     <message>
         <source>dB</source>
-        <translation type="unfinished"></translation>
+        <translation>dB</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dieser Programmteil dient der Kalibrierung des S-Meters&lt;/b&gt;&lt;br&gt;Pro Band sind zwei Kalibriermoeglichkeiten &quot;best Noisfloor&quot; und &quot;best IP3&quot;&lt;br&gt;Die Daten sind Inhalt der &quot;scal.dat&quot; Kalibrierdatei.&lt;br&gt;Zusaetlich befinden sich in der Datei 4 mal dB-Abweichungen &lt;br&gt;der DDS-Einstellungen &quot;72&quot; &quot;43&quot; &quot;23&quot; &quot;79&quot;.&lt;br&gt;Zum Kalibrieren benoetigen wir einen Signalgenaerator mit&lt;br&gt;regelbarer Amplitude und Frequenz.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;This part of the program calibrates the S-meter&lt;/b&gt;&lt;br&gt;Each band has two calibrations, &quot;best noise floor&quot; and &quot;best IP3&quot;&lt;br&gt;The data is held in the calibration file &quot;scal.dat&quot;.&lt;br&gt;The file also holds 4 dB deviations &lt;br&gt;of the DDS settings &quot;72&quot; &quot;43&quot; &quot;23&quot; &quot;79&quot;.&lt;br&gt;To calibrate we need a signal generator with&lt;br&gt;adjustable amplitude and frequency.&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;br&gt;Ist alles getan? &quot;WEITER&quot; druecken!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;All done? Press &quot;NEXT&quot;!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 1&lt;/b&gt;&lt;br&gt;Die DSP-Software muss funtionieren. Und der &quot;DDS-Paramter 6.5&quot;&lt;br&gt;&quot;S meter zero&quot; muss richtig eingestellt sein. Das wird am VESK&lt;br&gt;voher richtig eingestellt. Im naechsten Schritt werden die&lt;br&gt;Standartparameter geladen und die Kalibrierdatei.&lt;br&gt;&lt;br&gt;Verbinde die RS232 vom VESK mit dem PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 1&lt;/b&gt;&lt;br&gt;The DSP software must work. And the &quot;DDS parameter 6.5&quot;&lt;br&gt;&quot;S meter zero&quot; must be set right. That is set right on the VESK&lt;br&gt;beforehand. In the next step the&lt;br&gt;standard parameters and the calibration file are loaded.&lt;br&gt;&lt;br&gt;Connect the RS232 of the VESK to the PC.</translation>
     </message>
     <message>
         <source>WEITER!</source>
-        <translation type="unfinished"></translation>
+        <translation>NEXT!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 2&lt;/b&gt;&lt;br&gt;Es werden die Dateien geladen und die Parameter in den DSP geladen.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 2&lt;/b&gt;&lt;br&gt;The files are loaded and the parameters are loaded into the DSP.&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 3&lt;/b&gt;&lt;br&gt;Die Anzeige der S-Meterdaten muesste OBEN zu sehne sein.&lt;br&gt;Jetzt &quot;50uV, -73dBm&quot; an den Eingang vom VESK anlegen und &lt;br&gt;pro Band die richtigen Werte ermitteln. Getrennt nach IP3 und NF.&lt;br&gt;Die Anzeige muss bei der richtigen Einstellung &lt;b&gt;&quot;56 dB&quot;&lt;/b&gt; anzeigen.&lt;br&gt;Sind alle Werte eingestellt kann die Kalibrierdatei abgespeichert werden!&lt;br&gt;Als Abschluss &lt;b&gt;&quot;SAVE Daten&quot;&lt;/b&gt; druecken!&lt;br&gt;Der DSP-Parameter &quot;S-Meter cal 6.4&quot; wird auf &quot;Value = 0&quot; gesetzt!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 3&lt;/b&gt;&lt;br&gt;The S-meter data should now show ABOVE.&lt;br&gt;Now apply &quot;50uV, -73dBm&quot; to the input of the VESK and &lt;br&gt;find the right values for each band. Separately for IP3 and NF.&lt;br&gt;At the right setting the display must show &lt;b&gt;&quot;56 dB&quot;&lt;/b&gt;.&lt;br&gt;Once all values are set the calibration file can be saved!&lt;br&gt;Finally press &lt;b&gt;&quot;SAVE data&quot;&lt;/b&gt;!&lt;br&gt;The DSP parameter &quot;S-Meter cal 6.4&quot; is set to &quot;Value = 0&quot;!</translation>
     </message>
     <message>
         <source>SAVE Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>SAVE data</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 4&lt;/b&gt;&lt;br&gt;Die Kalibrierdatei wurde neu erzeugt.&lt;br&gt;Der DSP-Parameter &quot;S-Meter cal 6.4&quot; muss auf &quot;Value = 0&quot; gesetzt werden!&lt;br&gt;ENDE&lt;br&gt;&quot;WEITER&quot; druecken!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 4&lt;/b&gt;&lt;br&gt;The calibration file has been made anew.&lt;br&gt;The DSP parameter &quot;S-Meter cal 6.4&quot; must be set to &quot;Value = 0&quot;!&lt;br&gt;END&lt;br&gt;Press &quot;NEXT&quot;!</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dieser Programmteil dient der Kalibrierung&lt;br&gt;der Verstaerkung vom AD603 (im VESK ZF-Platine)&lt;/b&gt;&lt;br&gt;&lt;b&gt;es entsteht eine Datei mit  64 DAC Werten.&lt;/b&gt;&lt;br&gt;&lt;br&gt;Benutzt wird das 20m-Band fuer die Messungen.&lt;br&gt;Weiterhin brauchen wir einen Signalgenaerator mit regelbarer Amplitude.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;This part of the program calibrates&lt;br&gt;the gain of the AD603 (on the VESK IF board)&lt;/b&gt;&lt;br&gt;&lt;b&gt;it makes a file of  64 DAC values.&lt;/b&gt;&lt;br&gt;&lt;br&gt;The 20m band is used for the measurements.&lt;br&gt;We also need a signal generator with adjustable amplitude.&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;br&gt;OK? &quot;WEITER&quot; druecken!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;OK? Press &quot;NEXT&quot;!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 3&lt;/b&gt;&lt;br&gt;&lt;b&gt;Test der RS232 beide Wege&lt;/b&gt;&lt;br&gt;Das dauert etwas... Bitte warten!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 3&lt;/b&gt;&lt;br&gt;&lt;b&gt;Test of the RS232 in both directions&lt;/b&gt;&lt;br&gt;This takes a while... Please wait!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 7&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1 und RV2&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 7&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmers RV1 and RV2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 9&lt;/b&gt;&lt;br&gt;&lt;b&gt;Ermittlung des Pegelbereiches vom AD603&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 9&lt;/b&gt;&lt;br&gt;&lt;b&gt;Finding the level range of the AD603&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 1&lt;/b&gt;&lt;br&gt;Laden und Starten der letzten DSP-Softwarerelease in den VESK&lt;br&gt;Benutze den PC oder auch den PIC (Power ON)&lt;br&gt;&lt;br&gt;Schalte auf das 20m-Band ... und in den &quot;Best NF mode&quot;&lt;br&gt;&lt;br&gt;Dann verbinde die RS232-DSP mit dem RS232-PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 1&lt;/b&gt;&lt;br&gt;Load and start the latest DSP software release in the VESK&lt;br&gt;Use the PC or the PIC (power ON)&lt;br&gt;&lt;br&gt;Switch to the 20m band ... and into &quot;Best NF mode&quot;&lt;br&gt;&lt;br&gt;Then connect the RS232-DSP to the RS232-PC.</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 2&lt;/b&gt;&lt;br&gt;Die Parameter fuer die Kalibrierung werden in den VESK geladen&lt;br&gt;Das dauert etwas... Bitte warten!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 2&lt;/b&gt;&lt;br&gt;The parameters for the calibration are loaded into the VESK&lt;br&gt;This takes a while... Please wait!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 2&lt;/b&gt;&lt;br&gt;Die Anzeige oberhalb muesste jetzt etwas anzeigen.&lt;br&gt;Du hoerst das Rauschen des Empfaengers&lt;br&gt;Eventuell kannst Du im Bereich &quot;DSP-Parameter&quot; die Lautstaerke reguliern&lt;br&gt;Anschliessend wieder hier an diese Stelle wechseln. &lt;br&gt;Ist keine Anzeige vorhanden &quot;ABBRECHEN&quot; und von vorn beginnen!!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 2&lt;/b&gt;&lt;br&gt;The display above should now show something.&lt;br&gt;You hear the noise of the receiver&lt;br&gt;You may adjust the volume on the page &quot;DSP parameters&quot;&lt;br&gt;Then come back to this place. &lt;br&gt;If nothing is shown, &quot;CANCEL&quot; and begin again!!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 3&lt;/b&gt;&lt;br&gt;&lt;b&gt;Test der RS232 beide Wege&lt;/b&gt;&lt;br&gt;Ergebnis der RS232 Kontrolle: Es arbeiten beide Wege.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 3&lt;/b&gt;&lt;br&gt;&lt;b&gt;Test of the RS232 in both directions&lt;/b&gt;&lt;br&gt;Result of the RS232 check: both directions work.</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 4&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1 und RV2&lt;/b&gt;&lt;br&gt;RV1 Schleifer auf GND drehen&lt;br&gt;RV2 Schleifer auf R38/C40 drehen</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 4&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmers RV1 and RV2&lt;/b&gt;&lt;br&gt;Turn the wiper of RV1 to GND&lt;br&gt;Turn the wiper of RV2 to R38/C40</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 5&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1&lt;/b&gt;&lt;br&gt;Einstellung RX 20m-Band und 3kHz Bandbreite.&lt;br&gt;RV1 langsam drehen bis zum Rauschmaximum&lt;br&gt;Der Pegel sollte zwischen 23dB und 25dB betragen</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 5&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmer RV1&lt;/b&gt;&lt;br&gt;Set RX to the 20m band and 3kHz bandwidth.&lt;br&gt;Turn RV1 slowly to the noise maximum&lt;br&gt;The level should be between 23dB and 25dB</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 6&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1&lt;/b&gt;&lt;br&gt;Der Pegel sollte zwischen 23dB und 25dB betragen&lt;br&gt;Messung des Pegels...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 6&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmer RV1&lt;/b&gt;&lt;br&gt;The level should be between 23dB and 25dB&lt;br&gt;Measuring the level...</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 6&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1&lt;/b&gt;&lt;br&gt;Der Pegel sollte zwischen 23dB und 25dB betragen</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 6&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmer RV1&lt;/b&gt;&lt;br&gt;The level should be between 23dB and 25dB</translation>
     </message>
     <message>
         <source>Der Rauschpegel betraegt:</source>
-        <translation type="unfinished"></translation>
+        <translation>The noise level is:</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 7&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1 und RV2&lt;/b&gt;&lt;br&gt;Bitte am RX-Eingang ein Signal anlegen. Den Pegel erhoehen bis&lt;br&gt;Die Anzeige zwischen 73dB und 80dB anzeigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 7&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmers RV1 and RV2&lt;/b&gt;&lt;br&gt;Please apply a signal to the RX input. Raise the level until&lt;br&gt;the display shows between 73dB and 80dB.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Pegelmessung ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Measuring the level ...</translation>
     </message>
     <message>
         <source>Die Pegelanzeige betraegt:</source>
-        <translation type="unfinished"></translation>
+        <translation>The level display shows:</translation>
     </message>
     <message>
         <source>Der Pegel ist zu niedrig!</source>
-        <translation type="unfinished"></translation>
+        <translation>The level is too low!</translation>
     </message>
     <message>
         <source>Der Pegel ist zu hoch!</source>
-        <translation type="unfinished"></translation>
+        <translation>The level is too high!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 8&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1 und RV2&lt;/b&gt;&lt;br&gt;Die Verstaerkung des AD603 wird im naechsten Schritt &lt;br&gt;auf das Minimum reduziert. Mit dem Regler RV2 wird auf das &lt;br&gt;Minimum an der Pegelanzeige eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 8&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmers RV1 and RV2&lt;/b&gt;&lt;br&gt;In the next step the gain of the AD603 is &lt;br&gt;reduced to the minimum. With the trimmer RV2 set the &lt;br&gt;level display to its minimum.</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 8&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der Regler RV1 und RV2&lt;/b&gt;&lt;br&gt;Die Verstaerkung des AD603 wurde auf das Minimum reduziert.&lt;br&gt;Jetzt mit dem Regler RV2 auf Minimum an der Pegelanzeige &lt;br&gt;einstellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 8&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the trimmers RV1 and RV2&lt;/b&gt;&lt;br&gt;The gain of the AD603 has been reduced to the minimum.&lt;br&gt;Now set the level display to its minimum with the trimmer RV2 &lt;br&gt;.</translation>
     </message>
     <message>
         <source>Der Pegel in Minimumeinstellung wird gemessen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The level at the minimum setting is measured.</translation>
     </message>
     <message>
         <source>Pegelmessung ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring the level ...</translation>
     </message>
     <message>
         <source>Der Pegel AD603 minimale Verstaerkung:</source>
-        <translation type="unfinished"></translation>
+        <translation>The level at minimum AD603 gain:</translation>
     </message>
     <message>
         <source>Ein Pegelbereich von 35db - 41dB ist OK. 39dB sind erreichbar,&lt;br&gt;aber mehr als 39dB ist besser.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A level range of 35db - 41dB is OK. 39dB can be reached,&lt;br&gt;but more than 39dB is better.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Der Pegel AD603 maximale Verstaerkung:</source>
-        <translation type="unfinished"></translation>
+        <translation>The level at maximum AD603 gain:</translation>
     </message>
     <message>
         <source>Der Pegelbereich des AD603 betraegt  :</source>
-        <translation type="unfinished"></translation>
+        <translation>The level range of the AD603 is  :</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 10&lt;/b&gt;&lt;br&gt;&lt;b&gt;Im naechsten Schritt werden die 64 DAC Wandlerstufen &lt;br&gt;passend zum AD603 ermittelt&lt;/b&gt;&lt;br&gt;Die Messungen dauern etwa 1 Minute!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 10&lt;/b&gt;&lt;br&gt;&lt;b&gt;In the next step the 64 DAC steps are found &lt;br&gt;to match the AD603&lt;/b&gt;&lt;br&gt;The measurements take about 1 minute!</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 10&lt;/b&gt;&lt;br&gt;&lt;b&gt;Einstellung der 64 DAC Wandlerstufen passend zum AD603&lt;/b&gt;&lt;br&gt;Messung laeuft ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 10&lt;/b&gt;&lt;br&gt;&lt;b&gt;Setting the 64 DAC steps to match the AD603&lt;/b&gt;&lt;br&gt;Measuring ...</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 11&lt;/b&gt;&lt;br&gt;Alle Messungen sind komplett&lt;br&gt;Im naechsten Schritt wird die neue Datei zusammengestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 11&lt;/b&gt;&lt;br&gt;All measurements are complete&lt;br&gt;In the next step the new file is put together.</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 12&lt;/b&gt;&lt;br&gt;&lt;b&gt;Speichern der Datei AD603.dat&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 12&lt;/b&gt;&lt;br&gt;&lt;b&gt;Saving the file AD603.dat&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;SCHRITT 12&lt;/b&gt;&lt;br&gt;&lt;b&gt;Datei AD603.dat wurde ersetzt&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;STEP 12&lt;/b&gt;&lt;br&gt;&lt;b&gt;The file AD603.dat was replaced&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Erfolgreich Abgeschlossen&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Completed successfully&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>6 Fil.6.1</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Fil.6.1</translation>
     </message>
     <message>
         <source>6 Fil.6.2</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Fil.6.2</translation>
     </message>
     <message>
         <source>4 QRO</source>
-        <translation type="unfinished"></translation>
+        <translation>4 QRO</translation>
     </message>
     <message>
         <source>4 A-Notch</source>
-        <translation type="unfinished"></translation>
+        <translation>4 A-Notch</translation>
     </message>
     <message>
         <source>7 QSK</source>
-        <translation type="unfinished"></translation>
+        <translation>7 QSK</translation>
     </message>
     <message>
         <source>7 VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>7 VOX</translation>
     </message>
     <message>
         <source>9 CW Spot</source>
-        <translation type="unfinished"></translation>
+        <translation>9 CW Spot</translation>
     </message>
     <message>
         <source>9 RF Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>9 RF Clip</translation>
     </message>
     <message>
         <source>RX-Equalizer</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>RX equalizer</translation>
     </message>
     <message>
         <source>Equalizer RX</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizer RX</translation>
     </message>
     <message>
         <source>RX-Datei laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load RX file</translation>
     </message>
     <message>
         <source>RX-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save RX file</translation>
     </message>
     <message>
         <source>Zum &quot;Vesk&quot; direkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight to the &quot;Vesk&quot;</translation>
     </message>
     <message>
         <source>TX-Equalizer</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>TX equalizer</translation>
     </message>
     <message>
         <source>Equalizer TX</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizer TX</translation>
     </message>
     <message>
         <source>TX-Datei laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load TX file</translation>
     </message>
     <message>
         <source>TX-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save TX file</translation>
     </message>
     <message>
         <source>(x100Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>(x100Hz)</translation>
     </message>
     <message>
         <source>%1dB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1dB</translation>
     </message>
     <message>
         <source>-90dB</source>
-        <translation type="unfinished"></translation>
+        <translation>-90dB</translation>
     </message>
     <message>
         <source>Einzelwert gesendet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Single value sent!</translation>
     </message>
     <message>
         <source>RX Equalizer in DSP laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load RX equalizer into the DSP</translation>
     </message>
     <message>
         <source>TX Equalizer in DSP laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load TX equalizer into the DSP</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>ONLINE mit VESK!</source>
-        <translation type="unfinished"></translation>
+        <translation>ONLINE with VESK!</translation>
     </message>
     <message>
         <source>DSP-FW Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading DSP firmware</translation>
     </message>
     <message>
         <source>DSP-FW in PIC Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading DSP firmware into the PIC</translation>
     </message>
     <message>
         <source>Parameter -&gt; VESK (Ruvado)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters -&gt; VESK (Ruvado)</translation>
     </message>
     <message>
         <source>Datensatz nicht vollstaendig geladen - nichts gesendet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Data set not completely loaded - nothing sent!</translation>
     </message>
     <message>
         <source>buffer2dsp() Fertig!</source>
-        <translation type="unfinished"></translation>
+        <translation>buffer2dsp() done!</translation>
     </message>
     <message>
         <source>parameter2dsp() Fertig!</source>
-        <translation type="unfinished"></translation>
+        <translation>parameter2dsp() done!</translation>
     </message>
     <message>
         <source>buffer2pic_alt() Fertig!</source>
-        <translation type="unfinished"></translation>
+        <translation>buffer2pic_alt() done!</translation>
     </message>
     <message>
         <source>parameter2pic_alt() Fertig!</source>
-        <translation type="unfinished"></translation>
+        <translation>parameter2pic_alt() done!</translation>
     </message>
     <message>
         <source>Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Binary file (*.bin *.BIN);;All files (*.*)</translation>
     </message>
     <message>
         <source>ExEeprominhalt Speichern</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Save EEPROM content</translation>
     </message>
     <message>
         <source>ExEeprom in Datei Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving the ext. EEPROM to a file</translation>
     </message>
     <message>
         <source>Eeprom-Sicherung: nach %1 von %2 Bytes nichts gespeichert, Datei &quot;%3&quot; unveraendert</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM backup: nothing saved after %1 of %2 bytes, file &quot;%3&quot; unchanged</translation>
     </message>
     <message>
         <source>Eeprom-Sicherung: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM backup: %1 bytes saved in file &quot;%2&quot;</translation>
     </message>
     <message>
         <source>ExEeprominhalt restaurieren</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Restore EEPROM content</translation>
     </message>
     <message>
         <source>Daten in externen Eeprom Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading data into the external EEPROM</translation>
     </message>
     <message>
         <source>Eeprom-Wiederherstellung: %1 Bytes aus Datei &quot;%2&quot; gesendet</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM restore: %1 bytes sent from file &quot;%2&quot;</translation>
     </message>
     <message>
         <source>DSP-Firmware</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>DSP firmware</translation>
     </message>
     <message>
         <source>Talvaro (Ruvado + Quarnel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro (Ruvado and Quarnel)</translation>
     </message>
     <message>
         <source>Direkt zum DSP</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct to DSP</translation>
     </message>
     <message>
         <source>Daten + Parameter zum PIC</source>
-        <translation type="unfinished"></translation>
+        <translation>Data + parameters to the PIC</translation>
     </message>
     <message>
         <source>Nur Parameter zum PIC</source>
-        <translation type="unfinished"></translation>
+        <translation>Only parameters to the PIC</translation>
     </message>
     <message>
         <source>Talvaro (nur Quarnel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvaro (Quarnel only)</translation>
     </message>
     <message>
         <source>Eeprom Sicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM backup</translation>
     </message>
     <message>
         <source>Eeprom Wiederherstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM restore</translation>
     </message>
     <message>
         <source>Parameter Vesk -&gt; PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters Vesk -&gt; PC</translation>
     </message>
     <message>
         <source>Befehl direkt zum DSP</source>
-        <translation type="unfinished"></translation>
+        <translation>Command straight to the DSP</translation>
     </message>
     <message>
         <source>DSP-Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP command</translation>
     </message>
     <message>
         <source>Testprogramm zum DSP</source>
-        <translation type="unfinished"></translation>
+        <translation>Test program to the DSP</translation>
     </message>
     <message>
         <source>Testsoftware</source>
-        <translation type="unfinished"></translation>
+        <translation>Test software</translation>
     </message>
     <message>
         <source>DSP-Parameter</source>
         <comment>TabWindow</comment>
-        <translation type="unfinished"></translation>
+        <translation>DSP parameters</translation>
     </message>
     <message>
         <source>Parameter laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load parameters</translation>
     </message>
     <message>
         <source>Parameter speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save parameters</translation>
     </message>
     <message>
         <source>X-Parameter laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load X parameters</translation>
     </message>
     <message>
         <source>X-Parameter speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save X parameters</translation>
     </message>
     <message>
         <source>DSP Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP monitor</translation>
     </message>
     <message>
         <source>1 Denoiser</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Denoiser</translation>
     </message>
     <message>
         <source>2 Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Mute</translation>
     </message>
     <message>
         <source>3 Noise Bl.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Noise Bl.</translation>
     </message>
     <message>
         <source>5 M-Notch</source>
-        <translation type="unfinished"></translation>
+        <translation>5 M-Notch</translation>
     </message>
     <message>
         <source>Parameterbank</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter bank</translation>
     </message>
     <message>
         <source>Gruen</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Seitenband</source>
-        <translation type="unfinished"></translation>
+        <translation>Sideband</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>LSB</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>SSB</source>
-        <translation type="unfinished"></translation>
+        <translation>SSB</translation>
     </message>
     <message>
         <source>CW</source>
-        <translation type="unfinished"></translation>
+        <translation>CW</translation>
     </message>
     <message>
         <source>DSP-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP ID</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Vesk</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesk</translation>
     </message>
     <message>
         <source>USER-Parameter Speichern</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Save USER parameters</translation>
     </message>
     <message>
         <source>Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parameters (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>X-Parameter Speichern</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Save X parameters</translation>
     </message>
     <message>
         <source>X-Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>FileDialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>X parameters (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>Parameter-Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading parameters</translation>
     </message>
     <message>
         <source>Parameter in Datei Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving parameters to a file</translation>
     </message>
     <message>
         <source>Parameter vom Vesk lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading parameters from the Vesk</translation>
     </message>
     <message>
         <source>Fertig</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
 </context>
 </TS>
