@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
@@ -90,18 +91,21 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: talvaro-screenshots OUTDIR RELEASEDIR QMFILE\n");
         return 2;
     }
+    // The window changes into its configuration folder: every path is made absolute first.
     const QString out = QDir(args[1]).absolutePath();
+    const QString release = QDir(args[2]).absolutePath();
+    const QString qm = QFileInfo(args[3]).absoluteFilePath();
     QDir().mkpath(out);
     AutoDialogs dialogs;
     UserDialogs::install(&dialogs);
 
-    bool ok = pictures(out, "de", args[2]);
+    bool ok = pictures(out, "de", release);
     QTranslator en;
-    if (!en.load(args[3])) {
-        std::fprintf(stderr, "cannot load %s\n", qPrintable(args[3]));
+    if (!en.load(qm)) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(qm));
         return 1;
     }
     QCoreApplication::installTranslator(&en);
-    ok &= pictures(out, "en", args[2]);
+    ok &= pictures(out, "en", release);
     return ok ? 0 : 1;
 }
