@@ -119,6 +119,8 @@ private slots:
             QCOMPARE(s.w->vesknr, 0);
             QCOMPARE(s.w->einst.veskpfad[0], TestEnv::sampleRelease());
             QCOMPARE(s.w->einst.dspcodefilename[0], TestEnv::sampleRelease() + "/VESK2b1x.dpk");
+            QVERIFY(s.log().contains("Simulation: der simulierte Talvaro haengt an " +
+                                     s.sim.portPath()));
             // A change the user makes in simulate mode is kept in its own file.
             s.w->einst.dsprs232writetime = 5;
             erstePort = s.sim.portPath();
@@ -267,6 +269,27 @@ private slots:
         QTest::mouseClick(s.w->bdspladen, Qt::LeftButton);
         QTRY_VERIFY(!s.f->verlauf().filter("DSP geladen, Checksumme OK").isEmpty());
         QCOMPARE(dialogs->boxes("about").size(), 0);
+    }
+
+    // The line is not swapped under a running transfer: the backup still gets every byte.
+    void noNewLineDuringTransfer() {
+        Start s;
+        const QString port = s.sim.portPath();
+        QTemporaryDir out;
+        dialogs->fileAnswers << out.filePath("exee.bin");
+        QTimer::singleShot(100, s.f, [&s] {
+            QTest::mouseClick(s.f->bneu, Qt::LeftButton);
+            QTest::mouseClick(s.f->bf997, Qt::LeftButton);
+        });
+        QTest::mouseClick(s.w->beesichern, Qt::LeftButton);
+        QVERIFY(s.f->verlauf().contains("Erst die laufende Uebertragung abbrechen"));
+        QCOMPARE(s.sim.portPath(), port);
+        QCOMPARE(fileBytes(out.filePath("exee.bin")).size(), SimPic::eepromSize);
+        // Afterwards it may.
+        QTest::mouseClick(s.f->bneu, Qt::LeftButton);
+        QCOMPARE(s.f->status(), "Neue Leitung " + s.sim.portPath());
+        QCOMPARE(s.w->einst.rs232, s.sim.portPath());
+        QVERIFY(s.w->rs232offen());
     }
 
     // The input signal reaches the set's receiver: the IF level and the S-meter byte the

@@ -216,6 +216,10 @@ void SimFenster::bauen() {
         connect(s, &QSpinBox::valueChanged, this, &SimFenster::fehlerGeaendert);
     connect(cbechtzeit, &QCheckBox::toggled, this, [this](bool on) { m_sim.setEchtzeit(on); });
     connect(bneu, &QPushButton::clicked, this, [this] {
+        if (m_sim.uebertragungLaeuft()) {
+            melden(tr("Erst die laufende Uebertragung abbrechen"));
+            return;
+        }
         const bool ok = m_sim.neuVerbinden();
         melden(ok ? tr("Neue Leitung %1").arg(m_sim.portPath())
                   : tr("Keine neue Leitung moeglich"));

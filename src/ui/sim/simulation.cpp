@@ -42,6 +42,7 @@ bool Simulation::konfigurieren(const QString& releaseDir) {
             dir = QDir::home();
     }
     vantrel::configFileName() = simconfig::fileName();
+    m_release = releaseDir;
     m_konfig = dir.filePath(simconfig::fileName());
     m_konfigOk = simconfig::prepare(m_konfig, releaseDir, portPath());
     return m_konfigOk;
@@ -59,6 +60,10 @@ SimFenster* Simulation::zeigen(vantrel* w) {
         UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"), text);
         w->logzeile(text);
     }
+    w->logzeile(tr("Simulation: der simulierte Talvaro haengt an %1").arg(portPath()));
+    if (m_release.isEmpty())
+        w->logzeile(tr("Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 "
+                       "bitte unter \"Einstellungen\" waehlen"));
     if (!m_fenster) {
         m_fenster = new SimFenster(*this);
         // The panel goes with the loader: closing the loader ends the program.
@@ -134,6 +139,10 @@ void Simulation::setEchtzeit(bool on) {
         m_geraet->pic.setSendRate(kEchtzeitBytes, kEchtzeitMs);
     else
         m_geraet->pic.setSendRate(256, 1);
+}
+
+bool Simulation::uebertragungLaeuft() const {
+    return m_window && m_window->link() && m_window->link()->transferActive();
 }
 
 bool Simulation::neuVerbinden() {

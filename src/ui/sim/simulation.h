@@ -43,6 +43,8 @@ public:
     // user's "vantrel.cfg" is neither read nor written from here on. False when the file
     // could not be written (zeigen() reports it).
     bool konfigurieren(const QString& releaseDir);
+    // The sample release profile 1 was pointed at; empty when none was found.
+    QString release() const { return m_release; }
     QString konfigDatei() const { return m_konfig; }
 
     // After the main window is built: the device window beside it, and an action in the
@@ -53,6 +55,8 @@ public:
     // A new pseudo-terminal for the set, which keeps its EEPROM; the loader's port follows.
     // False when no line could be had or the loader could not open it.
     bool neuVerbinden();
+    // The loader is in the middle of a transfer: the line must not be swapped under it.
+    bool uebertragungLaeuft() const;
 
     // Records longer than this are dropped: the set runs as long as the loader does.
     static constexpr qsizetype kRecordMax = 1 << 20;
@@ -74,5 +78,6 @@ private:
     QPointer<vantrel> m_window;
     QPointer<SimFenster> m_fenster;
     QString m_konfig;
+    QString m_release;
     bool m_konfigOk = true;
 };
