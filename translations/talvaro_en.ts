@@ -446,6 +446,10 @@
         <source>DSP-Lader: %1 Bytes empfangen</source>
         <translation>DSP loader: %1 bytes received</translation>
     </message>
+    <message>
+        <source>Erst die laufende Uebertragung abbrechen</source>
+        <translation>First cancel the transfer under way</translation>
+    </message>
 </context>
 <context>
     <name>Simulation</name>
@@ -460,6 +464,14 @@
     <message>
         <source>Simulation: neue Leitung %1</source>
         <translation>Simulation: new line %1</translation>
+    </message>
+    <message>
+        <source>Simulation: der simulierte Talvaro haengt an %1</source>
+        <translation>Simulation: the simulated Talvaro is on %1</translation>
+    </message>
+    <message>
+        <source>Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 bitte unter &quot;Einstellungen&quot; waehlen</source>
+        <translation>Simulation: no sample release found - please choose the files of profile 1 under &quot;Settings&quot;</translation>
     </message>
 </context>
 <context>
