@@ -43,13 +43,15 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
                     log(abgebrochen(i, size));
                 return TransferResult::canceled();
             }
-            if (leitungWeg(link)) {
+            // A line that drops shows within a few bytes; asking the port costs a system
+            // call, which every byte need not pay.
+            if (i % 16 == 0 && leitungWeg(link)) {
                 if (log)
                     log(abgebrochen(i, size));
                 return unterbrochen();
             }
             link.sendedsp(quint8(buffer[i]));
-            ereignisse(link);
+            ereignisseNach(link, link.dspDelay());
         }
     } else if (log) {
         log(nichtOffen());

@@ -105,7 +105,7 @@ TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& prog
             else if (echo != byte)
                 r = echoFehler(i, byte, echo);
             else
-                ereignisse(link);
+                ereignisseNach(link, link.picDelay());
         }
         if (!r.ok()) {
             protokoll(log, r, gesendet, size);
@@ -143,7 +143,7 @@ TransferResult parameter2pic_alt(Link& link, const ParameterTabelle& tabelle, Pr
             if (w != Link::Wait::Byte) {
                 r = ohneAntwort(w);
             } else {
-                ereignisse(link);
+                ereignisseNach(link, link.picDelay());
                 progress.setValue(k + 1);
                 if (progress.wasCanceled())
                     r = TransferResult::canceled();

@@ -25,6 +25,12 @@ void ereignisse(Link& link) {
     QCoreApplication::processEvents();
 }
 
+void ereignisseNach(Link& link, int delayMs) {
+    // A wait of 2 ms and more runs an event loop of its own; a shorter one only sleeps.
+    if (delayMs < 2)
+        ereignisse(link);
+}
+
 static QString fehlerTitel() {
     return QCoreApplication::translate("vantrel", "Error!");
 }

@@ -30,6 +30,9 @@ bool leitungWeg(Link& link);
 // Handles pending events once, as a wait would, so the window and the cancel button stay
 // alive between bytes that need no wait.
 void ereignisse(Link& link);
+// The same after a byte paced by delayMs, unless that delay was long enough for its wait to
+// have handled them already: a turn more would only lengthen every byte.
+void ereignisseNach(Link& link, int delayMs);
 
 // "Error!" boxes of the transfers.
 TransferResult besetzt();
