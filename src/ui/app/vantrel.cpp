@@ -207,9 +207,7 @@ bool vantrel::writeSettings() {
     einst.write(cfg, vesknr);
     if (cfg.save())
         return true;
-    const QString text = tr("Datei \"%1\" kann nicht geschrieben werden!").arg(cfg.fileName());
-    UserDialogs::current().critical(this, tr("Speichern fehlgeschlagen!"), text);
-    logzeile(text);
+    speicherfehler(cfg.fileName());
     return false;
 }
 

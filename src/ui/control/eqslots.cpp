@@ -163,7 +163,5 @@ void vantrel::eqdateispeichern(EqSeite& s) {
         s.speichern->setEnabled(false);
         return;
     }
-    const QString text = tr("Datei \"%1\" kann nicht geschrieben werden!").arg(name);
-    UserDialogs::current().critical(this, tr("Speichern fehlgeschlagen!"), text);
-    logzeile(text);
+    speicherfehler(name);
 }
