@@ -249,11 +249,15 @@ private slots:
             if (l.mid(10, 4) == QLatin1String(" TX "))
                 times.append(l.left(10).trimmed().toDouble());
         QCOMPARE(times.size(), int(sim->received().size()));
-        // The frame before the stream goes at the parameter delay, 0 here.
-        double shortest = 1e9;
+        // The frame before the stream goes at the parameter delay, 0 here. A stamp is taken
+        // once its byte is handed over, so a slow hand-over may shorten the gap after it;
+        // the pace itself shows in the median.
+        QList<double> gaps;
         for (qsizetype i = 4; i < times.size(); ++i)
-            shortest = qMin(shortest, times[i] - times[i - 1]);
-        QVERIFY2(shortest >= 2.9, qPrintable(QString::number(shortest)));
+            gaps.append(times[i] - times[i - 1]);
+        std::sort(gaps.begin(), gaps.end());
+        const double median = gaps.at(gaps.size() / 2);
+        QVERIFY2(median >= 2.95 && median < 4.0, qPrintable(QString::number(median)));
     }
 
     void quietMeansNoProgress() {
