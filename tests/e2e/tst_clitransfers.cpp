@@ -716,24 +716,35 @@ private slots:
         QCOMPARE(framesAt(*sim).last(), std::pair(52, 1));
     }
 
-    void monitorInterrupted_data() {
+    void monitorEnded_data() {
         QTest::addColumn<QStringList>("count");
+        QTest::addColumn<bool>("pipe"); // the reader goes away instead of a SIGINT
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("until interrupted") << QStringList{} << 0;
-        QTest::newRow("fewer than asked") << QStringList{"--count", "1000"} << 1;
+        QTest::newRow("Ctrl-C") << QStringList{} << false << 0;
+        QTest::newRow("Ctrl-C, fewer than asked") << QStringList{"--count", "1000"} << false << 1;
+        QTest::newRow("reader gone") << QStringList{} << true << 0;
     }
-    // SIGINT ends the monitor; the telegrams are switched off in either case.
-    void monitorInterrupted() {
+    // Ctrl-C, or a reader of stdout that has gone away, ends the monitor; the telegrams are
+    // switched off in every case.
+    void monitorEnded() {
         QFETCH(QStringList, count);
+        QFETCH(bool, pipe);
         QFETCH(int, exitCode);
         const int w[8] = {1, 2, 3, 4, 5, 6, 7, 8};
         QTimer sender;
         connect(&sender, &QTimer::timeout, this,
                 [&] { sim->send(telegram(w, 0, 0, 0, 0, 0, 28) + QByteArray(2, '\0')); });
         sender.start(100);
-        CliProcess p(QStringList{"--config", cfg, "monitor"} + count);
+        // "| head -n 1" in a shell that hands on the monitor's own exit status.
+        const QString piped = QStringLiteral("'%1' --config '%2' monitor | head -n 1; "
+                                             "exit ${PIPESTATUS[0]}")
+                                  .arg(QStringLiteral(TALVARO_CLI_PATH), cfg);
+        CliProcess p(pipe ? QStringList{"-c", piped}
+                          : QStringList{"--config", cfg, "monitor"} + count,
+                     pipe ? QStringLiteral("/bin/bash") : QStringLiteral(TALVARO_CLI_PATH));
         QVERIFY(pumpUntil([&] { return p.out().count('\n') >= 1; }, 10000));
-        p.interrupt();
+        if (!pipe)
+            p.interrupt();
         QVERIFY(p.waitFinished(10000));
         sender.stop();
         QCOMPARE(p.exitCode(), exitCode);

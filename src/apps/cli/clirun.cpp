@@ -616,7 +616,9 @@ int CliRun::monitor() {
     int anzahl = 0;
     TransferResult r;
     // The window's 100 ms poll: one read of what has come, one telegram at most.
-    while (!m_interrupt.triggered() && (m_options.count < 0 || anzahl < m_options.count)) {
+    // A reader that has gone away ends the monitor as Ctrl-C does.
+    const auto vorbei = [this] { return m_interrupt.triggered() || m_out.stdoutGone(); };
+    while (!vorbei() && (m_options.count < 0 || anzahl < m_options.count)) {
         m_link.warten(100);
         if (download::leitungWeg(m_link)) {
             r = download::unterbrochen();
@@ -637,7 +639,7 @@ int CliRun::monitor() {
     m_link.leeren();
     m_link.dspframe(parameter::kCmdTelegramm, 1);
     // Without --count the interrupt is the way to end; with it, fewer telegrams than asked.
-    if (m_interrupt.triggered() && m_options.count >= 0)
+    if (vorbei() && m_options.count >= 0 && anzahl < m_options.count)
         return interrupted();
     return transferEnded(TransferResult::done());
 }

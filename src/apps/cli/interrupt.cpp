@@ -72,6 +72,11 @@ Interrupt::Interrupt(QObject* parent) : QObject(parent) {
     }
     handle(SIGINT, onSignal);
     handle(SIGTERM, onSignal);
+#ifdef Q_OS_UNIX
+    // A reader that goes away ("| head") must not kill the program in the middle of a
+    // transfer: the write fails instead, and the run ends in order.
+    handle(SIGPIPE, SIG_IGN);
+#endif
 }
 
 Interrupt::~Interrupt() {

@@ -14,11 +14,12 @@
 #endif
 
 namespace {
-void writeLine(FILE* f, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
-    std::fputc('\n', f);
-    std::fflush(f);
+// False when the line could not be written.
+bool writeLine(FILE* f, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    const bool ok =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+    return std::fflush(f) == 0 && ok;
 }
 } // namespace
 
@@ -35,13 +36,13 @@ void Output::closeProgressLine() {
 
 void Output::log(const QString& line) {
     closeProgressLine();
-    writeLine(stdout, line);
+    if (!m_stdoutGone && !writeLine(stdout, line))
+        m_stdoutGone = true;
 }
 
 void Output::box(const QString& title, const QString& html) {
-    closeProgressLine();
-    writeLine(stdout, title);
-    writeLine(stdout, plain(html));
+    log(title);
+    log(plain(html));
 }
 
 void Output::message(const QString& text) {

@@ -27,6 +27,9 @@ public:
     // Raw text on stderr, for the progress line.
     void progressText(const QByteArray& text);
 
+    // Nobody reads stdout any more (the other end of a pipe has gone, as with "| head").
+    bool stdoutGone() const { return m_stdoutGone; }
+
     // The rich text of a box as plain text: <br> becomes a line break, other tags go.
     static QString plain(const QString& html);
 
@@ -38,4 +41,5 @@ private:
     bool m_json;
     bool m_terminal;
     bool m_progressOpen = false;
+    bool m_stdoutGone = false;
 };
