@@ -51,6 +51,14 @@ void vantrel::smintro() {
 
 void vantrel::clicksmstep() {
     const QString ok = tr("<br>Ist alles getan? \"WEITER\" druecken!");
+    const QString schritt3 =
+        tr("<b>SCHRITT 3</b><br>Die Anzeige der S-Meterdaten muesste OBEN zu sehne "
+           "sein.<br>Jetzt \"50uV, -73dBm\" an den Eingang vom VESK anlegen und <br>pro "
+           "Band die richtigen Werte ermitteln. Getrennt nach IP3 und NF.<br>Die Anzeige "
+           "muss bei der richtigen Einstellung <b>\"56 dB\"</b> anzeigen.<br>Sind alle "
+           "Werte eingestellt kann die Kalibrierdatei abgespeichert werden!<br>Als "
+           "Abschluss <b>\"SAVE Daten\"</b> druecken!<br>Der DSP-Parameter \"S-Meter cal "
+           "6.4\" wird auf \"Value = 0\" gesetzt!");
     const int lauf = smlauf;
     smtext->clear();
     bsmstep->setEnabled(false);
@@ -74,13 +82,7 @@ void vantrel::clicksmstep() {
         smlog(ok);
         break;
     case 2:
-        smlog(tr("<b>SCHRITT 3</b><br>Die Anzeige der S-Meterdaten muesste OBEN zu sehne "
-                 "sein.<br>Jetzt \"50uV, -73dBm\" an den Eingang vom VESK anlegen und <br>pro "
-                 "Band die richtigen Werte ermitteln. Getrennt nach IP3 und NF.<br>Die Anzeige "
-                 "muss bei der richtigen Einstellung <b>\"56 dB\"</b> anzeigen.<br>Sind alle "
-                 "Werte eingestellt kann die Kalibrierdatei abgespeichert werden!<br>Als "
-                 "Abschluss <b>\"SAVE Daten\"</b> druecken!<br>Der DSP-Parameter \"S-Meter cal "
-                 "6.4\" wird auf \"Value = 0\" gesetzt!"));
+        smlog(schritt3);
         bsmstep->setText(tr("SAVE Daten"));
         break;
     case 3:
@@ -94,6 +96,9 @@ void vantrel::clicksmstep() {
         if (!smdateischreiben()) {
             // The tuned values would be lost with the intro: the step stays, so that "SAVE
             // Daten" tries again once the folder is fixed.
+            smlog(schritt3);
+            smlog(tr("Datei \"%1\" kann nicht geschrieben werden!")
+                      .arg(einst.scalfilename[TEinstellungen::clampProfile(vesknr)]));
             bsmstep->setEnabled(true);
             return;
         }
@@ -165,7 +170,6 @@ bool vantrel::smdateischreiben() {
     if (smgesendet.schreiben(name))
         return true;
     speicherfehler(name);
-    smlog(tr("Datei \"%1\" kann nicht geschrieben werden!").arg(name));
     return false;
 }
 

@@ -269,6 +269,8 @@ private slots:
         QCOMPARE(boxen.first().text,
                  QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(k->scal()));
         QVERIFY(KalFenster::text(w().log).contains(boxen.first().text));
+        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("SCHRITT 3")));
+        QVERIFY(KalFenster::text(w().smtext).endsWith(boxen.first().text));
         // Still on the saving step, the tuned value kept.
         QCOMPARE(w().smschritt, 3);
         QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
