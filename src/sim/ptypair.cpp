@@ -20,6 +20,10 @@ void makeRaw(int fd) {
 
 PtyPair::PtyPair(QObject* parent) : QObject(parent) {
     const int fd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // A program started from this process must not inherit our end of the line, or a
+    // simulated hang-up would never reach the loader.
+    if (fd >= 0)
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
     if (fd < 0)
         return;
     if (grantpt(fd) != 0 || unlockpt(fd) != 0) {
@@ -36,7 +40,7 @@ PtyPair::PtyPair(QObject* parent) : QObject(parent) {
     makeRaw(m_master);
     // Holding the slave open keeps the master readable while the loader closes and opens
     // its port, and lets us put the slave side into raw mode before anyone uses it.
-    m_slaveKeep = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    m_slaveKeep = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_slaveKeep >= 0)
         makeRaw(m_slaveKeep);
     m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);

@@ -138,8 +138,15 @@ void vantrel::clickpicladen() {
         logzeile(nichtsGesendet());
         return;
     }
-    buffer2pic_alt();
+    const TransferResult bild = buffer2pic_alt();
     logzeile(tr("buffer2pic_alt() Fertig!"));
+    // After a failed or cancelled image the PIC is no longer writing where the block belongs:
+    // the block would land inside the broken image and be echoed as if all were well.
+    if (!bild.ok()) {
+        logzeile(tr("Die Parameter wurden nicht gesendet: das Eeprom ist nicht vollstaendig "
+                    "geladen!"));
+        return;
+    }
     parameter2pic_alt();
     logzeile(tr("parameter2pic_alt() Fertig!"));
 }

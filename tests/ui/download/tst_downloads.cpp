@@ -610,7 +610,8 @@ private slots:
         w.close();
     }
 
-    // Errors of the PIC are "Error!" boxes and log lines; the parameter step still runs.
+    // Errors of the PIC are "Error!" boxes and log lines; the parameter block is not sent
+    // into an image that broke off.
     void picErrorBoxes_data() {
         QTest::addColumn<char>("syncLetter");
         QTest::addColumn<int>("wrongAt");
@@ -642,8 +643,11 @@ private slots:
         QCOMPARE(about[0].title, QStringLiteral("Error!"));
         QCOMPARE(about[0].text, first);
         QVERIFY(logLines(w).contains(QStringLiteral("buffer2pic_alt() Fertig!")));
-        QCOMPARE(logLines(w).last(), QStringLiteral("parameter2pic_alt() Fertig!"));
-        QCOMPARE(dialogs->progressLabels.size(), 2);
+        QCOMPARE(logLines(w).last(),
+                 QStringLiteral("Die Parameter wurden nicht gesendet: das Eeprom ist nicht "
+                                "vollstaendig geladen!"));
+        QVERIFY(!logLines(w).contains(QStringLiteral("parameter2pic_alt() Fertig!")));
+        QCOMPARE(dialogs->progressLabels.size(), 1);
         w.close();
     }
 
