@@ -78,6 +78,10 @@ void Link::setModem(Modem* modem) {
     m_modem = modem;
 }
 
+Modem* Link::modem() const {
+    return m_modem;
+}
+
 void Link::setDelays(int pic, int dsp, int param) {
     m_picDelay = qMax(0, pic);
     m_dspDelay = qMax(0, dsp);
