@@ -2,11 +2,10 @@
 // directions of the line by an echo, guides the user through the trimmers RV1 and RV2,
 // measures the noise, the test signal and the minimum gain, sweeps the AD603's 64 DAC steps
 // and writes the gain table as the AD603 file.
+#include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "calibration/kalablauf.h"
 #include "link/link.h"
-
-#include "app/userdialogs.h"
 
 #include <QPushButton>
 #include <QTabWidget>

@@ -192,7 +192,8 @@ private slots:
         const QList<SimFrame>& f = k->sim->frames();
         for (int i = 1; i < 3; ++i) {
             const double ms = double(f[i].timeNs - f[i - 1].timeNs) / 1e6;
-            QVERIFY2(ms > 180 && ms < 600, qPrintable(QString::number(ms)));
+            // Never faster than the tick; a busy machine may be late.
+            QVERIFY2(ms > 180 && ms < 1000, qPrintable(QString::number(ms)));
         }
         // The first goes out 200 ms after the last change, not at once.
         QVERIFY(!w().smbeftimer->isActive());
