@@ -1549,5 +1549,9 @@
         <source>Fertig</source>
         <translation>Done</translation>
     </message>
+    <message>
+        <source>Die Parameter wurden nicht gesendet: das Eeprom ist nicht vollstaendig geladen!</source>
+        <translation>The parameters were not sent: the EEPROM is not completely loaded!</translation>
+    </message>
 </context>
 </TS>
