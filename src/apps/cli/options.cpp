@@ -4,14 +4,14 @@
 
 namespace {
 
-struct CommandSpec {
+struct CommandShape {
     int positional;      // arguments the command takes
     QStringList options; // its own options
     QStringList valued;  // those of them that take a value
 };
 
-const QHash<QString, CommandSpec>& commands() {
-    static const QHash<QString, CommandSpec> table{
+const QHash<QString, CommandShape>& commands() {
+    static const QHash<QString, CommandShape> table{
         {QStringLiteral("image"), {1, {}, {}}},
         {QStringLiteral("test-image"), {1, {}, {}}},
         {QStringLiteral("dsp-download"), {0, {}, {}}},
@@ -94,7 +94,7 @@ QString setCommandOption(Options* o, const QString& name, const QString& value) 
 
 QString parseOptions(const QStringList& arguments, Options* o) {
     *o = Options();
-    const CommandSpec* spec = nullptr;
+    const CommandShape* shape = nullptr;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -103,12 +103,12 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             continue;
         }
         if (optionsEnded || !isOption(a)) {
-            if (!spec) {
+            if (!shape) {
                 const auto it = commands().constFind(a);
                 if (it == commands().constEnd())
                     return QStringLiteral("Unbekannter Befehl \"%1\"").arg(a);
                 o->command = a;
-                spec = &it.value();
+                shape = &it.value();
             } else {
                 o->args.append(a);
             }
@@ -128,14 +128,14 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             hasValue = true;
         }
         const bool global = kGlobalValued.contains(name) || kGlobalFlags.contains(name);
-        const bool own = spec && spec->options.contains(name);
+        const bool own = shape && shape->options.contains(name);
         if (!global && !own) {
-            if (spec)
+            if (shape)
                 return QStringLiteral("Option --%1 gibt es fuer \"%2\" nicht")
                     .arg(name, o->command);
             return QStringLiteral("Unbekannte Option --%1").arg(name);
         }
-        const bool valued = kGlobalValued.contains(name) || (own && spec->valued.contains(name));
+        const bool valued = kGlobalValued.contains(name) || (own && shape->valued.contains(name));
         if (valued && !hasValue) {
             if (i + 1 >= arguments.size())
                 return QStringLiteral("Option --%1 braucht einen Wert").arg(name);
@@ -149,12 +149,12 @@ QString parseOptions(const QStringList& arguments, Options* o) {
     }
     if (o->help || o->version)
         return {};
-    if (!spec)
+    if (!shape)
         return QStringLiteral("Kein Befehl angegeben");
-    if (o->args.size() != spec->positional)
+    if (o->args.size() != shape->positional)
         return QStringLiteral("\"%1\" nimmt %2 Argument(e), nicht %3")
             .arg(o->command)
-            .arg(spec->positional)
+            .arg(shape->positional)
             .arg(o->args.size());
     for (const QString& a : std::as_const(o->args))
         if (a.isEmpty() && o->command != QLatin1String("command"))
