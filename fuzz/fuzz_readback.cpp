@@ -23,9 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (qsizetype k = 0; k < n; ++k) {
         const int b = int(k / parameter::kBlockLaenge);
         const int i = int(k % parameter::kBlockLaenge);
-        const quint8 gesendet =
-            quint8(block.at(b * (download::kBlockKopf + download::kBlockWerte) +
-                            download::kBlockKopf + i));
+        const quint8 gesendet = quint8(block.at(b * (download::kBlockKopf + download::kBlockWerte) +
+                                                download::kBlockKopf + i));
         const quint8 gelesen = quint8(bereich.at(k));
         if (b < parameter::kBloecke - 1 ? gesendet != gelesen : gesendet != gelesen % 10)
             __builtin_trap();
