@@ -1553,5 +1553,13 @@
         <source>Die Parameter wurden nicht gesendet: das Eeprom ist nicht vollstaendig geladen!</source>
         <translation>The parameters were not sent: the EEPROM is not completely loaded!</translation>
     </message>
+    <message>
+        <source>Datei &quot;%1&quot; ist groesser als der Eeprom (65536 Bytes)!</source>
+        <translation>File &quot;%1&quot; is larger than the EEPROM (65536 bytes)!</translation>
+    </message>
+    <message>
+        <source>Datei zu gross!</source>
+        <translation>File too large!</translation>
+    </message>
 </context>
 </TS>

@@ -233,6 +233,14 @@ void vantrel::clickeerestore() {
         logzeile(fehler.text);
         return;
     }
+    // The EEPROM holds 65536 bytes; a longer file would wrap round and overwrite its start.
+    if (inhalt.size() > 65536) {
+        const QString text =
+            tr("Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!").arg(name);
+        UserDialogs::current().critical(this, tr("Datei zu gross!"), text);
+        logzeile(text);
+        return;
+    }
     downloadimage.buffer = inhalt;
     const QByteArray buffer = downloadimage.buffer;
     auto progress = UserDialogs::current().progress(this, tr("Daten in externen Eeprom Laden"),

@@ -746,6 +746,7 @@ private slots:
         QTest::newRow("0 bytes") << "leer.bin" << 0;
         QTest::newRow("dialog cancelled") << "" << 0;
         QTest::newRow("file missing") << "fehlt.bin" << -1;
+        QTest::newRow("larger than the EEPROM") << "gross.bin" << 65537;
     }
     void restore() {
         QFETCH(QString, name);
@@ -771,6 +772,20 @@ private slots:
         QCOMPARE(dialogs->shown[1].kind, QStringLiteral("open"));
         QCOMPARE(dialogs->shown[1].title, QStringLiteral("ExEeprominhalt restaurieren"));
         QCOMPARE(dialogs->shown[1].text, QStringLiteral("*.bin"));
+        if (size > 65536) {
+            const QList<ShownBox> critical = dialogs->boxes("critical");
+            QCOMPARE(critical.size(), 1);
+            QCOMPARE(critical[0].title, QStringLiteral("Datei zu gross!"));
+            QCOMPARE(critical[0].text,
+                     QStringLiteral("Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
+                         .arg(path));
+            QVERIFY(dialogs->progressLabels.isEmpty());
+            QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
+            QVERIFY(!set.sim.waitForBytes(1, 150));
+            QVERIFY(set.pic.eeprom() == before);
+            w.close();
+            return;
+        }
         if (path.isEmpty() || size < 0) {
             QVERIFY(dialogs->progressLabels.isEmpty());
             QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
