@@ -15,6 +15,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+
+struct Hinweis;
 class QAction;
 class QLabel;
 class QProgressBar;
@@ -263,6 +266,9 @@ protected:
 
 private:
     void setprofile(int n);
+    // Asks the box of a download, logs the separator and runs the load; false (with a log
+    // line that nothing was sent) when the user cancelled or the load failed.
+    bool bestaetigtgeladen(const Hinweis& h, const std::function<bool()>& laden);
     // Page builders and their layouts, one per subsystem.
     void bauefirmwareseite();
     void layoutfirmwareseite();

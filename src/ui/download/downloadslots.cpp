@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace {
 const QString kBinStart = QStringLiteral("*.bin");
 } // namespace
@@ -73,6 +75,18 @@ static QString nichtsGesendet() {
     return vantrel::tr("Datensatz nicht vollstaendig geladen - nichts gesendet!");
 }
 
+bool vantrel::bestaetigtgeladen(const Hinweis& h, const std::function<bool()>& laden) {
+    if (!UserDialogs::current().information(this, h.titel, h.text, true))
+        return false;
+    logzeile(trennlinie());
+    // A set that did not load completely would send an image the user never chose.
+    if (!laden()) {
+        logzeile(nichtsGesendet());
+        return false;
+    }
+    return true;
+}
+
 void vantrel::clickdspladen() {
     if (xparamgeaendert) {
         const Hinweis x = hinweis::xParameter();
@@ -92,15 +106,8 @@ void vantrel::clickdspladen() {
     schaltertexte(false);
     paramanzeigen();
 
-    const Hinweis h = hinweis::dspLaden();
-    if (!UserDialogs::current().information(this, h.titel, h.text, true))
+    if (!bestaetigtgeladen(hinweis::dspLaden(), [this] { return clickfileladen(); }))
         return;
-    logzeile(trennlinie());
-    // A set that did not load completely would send an image the user never chose.
-    if (!clickfileladen()) {
-        logzeile(nichtsGesendet());
-        return;
-    }
     buffer2dsp();
     logzeile(tr("buffer2dsp() Fertig!"));
     parameter2dsp();
@@ -108,14 +115,9 @@ void vantrel::clickdspladen() {
 }
 
 void vantrel::clicktestladen() {
-    const Hinweis h = hinweis::testLaden();
-    if (!UserDialogs::current().information(this, h.titel, h.text, true))
+    const QString test = einst.testfilename[TEinstellungen::clampProfile(vesknr)];
+    if (!bestaetigtgeladen(hinweis::testLaden(), [this, test] { return dspdateilesen(test); }))
         return;
-    logzeile(trennlinie());
-    if (!dspdateilesen(einst.testfilename[TEinstellungen::clampProfile(vesknr)])) {
-        logzeile(nichtsGesendet());
-        return;
-    }
     downloadimage.checksumme = 0;
     bufferloeschen();
     dspfileparsen();
@@ -130,14 +132,8 @@ void vantrel::clickpicladen() {
         UserDialogs::current().information(this, x.titel, x.text, false);
         return;
     }
-    const Hinweis h = hinweis::picLaden();
-    if (!UserDialogs::current().information(this, h.titel, h.text, true))
+    if (!bestaetigtgeladen(hinweis::picLaden(), [this] { return clickfileladen(); }))
         return;
-    logzeile(trennlinie());
-    if (!clickfileladen()) {
-        logzeile(nichtsGesendet());
-        return;
-    }
     const TransferResult bild = buffer2pic_alt();
     logzeile(tr("buffer2pic_alt() Fertig!"));
     // After a failed or cancelled image the PIC is no longer writing where the block belongs:
@@ -152,16 +148,10 @@ void vantrel::clickpicladen() {
 }
 
 void vantrel::clickpar2pic() {
-    const Hinweis h = hinweis::par2pic();
-    if (!UserDialogs::current().information(this, h.titel, h.text, true))
-        return;
-    logzeile(trennlinie());
     // The whole set is read although only the parameters go out: the table must be the
     // one of this set, not what an earlier load left.
-    if (!clickfileladen()) {
-        logzeile(nichtsGesendet());
+    if (!bestaetigtgeladen(hinweis::par2pic(), [this] { return clickfileladen(); }))
         return;
-    }
     parameter2pic_alt();
     logzeile(tr("parameter2pic_alt() Fertig!"));
 }
