@@ -6,6 +6,7 @@
 //   bench_pacing N MS [N MS ...] runs the given pairs
 //
 // Targets: wall/nominal at most 1.03, process CPU/wall at most 0.05.
+#include "benchutil.h"
 #include "link/link.h"
 #include "link/modem.h"
 #include "sim/simtransceiver.h"
@@ -19,12 +20,7 @@
 #include <vector>
 
 namespace {
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
+using bench::cpuSeconds;
 struct Run {
     int bytes;
     int delayMs;

@@ -13,6 +13,7 @@
 // transfers (restore, DSP): wall/nominal at most 1.03, CPU/wall at most 0.05.
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "benchutil.h"
 #include "download/datensatz.h"
 #include "download/downloadimage.h"
 #include "download/dspdownload.h"
@@ -44,24 +45,13 @@
 #include <unistd.h>
 
 namespace {
+using bench::cpuSeconds;
+using bench::NoProgress;
 // The pace of a real line for what the set sends by itself: 11 bits per byte at 9600 baud
 // is 873 bytes per second, which the set gives as 7 bytes every 8 ms.
 constexpr int kLinieBytes = 7;
 constexpr int kLinieMs = 8;
 constexpr int kRestoreBytes = 2048;
-
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-class NoProgress : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setValue(int) override {}
-    bool wasCanceled() const override { return false; }
-};
 
 // What a child measured: the row's text, nominal (0: none), wall and CPU seconds, and
 // whether the data came through intact.

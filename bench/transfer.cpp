@@ -7,6 +7,7 @@
 //
 // Targets: wall/nominal at most 1.03, process CPU/wall at most 0.05. The set runs in this
 // process, so its work counts towards the CPU time.
+#include "benchutil.h"
 #include "download/datensatz.h"
 #include "download/dspdownload.h"
 #include "download/picdownload.h"
@@ -26,19 +27,8 @@
 #include <ctime>
 
 namespace {
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-class NoProgress : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setValue(int) override {}
-    bool wasCanceled() const override { return false; }
-};
-
+using bench::cpuSeconds;
+using bench::NoProgress;
 struct Measure {
     double cpu0 = cpuSeconds();
     QElapsedTimer wall;
