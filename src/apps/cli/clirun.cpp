@@ -273,32 +273,25 @@ int CliRun::run() {
         m_trace.attach(&m_modem);
         m_result.insert(QStringLiteral("trace"), path);
     }
+    using Handler = int (*)(CliRun&);
+    static const QList<std::pair<QLatin1String, Handler>> handlers{
+        {QLatin1String("image"), [](CliRun& r) { return r.image(false); }},
+        {QLatin1String("test-image"), [](CliRun& r) { return r.image(true); }},
+        {QLatin1String("dsp-download"), [](CliRun& r) { return r.dspDownload(false); }},
+        {QLatin1String("test-download"), [](CliRun& r) { return r.dspDownload(true); }},
+        {QLatin1String("pic-download"), [](CliRun& r) { return r.picDownload(); }},
+        {QLatin1String("eeprom-backup"), [](CliRun& r) { return r.eepromBackup(); }},
+        {QLatin1String("eeprom-restore"), [](CliRun& r) { return r.eepromRestore(); }},
+        {QLatin1String("params-send"), [](CliRun& r) { return r.paramsSend(); }},
+        {QLatin1String("params-readback"), [](CliRun& r) { return r.paramsReadback(); }},
+        {QLatin1String("eq-send"), [](CliRun& r) { return r.eqSend(); }},
+        {QLatin1String("command"), [](CliRun& r) { return r.command(); }},
+        {QLatin1String("monitor"), [](CliRun& r) { return r.monitor(); }},
+    };
     int rc = Usage;
-    const QString& c = m_options.command;
-    if (c == QLatin1String("image"))
-        rc = image(false);
-    else if (c == QLatin1String("test-image"))
-        rc = image(true);
-    else if (c == QLatin1String("dsp-download"))
-        rc = dspDownload(false);
-    else if (c == QLatin1String("test-download"))
-        rc = dspDownload(true);
-    else if (c == QLatin1String("pic-download"))
-        rc = picDownload();
-    else if (c == QLatin1String("eeprom-backup"))
-        rc = eepromBackup();
-    else if (c == QLatin1String("eeprom-restore"))
-        rc = eepromRestore();
-    else if (c == QLatin1String("params-send"))
-        rc = paramsSend();
-    else if (c == QLatin1String("params-readback"))
-        rc = paramsReadback();
-    else if (c == QLatin1String("eq-send"))
-        rc = eqSend();
-    else if (c == QLatin1String("command"))
-        rc = command();
-    else if (c == QLatin1String("monitor"))
-        rc = monitor();
+    for (const auto& [name, handler] : handlers)
+        if (m_options.command == name)
+            rc = handler(*this);
     closeLine();
     if (rc == Done && !m_trace.errorText().isEmpty())
         rc = saveFailed(m_trace.fileName());
