@@ -52,6 +52,14 @@ SimPart* SimTransceiver::part(Mode mode) const {
     return m_parts[index(mode)];
 }
 
+QList<std::pair<int, int>> SimTransceiver::framePairs() const {
+    QList<std::pair<int, int>> pairs;
+    pairs.reserve(m_frames.size());
+    for (const SimFrame& f : m_frames)
+        pairs.append({f.number, f.value});
+    return pairs;
+}
+
 void SimTransceiver::clearRecord() {
     m_received.clear();
     m_arrival.clear();

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class PtyPair;
 class SimPart;
@@ -48,6 +49,8 @@ public:
     const QList<qint64>& arrivalTimes() const { return m_arrival; }
     // Command frames the running DSP decoded, in order.
     const QList<SimFrame>& frames() const { return m_frames; }
+    // The same frames as (number, value) pairs, the shape tests compare against.
+    QList<std::pair<int, int>> framePairs() const;
     // Bytes the running DSP dropped because a frame should have started (no 0x7E) there.
     int strayBytes() const { return m_stray; }
     // Bytes that arrived in a mode without a part to take them.

@@ -90,13 +90,6 @@ QByteArray parameterBlock() {
     return b + QByteArray(8, '#');
 }
 
-Frames framesAt(const SimTransceiver& sim) {
-    Frames f;
-    for (const SimFrame& s : sim.frames())
-        f.append({s.number, s.value});
-    return f;
-}
-
 QByteArray randomBytes(int n, quint32 seed) {
     QRandomGenerator g(seed);
     QByteArray b(n, '\0');
@@ -193,7 +186,7 @@ private slots:
         QVERIFY(loader->checksumOk());
         QVERIFY(loader->errors().isEmpty());
         QVERIFY(sim->waitForFrames(2, 2000));
-        QCOMPARE(framesAt(*sim), (Frames{{111, 0}} + parameterFrames(false, 0)));
+        QCOMPARE(sim->framePairs(), (Frames{{111, 0}} + parameterFrames(false, 0)));
 
         const QStringList out = p.outLines();
         QCOMPARE(out.first(), QStringLiteral("Laden DSP-FW direkt"));
@@ -235,7 +228,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(loader->image(), testImage);
         QVERIFY(loader->checksumOk());
-        QCOMPARE(framesAt(*sim), (Frames{{111, 0}}));
+        QCOMPARE(sim->framePairs(), (Frames{{111, 0}}));
         QVERIFY(r.outLines.contains(QStringLiteral("buffer2dsp() Fertig!")));
         QVERIFY(!r.out.contains("parameter2dsp"));
         // Human progress on stderr, a line at a time when stderr is not a terminal.
@@ -531,7 +524,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         const Frames expected = parameterFrames(cw, column);
         QVERIFY(sim->waitForFrames(int(expected.size()), 2000));
-        QCOMPARE(framesAt(*sim), expected);
+        QCOMPARE(sim->framePairs(), expected);
         QCOMPARE(r.outLines.last(), QStringLiteral("parameter2dsp() Fertig!"));
     }
 
@@ -650,7 +643,7 @@ private slots:
         const CliRun r = runCli({"--config", cfg, "eq-send", side});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(sim->waitForFrames(int(expected.size()), 2000));
-        QCOMPARE(framesAt(*sim), expected);
+        QCOMPARE(sim->framePairs(), expected);
     }
 
     void command_data() {
@@ -721,8 +714,8 @@ private slots:
                                             words + "20\t0\t0\t100\t0\t0\t11\t58\t2\t0\t22\t36",
                                             words + "7\t0\t0\t110\t1\t0\t2\t61\t1\t0\t72\t36"}));
         QVERIFY(sim->waitForFrames(2, 2000));
-        QCOMPARE(framesAt(*sim).first(), std::pair(52, 2));
-        QCOMPARE(framesAt(*sim).last(), std::pair(52, 1));
+        QCOMPARE(sim->framePairs().first(), std::pair(52, 2));
+        QCOMPARE(sim->framePairs().last(), std::pair(52, 1));
     }
 
     void monitorEnded_data() {
@@ -758,7 +751,7 @@ private slots:
         sender.stop();
         QCOMPARE(p.exitCode(), exitCode);
         QVERIFY(sim->waitForFrames(2, 2000));
-        QCOMPARE(framesAt(*sim).last(), std::pair(52, 1));
+        QCOMPARE(sim->framePairs().last(), std::pair(52, 1));
     }
 };
 

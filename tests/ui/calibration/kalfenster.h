@@ -89,12 +89,7 @@ public:
     }
 
     // The frames the set received since the last clearRecord, as (number, value).
-    QList<std::pair<int, int>> rahmen() const {
-        QList<std::pair<int, int>> r;
-        for (const SimFrame& f : sim->frames())
-            r.append({f.number, f.value});
-        return r;
-    }
+    QList<std::pair<int, int>> rahmen() const { return sim->framePairs(); }
     // Values of the frames with this number, in order.
     QList<int> werte(int nummer) const {
         QList<int> r;

@@ -2,9 +2,7 @@
 // read back as frames at the simulated transceiver on a pseudo-terminal.
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
-#include "sim/simtransceiver.h"
-#include "testenv.h"
+#include "simground.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,12 +39,8 @@ const SwitchRow kSwitches[] = {
 };
 } // namespace
 
-class TestControlSlots : public QObject {
+class TestControlSlots : public QObject, private SimGround {
     Q_OBJECT
-
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<SimTransceiver> sim;
 
     // A window on the simulator's port with the given extra configuration lines, the
     // parameter page in front and its live panel enabled as a loaded parameter file would.
@@ -87,22 +81,10 @@ class TestControlSlots : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        sim.reset();
-        delete dialogs;
-        delete env;
-    }
-    void init() {
-        TestEnv::clearSettings();
-        dialogs->clear();
-        sim = std::make_unique<SimTransceiver>();
-        QVERIFY(sim->isValid());
-    }
-    void cleanup() { sim.reset(); }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
+    void init() { QVERIFY(beginTest()); }
+    void cleanup() { endTest(); }
 
     void directCommand_data() {
         QTest::addColumn<QString>("number");

@@ -4,9 +4,7 @@
 // X parameters' colour and the layout.
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
-#include "sim/simtransceiver.h"
-#include "testenv.h"
+#include "simground.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -53,12 +51,8 @@ int column(const QStringList& fields, bool cw, int bank) {
 }
 } // namespace
 
-class TestParameterPanel : public QObject {
+class TestParameterPanel : public QObject, private SimGround {
     Q_OBJECT
-
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<SimTransceiver> sim;
 
     // A window on the simulator's port with the sample release's user file loaded, the
     // parameter page in front and the line quiet.
@@ -86,12 +80,7 @@ class TestParameterPanel : public QObject {
         sim->clearRecord();
     }
 
-    Frames frames() const {
-        Frames out;
-        for (const SimFrame& f : sim->frames())
-            out.append({f.number, f.value});
-        return out;
-    }
+    Frames frames() const { return sim->framePairs(); }
 
     // The frames once the line has stayed quiet for a while after n of them arrived.
     Frames framesSettled(int n) {
@@ -118,21 +107,11 @@ class TestParameterPanel : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale::c());
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
     }
-    void cleanupTestCase() {
-        sim.reset();
-        delete dialogs;
-        delete env;
-    }
-    void init() {
-        TestEnv::clearSettings();
-        dialogs->clear();
-        sim = std::make_unique<SimTransceiver>();
-        QVERIFY(sim->isValid());
-    }
-    void cleanup() { sim.reset(); }
+    void cleanupTestCase() { endCase(); }
+    void init() { QVERIFY(beginTest()); }
+    void cleanup() { endTest(); }
 
     // What a spin box shows for a scale, and the frame a new value sends 200 ms later.
     void scaledSpinBox_data() {

@@ -2,10 +2,8 @@
 // through the window, on a pseudo-terminal to the simulated set.
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
 #include "sim/simpicparams.h"
-#include "sim/simtransceiver.h"
-#include "testenv.h"
+#include "simground.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -57,12 +55,8 @@ QMap<int, SimPicParam> deviceTable() {
 }
 } // namespace
 
-class TestParamTransfer : public QObject {
+class TestParamTransfer : public QObject, private SimGround {
     Q_OBJECT
-
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<SimTransceiver> sim;
 
     std::unique_ptr<vantrel> window(const QString& port, const QString& userPath = userFile()) {
         env->writeConfig(
@@ -78,12 +72,7 @@ class TestParamTransfer : public QObject {
         return w;
     }
 
-    Frames frames() const {
-        Frames out;
-        for (const SimFrame& f : sim->frames())
-            out.append({f.number, f.value});
-        return out;
-    }
+    Frames frames() const { return sim->framePairs(); }
 
     // Until the block is closed, and a little longer to see nothing follows.
     Frames blockFrames() {
@@ -93,22 +82,10 @@ class TestParamTransfer : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        sim.reset();
-        delete dialogs;
-        delete env;
-    }
-    void init() {
-        TestEnv::clearSettings();
-        dialogs->clear();
-        sim = std::make_unique<SimTransceiver>();
-        QVERIFY(sim->isValid());
-    }
-    void cleanup() { sim.reset(); }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
+    void init() { QVERIFY(beginTest()); }
+    void cleanup() { endTest(); }
 
     // The column the buttons select, as frames; 52 and the 254 rule included.
     void parameterBlock_data() {
