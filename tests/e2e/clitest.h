@@ -3,6 +3,8 @@
 // answering.
 #pragma once
 
+#include "testenv.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -162,9 +164,4 @@ inline QMap<QString, QString> releaseKeys(const QString& dir, const QString& suf
         {QStringLiteral("txeqfilename") + suffix, dir + QStringLiteral("/Filters/TxEQ.dat")},
         {QStringLiteral("ad603filename") + suffix, dir + QStringLiteral("/Filters/AD603.dat")},
     };
-}
-
-inline QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -176,7 +176,7 @@ private slots:
         const CliRun r = runCli(pre + QStringList{test ? "test-image" : "image", out});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(readAll(out).toHex(' '), expected.toHex(' '));
+        QCOMPARE(fileBytes(out).toHex(' '), expected.toHex(' '));
         QStringList log = r.outLines;
         QCOMPARE(log.takeLast(),
                  QStringLiteral("Download-Image: %1 Bytes in Datei \"%2\" gespeichert")
@@ -225,7 +225,7 @@ private slots:
         const QString message = text.arg(QDir::toNativeSeparators(copy));
         QVERIFY2(r.outLines.contains(message), r.out.constData());
         QVERIFY2(QString::fromLocal8Bit(r.err).contains(message), r.err.constData());
-        QCOMPARE(readAll(out), QByteArray("older image"));
+        QCOMPARE(fileBytes(out), QByteArray("older image"));
     }
 
     void unwritableOutput() {
@@ -261,14 +261,14 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(!cfg.isEmpty());
         const QString out = dir.filePath(QStringLiteral("work/out.bin"));
-        QCOMPARE(readAll(out).size(), 1088);
+        QCOMPARE(fileBytes(out).size(), 1088);
         // The same bytes as the sample release named by absolute paths.
         const CliRun a = runCli(
             {"--config",
              writeConfigFile(dir.filePath(QStringLiteral("abs.cfg")), releaseKeys(release())),
              "image", dir.filePath(QStringLiteral("abs.bin"))});
         QCOMPARE(a.exitCode, 0);
-        QCOMPARE(readAll(out), readAll(dir.filePath(QStringLiteral("abs.bin"))));
+        QCOMPARE(fileBytes(out), fileBytes(dir.filePath(QStringLiteral("abs.bin"))));
     }
 
     // talvaro-loader --trace: the frame the window sends as it closes, in the file, and at the
@@ -284,7 +284,7 @@ private slots:
         QVERIFY(sim.waitForFrames(1, 2000));
         QCOMPARE(sim.frames().last().number, 52);
         QCOMPARE(sim.frames().last().value, 1);
-        const QStringList lines = QString::fromUtf8(readAll(trace)).split(QLatin1Char('\n'));
+        const QStringList lines = QString::fromUtf8(fileBytes(trace)).split(QLatin1Char('\n'));
         QVERIFY2(lines.contains(QStringLiteral("# port ") + sim.portPath()),
                  qPrintable(lines.join(QLatin1Char('\n'))));
         QStringList sent;

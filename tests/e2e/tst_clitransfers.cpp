@@ -30,7 +30,7 @@ struct Zeile {
 
 QList<Zeile> userParameters() {
     QList<Zeile> out;
-    const QList<QByteArray> lines = readAll(release() + "/USER2B2.DPK").split('\n');
+    const QList<QByteArray> lines = fileBytes(release() + "/USER2B2.DPK").split('\n');
     for (qsizetype i = 2; i < lines.size(); ++i) {
         if (lines[i].startsWith("END FILE"))
             break;
@@ -152,10 +152,10 @@ private slots:
         QVERIFY(tmp->isValid());
         const QString c = writeConfigFile(file("files.cfg"), releaseKeys(release()));
         QCOMPARE(runCli({"--config", c, "image", file("image.bin")}).exitCode, 0);
-        image = readAll(file("image.bin"));
+        image = fileBytes(file("image.bin"));
         writeConfigFile(c, {{"testfilename", release() + "/Test05.dpk"}});
         QCOMPARE(runCli({"--config", c, "test-image", file("test.bin")}).exitCode, 0);
-        testImage = readAll(file("test.bin"));
+        testImage = fileBytes(file("test.bin"));
         QVERIFY(image.size() > 1000 && testImage.size() > 100);
     }
     void cleanupTestCase() {
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(p.result().value("status").toString(), QStringLiteral("done"));
 
         QByteArray sent;
-        for (const QString& l : QString::fromUtf8(readAll(file("dsp.trace"))).split('\n'))
+        for (const QString& l : QString::fromUtf8(fileBytes(file("dsp.trace"))).split('\n'))
             if (l.mid(10, 4) == QLatin1String(" TX "))
                 sent += QByteArray::fromHex(l.mid(14).toLatin1());
         QCOMPARE(sent.toHex(), sim->received().toHex());
@@ -238,7 +238,7 @@ private slots:
                  r.err.constData());
 
         QList<double> times;
-        for (const QString& l : QString::fromUtf8(readAll(file("test.trace"))).split('\n'))
+        for (const QString& l : QString::fromUtf8(fileBytes(file("test.trace"))).split('\n'))
             if (l.mid(10, 4) == QLatin1String(" TX "))
                 times.append(l.left(10).trimmed().toDouble());
         QCOMPARE(times.size(), int(sim->received().size()));
@@ -276,7 +276,7 @@ private slots:
         // The trace has every answer the set gave, but perhaps the echo of the block's last
         // byte, which nobody waits for.
         QByteArray answers;
-        for (const QString& l : QString::fromUtf8(readAll(file("pic.trace"))).split('\n'))
+        for (const QString& l : QString::fromUtf8(fileBytes(file("pic.trace"))).split('\n'))
             if (l.mid(10, 4) == QLatin1String(" RX "))
                 answers += QByteArray::fromHex(l.mid(14).toLatin1());
         QVERIFY(sim->sentBytes().startsWith(answers));
@@ -377,7 +377,7 @@ private slots:
         pic->function(997);
         QVERIFY(p.waitFinished());
         QCOMPARE(p.exitCode(), 0);
-        QVERIFY(readAll(out) == pic->eeprom());
+        QVERIFY(fileBytes(out) == pic->eeprom());
         QCOMPARE(
             p.outLines().last(),
             QStringLiteral("Eeprom-Sicherung: 65536 Bytes in Datei \"%1\" gespeichert").arg(out));
@@ -418,8 +418,8 @@ private slots:
         QVERIFY(r.value("partial").toBool());
         const int n = r.value("bytes").toInt();
         QVERIFY(sending ? n >= 1000 && n < SimPic::eepromSize : n == 0);
-        QCOMPARE(readAll(out), QByteArray("older backup"));
-        QVERIFY(readAll(out + ".partial") == pic->eeprom().left(n));
+        QCOMPARE(fileBytes(out), QByteArray("older backup"));
+        QVERIFY(fileBytes(out + ".partial") == pic->eeprom().left(n));
         QCOMPARE(QFileInfo(out + ".partial").size(), qint64(n));
         QCOMPARE(p.outLines().last(),
                  QStringLiteral("Eeprom-Sicherung unvollstaendig: Datei \"%1.partial\" enthaelt "
@@ -552,7 +552,7 @@ private slots:
             QVERIFY(w.paramgeladen);
             dialogs.fileAnswers << file("window.dpk");
             w.clickparamsave();
-            expected = readAll(file("window.dpk"));
+            expected = fileBytes(file("window.dpk"));
             w.close();
         }
         QVERIFY(expected.size() > 1000);
@@ -564,7 +564,7 @@ private slots:
         pic->function(995);
         QVERIFY(p.waitFinished());
         QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(readAll(out), expected);
+        QCOMPARE(fileBytes(out), expected);
         const QStringList log = p.outLines();
         const qsizetype start = log.indexOf(QStringLiteral("Parameter vom Vesk lesen"));
         QVERIFY(start > 0);
@@ -573,7 +573,7 @@ private slots:
                               QStringLiteral("---------------------------------")}));
         // Read back here the plain way: 99 carries user 94, 11 the SSB green byte at offset 1.
         int seen = 0;
-        for (const QByteArray& line : readAll(out).split('\n')) {
+        for (const QByteArray& line : fileBytes(out).split('\n')) {
             const QList<QByteArray> f = line.split(',');
             if (f.size() < 13)
                 continue;

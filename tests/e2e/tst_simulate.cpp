@@ -54,11 +54,6 @@ struct Start {
     QString log() const { return w->log->toPlainText(); }
 };
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray muster(int n) {
     QByteArray b(n, '\0');
     quint32 x = 12345;

@@ -47,3 +47,8 @@ void TestEnv::clearSettings() {
     s.clear();
     s.sync();
 }
+
+QByteArray fileBytes(const QString& path, const QByteArray& ifMissing) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : ifMissing;
+}

@@ -2,6 +2,7 @@
 // settings store are the test's own), QStandardPaths test mode, and paths to shared data.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -31,3 +32,6 @@ private:
     QByteArray m_oldHome;
     QString m_oldCwd;
 };
+
+// The whole contents of a file, or ifMissing when it cannot be read.
+QByteArray fileBytes(const QString& path, const QByteArray& ifMissing = {});

@@ -2,6 +2,7 @@
 // files reproduced, what is left out, a write-read round trip, and the table file's lines.
 #include "parameters/parameterfile.h"
 #include "parameters/parameterwriter.h"
+#include "testenv.h"
 
 #include <QFile>
 #include <QtTest>
@@ -13,11 +14,6 @@ Q_DECLARE_METATYPE(TParameter)
 namespace {
 QString release(const char* name) {
     return QStringLiteral(TALVARO_SOURCE_DIR "/data/sample-release/") + QLatin1String(name);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 ParameterTabelle readTable(const QByteArray& bytes, bool xparam = false, ParameterTabelle t = {}) {

@@ -36,10 +36,6 @@ TEinstellungen::Profile& entry(TEinstellungen& e, int row) {
                                        &e.testfilename};
     return *rows[row - 1];
 }
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 using Found = QMap<int, QString>;
 } // namespace
 

@@ -102,8 +102,5 @@ public:
     static QString text(QTextEdit* t) { return t->toPlainText(); }
 
     // The lines of a file as bytes, CR LF included.
-    static QByteArray datei(const QString& pfad) {
-        QFile f(pfad);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray datei(const QString& pfad) { return fileBytes(pfad); }
 };

@@ -48,8 +48,7 @@ QByteArray curveWire(bool tx, const QList<int>& values, int bands = 31) {
     return out + frame(113, tx ? 1 : 0);
 }
 QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return fileBytes(path, "<missing>");
 }
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);

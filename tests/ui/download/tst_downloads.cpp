@@ -178,8 +178,7 @@ QStringList logLines(const vantrel& w) {
 }
 
 QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return fileBytes(path, "<missing>");
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {

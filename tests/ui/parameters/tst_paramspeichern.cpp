@@ -20,11 +20,6 @@ QString release(const QString& name) {
     return TestEnv::sampleRelease() + QLatin1Char('/') + name;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList crlfLines(const QByteArray& bytes) {
     QStringList l = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
     if (!l.isEmpty() && l.last().isEmpty())
