@@ -3,9 +3,9 @@
 // can be missing or unwritable. Last, the loader's --trace against the simulated set.
 #include "app/vantrel.h"
 #include "clitest.h"
-#include "scripteddialogs.h"
 #include "sim/simtransceiver.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -35,11 +35,9 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 }
 } // namespace
 
-class TestCliFiles : public QObject {
+class TestCliFiles : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     QTemporaryDir* tmp = nullptr;
     QString other; // a second release whose filter list differs from the sample's
 
@@ -58,8 +56,7 @@ class TestCliFiles : public QObject {
 
 private slots:
     void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
         tmp = new QTemporaryDir;
         QVERIFY(tmp->isValid());
         other = copyRelease(tmp->filePath(QStringLiteral("other")));
@@ -69,8 +66,7 @@ private slots:
     }
     void cleanupTestCase() {
         delete tmp;
-        delete dialogs;
-        delete env;
+        endCase();
     }
 
     void usage_data() {

@@ -4,7 +4,6 @@
 #include "app/simconfig.h"
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
 #include "sim/simdsp.h"
 #include "sim/simfenster.h"
 #include "sim/simloader.h"
@@ -12,6 +11,7 @@
 #include "sim/simtransceiver.h"
 #include "sim/simulation.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -65,23 +65,17 @@ QByteArray muster(int n) {
 }
 } // namespace
 
-class TestSimulate : public QObject {
+class TestSimulate : public QObject, private WindowGround {
     Q_OBJECT
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
 
     QString userCfg() const { return env->configDir() + "/vantrel.cfg"; }
     QString simCfg() const { return env->configDir() + "/vantrel-sim.cfg"; }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
+    void initTestCase() { beginCase(); }
     void cleanupTestCase() {
         vantrel::configFileName() = QStringLiteral("vantrel.cfg");
-        delete dialogs;
-        delete env;
+        endCase();
     }
     void init() {
         QDir(env->configDir()).removeRecursively();

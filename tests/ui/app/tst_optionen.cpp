@@ -3,9 +3,9 @@
 #include "app/odlg.h"
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,11 +39,9 @@ TEinstellungen::Profile& entry(TEinstellungen& e, int row) {
 using Found = QMap<int, QString>;
 } // namespace
 
-class TestOptionen : public QObject {
+class TestOptionen : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<PtyPair> pty;
     std::unique_ptr<vantrel> w;
 
@@ -78,14 +76,8 @@ class TestOptionen : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        delete dialogs;
-        delete env;
-    }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
     void init() {
         dialogs->clear();
         dialogs->fileAnswers.clear();

@@ -5,9 +5,9 @@
 #include "app/vantrel.h"
 #include "link/link.h"
 #include "link/progress.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QMainWindow>
 #include <QRegularExpression>
@@ -24,20 +24,12 @@ QString etaText(qint64 bytes, double msPerByte) {
 }
 } // namespace
 
-class TestTransferStatus : public QObject {
+class TestTransferStatus : public QObject, private WindowGround {
     Q_OBJECT
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        delete dialogs;
-        delete env;
-    }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
     void init() {
         dialogs->clear();
         dialogs->cancelAt.clear();

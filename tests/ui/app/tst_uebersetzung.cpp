@@ -3,8 +3,8 @@
 // sources as they stand (lupdate finds none it lacks), with the same placeholders and the
 // same markup, so that no .arg() and no box loses a part.
 #include "app/vantrel.h"
-#include "scripteddialogs.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -81,25 +81,19 @@ QMap<QString, QString> texte(vantrel& w) {
 }
 } // namespace
 
-class TestUebersetzung : public QObject {
+class TestUebersetzung : public QObject, private WindowGround {
     Q_OBJECT
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     QMap<QString, QString> deutsch;
 
 private slots:
     void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
         env->writeConfig({"rs232=/dev/talvaro-test-none"});
         vantrel w;
         deutsch = texte(w);
         QVERIFY(deutsch.size() >= 6 + 9);
     }
-    void cleanupTestCase() {
-        delete dialogs;
-        delete env;
-    }
+    void cleanupTestCase() { endCase(); }
 
     void firmwarePageInEnglish_data() {
         QTest::addColumn<QString>("name");

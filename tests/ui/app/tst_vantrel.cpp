@@ -3,9 +3,9 @@
 #include "app/startup.h"
 #include "app/vantrel.h"
 #include "monitor/dspmonitor.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,11 +13,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
-class TestVantrel : public QObject {
+class TestVantrel : public QObject, private WindowGround {
     Q_OBJECT
-
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
 
     void fresh() {
         QDir(env->configDir()).removeRecursively();
@@ -26,14 +23,8 @@ class TestVantrel : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        delete dialogs;
-        delete env;
-    }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
     void init() { fresh(); }
 
     void firstStartCreatesFolderAndWritesSortedFile() {

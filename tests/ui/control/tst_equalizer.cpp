@@ -3,9 +3,9 @@
 // Expected wire bytes and file lines are written out here from the device's gain table.
 #include "app/vantrel.h"
 #include "control/eqseite.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -63,11 +63,9 @@ QList<int> sliders(const EqSeite& s) {
 }
 } // namespace
 
-class TestEqualizer : public QObject {
+class TestEqualizer : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<PtyPair> pty;
     std::unique_ptr<vantrel> w;
     QByteArray wire;
@@ -110,14 +108,8 @@ class TestEqualizer : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
-    }
-    void cleanupTestCase() {
-        delete dialogs;
-        delete env;
-    }
+    void initTestCase() { beginCase(); }
+    void cleanupTestCase() { endCase(); }
     void init() {
         dialogs->clear();
         dialogs->cancelAt.clear();

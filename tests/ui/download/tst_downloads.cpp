@@ -3,11 +3,11 @@
 // arrives. Expectations are worked out here from the release files, not asked of the code.
 #include "app/vantrel.h"
 #include "link/link.h"
-#include "scripteddialogs.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -290,11 +290,9 @@ const QString kXText = QStringLiteral("<b>Die X-Parameter wurden geaendert!</b><
                                       "X-Parameter SPEICHERN und alle Daten neu einlesen!");
 } // namespace
 
-class TestDownloads : public QObject {
+class TestDownloads : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     QTemporaryDir* files = nullptr;
 
     // Profile 0 on the sample release and the set's port, every delay 0.
@@ -329,15 +327,13 @@ class TestDownloads : public QObject {
 
 private slots:
     void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
         files = new QTemporaryDir;
         QVERIFY(files->isValid());
     }
     void cleanupTestCase() {
         delete files;
-        delete dialogs;
-        delete env;
+        endCase();
     }
 
     // "Direkt zum DSP" with the sample release: the panel reset first (a switch that was on

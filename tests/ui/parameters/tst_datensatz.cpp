@@ -2,9 +2,9 @@
 // against an expectation derived here from the files, the log in its order, the parameter
 // table and panel, the two load buttons, and every file that can be missing.
 #include "app/vantrel.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -146,11 +146,9 @@ QStringList logLines(const vantrel& w) {
 }
 } // namespace
 
-class TestDatensatz : public QObject {
+class TestDatensatz : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     PtyPair* pty = nullptr;
 
     // Profile 0 pointed at the sample release (or at dir), with some keys replaced.
@@ -176,16 +174,14 @@ class TestDatensatz : public QObject {
 
 private slots:
     void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
         pty = new PtyPair;
         QVERIFY(pty->isValid());
         QVERIFY(QFile::exists(release() + "/VESK2b1x.dpk"));
     }
     void cleanupTestCase() {
         delete pty;
-        delete dialogs;
-        delete env;
+        endCase();
     }
 
     void sampleReleaseLoads() {

@@ -3,9 +3,9 @@
 // can fail (box, log line, button left enabled).
 #include "app/vantrel.h"
 #include "parameters/parameterfile.h"
-#include "scripteddialogs.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
+#include "windowground.h"
 
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -32,11 +32,9 @@ QString lastLog(const vantrel& w) {
 }
 } // namespace
 
-class TestParamSpeichern : public QObject {
+class TestParamSpeichern : public QObject, private WindowGround {
     Q_OBJECT
 
-    TestEnv* env = nullptr;
-    ScriptedDialogs* dialogs = nullptr;
     PtyPair* pty = nullptr;
     QTemporaryDir* dir = nullptr;
 
@@ -59,15 +57,13 @@ class TestParamSpeichern : public QObject {
 
 private slots:
     void initTestCase() {
-        env = new TestEnv;
-        dialogs = new ScriptedDialogs;
+        beginCase();
         pty = new PtyPair;
         QVERIFY(pty->isValid());
     }
     void cleanupTestCase() {
         delete pty;
-        delete dialogs;
-        delete env;
+        endCase();
     }
     void init() {
         dialogs->clear();
