@@ -147,6 +147,12 @@ int CliRun::saveFailed(const QString& path) {
         QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(path)));
 }
 
+void CliRun::logFertig(const TransferResult& r, const char* name) {
+    if (r.failed())
+        m_out.log(r.text);
+    m_out.log(QStringLiteral("%1() Fertig!").arg(QLatin1String(name)));
+}
+
 int CliRun::transferEnded(const TransferResult& r) {
     m_result.insert(QStringLiteral("status"), statusText(r));
     if (r.ok())
@@ -342,9 +348,7 @@ int CliRun::dspDownload(bool test) {
                       byteMs(m_link.dspDelay()));
     const TransferResult r = download::buffer2dsp(m_link, image.buffer, *p, logSink());
     p->finish();
-    if (r.failed())
-        m_out.log(r.text);
-    m_out.log(QStringLiteral("buffer2dsp() Fertig!"));
+    logFertig(r, "buffer2dsp");
     if (!r.ok() || test)
         return transferEnded(r);
     // The freshly started DSP gets the user parameters of bank Gruen in SSB, as the panel
@@ -352,9 +356,7 @@ int CliRun::dspDownload(bool test) {
     const TransferResult rp = sendFrames(
         parameter::parameterFrames(m_tabelle, parameter::Modus::Ssb, parameter::Bank::Gruen, false),
         1, QStringLiteral("Parameter-Laden"));
-    if (rp.failed())
-        m_out.log(rp.text);
-    m_out.log(QStringLiteral("parameter2dsp() Fertig!"));
+    logFertig(rp, "parameter2dsp");
     return transferEnded(rp);
 }
 
@@ -379,9 +381,7 @@ int CliRun::picDownload() {
                           byteMs(m_link.picDelay()) + byteMs(0));
         const TransferResult r = download::buffer2pic_alt(m_link, image.buffer, *p, logSink());
         p->finish();
-        if (r.failed())
-            m_out.log(r.text);
-        m_out.log(QStringLiteral("buffer2pic_alt() Fertig!"));
+        logFertig(r, "buffer2pic_alt");
         // After a failed image the PIC is not where the block expects it: the block would
         // only run into the next echo error or wait for ever.
         if (!r.ok())
@@ -391,9 +391,7 @@ int CliRun::picDownload() {
                       download::kParameterBlockGroesse, byteMs(m_link.picDelay()) + byteMs(0));
     const TransferResult r = download::parameter2pic_alt(m_link, m_tabelle, *p, logSink());
     p->finish();
-    if (r.failed())
-        m_out.log(r.text);
-    m_out.log(QStringLiteral("parameter2pic_alt() Fertig!"));
+    logFertig(r, "parameter2pic_alt");
     return transferEnded(r);
 }
 
@@ -501,9 +499,7 @@ int CliRun::paramsSend() {
     const auto frames = parameter::parameterFrames(m_tabelle, modus, bank, false);
     m_result.insert(QStringLiteral("frames"), frames.size());
     const TransferResult r = sendFrames(frames, 1, QStringLiteral("Parameter-Laden"));
-    if (r.failed())
-        m_out.log(r.text);
-    m_out.log(QStringLiteral("parameter2dsp() Fertig!"));
+    logFertig(r, "parameter2dsp");
     return transferEnded(r);
 }
 

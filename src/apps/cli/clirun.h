@@ -45,6 +45,8 @@ private:
     // ---- endings -----------------------------------------------------------------------
     int fileFailed(const TransferResult& r);
     int saveFailed(const QString& path);
+    // The log lines the window writes after a transfer: its error, then "<name>() Fertig!".
+    void logFertig(const TransferResult& r, const char* name);
     int transferEnded(const TransferResult& r);
     int interrupted();
 
