@@ -1347,10 +1347,6 @@
         <translation>Saving the ext. EEPROM to a file</translation>
     </message>
     <message>
-        <source>Eeprom-Sicherung: nach %1 von %2 Bytes nichts gespeichert, Datei &quot;%3&quot; unveraendert</source>
-        <translation>EEPROM backup: nothing saved after %1 of %2 bytes, file &quot;%3&quot; unchanged</translation>
-    </message>
-    <message>
         <source>Eeprom-Sicherung: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
         <translation>EEPROM backup: %1 bytes saved in file &quot;%2&quot;</translation>
     </message>
@@ -1560,6 +1556,18 @@
     <message>
         <source>Datei zu gross!</source>
         <translation>File too large!</translation>
+    </message>
+    <message>
+        <source>Parameter-Datei: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
+        <translation>Parameter file: %1 bytes saved in file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Datensatz nicht vollstaendig geladen - nichts geschrieben!</source>
+        <translation>Data set not completely loaded - nothing written!</translation>
+    </message>
+    <message>
+        <source>Download-Image: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
+        <translation>Download image: %1 bytes saved in file &quot;%2&quot;</translation>
     </message>
 </context>
 </TS>

@@ -27,8 +27,7 @@ DatensatzStatus ladeDatensatz(DownloadImage& image, QStringList* dspzeilen,
             QCoreApplication::translate("vantrel", " Zeilen geladen"));
     }
 
-    image.checksumme = 0;
-    image.clear();
+    image.neu();
     image.dspfileparsen(*dspzeilen, log);
     const bool filterOk =
         filterladen(image, *filterliste, filterOrdner(dateien.veskpfad), log, fail);

@@ -2,6 +2,12 @@
 
 #include <QCoreApplication>
 
+void DownloadImage::neu() {
+    clear();
+    checksumme = 0;
+    wortbyte1 = wortbyte2 = wortbyte3 = 0;
+}
+
 void DownloadImage::clear() {
     buffer.clear();
     zwischenpuffer.clear();

@@ -23,14 +23,18 @@ public:
     // Always in 0..32767.
     int checksumme = 0;
     // High, middle and low byte of the word being parsed. They keep their values between
-    // words and between loads: the device adds the middle byte of the last 24-bit word to
-    // every 16-bit word after it, and the image has to match that sum.
+    // words of one image: the device adds the middle byte of the last 24-bit word to every
+    // 16-bit word after it, and the image has to match that sum.
     quint8 wortbyte1 = 0;
     quint8 wortbyte2 = 0;
     quint8 wortbyte3 = 0;
 
     // bufferloeschen: empties buffer and zwischenpuffer; checksum and registers stay.
     void clear();
+    // A new image: empty, with the checksum and the word registers at 0, as the set's loader
+    // starts at every power-on. The image of a set of files is then the same whatever was
+    // built before it.
+    void neu();
     // Adds the word in the registers to the checksum.
     void checksumwort();
     // Converts the firmware lines (header already dropped) into records appended to buffer,

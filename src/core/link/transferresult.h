@@ -9,11 +9,13 @@ struct TransferResult {
     Status status = Status::Done;
     QString title; // title of the box that reports a failure
     QString text;  // its German text
+    // A file could not be read or written: the line and the set were not the cause.
+    bool datei = false;
 
     static TransferResult done() { return {}; }
-    static TransferResult canceled() { return {Status::Canceled, {}, {}}; }
+    static TransferResult canceled() { return {Status::Canceled, {}, {}, false}; }
     static TransferResult failed(const QString& title, const QString& text) {
-        return {Status::Failed, title, text};
+        return {Status::Failed, title, text, false};
     }
     bool ok() const { return status == Status::Done; }
     bool wasCanceled() const { return status == Status::Canceled; }

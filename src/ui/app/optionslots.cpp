@@ -2,7 +2,6 @@
 #include "app/odlg.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
-#include "link/link.h"
 #include "link/modem.h"
 #include "link/portzugriff.h"
 
@@ -15,9 +14,7 @@ void vantrel::meinst() {
 void vantrel::meinstsave() {
     einst = m_odlg->getEinstellungen();
     writeSettings();
-    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
-    m_modem->closePort();
-    m_link->setOpen(m_modem->openPort(einst.rs232));
+    m_geraet->verbinden();
     if (!rs232offen()) {
         if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
             logzeile(h);

@@ -1,6 +1,5 @@
 #include "app/transferstatus.h"
 
-#include "app/vantrel.h"
 #include "link/link.h"
 
 #include <QMainWindow>
@@ -22,8 +21,9 @@ TransferStatus::TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner,
     if (parent) {
         if (auto* w = qobject_cast<QMainWindow*>(parent->window()))
             m_bar = w->statusBar();
-        if (auto* v = qobject_cast<vantrel*>(parent->window()); v && v->link()) {
-            m_link = v->link();
+        // The line of the window's session, when the window has one.
+        if (auto* link = parent->window()->findChild<Link*>()) {
+            m_link = link;
             connect(m_link, &Link::byteWritten, this, [this] { ++m_written; });
         }
     }

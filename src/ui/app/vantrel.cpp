@@ -1,6 +1,7 @@
 #include "vantrel.h"
 
 #include "app/configfile.h"
+#include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
 #include "link/link.h"
@@ -31,14 +32,32 @@ static void initResources() {
     Q_INIT_RESOURCE(resources);
 }
 
-vantrel::vantrel(QWidget* parent) : QMainWindow(parent) {
+vantrel::vantrel(QWidget* parent)
+    : QMainWindow(parent), m_geraet(new Geraet(this)),
+      m_bediener(std::make_unique<FensterBediener>(*this)), einst(m_geraet->einst),
+      vesknr(m_geraet->vesknr), downloadimage(m_geraet->downloadimage),
+      dspzeilen(m_geraet->dspzeilen), filterliste(m_geraet->filterliste),
+      datensatzgeladen(m_geraet->datensatzgeladen), parametertabelle(m_geraet->parametertabelle),
+      paramgeladen(m_geraet->paramgeladen), dateifehler(m_geraet->dateifehler),
+      ladequelle(m_geraet->ladequelle), smkalaktiv(m_geraet->smkalaktiv),
+      xparamgeaendert(m_geraet->xparamgeaendert), empfangsring(m_geraet->empfangsring),
+      zfmessung(m_geraet->zfmessung), calcurve(m_geraet->zfmessung.calcurve),
+      ad603tabelle(m_geraet->ad603tabelle), smgesendet(m_geraet->smgesendet),
+      dspdaten(m_geraet->dspdaten) {
     initResources();
     setObjectName(QStringLiteral("vantrel"));
     configdir = QDir::current();
 
-    m_modem = new Modem();
+    m_geraet->setBediener(m_bediener.get());
+    m_modem = m_geraet->modem();
+    m_link = m_geraet->link();
     connect(m_modem, &Modem::setTtyText, this, &vantrel::setAText);
-    m_link = new Link(m_modem, this);
+    connect(m_geraet, &Geraet::parameterGeladen, this, &vantrel::parametergeladen);
+    // The S-meter calibration loads the parameters itself: its log shows what was read.
+    connect(m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
+        if (smkalaktiv)
+            smlog(zeile);
+    });
 
     auto makeTimer = [this](const char* name, void (vantrel::*slot)()) {
         auto* t = new QTimer(this);
@@ -108,8 +127,8 @@ vantrel::vantrel(QWidget* parent) : QMainWindow(parent) {
 }
 
 vantrel::~vantrel() {
-    delete m_modem;
-    m_modem = nullptr;
+    // Nothing the session does from here on may reach the window.
+    m_geraet->setBediener(nullptr);
     delete m_monitor;
     m_monitor = nullptr;
     delete m_odlg;
@@ -186,9 +205,7 @@ void vantrel::readSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
     einst.read(cfg, &vesknr);
-    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
-    m_modem->closePort();
-    m_link->setOpen(m_modem->openPort(einst.rs232));
+    m_geraet->verbinden();
     if (!rs232offen()) {
         if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
             logzeile(h);
@@ -235,11 +252,8 @@ void vantrel::setprofile(int n) {
     vesk1Act->setChecked(n == 0);
     vesk2Act->setChecked(n == 1);
     vesk3Act->setChecked(n == 2);
-    if (n != vesknr) {
-        bufferloeschen();
+    if (m_geraet->profilWaehlen(n))
         paramreset();
-    }
-    vesknr = n;
     setAText(rs232offen() ? einst.rs232 : QStringLiteral("?"));
     setactiontexts();
 }
@@ -295,12 +309,7 @@ void vantrel::closeEvent(QCloseEvent* event) {
     empfangtimer->stop();
     smbeftimer->stop();
     dspbeftimer->stop();
-    m_link->setModem(nullptr);
-    if (m_modem) {
-        m_modem->closePort();
-        delete m_modem;
-        m_modem = nullptr;
-    }
+    m_geraet->trennen();
     delete m_monitor;
     m_monitor = nullptr;
     m_closed = true;

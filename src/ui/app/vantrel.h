@@ -1,9 +1,11 @@
-// The main window: owns the serial line, every timer, the download image, the parameter
-// table, the calibration state and every widget of the six pages. Its slots are the
-// operations; their bodies live beside their subsystem (download/, parameters/, ...).
+// The main window: every widget of the six pages and every timer, over the session (Geraet)
+// that owns the line, the settings, the download image, the parameter table and the
+// calibration state. Its slots read the widgets, call the session and refresh the widgets;
+// their bodies live beside their subsystem (download/, parameters/, ...).
 #pragma once
 
 #include "app/einstellungen.h"
+#include "app/geraet.h"
 #include "calibration/empfangsring.h"
 #include "calibration/smeterwerte.h"
 #include "calibration/zfmessung.h"
@@ -16,6 +18,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 struct Hinweis;
 class QAction;
@@ -38,8 +41,14 @@ class Link;
 class Modem;
 class odlg;
 
+class FensterBediener;
+
 class vantrel : public QMainWindow {
     Q_OBJECT
+    // First of all members: the references into it below are bound to it.
+    Geraet* const m_geraet;
+    std::unique_ptr<FensterBediener> m_bediener;
+
 public:
     explicit vantrel(QWidget* parent = nullptr);
     ~vantrel() override;
@@ -48,8 +57,8 @@ public:
     static constexpr const char* versionText = "V1.18";
     static constexpr const char* dateText = " vom 17.11.2014";
 
-    TEinstellungen einst;
-    int vesknr = 0;
+    TEinstellungen& einst;
+    int& vesknr;
     QDir configdir;
     // The configuration file name inside configdir ("vantrel.cfg" unless told otherwise).
     static QString& configFileName();
@@ -64,9 +73,10 @@ public:
     // Appends one line to the log on the page "DSP-Firmware".
     void logzeile(const QString& text);
 
-    // The window's state, for the serial line and its protocols.
-    Modem* modem() const { return m_modem; }
-    Link* link() const { return m_link; }
+    // The session: the set as the program sees it.
+    Geraet* geraet() const { return m_geraet; }
+    Modem* modem() const { return m_geraet->modem(); }
+    Link* link() const { return m_geraet->link(); }
     bool rs232offen() const;
     DspMonitor* dspmonitor() const { return m_monitor; }
     odlg* optionsdialog() const { return m_odlg; }
@@ -82,9 +92,9 @@ public:
     // ---- download (firmware page) -------------------------------------------------------
     QTextEdit* log = nullptr;
     // The download image (buffer, zwischenpuffer, checksumme, wortbyte1..3).
-    DownloadImage downloadimage;
-    QStringList dspzeilen;
-    QStringList filterliste;
+    DownloadImage& downloadimage;
+    QStringList& dspzeilen;
+    QStringList& filterliste;
     // Reads a firmware file (also the test firmware) into dspzeilen; a file that cannot be
     // opened is reported (box, log, dateifehler) and gives false.
     bool dspdateilesen(const QString& path);
@@ -93,13 +103,8 @@ public:
     // Shows a file that could not be opened: critical box, log line, dateifehler.
     void ladefehler(const TransferResult& fehler);
     // True when the last clickfileladen() read every file of the data set.
-    bool datensatzgeladen = false;
-    // The transfers of the firmware page, each under its progress dialog; a failure is shown
-    // in an "Error!" box and logged. They send a copy of buffer, so nothing that runs while
-    // they wait can change what goes out.
-    TransferResult buffer2dsp();
-    TransferResult buffer2pic_alt();
-    TransferResult parameter2pic_alt();
+    bool& datensatzgeladen;
+    // A failed transfer: the "Error!" box and the log line.
     void transferfehler(const TransferResult& r);
 
     // ---- parameters ---------------------------------------------------------------------
@@ -107,18 +112,18 @@ public:
     void paramreset();
     void paramfreigabe(bool on);
     void panellayout();
-    ParameterTabelle parametertabelle;
+    ParameterTabelle& parametertabelle;
     // Reads a parameter file onto the table; false when it cannot be opened (reported).
     bool paramdateilesen(const QString& path);
     // The parameter reader's log lines: the main log (and the S-meter log while it runs).
     void paramlogzeile(const QString& text);
     // Refreshes the whole panel for the selected mode and bank.
     void paramanzeigen();
-    bool paramgeladen = false;
-    bool dateifehler = false;
-    int ladequelle = 0;
-    bool smkalaktiv = false;
-    bool xparamgeaendert = false;
+    bool& paramgeladen;
+    bool& dateifehler;
+    int& ladequelle;
+    bool& smkalaktiv;
+    bool& xparamgeaendert;
     // The panel's row of parameter number i (0..99): number label, spin box, name label.
     QLabel* paramnr[100] = {};
     QDoubleSpinBox* paramwert[100] = {};
@@ -149,12 +154,12 @@ public:
 
     // ---- calibration --------------------------------------------------------------------
     // The DSP's bytes, shared by the calibration poll and the monitor poll.
-    Empfangsring empfangsring;
+    Empfangsring& empfangsring;
     // The IF wizard's measurement requests and its DAC sweep (messung, messzaehler,
     // pegelsumme, pegelmin, dacstufe); its calcurve is the one the monitor uses as well.
-    ZfMessung zfmessung;
-    Calcurve& calcurve = zfmessung.calcurve;
-    Ad603Tabelle ad603tabelle{};
+    ZfMessung& zfmessung;
+    Calcurve& calcurve;
+    Ad603Tabelle& ad603tabelle;
     double pegelmax = 0;
     int smschritt = 0;
     int zfschritt = 0;
@@ -162,7 +167,7 @@ public:
     bool scalgeladen = false;
     QStringList scalzeilen;
     // The S-meter settings last sent (scalnf, scalip3, scaldds).
-    SmeterWerte smgesendet;
+    SmeterWerte& smgesendet;
     // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
     QSpinBox* smwert[SmeterWerte::zeilen] = {};
     // The values the S-meter spin boxes show, in the same order.
@@ -182,7 +187,7 @@ public:
     // ---- monitor ------------------------------------------------------------------------
     // The last telegram decoded, kept between telegrams (agc and vogad change only with
     // their direction).
-    TDspDaten dspdaten;
+    TDspDaten& dspdaten;
     // The monitor poll's period in ms (100; tests shorten it).
     int monitorintervall = 100;
 
@@ -266,9 +271,11 @@ protected:
 
 private:
     void setprofile(int n);
-    // Asks the box of a download, logs the separator and runs the load; false (with a log
-    // line that nothing was sent) when the user cancelled or the load failed.
-    bool bestaetigtgeladen(const Hinweis& h, const std::function<bool()>& laden);
+    // A parameter file or a read-back filled the table: the panel shows it, from bank Gruen
+    // in SSB and LSB with the user numbers.
+    void parametergeladen();
+    // The column the mode, bank and monitor switch select.
+    Geraet::Spalte spalte() const;
     // Page builders and their layouts, one per subsystem.
     void bauefirmwareseite();
     void layoutfirmwareseite();
@@ -295,6 +302,8 @@ private:
     bool empfangaktiv = false;
     bool monitoraktiv = false;
     bool smbefaktiv = false;
+    // What each parameter box showed when the table was last shown or sent from it.
+    std::array<double, 100> m_angezeigt{};
     void createactions();
 
 public:

@@ -21,13 +21,7 @@ int balkenwert(int db) {
 } // namespace
 
 void vantrel::empfangslesen() {
-    QByteArray daten;
-    if (rs232offen()) {
-        daten.resize(Empfangsring::groesse);
-        const int n = m_link->readData(daten.data(), int(daten.size()));
-        daten.resize(qMax(0, n));
-    }
-    empfangsring.aufnehmen(daten);
+    m_geraet->empfangslesen();
 }
 
 void vantrel::tstopempfangRS232() {

@@ -56,14 +56,9 @@ void vantrel::timertxeqstop() {
 }
 
 void vantrel::eqdateiladen(EqSeite& s) {
-    const int p = TEinstellungen::clampProfile(vesknr);
-    const QString name = istRx(s) ? einst.rxeqfilename[p] : einst.txeqfilename[p];
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString text = tr("Datei \"%1\" nicht gefunden!").arg(name);
-        UserDialogs::current().critical(this, tr("Datei nicht gefunden!"), text);
-        logzeile(text);
-        dateifehler = true;
+    eqcurve::Curve kurve{};
+    QList<int> werte;
+    if (!m_geraet->eqDateiLesen(s.side, &kurve, &werte)) {
         s.speichern->setEnabled(false);
         s.gb->setEnabled(false);
         s.direkt->setEnabled(false);
@@ -71,9 +66,7 @@ void vantrel::eqdateiladen(EqSeite& s) {
         return;
     }
     // Only 31 sliders exist: the reader stops after the 31st line.
-    const QList<int> werte = eqcurve::readCurve(file);
-    file.close();
-    for (int k = 0; k < werte.size(); ++k)
+    for (int k = 0; k < werte.size() && k < eqcurve::kBands; ++k)
         s.slider[size_t(k)]->setValue(werte[k]);
     s.geladen = true;
     s.gb->setEnabled(true);
@@ -116,33 +109,12 @@ void vantrel::eqtimerstop(EqSeite& s) {
 void vantrel::eq2dsp(EqSeite& s) {
     if (!s.gb->isEnabled())
         return;
-    const QString label =
-        istRx(s) ? tr("RX Equalizer in DSP laden") : tr("TX Equalizer in DSP laden");
-    auto progress =
-        UserDialogs::current().progress(this, label, tr("Abbrechen"), 0, eqcurve::kBands);
     s.status->setText(tr("ONLINE mit VESK!"));
     s.gb->setEnabled(false);
     s.sendet = true;
-    const eqcurve::Curve kurve = s.werte();
-    const bool eigene = m_link->beginTransfer();
-    for (const auto& [nummer, w] : eqcurve::curveOpenFrames(s.side))
-        dspframe(nummer, w);
-    for (int k = 0; k < eqcurve::kBands; ++k) {
-        progress->setValue(k);
-        // A cancelled curve still gets its end command, so the DSP is not left waiting in
-        // the middle of a transfer; the bands not sent keep their former gains there.
-        if (progress->wasCanceled())
-            break;
-        for (const auto& [nummer, w] : eqcurve::curveBandFrames(kurve[size_t(k)]))
-            dspframe(nummer, w);
-    }
-    const auto [nummer, w] = eqcurve::curveCloseFrame(s.side);
-    dspframe(nummer, w);
-    if (eigene)
-        m_link->endTransfer();
+    m_geraet->eqSenden(s.side, s.werte());
     s.status->clear();
     s.gb->setEnabled(true);
-    progress->finish();
     s.sendet = false;
 }
 

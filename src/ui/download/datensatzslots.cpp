@@ -1,9 +1,10 @@
 // Loading the data set of the current profile into the download image: firmware, filters,
-// checksum record, then the user parameters.
+// checksum record, then the user parameters. The session reads the files; these are the
+// window's names for its steps.
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
-#include "download/datensatz.h"
 #include "download/firmwarefile.h"
+#include "download/ladefehler.h"
 
 void vantrel::bufferloeschen() {
     downloadimage.clear();
@@ -31,20 +32,5 @@ void vantrel::checksummeanhaengen() {
 }
 
 bool vantrel::clickfileladen() {
-    DatensatzDateien dateien;
-    dateien.firmware = einst.dspcodefilename[vesknr];
-    dateien.filterlist = einst.filterfilename[vesknr];
-    dateien.veskpfad = einst.veskpfad[vesknr];
-    datensatzgeladen = false;
-    const DatensatzStatus status = ladeDatensatz(
-        downloadimage, &dspzeilen, &filterliste, dateien, [this](const QString& s) { logzeile(s); },
-        [this](const TransferResult& fehler) { ladefehler(fehler); });
-    // Without firmware or filter list the image and the table stay as they were.
-    if (status == DatensatzStatus::Abgebrochen)
-        return false;
-    smkalaktiv = false;
-    ladequelle = 0;
-    const bool parameterOk = paramdateilesen(einst.parameterfilename[vesknr]);
-    datensatzgeladen = parameterOk && status == DatensatzStatus::Geladen;
-    return datensatzgeladen;
+    return m_geraet->datensatzLaden();
 }

@@ -9,9 +9,21 @@ void vantrel::testtimerstop() {
     testtimer->stop();
 }
 
-void vantrel::warten(int ms) { m_link->warten(ms); }
-void vantrel::sendepic(int value) { m_link->sendepic(value); }
-void vantrel::sendedsp(int value) { m_link->sendedsp(value); }
-void vantrel::sendeparam(int value) { m_link->sendeparam(value); }
-void vantrel::dspframe(int number, int value) { m_link->dspframe(number, value); }
-bool vantrel::rs232leeren() { return m_link->rs232leeren(); }
+void vantrel::warten(int ms) {
+    m_link->warten(ms);
+}
+void vantrel::sendepic(int value) {
+    m_link->sendepic(value);
+}
+void vantrel::sendedsp(int value) {
+    m_link->sendedsp(value);
+}
+void vantrel::sendeparam(int value) {
+    m_link->sendeparam(value);
+}
+void vantrel::dspframe(int number, int value) {
+    m_link->dspframe(number, value);
+}
+bool vantrel::rs232leeren() {
+    return m_link->rs232leeren();
+}

@@ -12,19 +12,15 @@
 
 void vantrel::setdmoni() {
     if (cbdmoni->isChecked()) {
-        dspframe(52, 2);
         if (m_monitor)
             m_monitor->show();
-        loadcalcurve();
-        m_link->leeren();
-        empfangsring.neustart();
+        m_geraet->monitorEin();
         dspmonitimer->start(monitorintervall);
     } else {
         if (m_monitor)
             m_monitor->hide();
-        m_link->leeren();
         dspmonitimer->stop();
-        dspframe(52, 1);
+        m_geraet->monitorAus();
     }
 }
 
@@ -34,21 +30,13 @@ void vantrel::timerdspmonistop() {
     if (monitoraktiv)
         return;
     monitoraktiv = true;
-    // While a transfer owns the line, what arrives is its answer.
-    if (!m_link->transferActive()) {
-        empfangslesen();
-        if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
-            dspdatenfuellen(dspdaten, *t, calcurve);
-            emit sendedspdaten(dspdaten);
-        }
-    }
+    if (const std::optional<TDspDaten> daten = m_geraet->monitorLesen())
+        emit sendedspdaten(*daten);
     monitoraktiv = false;
     if (!m_closed && dspmonitimer->isActive())
         dspmonitimer->start(monitorintervall);
 }
 
 void vantrel::loadcalcurve() {
-    // A file that cannot be opened leaves calcurve as it is: the IF calibration's results,
-    // or zeros.
-    ad603dateilesen(einst.ad603filename[TEinstellungen::clampProfile(vesknr)], calcurve);
+    m_geraet->loadcalcurve();
 }

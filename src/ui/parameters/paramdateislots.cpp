@@ -14,7 +14,7 @@
 #include <QTabWidget>
 
 void vantrel::paramreset() {
-    resetParameterTabelle(parametertabelle);
+    m_geraet->paramreset();
     for (int i = 10; i < 100; ++i) {
         QDoubleSpinBox* spin = paramwert[i];
         spin->setHidden(i % 10 == 0);
@@ -56,29 +56,17 @@ void vantrel::paramlogzeile(const QString& text) {
 }
 
 bool vantrel::paramdateilesen(const QString& path) {
-    QStringList zeilen;
-    if (!readParameterLines(path, &zeilen)) {
-        const TransferResult fehler = dateiNichtGefunden(path);
-        UserDialogs::current().critical(this, fehler.title, fehler.text);
-        paramlogzeile(fehler.text);
-        dateifehler = true;
-        return false;
-    }
-    paramlogzeile(parameterFileLogLine(int(zeilen.size())));
-    applyParameterLines(parametertabelle, zeilen, ladequelle != 0,
-                        [this](const QString& s) { paramlogzeile(s); });
-    // Once some data file failed, the panel stays as it is: the table may be incomplete.
-    if (!dateifehler) {
-        setuserid();
-        rbuser->setChecked(true);
-        rbgruen->setChecked(true);
-        rbssb->setChecked(true);
-        rblsb->setChecked(true);
-        paramgeladen = true;
-        paramfreigabe(true);
-        paramanzeigen();
-    }
-    return true;
+    return m_geraet->parameterDateiLesen(path);
+}
+
+void vantrel::parametergeladen() {
+    setuserid();
+    rbuser->setChecked(true);
+    rbgruen->setChecked(true);
+    rbssb->setChecked(true);
+    rblsb->setChecked(true);
+    paramfreigabe(true);
+    paramanzeigen();
 }
 
 void vantrel::clickparamladen() {

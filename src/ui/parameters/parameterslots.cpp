@@ -11,8 +11,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <memory>
+#include <vector>
 
 namespace {
 constexpr int kSpaltenbreite = 270;
@@ -78,12 +82,17 @@ void vantrel::panellayout() {
 }
 
 void vantrel::paramanzeigen() {
+    // Showing the table is no edit: it neither stores nor sends anything.
+    std::vector<std::unique_ptr<QSignalBlocker>> still;
+    for (QDoubleSpinBox* spin : paramwert)
+        still.push_back(std::make_unique<QSignalBlocker>(spin));
     for (int i = 0; i < 100; ++i) {
         if (immerVerborgen(i) || zehner(i)) {
             paramwert[i]->hide();
             paramnr[i]->hide();
         }
         nullstellung(paramwert[i]);
+        m_angezeigt[size_t(i)] = paramwert[i]->value();
     }
     const parameter::Modus modus = parammodus(*this);
     const parameter::Bank bank = parambank(*this);
@@ -129,7 +138,13 @@ void vantrel::paramzeigen(int i, int v) {
     spin->setMinimum(a.minimum);
     spin->setMaximum(a.maximum);
     spin->setSingleStep(a.step);
-    spin->setValue(a.wert);
+    {
+        const QSignalBlocker still(spin);
+        spin->setValue(a.wert);
+    }
+    // A value outside the box's range shows clamped; only an edit of the box itself may
+    // store and send what it then shows.
+    m_angezeigt[size_t(i)] = spin->value();
     spin->setToolTip(p.name);
     paramname[i]->setText(p.name);
 }
@@ -204,6 +219,12 @@ void vantrel::tstopdspbef() {
     const parameter::Bank bank = parambank(*this);
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         TParameter& p = parametertabelle[size_t(i)];
+        if (paramwert[i]->value() == m_angezeigt[size_t(i)]) {
+            if (smkalaktiv && i == 68)
+                break;
+            continue;
+        }
+        m_angezeigt[size_t(i)] = paramwert[i]->value();
         // A scale of 0 maps every raw value to 0 and back to nothing: such an entry is
         // neither stored nor sent.
         const auto r = parameter::rohwert(paramwert[i]->value(), p.x);

@@ -142,7 +142,7 @@ void Simulation::setEchtzeit(bool on) {
 }
 
 bool Simulation::uebertragungLaeuft() const {
-    return m_window && m_window->link() && m_window->link()->transferActive();
+    return m_window && m_window->geraet()->link()->transferActive();
 }
 
 bool Simulation::neuVerbinden() {
@@ -157,11 +157,11 @@ bool Simulation::neuVerbinden() {
     if (!isValid())
         return false;
     if (vantrel* w = m_window) {
-        w->einst.rs232 = portPath();
-        w->modem()->closePort();
-        w->link()->setOpen(w->modem()->openPort(portPath()));
-        w->logzeile(tr("Simulation: neue Leitung %1").arg(portPath()));
-        return w->rs232offen();
+        ::Geraet* g = w->geraet();
+        g->einst.rs232 = portPath();
+        g->verbinden();
+        g->log(tr("Simulation: neue Leitung %1").arg(portPath()));
+        return g->rs232offen();
     }
     return true;
 }

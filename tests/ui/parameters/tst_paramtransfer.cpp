@@ -249,6 +249,31 @@ private slots:
         QCOMPARE(blockFrames().first(), (std::pair<int, int>(2, 2)));
     }
 
+    // A value outside the box's range is kept as received: the box shows it clamped, but
+    // nothing is stored or sent until the person edits a box, and then only that one.
+    void readBackAsReceived() {
+        auto w = window(sim->portPath());
+        QVERIFY(w);
+        SimPicParams pic(sim.get());
+        QMap<int, SimPicParam> table = deviceTable();
+        table[20].ssb[0] = 240;
+        table[20].max = 100;
+        pic.setTable(table);
+        pic.function995(60);
+        sim->clearRecord();
+        w->clickparam2pc();
+        QTest::qWait(400);
+        QCOMPARE(w->parametertabelle[20].ssbgreen, 240);
+        QCOMPARE(sim->received().size(), 0);
+        QDoubleSpinBox* box = w->paramwert[21];
+        box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
+        QVERIFY(sim->waitForBytes(3, 1000));
+        QTest::qWait(100);
+        QCOMPARE(sim->framePairs().size(), 1);
+        QCOMPARE(sim->framePairs().first().first, 21);
+        QCOMPARE(w->parametertabelle[20].ssbgreen, 240);
+    }
+
     // Cancelled while the set has stopped part-way: nothing changes.
     void readBackCanceled() {
         auto w = window(sim->portPath());

@@ -1,0 +1,37 @@
+#include "clibediener.h"
+
+#include "consoleprogress.h"
+#include "interrupt.h"
+#include "output.h"
+
+bool CliBediener::bestaetigen(const QString& titel, const QString& text, bool) {
+    // The box tells what to do on the set; whoever runs the command has read it already.
+    m_out.box(titel, text);
+    return true;
+}
+
+QString CliBediener::dateiWaehlen(Wahl, const QString&, const QString&, const QString&) {
+    // Every file of a command comes from its arguments.
+    return {};
+}
+
+std::unique_ptr<Progress> CliBediener::fortschritt(const QString& label, int minimum, int maximum,
+                                                   double msProSchritt, const QString& einheit) {
+    return std::make_unique<ConsoleProgress>(m_out, m_interrupt, label, minimum, maximum, einheit,
+                                             msProSchritt);
+}
+
+void CliBediener::log(const QString& zeile) {
+    m_out.log(zeile);
+}
+
+void CliBediener::meldung(Box, const QString& titel, const QString& text) {
+    m_titel = titel;
+    m_text = text;
+    if (!text.isEmpty())
+        m_out.message(Output::plain(text));
+}
+
+bool CliBediener::aufgegeben() const {
+    return m_interrupt.triggered();
+}

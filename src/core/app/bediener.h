@@ -1,0 +1,40 @@
+// How the session asks and tells the person at the set: instruction boxes, a file to choose,
+// the progress of a transfer, the log and the boxes of failures. The window answers with its
+// dialogs and its log; talvaro-cli with its output, its arguments and its console progress.
+#pragma once
+
+#include "link/transferresult.h"
+
+#include <QString>
+#include <memory>
+
+class Progress;
+
+class Bediener {
+public:
+    virtual ~Bediener() = default;
+
+    // An instruction box (rich text: <b>, <br>). With Cancel: true when the person pressed OK.
+    virtual bool bestaetigen(const QString& titel, const QString& text, bool mitAbbrechen) = 0;
+
+    enum class Wahl { Oeffnen, Speichern };
+    // A file to read or to write; empty when none was chosen.
+    virtual QString dateiWaehlen(Wahl wahl, const QString& titel, const QString& start,
+                                 const QString& filter) = 0;
+
+    // The progress of a transfer over minimum..maximum, one step expected to take msProSchritt
+    // at the configured delays (for the time left before there is a rate to measure).
+    virtual std::unique_ptr<Progress> fortschritt(const QString& label, int minimum, int maximum,
+                                                  double msProSchritt, const QString& einheit) = 0;
+
+    // One line of the log.
+    virtual void log(const QString& zeile) = 0;
+
+    // A box with one OK button: Kritisch for a file that cannot be read or written, Fehler
+    // for the "Error!" box of a transfer.
+    enum class Box { Kritisch, Fehler };
+    virtual void meldung(Box box, const QString& titel, const QString& text) = 0;
+
+    // The person has asked to stop before the line was even opened (Ctrl-C in a terminal).
+    virtual bool aufgegeben() const { return false; }
+};

@@ -1,0 +1,768 @@
+#include "app/geraet.h"
+
+#include "app/bediener.h"
+#include "download/datensatz.h"
+#include "download/dspdownload.h"
+#include "download/eeprombackup.h"
+#include "download/firmwarefile.h"
+#include "download/hinweistexte.h"
+#include "download/ladefehler.h"
+#include "download/picdownload.h"
+#include "download/picparameterblock.h"
+#include "download/transferhelfer.h"
+#include "link/link.h"
+#include "link/modem.h"
+#include "link/progress.h"
+#include "monitor/dspdekoder.h"
+#include "parameters/parameterempfang.h"
+#include "parameters/parameterfile.h"
+#include "parameters/parameterwriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString trennlinie() {
+    return QStringLiteral("---------------------------------");
+}
+
+// Stands in when no one is there to ask: every box is confirmed, nothing is chosen, the
+// progress is never cancelled.
+class StillerFortschritt : public Progress {
+public:
+    void setRange(int, int) override {}
+    void setValue(int) override {}
+    bool wasCanceled() const override { return false; }
+};
+
+} // namespace
+
+Geraet::Geraet(QObject* parent) : QObject(parent) {
+    m_modem = new Modem(this);
+    m_link = new Link(m_modem, this);
+    resetParameterTabelle(parametertabelle);
+}
+
+Geraet::~Geraet() {
+    // The Link must not reach a modem that is being torn down.
+    m_link->setModem(nullptr);
+}
+
+// ---- line ----------------------------------------------------------------------------------
+
+bool Geraet::rs232offen() const {
+    return m_link->isOpen();
+}
+
+bool Geraet::verbinden() {
+    m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
+    m_modem->closePort();
+    m_link->setOpen(m_modem->openPort(einst.rs232));
+    emit verbunden(rs232offen() ? einst.rs232 : QStringLiteral("?"));
+    return rs232offen();
+}
+
+void Geraet::trennen() {
+    m_modem->closePort();
+    m_link->setOpen(false);
+}
+
+bool Geraet::leitung(TransferResult* fehler) {
+    if (rs232offen() || !m_beiBedarf)
+        return true;
+    if (m_bediener && m_bediener->aufgegeben()) {
+        *fehler = TransferResult::canceled();
+        return false;
+    }
+    if (verbinden()) {
+        // What waited on the line belongs to no request of this run. Once it is gone, the
+        // person may start the set's function: nothing it sends is lost.
+        m_link->leeren();
+        return true;
+    }
+    *fehler = TransferResult::failed(
+        QCoreApplication::translate("vantrel", "RS232 readSettings()"),
+        QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!"));
+    melden(*fehler, false);
+    return false;
+}
+
+// ---- settings and profile ------------------------------------------------------------------
+
+bool Geraet::profilWaehlen(int n) {
+    if (n == vesknr)
+        return false;
+    downloadimage.clear();
+    paramreset();
+    vesknr = n;
+    return true;
+}
+
+void Geraet::paramreset() {
+    resetParameterTabelle(parametertabelle);
+}
+
+// ---- the person ----------------------------------------------------------------------------
+
+void Geraet::log(const QString& zeile) {
+    if (m_bediener)
+        m_bediener->log(zeile);
+}
+
+LogSink Geraet::logSink() {
+    return [this](const QString& s) { log(s); };
+}
+
+bool Geraet::bestaetigt(const Hinweis& h) {
+    return !m_bediener || m_bediener->bestaetigen(h.titel, h.text, true);
+}
+
+void Geraet::melden(const TransferResult& r, bool kritisch) {
+    if (!r.failed())
+        return;
+    if (m_bediener)
+        m_bediener->meldung(kritisch ? Bediener::Box::Kritisch : Bediener::Box::Fehler, r.title,
+                            r.text);
+    log(r.text);
+}
+
+void Geraet::ladefehler(const TransferResult& fehler) {
+    melden(fehler, true);
+    dateifehler = true;
+}
+
+TransferResult Geraet::speicherfehler(const QString& path) {
+    TransferResult r = TransferResult::failed(
+        QCoreApplication::translate("vantrel", "Speichern fehlgeschlagen!"),
+        QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
+            .arg(path));
+    r.datei = true;
+    melden(r, true);
+    return r;
+}
+
+std::unique_ptr<Progress> Geraet::fortschritt(const QString& label, int minimum, int maximum,
+                                              double msProSchritt, const QString& einheit) {
+    if (m_bediener)
+        return m_bediener->fortschritt(label, minimum, maximum, msProSchritt, einheit);
+    return std::make_unique<StillerFortschritt>();
+}
+
+double Geraet::byteMs(int delayMs) const {
+    // A byte's time on the line at 9600 baud with a start and two stop bits, at the least.
+    return qMax(double(delayMs), 11.0 * 1000.0 / 9600.0);
+}
+
+bool Geraet::dateiSchreiben(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           file.commit();
+}
+
+// ---- loads ---------------------------------------------------------------------------------
+
+bool Geraet::parameterDateiLesen(const QString& path) {
+    const auto paramlog = [this](const QString& s) {
+        log(s);
+        emit parameterzeile(s);
+    };
+    QStringList zeilen;
+    if (!readParameterLines(path, &zeilen)) {
+        const TransferResult fehler = dateiNichtGefunden(path);
+        if (m_bediener)
+            m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
+        paramlog(fehler.text);
+        dateifehler = true;
+        return false;
+    }
+    paramlog(parameterFileLogLine(int(zeilen.size())));
+    applyParameterLines(parametertabelle, zeilen, ladequelle != 0, paramlog);
+    // Once some data file failed, the table may be incomplete: it is not offered for use.
+    if (!dateifehler) {
+        paramgeladen = true;
+        emit parameterGeladen();
+    }
+    return true;
+}
+
+bool Geraet::datensatzLaden(bool mitParametern) {
+    const int p = profil();
+    DatensatzDateien dateien;
+    dateien.firmware = einst.dspcodefilename[size_t(p)];
+    dateien.filterlist = einst.filterfilename[size_t(p)];
+    dateien.veskpfad = einst.veskpfad[size_t(p)];
+    datensatzgeladen = false;
+    const DatensatzStatus status =
+        ladeDatensatz(downloadimage, &dspzeilen, &filterliste, dateien, logSink(),
+                      [this](const TransferResult& fehler) { ladefehler(fehler); });
+    // Without firmware or filter list the image and the table stay as they were.
+    if (status == DatensatzStatus::Abgebrochen)
+        return false;
+    m_vorgang.checksumme = downloadimage.checksumme;
+    bool parameterOk = true;
+    if (mitParametern) {
+        smkalaktiv = false;
+        ladequelle = 0;
+        // Read even after a missing filter: its lines and its box belong to this load.
+        parameterOk = parameterDateiLesen(einst.parameterfilename[size_t(p)]);
+    }
+    datensatzgeladen = parameterOk && status == DatensatzStatus::Geladen;
+    return datensatzgeladen;
+}
+
+bool Geraet::testfirmwareLaden() {
+    const QString test = einst.testfilename[size_t(profil())];
+    if (!readFirmwareFile(test, &dspzeilen, logSink())) {
+        ladefehler(dateiNichtGefunden(test));
+        return false;
+    }
+    downloadimage.neu();
+    downloadimage.dspfileparsen(dspzeilen, logSink());
+    downloadimage.checksummeanhaengen(logSink());
+    m_vorgang.checksumme = downloadimage.checksumme;
+    return true;
+}
+
+// ---- transfers -----------------------------------------------------------------------------
+
+bool Geraet::xParameterOffen() {
+    if (!xparamgeaendert)
+        return false;
+    const Hinweis x = hinweis::xParameter();
+    if (m_bediener)
+        m_bediener->bestaetigen(x.titel, x.text, false);
+    return true;
+}
+
+static TransferResult nichtGeladen() {
+    TransferResult r = TransferResult::failed(
+        QCoreApplication::translate("vantrel", "Datei nicht gefunden!"),
+        QCoreApplication::translate("vantrel",
+                                    "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+    r.datei = true;
+    return r;
+}
+
+TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label) {
+    const double ms = zumPic ? byteMs(m_link->picDelay()) + byteMs(0) : byteMs(m_link->dspDelay());
+    auto progress = fortschritt(label, 0, int(bild.size()), ms);
+    const TransferResult r = zumPic ? download::buffer2pic_alt(*m_link, bild, *progress, logSink())
+                                    : download::buffer2dsp(*m_link, bild, *progress, logSink());
+    progress->finish();
+    melden(r, false);
+    return r;
+}
+
+TransferResult Geraet::parameterblockZumPic() {
+    if (!rs232offen()) {
+        log(download::nichtOffen());
+        return TransferResult::done();
+    }
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter -> VESK (Ruvado)"), 0,
+                    download::kParameterBlockGroesse, byteMs(m_link->picDelay()) + byteMs(0));
+    const TransferResult r =
+        download::parameter2pic_alt(*m_link, parametertabelle, *progress, logSink());
+    progress->finish();
+    melden(r, false);
+    return r;
+}
+
+TransferResult Geraet::dspLaden(const Spalte& spalte) {
+    m_vorgang = {};
+    if (xParameterOffen()) {
+        downloadimage.clear();
+        return TransferResult::canceled();
+    }
+    if (!bestaetigt(hinweis::dspLaden()))
+        return TransferResult::canceled();
+    log(trennlinie());
+    // A set that did not load completely would send an image the person never chose.
+    if (!datensatzLaden()) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+        return nichtGeladen();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    m_vorgang.bytes = downloadimage.buffer.size();
+    r = sendeBild(false, downloadimage.buffer,
+                  QCoreApplication::translate("vantrel", "DSP-FW Laden"));
+    // Parameter frames into a loader that was not fed to its end would land in the middle
+    // of a half-loaded program: after a cancel or a failure nothing more goes out.
+    if (!r.ok())
+        return r;
+    log(QCoreApplication::translate("vantrel", "buffer2dsp() Fertig!"));
+    r = parameterSenden(spalte);
+    melden(r, false);
+    if (r.ok())
+        log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
+    return r;
+}
+
+TransferResult Geraet::testLaden() {
+    m_vorgang = {};
+    if (!bestaetigt(hinweis::testLaden()))
+        return TransferResult::canceled();
+    log(trennlinie());
+    if (!testfirmwareLaden()) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+        return nichtGeladen();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    m_vorgang.bytes = downloadimage.buffer.size();
+    r = sendeBild(false, downloadimage.buffer,
+                  QCoreApplication::translate("vantrel", "DSP-FW Laden"));
+    if (r.ok())
+        log(QCoreApplication::translate("vantrel", "buffer2dsp() Fertig!"));
+    return r;
+}
+
+TransferResult Geraet::picLaden(bool nurParameter) {
+    m_vorgang = {};
+    if (!nurParameter && xParameterOffen())
+        return TransferResult::canceled();
+    if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
+        return TransferResult::canceled();
+    log(trennlinie());
+    // The whole set is read although only the parameters may go out: the table must be the
+    // one of this set, not what an earlier load left.
+    if (!datensatzLaden()) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+        return nichtGeladen();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    if (!nurParameter) {
+        m_vorgang.bytes = downloadimage.buffer.size();
+        r = sendeBild(true, downloadimage.buffer,
+                      QCoreApplication::translate("vantrel", "DSP-FW in PIC Laden"));
+        // After a failed or cancelled image the PIC is no longer writing where the block
+        // belongs: the block would land inside the broken image.
+        if (!r.ok()) {
+            log(QCoreApplication::translate(
+                "vantrel", "Die Parameter wurden nicht gesendet: das Eeprom ist nicht vollstaendig "
+                           "geladen!"));
+            return r;
+        }
+        log(QCoreApplication::translate("vantrel", "buffer2pic_alt() Fertig!"));
+    }
+    r = parameterblockZumPic();
+    if (r.ok())
+        log(QCoreApplication::translate("vantrel", "parameter2pic_alt() Fertig!"));
+    return r;
+}
+
+static QString binFilter() {
+    return QCoreApplication::translate("vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)",
+                                       "FileDialog");
+}
+
+TransferResult Geraet::eepromSichern(const QString& ziel) {
+    m_vorgang = {};
+    if (rs232offen())
+        m_link->leeren();
+    const Hinweis h = hinweis::eeSichern();
+    if (!bestaetigt(h))
+        return TransferResult::canceled();
+    QString name = ziel;
+    if (name.isEmpty() && m_bediener)
+        name = m_bediener->dateiWaehlen(
+            Bediener::Wahl::Speichern,
+            QCoreApplication::translate("vantrel", "ExEeprominhalt Speichern", "FileDialog"),
+            QStringLiteral("*.bin"), binFilter());
+    if (name.isEmpty())
+        return TransferResult::canceled();
+    // Looked at before the set is asked to send: a dump that could not be kept afterwards
+    // would be for nothing.
+    {
+        const QFileInfo info(name);
+        QSaveFile probe(name);
+        if ((info.exists() && !info.isFile()) || !probe.open(QIODevice::WriteOnly))
+            return speicherfehler(name);
+        probe.cancelWriting();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), 0,
+                    download::kEepromGroesse - 1, byteMs(0));
+    QByteArray data;
+    r = download::eepromsichern(*m_link, *progress, &data);
+    progress->finish();
+    m_vorgang.bytes = data.size();
+    melden(r, false);
+    if (r.ok()) {
+        if (!dateiSchreiben(name, data))
+            return speicherfehler(name);
+        m_vorgang.datei = name;
+        log(QCoreApplication::translate("vantrel",
+                                        "Eeprom-Sicherung: %1 Bytes in Datei \"%2\" gespeichert")
+                .arg(data.size())
+                .arg(name));
+        return r;
+    }
+    // A dump that ended early never takes the place of the file the person named: an older
+    // backup of that name stays whole. What arrived is kept beside it, and the log says how
+    // much of the EEPROM that is.
+    const QString teil = name + QStringLiteral(".partial");
+    if (!dateiSchreiben(teil, data))
+        return speicherfehler(teil);
+    m_vorgang.datei = teil;
+    m_vorgang.teil = true;
+    log(download::sicherungUnvollstaendig(teil, data.size()));
+    return r;
+}
+
+TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
+    m_vorgang = {};
+    const Hinweis h = hinweis::eeRestore();
+    const auto lesen = [this](const QString& name, QByteArray* inhalt) -> TransferResult {
+        // The EEPROM holds 65536 bytes; a longer file would wrap round and overwrite its
+        // start. Its size is looked at before it is read.
+        const QFileInfo info(name);
+        if (info.isFile() && info.size() > download::kEepromGroesse) {
+            TransferResult r = TransferResult::failed(
+                QCoreApplication::translate("vantrel", "Datei zu gross!"),
+                QCoreApplication::translate(
+                    "vantrel", "Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
+                    .arg(name));
+            r.datei = true;
+            melden(r, true);
+            return r;
+        }
+        QFile file(name);
+        if (info.isFile() && file.open(QIODevice::ReadOnly))
+            *inhalt = file.read(download::kEepromGroesse + 1);
+        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+            TransferResult r = dateiNichtGefunden(name);
+            r.datei = true;
+            melden(r, true);
+            return r;
+        }
+        return TransferResult::done();
+    };
+    // A file named on the command line is read before anything is asked; one the person
+    // chooses, after the box.
+    QString name = quelle;
+    QByteArray inhalt;
+    if (!name.isEmpty()) {
+        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
+            return r;
+    }
+    if (!bestaetigt(h))
+        return TransferResult::canceled();
+    if (name.isEmpty()) {
+        if (m_bediener)
+            name = m_bediener->dateiWaehlen(
+                Bediener::Wahl::Oeffnen,
+                QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"),
+                QStringLiteral("*.bin"), binFilter());
+        // The EEPROM gets the chosen file or nothing: never what the image held before.
+        if (name.isEmpty())
+            return TransferResult::canceled();
+        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
+            return r;
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    m_vorgang.datei = name;
+    m_vorgang.bytes = inhalt.size();
+    r = sendeBild(true, inhalt,
+                  QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"));
+    if (r.ok() && rs232offen())
+        log(QCoreApplication::translate(
+                "vantrel", "Eeprom-Wiederherstellung: %1 Bytes aus Datei \"%2\" gesendet")
+                .arg(inhalt.size())
+                .arg(name));
+    return r;
+}
+
+TransferResult Geraet::parameterLesen(const QString& ziel) {
+    m_vorgang = {};
+    const Hinweis h = hinweis::param2pc();
+    if (!bestaetigt(h))
+        return TransferResult::canceled();
+    // The parameter file gives names, scales, pages and X marks, and the target must take
+    // the result: both are looked at before the set is asked to send.
+    const QString pfad = einst.parameterfilename[size_t(profil())];
+    QStringList zeilen;
+    if (!readParameterLines(pfad, &zeilen)) {
+        TransferResult r = dateiNichtGefunden(pfad);
+        r.datei = true;
+        melden(r, true);
+        return r;
+    }
+    if (!ziel.isEmpty()) {
+        const QFileInfo info(ziel);
+        QSaveFile probe(ziel);
+        if ((info.exists() && !info.isFile()) || !probe.open(QIODevice::WriteOnly))
+            return speicherfehler(ziel);
+        probe.cancelWriting();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter in Datei Speichern"), 0,
+                    parameter::kBereichGroesse, byteMs(0));
+    log(QCoreApplication::translate("vantrel", "Parameter vom Vesk lesen"));
+    log(trennlinie());
+    QByteArray empfang;
+    r = parameter::bereichempfangen(*m_link, *progress, &empfang);
+    progress->finish();
+    if (!r.ok()) {
+        melden(r, false);
+        return r;
+    }
+    log(QCoreApplication::translate("vantrel", "Fertig"));
+    log(trennlinie());
+
+    // The area arrived whole: it is applied whatever an earlier load left behind.
+    smkalaktiv = false;
+    ladequelle = 0;
+    dateifehler = false;
+    const auto paramlog = [this](const QString& s) {
+        log(s);
+        emit parameterzeile(s);
+    };
+    paramlog(parameterFileLogLine(int(zeilen.size())));
+    applyParameterLines(parametertabelle, zeilen, false, paramlog);
+    // The device's values then replace the file's values of 10..99, exactly as they came.
+    parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
+    paramgeladen = true;
+    emit parameterGeladen();
+    if (!ziel.isEmpty()) {
+        const QByteArray bytes =
+            parameter::parameterDatei(parametertabelle, parameter::DateiArt::User);
+        if (!dateiSchreiben(ziel, bytes))
+            return speicherfehler(ziel);
+        m_vorgang.datei = ziel;
+        m_vorgang.bytes = bytes.size();
+        log(QCoreApplication::translate("vantrel",
+                                        "Parameter-Datei: %1 Bytes in Datei \"%2\" gespeichert")
+                .arg(bytes.size())
+                .arg(ziel));
+    }
+    return r;
+}
+
+TransferResult Geraet::parameterSenden(const Spalte& spalte) {
+    TransferResult r;
+    if (paramgeladen && !leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), parameter::kErste,
+                    parameter::kLetzte, 3 * byteMs(m_link->paramDelay()), QStringLiteral("Frames"));
+    if (!paramgeladen) {
+        progress->finish();
+        return TransferResult::done();
+    }
+    int frames = 0;
+    bool abgebrochen = false;
+    // The block is one transfer: frames that other editors start meanwhile wait until it is
+    // closed. Begun from inside another transfer, the frames queue behind that one instead.
+    const bool eigene = m_link->beginTransfer();
+    m_link->dspframe(parameter::kCmdBlock, 1);
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        progress->setValue(i);
+        // Cancel skips what is left of the column, but the block is still closed below, so
+        // the DSP is never left waiting inside it.
+        if (progress->wasCanceled()) {
+            abgebrochen = true;
+            break;
+        }
+        if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
+                                                spalte.bank, spalte.monitor)) {
+            m_link->dspframe(i, *v);
+            ++frames;
+        }
+    }
+    m_link->dspframe(parameter::kCmdBlock, 0);
+    if (eigene)
+        m_link->endTransfer();
+    progress->finish();
+    m_vorgang.frames = frames + 2;
+    // Frames to a port that went away are lost without a word; say so.
+    if (rs232offen() && download::leitungWeg(*m_link))
+        return download::unterbrochen();
+    return abgebrochen ? TransferResult::canceled() : TransferResult::done();
+}
+
+TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve) {
+    const QString label = side == eqcurve::Side::Rx
+                              ? QCoreApplication::translate("vantrel", "RX Equalizer in DSP laden")
+                              : QCoreApplication::translate("vantrel", "TX Equalizer in DSP laden");
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress = fortschritt(label, 0, eqcurve::kBands, 3 * byteMs(m_link->paramDelay()) * 4,
+                                QStringLiteral("Frames"));
+    bool abgebrochen = false;
+    const bool eigene = m_link->beginTransfer();
+    for (const auto& [nummer, w] : eqcurve::curveOpenFrames(side))
+        m_link->dspframe(nummer, w);
+    for (int k = 0; k < eqcurve::kBands; ++k) {
+        progress->setValue(k);
+        // A cancelled curve still gets its end command, so the DSP is not left waiting in
+        // the middle of a transfer; the bands not sent keep their former gains there.
+        if (progress->wasCanceled()) {
+            abgebrochen = true;
+            break;
+        }
+        for (const auto& [nummer, w] : eqcurve::curveBandFrames(kurve[size_t(k)]))
+            m_link->dspframe(nummer, w);
+    }
+    const auto [nummer, w] = eqcurve::curveCloseFrame(side);
+    m_link->dspframe(nummer, w);
+    if (eigene)
+        m_link->endTransfer();
+    progress->finish();
+    if (rs232offen() && download::leitungWeg(*m_link)) {
+        r = download::unterbrochen();
+        melden(r, false);
+        return r;
+    }
+    return abgebrochen ? TransferResult::canceled() : TransferResult::done();
+}
+
+TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
+    m_vorgang = {};
+    smkalaktiv = false;
+    ladequelle = 0;
+    if (!parameterDateiLesen(einst.parameterfilename[size_t(profil())])) {
+        TransferResult r = dateiNichtGefunden(einst.parameterfilename[size_t(profil())]);
+        r.datei = true;
+        return r;
+    }
+    TransferResult r = parameterSenden(spalte);
+    melden(r, false);
+    if (r.ok())
+        log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
+    return r;
+}
+
+bool Geraet::eqDateiLesen(eqcurve::Side side, eqcurve::Curve* kurve, QList<int>* werte) {
+    const int p = profil();
+    const QString name =
+        side == eqcurve::Side::Rx ? einst.rxeqfilename[size_t(p)] : einst.txeqfilename[size_t(p)];
+    QFile file(name);
+    if (QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly)) {
+        ladefehler(dateiNichtGefunden(name));
+        return false;
+    }
+    const QList<int> gelesen = eqcurve::readCurve(file);
+    *kurve = eqcurve::Curve{};
+    for (qsizetype k = 0; k < gelesen.size() && k < eqcurve::kBands; ++k)
+        (*kurve)[size_t(k)] = gelesen[k];
+    if (werte)
+        *werte = gelesen;
+    m_vorgang.datei = name;
+    return true;
+}
+
+TransferResult Geraet::eqDateiSenden(eqcurve::Side side) {
+    m_vorgang = {};
+    eqcurve::Curve kurve{};
+    if (!eqDateiLesen(side, &kurve)) {
+        TransferResult r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei nicht gefunden!"), {});
+        r.datei = true;
+        return r;
+    }
+    const TransferResult r = eqSenden(side, kurve);
+    melden(r, false);
+    return r;
+}
+
+TransferResult Geraet::bildSchreiben(bool test, const QString& ziel) {
+    m_vorgang = {};
+    // An image with a filter missing would load a DSP without it: nothing is written.
+    if (!(test ? testfirmwareLaden() : datensatzLaden(false))) {
+        log(QCoreApplication::translate(
+            "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!"));
+        TransferResult r = nichtGeladen();
+        return r;
+    }
+    if (!dateiSchreiben(ziel, downloadimage.buffer))
+        return speicherfehler(ziel);
+    log(QCoreApplication::translate("vantrel",
+                                    "Download-Image: %1 Bytes in Datei \"%2\" gespeichert")
+            .arg(downloadimage.buffer.size())
+            .arg(ziel));
+    m_vorgang.datei = ziel;
+    m_vorgang.bytes = downloadimage.buffer.size();
+    m_vorgang.checksumme = downloadimage.checksumme;
+    return TransferResult::done();
+}
+
+TransferResult Geraet::befehl(int nummer, int wert) {
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    m_link->dspframe(nummer, wert);
+    if (rs232offen() && download::leitungWeg(*m_link))
+        return download::unterbrochen();
+    return TransferResult::done();
+}
+
+// ---- monitor -------------------------------------------------------------------------------
+
+void Geraet::loadcalcurve() {
+    // A file that cannot be opened leaves calcurve as it is: the IF calibration's results,
+    // or zeros.
+    ad603dateilesen(einst.ad603filename[size_t(profil())], zfmessung.calcurve);
+}
+
+TransferResult Geraet::monitorEin() {
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    m_link->dspframe(parameter::kCmdTelegramm, parameter::kTelegrammEin);
+    loadcalcurve();
+    // Whatever came before the telegrams were switched on is not one of them.
+    m_link->leeren();
+    empfangsring.neustart();
+    return r;
+}
+
+void Geraet::monitorAus() {
+    m_link->leeren();
+    m_link->dspframe(parameter::kCmdTelegramm, 1);
+}
+
+void Geraet::empfangslesen() {
+    QByteArray daten;
+    if (rs232offen()) {
+        daten.resize(Empfangsring::groesse);
+        const int n = m_link->readData(daten.data(), int(daten.size()));
+        daten.resize(qMax(0, n));
+    }
+    empfangsring.aufnehmen(daten);
+}
+
+std::optional<TDspDaten> Geraet::monitorLesen() {
+    // While a transfer owns the line, what arrives is its answer.
+    if (m_link->transferActive())
+        return std::nullopt;
+    empfangslesen();
+    if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
+        dspdatenfuellen(dspdaten, *t, zfmessung.calcurve);
+        return dspdaten;
+    }
+    return std::nullopt;
+}

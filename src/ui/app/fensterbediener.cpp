@@ -1,0 +1,34 @@
+#include "app/fensterbediener.h"
+
+#include "app/userdialogs.h"
+#include "app/vantrel.h"
+#include "link/progress.h"
+
+bool FensterBediener::bestaetigen(const QString& titel, const QString& text, bool mitAbbrechen) {
+    return UserDialogs::current().information(&m_fenster, titel, text, mitAbbrechen);
+}
+
+QString FensterBediener::dateiWaehlen(Wahl wahl, const QString& titel, const QString& start,
+                                      const QString& filter) {
+    return wahl == Wahl::Oeffnen
+               ? UserDialogs::current().openFileName(&m_fenster, titel, start, filter)
+               : UserDialogs::current().saveFileName(&m_fenster, titel, start, filter);
+}
+
+std::unique_ptr<Progress> FensterBediener::fortschritt(const QString& label, int minimum,
+                                                       int maximum, double, const QString&) {
+    // The status bar measures the pace from the window's own line.
+    return UserDialogs::current().progress(&m_fenster, label, vantrel::tr("Abbrechen"), minimum,
+                                           maximum);
+}
+
+void FensterBediener::log(const QString& zeile) {
+    m_fenster.logzeile(zeile);
+}
+
+void FensterBediener::meldung(Box box, const QString& titel, const QString& text) {
+    if (box == Box::Kritisch)
+        UserDialogs::current().critical(&m_fenster, titel, text);
+    else
+        UserDialogs::current().about(&m_fenster, titel, text);
+}
