@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         return CliRun::Done;
     }
     if (options.version) {
-        std::puts("talvaro-cli V1.18");
+        std::puts("talvaro-cli V" TALVARO_VERSION);
         return CliRun::Done;
     }
 

@@ -174,6 +174,7 @@ QString usageText() {
     return QStringLiteral(
         "usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
         "                   [--trace FILE] COMMAND ...\n"
+        "       talvaro-cli --help | --version\n"
         "\n"
         "  image OUT.bin              build the profile's download image (firmware, filters,\n"
         "                             checksum record)\n"

@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "link/serialtrace.h"
+#include "loadercommandline.h"
 #include "sim/simulation.h"
 
 #include <QApplication>
@@ -12,11 +13,51 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
 #include <memory>
+#include <string_view>
+
+// The window's title and --version name the same version, the project's.
+static_assert(std::string_view(vantrel::versionText) == "V" TALVARO_VERSION,
+              "vantrel::versionText and the project VERSION in CMakeLists.txt differ");
+
+namespace {
+// Prints what --help, --version or a usage error ask for and returns the exit status; -1
+// when the window is to start.
+int answer(const LoaderCommandLine& c) {
+    switch (c.action) {
+    case LoaderCommandLine::Action::Help:
+        std::fputs(LoaderCommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case LoaderCommandLine::Action::Version:
+        std::fputs(LoaderCommandLine::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case LoaderCommandLine::Action::Error:
+        std::fprintf(stderr,
+                     "talvaro-loader: %s\nAufruf: talvaro-loader --help zeigt alle Optionen\n",
+                     c.error.toLocal8Bit().constData());
+        return 2;
+    case LoaderCommandLine::Action::Start:
+        break;
+    }
+    return -1;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before the QApplication exists: they need no display
+    // and open neither a window, nor a port, nor the configuration file.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw.append(QString::fromLocal8Bit(argv[i]));
+    if (const int rc = answer(LoaderCommandLine::parse(raw, false)); rc >= 0)
+        return rc;
+
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    const LoaderCommandLine commandLine = LoaderCommandLine::parse(args, true);
+    if (const int rc = answer(commandLine); rc >= 0)
+        return rc;
 
     QTranslator translator;
     const QString qm = translationArgument(args);
@@ -33,7 +74,7 @@ int main(int argc, char* argv[]) {
 
     // The self-test builds the whole window against the real configuration folder, shows it
     // and closes it through the normal close-down.
-    const bool selfTest = args.contains(QStringLiteral("--self-test"));
+    const bool selfTest = commandLine.selfTest;
     AutoDialogs autoDialogs;
     if (selfTest)
         UserDialogs::install(&autoDialogs);
@@ -41,13 +82,13 @@ int main(int argc, char* argv[]) {
     // --trace FILE: opened before the window changes into its configuration folder, so that
     // a relative name means where the user started the program.
     SerialTrace trace;
-    const QString tracePath = SerialTrace::pathFromArguments(args);
+    const QString& tracePath = commandLine.trace;
     const bool traceOk = tracePath.isEmpty() || trace.open(tracePath);
 
     // --simulate: the simulated set on a pseudo-terminal in this process, and a configuration
     // file of its own, so the settings for the real set stay as they are.
     std::unique_ptr<Simulation> simulation;
-    if (args.contains(QStringLiteral("--simulate"))) {
+    if (commandLine.simulate) {
         simulation = std::make_unique<Simulation>();
         if (!simulation->isValid()) {
             qCritical("talvaro-loader: kein Pseudo-Terminal fuer die Simulation");
