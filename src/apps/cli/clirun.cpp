@@ -3,9 +3,7 @@
 #include "app/configfile.h"
 #include "control/dspbefehl.h"
 #include "download/ladefehler.h"
-#include "download/transferhelfer.h"
 #include "interrupt.h"
-#include "link/link.h"
 #include "output.h"
 
 #include <QDir>
@@ -225,31 +223,11 @@ int CliRun::image(bool test, const QString& arg) {
 }
 
 int CliRun::monitor() {
-    TransferResult r = m_geraet.monitorEin();
-    if (!r.ok())
-        return ended(r);
-    int anzahl = 0;
-    // The window's 100 ms poll: one read of what has come, one telegram at most.
     // A reader that has gone away ends the monitor as Ctrl-C does.
     const auto vorbei = [this] { return m_interrupt.triggered() || m_out.stdoutGone(); };
-    Link& link = *m_geraet.link();
-    while (!vorbei() && (m_options.count < 0 || anzahl < m_options.count)) {
-        link.warten(100);
-        if (download::leitungWeg(link)) {
-            r = download::unterbrochen();
-            break;
-        }
-        if (const auto daten = m_geraet.monitorLesen()) {
-            m_out.log(telegrammZeile(*daten));
-            ++anzahl;
-        }
-    }
-    m_result.insert(QStringLiteral("telegrams"), anzahl);
-    if (r.failed())
-        return ended(r);
-    m_geraet.monitorAus();
-    // Without --count the interrupt is the way to end; with it, fewer telegrams than asked.
-    if (vorbei() && m_options.count >= 0 && anzahl < m_options.count)
-        return ended(TransferResult::canceled());
-    return ended(TransferResult::done());
+    const TransferResult r = m_geraet.monitorLauf(
+        m_options.count, vorbei, [this](const TDspDaten& d) { m_out.log(telegrammZeile(d)); });
+    m_result.insert(QStringLiteral("telegrams"), qMax(0, m_geraet.vorgang().frames));
+    // Without --count the interrupt is the way to end.
+    return ended(r);
 }

@@ -745,6 +745,29 @@ void Geraet::monitorAus() {
     m_link->dspframe(parameter::kCmdTelegramm, 1);
 }
 
+TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorbei,
+                                   const std::function<void(const TDspDaten&)>& jedes) {
+    m_vorgang = {};
+    TransferResult r = monitorEin();
+    if (!r.ok())
+        return r;
+    int gesehen = 0;
+    while (!vorbei() && (anzahl < 0 || gesehen < anzahl)) {
+        m_link->warten(100);
+        if (download::leitungWeg(*m_link)) {
+            m_vorgang.frames = gesehen;
+            return download::unterbrochen();
+        }
+        if (const auto daten = monitorLesen()) {
+            jedes(*daten);
+            ++gesehen;
+        }
+    }
+    m_vorgang.frames = gesehen;
+    monitorAus();
+    return anzahl >= 0 && gesehen < anzahl ? TransferResult::canceled() : TransferResult::done();
+}
+
 void Geraet::empfangslesen() {
     QByteArray daten;
     if (rs232offen()) {

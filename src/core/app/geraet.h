@@ -102,7 +102,7 @@ public:
         QString datei;
         qint64 bytes = -1;
         bool teil = false; // a backup that ended early: datei is the ".partial" file
-        int frames = -1;
+        int frames = -1;   // frames sent; for the monitor, telegrams seen
         int checksumme = -1;
     };
     const Vorgang& vorgang() const { return m_vorgang; }
@@ -147,6 +147,11 @@ public:
     void monitorAus();
     // Reads what has come; the next complete telegram, decoded.
     std::optional<TDspDaten> monitorLesen();
+    // The monitor for a program without a window: monitorEin, then every 100 ms one
+    // monitorLesen whose telegram goes to jedes, until vorbei() or anzahl telegrams (-1:
+    // no limit), then monitorAus. A line that drops ends it with its failure.
+    TransferResult monitorLauf(int anzahl, const std::function<bool()>& vorbei,
+                               const std::function<void(const TDspDaten&)>& jedes);
     // What has arrived from the DSP into the receive ring (nothing while the port is closed).
     void empfangslesen();
     // The AD603 file of the profile into calcurve; a file that cannot be opened leaves it.
