@@ -3,6 +3,7 @@
 // can be missing or unwritable. Last, the loader's --trace against the simulated set.
 #include "app/vantrel.h"
 #include "clitest.h"
+#include "fensterteil.h"
 #include "sim/simtransceiver.h"
 #include "testenv.h"
 #include "windowground.h"
@@ -147,7 +148,7 @@ private slots:
         {
             vantrel w;
             QCOMPARE(w.vesknr, window);
-            w.log->clear();
+            teil<QTextEdit>(w, "log")->clear();
             if (test) {
                 w.downloadimage.checksumme = 0;
                 w.bufferloeschen();
@@ -158,7 +159,7 @@ private slots:
                 QVERIFY(w.clickfileladen());
             }
             expected = w.downloadimage.buffer;
-            expectedLog = w.log->toPlainText().split(QLatin1Char('\n'));
+            expectedLog = teil<QTextEdit>(w, "log")->toPlainText().split(QLatin1Char('\n'));
             w.close();
         }
         // The window's load goes on with the parameter file; the image does not need it.

@@ -4,6 +4,7 @@
 // the user's files changed or cut short, and the next operation working as if nothing had
 // happened.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "link/progress.h"
 #include "monitor/tdspdaten.h"
@@ -190,7 +191,7 @@ class TestFaults : public QObject {
         QTest::qWait(30);
         sim->sim().poll();
         sim->sim().clearRecord();
-        w->log->clear();
+        teil<QTextEdit>(*w, "log")->clear();
         dialogs->clear();
         vorher = abdruck(user->path());
         return true;
@@ -216,7 +217,7 @@ class TestFaults : public QObject {
         QCOMPARE(abdruck(user->path()), vorher);
     }
 
-    QStringList logzeilen() const { return w->log->toPlainText().split('\n'); }
+    QStringList logzeilen() const { return teil<QTextEdit>(*w, "log")->toPlainText().split('\n'); }
 
     // Restore of image.bin into a set that runs function 996.
     void restore() {
@@ -303,7 +304,7 @@ private slots:
         // A new line, and the very same operation runs to its end.
         QVERIFY(sim->neuVerbinden());
         dialogs->clear();
-        w->log->clear();
+        teil<QTextEdit>(*w, "log")->clear();
         lauf(false);
         QCOMPARE(dialogs->boxes("about").size(), 0);
         QCOMPARE(dialogs->boxes("critical").size(), 0);
@@ -354,7 +355,8 @@ private slots:
         QCOMPARE(about.first().title, QStringLiteral("Error!"));
         QCOMPARE(about.first().text, text);
         // The log shows the box's line breaks as its own.
-        QVERIFY(w->log->toPlainText().contains(QString(text).replace("<br>", "\n")));
+        QVERIFY(teil<QTextEdit>(*w, "log")->toPlainText().contains(
+            QString(text).replace("<br>", "\n")));
         // Nothing past the fault was written.
         QCOMPARE(pic().dataBytes(), fehler == "sync" ? 0 : 1501);
         unversehrt();
@@ -409,12 +411,12 @@ private slots:
     // back at its start, its files are as they were, and a new start gets telegrams again.
     void muellWaehrendKalibrierung() {
         QVERIFY(starten());
-        w->tabs->setCurrentWidget(w->zfseite);
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "zfseite"));
         sim->dsp().setPeriode(3600 * 1000);
         // START and the load: the set is asked for its stream, which brings only noise.
-        QVERIFY(w->bzfstep->isEnabled());
-        QTest::mouseClick(w->bzfstep, Qt::LeftButton);
-        QTest::mouseClick(w->bzfstep, Qt::LeftButton);
+        QVERIFY(teil<QPushButton>(*w, "bzfstep")->isEnabled());
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfstep"), Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfstep"), Qt::LeftButton);
         QCOMPARE(w->zfschritt, 2);
         QByteArray muell = muster(4000, 3);
         muell.replace(char(0x7E), char(0x7D));
@@ -435,19 +437,21 @@ private slots:
         QCOMPARE(critical.first().title, QStringLiteral("Fehler bei der ZF-Kalibrierung!"));
         QCOMPARE(critical.first().text, kKeineDaten);
         QCOMPARE(w->zfschritt, 0);
-        QCOMPARE(w->bzfstep->text(), QStringLiteral("START"));
+        QCOMPARE(teil<QPushButton>(*w, "bzfstep")->text(), QStringLiteral("START"));
         unversehrt();
 
         // The set streams again: a new start gets through the echo test.
         sim->dsp().setPeriode(5);
         dialogs->clear();
-        QTest::mouseClick(w->bzfstep, Qt::LeftButton);
-        QTest::mouseClick(w->bzfstep, Qt::LeftButton);
-        QTest::mouseClick(w->bzfstep, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfstep"), Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfstep"), Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfstep"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return w->zfschritt == 5; }, 8000));
-        QVERIFY(w->zftext->toPlainText().contains(QStringLiteral("Es arbeiten beide Wege.")));
+        QVERIFY(teil<QTextEdit>(*w, "zftext")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Es arbeiten beide Wege.")));
         QVERIFY(dialogs->shown.isEmpty());
-        QTest::mouseClick(w->bzfabbruch, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*w, "bzfabbruch"), Qt::LeftButton);
     }
 
     // Noise between the telegrams while the monitor runs: every record the monitor gets is
@@ -475,7 +479,7 @@ private slots:
             gezeigt << QList<int>{d.wert0, d.wert1, d.wert2, d.wert3,
                                   d.wert4, d.wert5, d.wert6, d.wert7};
         });
-        w->cbdmoni->setChecked(true);
+        teil<QCheckBox>(*w, "cbdmoni")->setChecked(true);
         // Noise behind every telegram can hide it from the search among the latest bytes;
         // what the monitor does show must still be a telegram the set sent.
         QTest::qWait(600);
@@ -485,7 +489,7 @@ private slots:
         // Once the noise stops the monitor shows the set's values again.
         sim->dsp().setMuell(0);
         QVERIFY(QTest::qWaitFor([&] { return gezeigt.size() >= waehrend + 10; }, 5000));
-        w->cbdmoni->setChecked(false);
+        teil<QCheckBox>(*w, "cbdmoni")->setChecked(false);
         for (const QList<int>& g : gezeigt)
             QVERIFY2(gesendet.contains(g), "a record the set never sent");
         // The stream is off: the last frame was (52, 1) and the set stops sending.

@@ -3,6 +3,7 @@
 // both clicked. The user's own configuration stays untouched throughout.
 #include "app/simconfig.h"
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "sim/simdsp.h"
 #include "sim/simfenster.h"
@@ -51,7 +52,7 @@ struct Start {
         if (w)
             w->close();
     }
-    QString log() const { return w->log->toPlainText(); }
+    QString log() const { return teil<QTextEdit>(*w, "log")->toPlainText(); }
 };
 
 QByteArray muster(int n) {
@@ -230,7 +231,7 @@ private slots:
             spin->setValue(zahl);
         s.f->findChild<QCheckBox*>(schalter)->setChecked(true);
         QTest::mouseClick(s.f->btasteraute, Qt::LeftButton);
-        QTest::mouseClick(s.w->bpicladen, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*s.w, "bpicladen"), Qt::LeftButton);
 
         const auto errors = dialogs->boxes("about");
         QVERIFY(!errors.isEmpty());
@@ -255,7 +256,7 @@ private slots:
         QVERIFY(s.f->portanzeige->text().contains(s.sim.portPath()));
         dialogs->clear();
         QTest::mouseClick(s.f->btaste0, Qt::LeftButton);
-        QTest::mouseClick(s.w->bdspladen, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*s.w, "bdspladen"), Qt::LeftButton);
         QTRY_VERIFY(!s.f->verlauf().filter("DSP geladen, Checksumme OK").isEmpty());
         QCOMPARE(dialogs->boxes("about").size(), 0);
     }
@@ -270,7 +271,7 @@ private slots:
             QTest::mouseClick(s.f->bneu, Qt::LeftButton);
             QTest::mouseClick(s.f->bf997, Qt::LeftButton);
         });
-        QTest::mouseClick(s.w->beesichern, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(*s.w, "beesichern"), Qt::LeftButton);
         QVERIFY(s.f->verlauf().contains("Erst die laufende Uebertragung abbrechen"));
         QCOMPARE(s.sim.portPath(), port);
         QCOMPARE(fileBytes(out.filePath("exee.bin")).size(), SimPic::eepromSize);

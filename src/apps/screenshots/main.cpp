@@ -54,12 +54,12 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     // A download with the configured pace, pictured half way: the status bar's figures.
     f->btaste0->click();
     QTimer::singleShot(2500, &w, [&] { ok &= save(&w, out + "/transfer-" + suffix + ".png"); });
-    w.bdspladen->click();
+    w.findChild<QPushButton*>(QStringLiteral("bdspladen"))->click();
     pause(300);
 
     static const char* names[] = {"firmware", "parameter", "rxeq", "txeq", "zf", "smeter"};
-    for (int i = 0; i < w.tabs->count() && i < 6; ++i) {
-        w.tabs->setCurrentIndex(i);
+    for (int i = 0; i < w.findChild<QTabWidget*>(QStringLiteral("tabs"))->count() && i < 6; ++i) {
+        w.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(i);
         pause(150);
         ok &= save(&w, QStringLiteral("%1/main-%2-%3-%4.png")
                            .arg(out)
@@ -70,11 +70,11 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
 
     // The monitor with the set's telegrams and a signal at S9+20.
     f->signalregler->setValue(-53);
-    w.tabs->setCurrentIndex(1);
-    w.cbdmoni->click();
+    w.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+    w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
     pause(1500);
     ok &= save(w.dspmonitor(), out + "/monitor-" + suffix + ".png");
-    w.cbdmoni->click();
+    w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
     w.close();
     return ok;
 }

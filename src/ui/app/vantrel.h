@@ -90,7 +90,6 @@ public:
     bool rs232leeren();
 
     // ---- download (firmware page) -------------------------------------------------------
-    QTextEdit* log = nullptr;
     // The download image (buffer, zwischenpuffer, checksumme, wortbyte1..3).
     DownloadImage& downloadimage;
     QStringList& dspzeilen;
@@ -124,10 +123,6 @@ public:
     int& ladequelle;
     bool& smkalaktiv;
     bool& xparamgeaendert;
-    // The panel's row of parameter number i (0..99): number label, spin box, name label.
-    QLabel* paramnr[100] = {};
-    QDoubleSpinBox* paramwert[100] = {};
-    QLabel* paramname[100] = {};
     // Shows parameter i with raw value v (255: hidden).
     void paramzeigen(int i, int v);
     // Sends the selected mode and bank's column as a parameter block.
@@ -168,8 +163,6 @@ public:
     QStringList scalzeilen;
     // The S-meter settings last sent (scalnf, scalip3, scaldds).
     SmeterWerte& smgesendet;
-    // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
-    QSpinBox* smwert[SmeterWerte::zeilen] = {};
     // The values the S-meter spin boxes show, in the same order.
     SmeterWerte smboxen() const;
     // The calibration poll's period in ms (100; tests shorten it).
@@ -276,6 +269,10 @@ private:
     void parametergeladen();
     // The column the mode, bank and monitor switch select.
     Geraet::Spalte spalte() const;
+    // The mode and bank the panel's radio buttons select. Green unless Gelb or Rot is
+    // checked: a read or a download checks one of them before any of this runs.
+    parameter::Modus parammodus() const;
+    parameter::Bank parambank() const;
     // Page builders and their layouts, one per subsystem.
     void bauefirmwareseite();
     void layoutfirmwareseite();
@@ -307,6 +304,24 @@ private:
     void createactions();
 
 public:
+    QAction* exitAct = nullptr;
+    QAction* optionAct = nullptr;
+    QAction* aboutAct = nullptr;
+    QAction* aboutQtAct = nullptr;
+    QAction* vesk1Act = nullptr;
+    QAction* vesk2Act = nullptr;
+    QAction* vesk3Act = nullptr;
+
+    QTimer* testtimer = nullptr;
+    QTimer* repainttimer = nullptr;
+    QTimer* dspbeftimer = nullptr;
+    QTimer* smbeftimer = nullptr;
+    QTimer* empfangtimer = nullptr;
+    QTimer* rxeqtimer = nullptr;
+    QTimer* txeqtimer = nullptr;
+    QTimer* dspmonitimer = nullptr;
+
+private:
     // ---- widgets --------------------------------------------------------------------------
     QTabWidget* tabs = nullptr;
     QWidget* firmwareseite = nullptr;
@@ -379,22 +394,13 @@ public:
     QLabel* smlabel = nullptr;
     QGroupBox* gbkal = nullptr;
 
-    QAction* exitAct = nullptr;
-    QAction* optionAct = nullptr;
-    QAction* aboutAct = nullptr;
-    QAction* aboutQtAct = nullptr;
-    QAction* vesk1Act = nullptr;
-    QAction* vesk2Act = nullptr;
-    QAction* vesk3Act = nullptr;
-
-    QTimer* testtimer = nullptr;
-    QTimer* repainttimer = nullptr;
-    QTimer* dspbeftimer = nullptr;
-    QTimer* smbeftimer = nullptr;
-    QTimer* empfangtimer = nullptr;
-    QTimer* rxeqtimer = nullptr;
-    QTimer* txeqtimer = nullptr;
-    QTimer* dspmonitimer = nullptr;
+    QTextEdit* log = nullptr;
+    // The panel's row of parameter number i (0..99): number label, spin box, name label.
+    QLabel* paramnr[100] = {};
+    QDoubleSpinBox* paramwert[100] = {};
+    QLabel* paramname[100] = {};
+    // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
+    QSpinBox* smwert[SmeterWerte::zeilen] = {};
 
 private:
     Modem* m_modem = nullptr;

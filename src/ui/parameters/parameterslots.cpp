@@ -2,7 +2,6 @@
 // layout, the bank, mode and numbering buttons, and the debounced sending of edits.
 #include "app/vantrel.h"
 #include "control/dspbefehl.h"
-#include "parameters/paramauswahl.h"
 #include "parameters/parametereditor.h"
 
 #include <QCheckBox>
@@ -94,8 +93,8 @@ void vantrel::paramanzeigen() {
         nullstellung(paramwert[i]);
         m_angezeigt[size_t(i)] = paramwert[i]->value();
     }
-    const parameter::Modus modus = parammodus(*this);
-    const parameter::Bank bank = parambank(*this);
+    const parameter::Modus modus = parammodus();
+    const parameter::Bank bank = parambank();
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         paramwert[i]->hide();
         paramnr[i]->hide();
@@ -215,8 +214,8 @@ void vantrel::tstopdspbef() {
         return;
     }
     dspbefaktiv = true;
-    const parameter::Modus modus = parammodus(*this);
-    const parameter::Bank bank = parambank(*this);
+    const parameter::Modus modus = parammodus();
+    const parameter::Bank bank = parambank();
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         TParameter& p = parametertabelle[size_t(i)];
         if (paramwert[i]->value() == m_angezeigt[size_t(i)]) {

@@ -6,21 +6,33 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
-#include "parameters/paramauswahl.h"
 #include "parameters/parameterempfang.h"
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 namespace {
 const QString kTrenner = QStringLiteral("---------------------------------");
 }
 
+parameter::Modus vantrel::parammodus() const {
+    return rbcw->isChecked() ? parameter::Modus::Cw : parameter::Modus::Ssb;
+}
+
+parameter::Bank vantrel::parambank() const {
+    if (rbgelb->isChecked())
+        return parameter::Bank::Gelb;
+    if (rbrot->isChecked())
+        return parameter::Bank::Rot;
+    return parameter::Bank::Gruen;
+}
+
 Geraet::Spalte vantrel::spalte() const {
     Geraet::Spalte s;
-    s.modus = parammodus(*this);
-    s.bank = parambank(*this);
+    s.modus = parammodus();
+    s.bank = parambank();
     s.monitor = cbdmoni->isChecked();
     return s;
 }

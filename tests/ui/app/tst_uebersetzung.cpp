@@ -3,6 +3,7 @@
 // sources as they stand (lupdate finds none it lacks), with the same placeholders and the
 // same markup, so that no .arg() and no box loses a part.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "testenv.h"
 #include "windowground.h"
 
@@ -71,11 +72,11 @@ QStringList teile(const QString& text) {
 // Texts of the tab titles and of the firmware page's buttons and groups, by object name.
 QMap<QString, QString> texte(vantrel& w) {
     QMap<QString, QString> out;
-    for (int i = 0; i < w.tabs->count(); ++i)
-        out.insert(QStringLiteral("tab %1").arg(i), w.tabs->tabText(i));
-    for (QPushButton* b : w.firmwareseite->findChildren<QPushButton*>())
+    for (int i = 0; i < teil<QTabWidget>(w, "tabs")->count(); ++i)
+        out.insert(QStringLiteral("tab %1").arg(i), teil<QTabWidget>(w, "tabs")->tabText(i));
+    for (QPushButton* b : teil<QWidget>(w, "firmwareseite")->findChildren<QPushButton*>())
         out.insert(b->objectName(), b->text());
-    for (QGroupBox* g : w.firmwareseite->findChildren<QGroupBox*>())
+    for (QGroupBox* g : teil<QWidget>(w, "firmwareseite")->findChildren<QGroupBox*>())
         out.insert(g->objectName(), g->title());
     return out;
 }

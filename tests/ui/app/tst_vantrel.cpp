@@ -2,6 +2,7 @@
 // close-down that writes the configuration.
 #include "app/startup.h"
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "monitor/dspmonitor.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
@@ -79,12 +80,12 @@ private slots:
     void sixPagesInOrder() {
         env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
         vantrel w;
-        QCOMPARE(w.tabs->count(), 6);
+        QCOMPARE(teil<QTabWidget>(w, "tabs")->count(), 6);
         const QStringList titles = {
             "DSP-Firmware", "DSP-Parameter",           "RX-Equalizer",
             "TX-Equalizer", "ZF-Kalibrierung (AD603)", "S-Meter-Kalibrierung"};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(w.tabs->tabText(i), titles.at(i));
+            QCOMPARE(teil<QTabWidget>(w, "tabs")->tabText(i), titles.at(i));
         w.close();
     }
 

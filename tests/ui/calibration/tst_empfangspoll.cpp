@@ -1,6 +1,7 @@
 // The calibration poll in the window, against the simulated set on a pseudo-terminal: the
 // watchdog for a silent line, the line left alone while a transfer owns it, and the bars the
 // telegrams drive.
+#include "fensterteil.h"
 #include "kalfenster.h"
 
 #include <QProgressBar>
@@ -64,8 +65,9 @@ private slots:
         QCOMPARE(boxen.first().title, kTitel);
         QCOMPARE(boxen.first().text, kStille);
         QCOMPARE(k->w->zfschritt, 0);
-        QVERIFY(k->w->zftext->toPlainText().startsWith(
-            QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
+        QVERIFY(teil<QTextEdit>(*k->w, "zftext")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
         // The poll stays stopped.
         QCOMPARE(ticks, ticksBisBox);
     }
@@ -79,11 +81,12 @@ private slots:
         QTest::qWait(400);
         // The telegrams were the transfer's to read; nobody counted silence meanwhile.
         QCOMPARE(k->w->empfangsring.empfangen(), 0);
-        QCOMPARE(k->w->zfbar->value(), 0);
+        QCOMPARE(teil<QProgressBar>(*k->w, "zfbar")->value(), 0);
         QVERIFY(k->w->empfangtimer->isActive());
         QVERIFY(k->dialoge.shown.isEmpty());
         k->w->link()->endTransfer();
-        QVERIFY(KalFenster::warte([&] { return k->w->zfbar->value() == 70; }, 2000));
+        QVERIFY(KalFenster::warte([&] { return teil<QProgressBar>(*k->w, "zfbar")->value() == 70; },
+                                  2000));
     }
 
     void balken_data() {
@@ -109,12 +112,13 @@ private slots:
         k->w->smkalaktiv = smkalaktiv;
         k->w->link()->dspframe(52, 2);
         pollstarten();
-        QProgressBar* an = smkalaktiv ? k->w->smbar : k->w->zfbar;
+        QProgressBar* an =
+            smkalaktiv ? teil<QProgressBar>(*k->w, "smbar") : teil<QProgressBar>(*k->w, "zfbar");
         QVERIFY(KalFenster::warte([&] { return an->value() == (smkalaktiv ? sm : zf); }, 2000));
         QTest::qWait(100);
-        QCOMPARE(k->w->zfbar->value(), zf);
-        QCOMPARE(k->w->smbar->value(), sm);
-        QCOMPARE(k->w->zfbar->text(), QStringLiteral("%1dB").arg(zf));
+        QCOMPARE(teil<QProgressBar>(*k->w, "zfbar")->value(), zf);
+        QCOMPARE(teil<QProgressBar>(*k->w, "smbar")->value(), sm);
+        QCOMPARE(teil<QProgressBar>(*k->w, "zfbar")->text(), QStringLiteral("%1dB").arg(zf));
         QVERIFY(k->dialoge.shown.isEmpty());
     }
 };

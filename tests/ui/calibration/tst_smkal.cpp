@@ -1,6 +1,7 @@
 // The S-meter calibration in the window, against the simulated set: the file's lines in the
 // boxes, the settings sent live one per 200 ms tick, the steps with and without a telegram,
 // the file written at the end, and the whole wizard from "START" to the intro.
+#include "fensterteil.h"
 #include "kalfenster.h"
 
 #include <QDoubleSpinBox>
@@ -64,7 +65,7 @@ class TestSmKal : public QObject {
     std::unique_ptr<KalFenster> k;
 
     vantrel& w() { return *k->w; }
-    bool schritt() { return KalFenster::klick(w().bsmstep); }
+    bool schritt() { return KalFenster::klick(teil<QPushButton>(w(), "bsmstep")); }
     void schreibe(const QByteArray& inhalt) {
         QFile f(k->scal());
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -80,32 +81,34 @@ private slots:
     void init() {
         k = std::make_unique<KalFenster>();
         QVERIFY(k->starten());
-        w().tabs->setCurrentWidget(w().smseite);
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "smseite"));
     }
     void cleanup() { k.reset(); }
 
     void anfang() {
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
-        QVERIFY(!w().gbkal->isEnabled());
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
+        QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
         QCOMPARE(w().smschritt, 0);
-        QVERIFY(KalFenster::text(w().smtext)
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .startsWith(
                         QStringLiteral("Dieser Programmteil dient der Kalibrierung des S-Meters")));
         // The boxes as a fresh window has them, in file order.
         for (int i = 0; i < 26; ++i) {
-            QSpinBox* s = w().smwert[i];
+            QSpinBox* s = smwert(w(), i);
             QVERIFY(s);
             QCOMPARE(s->value(), i < 22 ? 135 : (i == 22 ? -20 : 0));
             QCOMPARE(s->minimum(), i < 22 ? 70 : -50);
             QCOMPARE(s->maximum(), i < 22 ? 190 : 50);
         }
-        QCOMPARE(w().smwert[0]->objectName(), QStringLiteral("smnf_0"));
-        QCOMPARE(w().smwert[11]->objectName(), QStringLiteral("smip3_0"));
-        QCOMPARE(w().smwert[25]->objectName(), QStringLiteral("smdb_3"));
+        QCOMPARE(smwert(w(), 0)->objectName(), QStringLiteral("smnf_0"));
+        QCOMPARE(smwert(w(), 11)->objectName(), QStringLiteral("smip3_0"));
+        QCOMPARE(smwert(w(), 25)->objectName(), QStringLiteral("smdb_3"));
         // The group's column headers.
         QStringList kopf;
         for (int i = 0; i < 11; ++i)
-            kopf << w().gbkal->findChild<QLabel*>(QStringLiteral("smband_%1").arg(i))->text();
+            kopf << teil<QGroupBox>(w(), "gbkal")
+                        ->findChild<QLabel*>(QStringLiteral("smband_%1").arg(i))
+                        ->text();
         QCOMPARE(kopf, QStringList({">29MHz", "10m", "12m", "15m", "17m", "60m", "20m", "30m",
                                     "40m", "80m", "160m"}));
     }
@@ -145,11 +148,11 @@ private slots:
         QFETCH(int, zeilen);
         schreibe(inhalt);
         w().smdateilesen();
-        QCOMPARE(w().smwert[zeile]->value(), box);
+        QCOMPARE(smwert(w(), zeile)->value(), box);
         QCOMPARE(w().smgesendet.wert(zeile), gesendet);
         QVERIFY(w().scalgeladen);
         QCOMPARE(w().scalzeilen.size(), zeilen);
-        QVERIFY(KalFenster::text(w().smtext)
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .contains(QStringLiteral("Scall-File %1 Zeilen geladen").arg(zeilen)));
         QVERIFY(k->dialoge.shown.isEmpty());
         // What the file gave is marked as sent and sends nothing; a box that still differs
@@ -167,12 +170,12 @@ private slots:
         QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().title,
                  QStringLiteral("Datei nicht gefunden!"));
         QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().text, text);
-        QVERIFY(KalFenster::text(w().smtext).contains(text));
-        QVERIFY(KalFenster::text(w().log).contains(text));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext")).contains(text));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "log")).contains(text));
         QVERIFY(w().dateifehler);
         QVERIFY(!w().scalgeladen);
         // Nothing is sent live until a file was read.
-        w().smwert[0]->setValue(150);
+        smwert(w(), 0)->setValue(150);
         QTest::qWait(300);
         QVERIFY(k->werte(67).isEmpty());
     }
@@ -183,9 +186,9 @@ private slots:
         QTest::qWait(250);
         k->vergessen();
         // Three quick changes, the dB row first: they go out NF, IP3, dB, one per tick.
-        w().smwert[23]->setValue(-10);
-        w().smwert[13]->setValue(99);
-        w().smwert[4]->setValue(140);
+        smwert(w(), 23)->setValue(-10);
+        smwert(w(), 13)->setValue(99);
+        smwert(w(), 4)->setValue(140);
         QVERIFY(k->sim->waitForFrames(3, 2000));
         QTest::qWait(450);
         QCOMPARE(k->rahmen(), (QList<std::pair<int, int>>{{67, 140}, {67, 99}, {67, 0x76}}));
@@ -200,8 +203,8 @@ private slots:
         QCOMPARE(w().smgesendet.wert(23), -10);
         // Back and forth within 200 ms, ending where it was: nothing is sent.
         k->sim->clearRecord();
-        w().smwert[0]->setValue(111);
-        w().smwert[0]->setValue(100);
+        smwert(w(), 0)->setValue(111);
+        smwert(w(), 0)->setValue(100);
         QTest::qWait(500);
         QVERIFY(k->rahmen().isEmpty());
     }
@@ -214,27 +217,28 @@ private slots:
         QCOMPARE(w().smschritt, 2);
         QVERIFY(schritt());
         QCOMPARE(w().smschritt, 3);
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
-        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("SCHRITT 3")));
-        QVERIFY(!w().gbkal->isEnabled());
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .startsWith(QStringLiteral("SCHRITT 3")));
+        QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
         // A telegram now changes nothing in the steps.
         k->dsp->setPeriode(5);
         QTest::qWait(300);
         QCOMPARE(w().smschritt, 3);
-        QVERIFY(!w().gbkal->isEnabled());
+        QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
     }
 
     void ersteTelegramm() {
         schreibe(scaldatei(standardzeilen()));
         QVERIFY(schritt());
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("WEITER!"));
-        QVERIFY(KalFenster::text(w().smtext)
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("WEITER!"));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .endsWith(QStringLiteral("Ist alles getan? \"WEITER\" druecken!")));
         QVERIFY(schritt());
         QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
-        QVERIFY(w().gbkal->isEnabled());
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
-        QVERIFY(KalFenster::text(w().smtext)
+        QVERIFY(teil<QGroupBox>(w(), "gbkal")->isEnabled());
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .contains(QStringLiteral(
                         "Die Anzeige muss bei der richtigen Einstellung \"56 dB\" anzeigen.")));
         QVERIFY(w().smkalaktiv);
@@ -258,7 +262,7 @@ private slots:
         schreibe(scaldatei(standardzeilen()));
         QVERIFY(bisZumLaden());
         QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
-        w().smwert[0]->setValue(120);
+        smwert(w(), 0)->setValue(120);
         // The folder goes away before "SAVE Daten".
         const QString ordner = k->env.configDir() + QStringLiteral("/kal");
         QVERIFY(QDir(ordner).removeRecursively());
@@ -269,14 +273,15 @@ private slots:
         QCOMPARE(boxen.first().title, QStringLiteral("Speichern fehlgeschlagen!"));
         QCOMPARE(boxen.first().text,
                  QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(k->scal()));
-        QVERIFY(KalFenster::text(w().log).contains(boxen.first().text));
-        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("SCHRITT 3")));
-        QVERIFY(KalFenster::text(w().smtext).endsWith(boxen.first().text));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "log")).contains(boxen.first().text));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .startsWith(QStringLiteral("SCHRITT 3")));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext")).endsWith(boxen.first().text));
         // Still on the saving step, the tuned value kept.
         QCOMPARE(w().smschritt, 3);
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("SAVE Daten"));
-        QVERIFY(w().bsmstep->isEnabled());
-        QCOMPARE(w().smwert[0]->value(), 120);
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
+        QVERIFY(teil<QPushButton>(w(), "bsmstep")->isEnabled());
+        QCOMPARE(smwert(w(), 0)->value(), 120);
         QCOMPARE(k->sim->frames().contains(SimFrame{64, 0, 0}), false);
         // The folder is back: the next click writes.
         QVERIFY(QDir().mkpath(ordner));
@@ -289,10 +294,11 @@ private slots:
         schreibe(scaldatei(standardzeilen()));
         // Slow frames: the load takes about a second and a half.
         QVERIFY(k->starten(5, {QStringLiteral("paramrs232writetime=5")}));
-        w().tabs->setCurrentWidget(w().smseite);
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "smseite"));
         QVERIFY(schritt());
         k->sim->clearRecord();
-        QTimer::singleShot(300, this, [this] { KalFenster::klick(w().bsmabbruch); });
+        QTimer::singleShot(300, this,
+                           [this] { KalFenster::klick(teil<QPushButton>(w(), "bsmabbruch")); });
         QVERIFY(schritt());
         // What was sent before the click may still be on its way to the set.
         QTest::qWait(60);
@@ -304,8 +310,9 @@ private slots:
         QCOMPARE(int(k->sim->frames().size()), gesendet);
         QVERIFY(!k->werte(52).contains(2));
         QCOMPARE(w().smschritt, 0);
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
-        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("Dieser Programmteil")));
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .startsWith(QStringLiteral("Dieser Programmteil")));
         QVERIFY(!w().empfangtimer->isActive());
     }
 
@@ -330,20 +337,23 @@ private slots:
         QVERIFY(k->sim->waitForFrames(int(erwartet.size()), 3000));
         QCOMPARE(k->rahmen().mid(0, erwartet.size()), erwartet);
         QCOMPARE(w().parametertabelle[21].ssbgreen, 60);
-        QCOMPARE(w().paramwert[21]->value(), 60.0);
-        QVERIFY(w().paramwert[21]->isEnabled());
-        QVERIFY(!w().paramwert[22]->isEnabled());
+        QCOMPARE(paramwert(w(), 21)->value(), 60.0);
+        QVERIFY(paramwert(w(), 21)->isEnabled());
+        QVERIFY(!paramwert(w(), 22)->isEnabled());
         // The parameter reader's line shows in this wizard's log too.
-        QVERIFY(KalFenster::text(w().smtext).contains(QStringLiteral("Parameter File ")));
-        QVERIFY(KalFenster::text(w().smtext).contains(QStringLiteral("Scall-File 26 Zeilen")));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .contains(QStringLiteral("Parameter File ")));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .contains(QStringLiteral("Scall-File 26 Zeilen")));
 
         QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
         // The user tunes the 20m band's NF setting until the bar reads 56 dB.
-        w().smwert[6]->setValue(135);
-        QVERIFY(KalFenster::warte([&] { return w().smbar->value() == 56; }, 3000));
+        smwert(w(), 6)->setValue(135);
+        QVERIFY(KalFenster::warte([&] { return teil<QProgressBar>(w(), "smbar")->value() == 56; },
+                                  3000));
         QCOMPARE(k->dsp->smeterEinstellung(), 135);
-        w().smwert[17]->setValue(141);
-        w().smwert[25]->setValue(-3);
+        smwert(w(), 17)->setValue(141);
+        smwert(w(), 25)->setValue(-3);
         QVERIFY(KalFenster::warte(
             [&] {
                 const QList<int> v = k->werte(67);
@@ -351,7 +361,7 @@ private slots:
             },
             3000));
         // A picture of the page at work, kept where TALVARO_SCREENSHOTS says.
-        const QImage bild = w().smseite->grab().toImage();
+        const QImage bild = teil<QWidget>(w(), "smseite")->grab().toImage();
         QVERIFY(!bild.isNull());
         const QString ordner = qEnvironmentVariable("TALVARO_SCREENSHOTS", QDir::tempPath());
         QDir().mkpath(ordner);
@@ -368,13 +378,14 @@ private slots:
         QVERIFY(KalFenster::warte([&] { return k->dsp->parameter(64) == 0; }, 2000));
         // Back at the intro, with the parameter table reset.
         QCOMPARE(w().smschritt, 0);
-        QCOMPARE(w().bsmstep->text(), QStringLiteral("START"));
-        QVERIFY(!w().gbkal->isEnabled());
-        QVERIFY(KalFenster::text(w().smtext).startsWith(QStringLiteral("Dieser Programmteil")));
+        QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
+        QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
+                    .startsWith(QStringLiteral("Dieser Programmteil")));
         QCOMPARE(w().parametertabelle[21].ssbgreen, 255);
-        QVERIFY(w().paramwert[22]->isEnabledTo(w().paramtabs));
-        QCOMPARE(w().paramwert[22]->value(), 255.0);
-        QVERIFY(!w().paramtabs->isEnabled());
+        QVERIFY(paramwert(w(), 22)->isEnabledTo(teil<QTabWidget>(w(), "paramtabs")));
+        QCOMPARE(paramwert(w(), 22)->value(), 255.0);
+        QVERIFY(!teil<QTabWidget>(w(), "paramtabs")->isEnabled());
         QVERIFY(k->dialoge.shown.isEmpty());
         // The poll goes on, and the S-meter bar stays the one the telegrams drive.
         QVERIFY(w().empfangtimer->isActive());

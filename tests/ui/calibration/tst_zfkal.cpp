@@ -1,6 +1,7 @@
 // The IF-gain calibration in the window, against the simulated set and its AD603 model: the
 // level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the files that
 // cannot be written, and the whole wizard whose two files must match the set's gain curve.
+#include "fensterteil.h"
 #include "kalfenster.h"
 
 #include <QDoubleSpinBox>
@@ -48,11 +49,11 @@ class TestZfKal : public QObject {
     std::unique_ptr<KalFenster> k;
 
     vantrel& w() { return *k->w; }
-    bool schritt() { return KalFenster::klick(w().bzfstep); }
+    bool schritt() { return KalFenster::klick(teil<QPushButton>(w(), "bzfstep")); }
     bool warteAuf(int zfschritt, int ms = 5000) {
         return KalFenster::warte([&] { return w().zfschritt == zfschritt; }, ms);
     }
-    QString log() { return KalFenster::text(w().zftext); }
+    QString log() { return KalFenster::text(teil<QTextEdit>(w(), "zftext")); }
     // START and the load: the wizard stands at step 2, the set streams telegrams.
     bool geladen() { return schritt() && schritt() && w().zfschritt == 2; }
 
@@ -60,7 +61,7 @@ private slots:
     void init() {
         k = std::make_unique<KalFenster>();
         QVERIFY(k->starten());
-        w().tabs->setCurrentWidget(w().zfseite);
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "zfseite"));
     }
     void cleanup() { k.reset(); }
 
@@ -140,7 +141,7 @@ private slots:
         // The abort: intro, table reset, nothing more to the set.
         QCOMPARE(w().zfschritt, 0);
         QVERIFY(log().startsWith(QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
-        QCOMPARE(w().bzfstep->text(), QStringLiteral("START"));
+        QCOMPARE(teil<QPushButton>(w(), "bzfstep")->text(), QStringLiteral("START"));
         QVERIFY(!w().zfmessung.messung);
         // Code 4 means the first echo came: the second test had begun.
         QCOMPARE(k->werte(57).last(), code == 3 ? 6 : 8);
@@ -149,15 +150,16 @@ private slots:
     void abbruchInDerWartezeit() {
         QVERIFY(geladen());
         k->vergessen();
-        QTimer::singleShot(300, this, [this] { KalFenster::klick(w().bzfabbruch); });
+        QTimer::singleShot(300, this,
+                           [this] { KalFenster::klick(teil<QPushButton>(w(), "bzfabbruch")); });
         QVERIFY(schritt());
         QTest::qWait(300);
         // The step ended with its wait: no line test was sent, nothing is measured.
         QVERIFY(k->rahmen().isEmpty());
         QVERIFY(!w().zfmessung.messung);
         QCOMPARE(w().zfschritt, 0);
-        QCOMPARE(w().bzfstep->text(), QStringLiteral("START"));
-        QVERIFY(w().bzfstep->isEnabled());
+        QCOMPARE(teil<QPushButton>(w(), "bzfstep")->text(), QStringLiteral("START"));
+        QVERIFY(teil<QPushButton>(w(), "bzfstep")->isEnabled());
     }
 
     void abbruchImSweep() {
@@ -168,7 +170,7 @@ private slots:
         k->vergessen();
         QVERIFY(schritt());
         QVERIFY(KalFenster::warte([&] { return k->werte(107).size() >= 6; }, 5000));
-        QVERIFY(KalFenster::klick(w().bzfabbruch));
+        QVERIFY(KalFenster::klick(teil<QPushButton>(w(), "bzfabbruch")));
         // What was sent before the click may still be on its way to the set.
         QTest::qWait(60);
         k->sim->poll();
@@ -207,10 +209,10 @@ private slots:
         QCOMPARE(boxen.first().title, QStringLiteral("Speichern fehlgeschlagen!"));
         QCOMPARE(boxen.first().text,
                  QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(sperre));
-        QVERIFY(KalFenster::text(w().log).contains(boxen.first().text));
+        QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "log")).contains(boxen.first().text));
         QVERIFY(log().contains(boxen.first().text));
         QCOMPARE(w().zfschritt, stufe);
-        QVERIFY(w().bzfstep->isEnabled());
+        QVERIFY(teil<QPushButton>(w(), "bzfstep")->isEnabled());
         QVERIFY(!log().contains(QStringLiteral("wurde ersetzt")));
         // The user clears the way; "WEITER!" writes, and only then comes the success.
         QVERIFY(QDir(sperre).removeRecursively());
@@ -231,7 +233,7 @@ private slots:
     void ganzerAssistent() {
         k->dsp->setRauschpegel(24.0);
         QVERIFY(schritt());
-        QCOMPARE(w().bzfstep->text(), QStringLiteral("WEITER!"));
+        QCOMPARE(teil<QPushButton>(w(), "bzfstep")->text(), QStringLiteral("WEITER!"));
         QVERIFY(schritt());
         // The load: standard parameters with 21 at 70, then stream, echo 8 and the AD603
         // back to the DSP.

@@ -1,6 +1,7 @@
 // Direct DSP commands, the function switches and the sideband, clicked in the window and
 // read back as frames at the simulated transceiver on a pseudo-terminal.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "simground.h"
 
@@ -52,11 +53,11 @@ class TestControlSlots : public QObject, private SimGround {
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
-        w->tabs->setCurrentWidget(w->parameterseite);
-        for (QWidget* g :
-             {static_cast<QWidget*>(w->gbseitenband), static_cast<QWidget*>(w->gbmode)})
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "parameterseite"));
+        for (QWidget* g : {static_cast<QWidget*>(teil<QGroupBox>(*w, "gbseitenband")),
+                           static_cast<QWidget*>(teil<QGroupBox>(*w, "gbmode"))})
             g->setEnabled(true);
-        for (QCheckBox* cb : w->schalter)
+        for (QCheckBox* cb : alleSchalter(*w))
             cb->setEnabled(true);
         sim->clearRecord();
         return w;
@@ -111,14 +112,14 @@ private slots:
         QFETCH(QByteArray, frame);
         auto w = window();
         QVERIFY(w);
-        w->tabs->setCurrentWidget(w->firmwareseite);
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "firmwareseite"));
         QTest::keyClicks(find<QLineEdit>(*w, "ebefehlnr"), number);
         QTest::keyClicks(find<QLineEdit>(*w, "ebefehlwert"), value);
-        click(w->bdspbefehl);
+        click(teil<QPushButton>(*w, "bdspbefehl"));
         QCOMPARE(wire(3).toHex(' '), frame.toHex(' '));
         QCOMPARE(sim->frames().size(), 1);
         // The fields keep what was typed.
-        QCOMPARE(w->ebefehlnr->text(), number);
+        QCOMPARE(teil<QLineEdit>(*w, "ebefehlnr")->text(), number);
     }
 
     // Each switch on and off: one frame each way, with its own command number.
@@ -169,7 +170,7 @@ private slots:
         }
         // Labels only: nothing is sent and no switch changes.
         QCOMPARE(wire(0), QByteArray());
-        for (QCheckBox* cb : w->schalter)
+        for (QCheckBox* cb : alleSchalter(*w))
             QVERIFY(!cb->isChecked());
     }
 
@@ -201,7 +202,8 @@ private slots:
         if (!mode.isEmpty())
             w->findChild<QRadioButton*>(mode)->setChecked(true);
         auto* pressed = w->findChild<QRadioButton*>(button);
-        auto* other = button == QLatin1String("rbusb") ? w->rblsb : w->rbusb;
+        auto* other = button == QLatin1String("rbusb") ? teil<QRadioButton>(*w, "rblsb")
+                                                       : teil<QRadioButton>(*w, "rbusb");
         // Start from the other sideband, as after a parameter load.
         other->setChecked(true);
         QCOMPARE(wire(0), QByteArray());
@@ -223,10 +225,11 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->link()->paramDelay(), 5);
         const quint64 waits = w->link()->waitCount();
-        QTimer::singleShot(3, Qt::PreciseTimer, w.get(), [&] { w->schalter[1]->setChecked(true); });
+        QTimer::singleShot(3, Qt::PreciseTimer, w.get(),
+                           [&] { schalter(*w, 1)->setChecked(true); });
         QElapsedTimer clock;
         clock.start();
-        click(w->schalter[0]);
+        click(schalter(*w, 0));
         // The click returns once its frame and the one queued behind it are out.
         QVERIFY(clock.nsecsElapsed() >= 6 * 5'000'000);
         QCOMPARE(w->link()->waitCount() - waits, quint64(6));
@@ -256,13 +259,13 @@ private slots:
         QVERIFY(!w.rs232offen());
         QCOMPARE(dialogs->titles(), QStringList{QStringLiteral("RS232 readSettings()")});
         const quint64 waits = w.link()->waitCount();
-        w.schalter[5]->setEnabled(true);
-        w.schalter[5]->setChecked(true);
-        QCOMPARE(w.schalter[5]->text(), QStringLiteral("6 Fil.6.1"));
-        w.rbcw->setChecked(true);
+        schalter(w, 5)->setEnabled(true);
+        schalter(w, 5)->setChecked(true);
+        QCOMPARE(schalter(w, 5)->text(), QStringLiteral("6 Fil.6.1"));
+        teil<QRadioButton>(w, "rbcw")->setChecked(true);
         w.setparamusb();
-        QVERIFY(w.rbusb->isChecked());
-        w.ebefehlnr->setText(QStringLiteral("1"));
+        QVERIFY(teil<QRadioButton>(w, "rbusb")->isChecked());
+        teil<QLineEdit>(w, "ebefehlnr")->setText(QStringLiteral("1"));
         w.clickdspbefehl();
         QCOMPARE(w.link()->waitCount(), waits);
         QCOMPARE(wire(0), QByteArray());

@@ -3,6 +3,7 @@
 // Expected wire bytes and file lines are written out here from the device's gain table.
 #include "app/vantrel.h"
 #include "control/eqseite.h"
+#include "fensterteil.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
 #include "windowground.h"
@@ -388,7 +389,7 @@ private slots:
         QCOMPARE(dialogs->boxes("critical").first().title,
                  QStringLiteral("Speichern fehlgeschlagen!"));
         QCOMPARE(dialogs->boxes("critical").first().text, text);
-        QVERIFY(w->log->toPlainText().contains(text));
+        QVERIFY(teil<QTextEdit>(*w, "log")->toPlainText().contains(text));
         QVERIFY(s.speichern->isEnabled());
         QVERIFY(!QFile::exists(path(target)));
     }
@@ -418,7 +419,7 @@ private slots:
         QCOMPARE(dialogs->boxes("critical").size(), 1);
         QCOMPARE(dialogs->boxes("critical").first().title, QStringLiteral("Datei nicht gefunden!"));
         QCOMPARE(dialogs->boxes("critical").first().text, text);
-        QVERIFY(w->log->toPlainText().contains(text));
+        QVERIFY(teil<QTextEdit>(*w, "log")->toPlainText().contains(text));
         QVERIFY(w->dateifehler);
         QVERIFY(!s.gb->isEnabled());
         QVERIFY(!s.direkt->isEnabled());

@@ -2,6 +2,7 @@
 // over a real pseudo-terminal to the simulated set, whose DSP loader and PIC check what
 // arrives. Expectations are worked out here from the release files, not asked of the code.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
@@ -174,7 +175,7 @@ QByteArray pattern(int n, int seed) {
 }
 
 QStringList logLines(const vantrel& w) {
-    return w.log->toPlainText().split(QLatin1Char('\n'));
+    return teil<QTextEdit>(w, "log")->toPlainText().split(QLatin1Char('\n'));
 }
 
 QByteArray readFile(const QString& path) {
@@ -344,14 +345,14 @@ private slots:
         configure(set);
         vantrel w;
         QVERIFY(w.rs232offen());
-        w.schalter[1]->setChecked(true);
-        w.rbrot->setChecked(true);
-        w.rbcw->setChecked(true);
-        w.rbusb->setChecked(true);
+        schalter(w, 1)->setChecked(true);
+        teil<QRadioButton>(w, "rbrot")->setChecked(true);
+        teil<QRadioButton>(w, "rbcw")->setChecked(true);
+        teil<QRadioButton>(w, "rbusb")->setChecked(true);
         set.sim.waitForFrames(1, 500);
         set.sim.clearRecord();
         dialogs->clear();
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
 
         w.clickdspladen();
 
@@ -383,8 +384,10 @@ private slots:
         QCOMPARE(f[2], (SimFrame{108, 1, 0}));
         QCOMPARE(f.last(), (SimFrame{108, 0, 0}));
 
-        QVERIFY(!w.schalter[1]->isChecked());
-        QVERIFY(w.rbgruen->isChecked() && w.rbssb->isChecked() && w.rblsb->isChecked());
+        QVERIFY(!schalter(w, 1)->isChecked());
+        QVERIFY(teil<QRadioButton>(w, "rbgruen")->isChecked() &&
+                teil<QRadioButton>(w, "rbssb")->isChecked() &&
+                teil<QRadioButton>(w, "rblsb")->isChecked());
 
         QCOMPARE(dialogs->boxes("information").size(), 1);
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("Laden DSP-FW direkt"));
@@ -406,7 +409,7 @@ private slots:
         configure(set);
         vantrel w;
         set.sim.setMode(SimTransceiver::Mode::DspLoader);
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clicktestladen();
 
         Erwartung e;
@@ -473,12 +476,12 @@ private slots:
         Set set;
         configure(set);
         vantrel w;
-        w.rbrot->setChecked(true);
-        w.schalter[0]->setChecked(true);
+        teil<QRadioButton>(w, "rbrot")->setChecked(true);
+        schalter(w, 0)->setChecked(true);
         set.sim.waitForFrames(1, 500);
         set.sim.clearRecord();
         w.downloadimage.buffer = "kept";
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         dialogs->clear();
         dialogs->confirmAnswers << false;
         void (vantrel::*operationen[])() = {&vantrel::clickdspladen,  &vantrel::clicktestladen,
@@ -488,10 +491,10 @@ private slots:
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown[0].title, title);
         QCOMPARE(w.downloadimage.buffer, QByteArray("kept"));
-        QCOMPARE(w.log->toPlainText(), QString());
+        QCOMPARE(teil<QTextEdit>(w, "log")->toPlainText(), QString());
         const bool reset = slot == 0;
-        QCOMPARE(w.rbgruen->isChecked(), reset);
-        QCOMPARE(w.schalter[0]->isChecked(), !reset);
+        QCOMPARE(teil<QRadioButton>(w, "rbgruen")->isChecked(), reset);
+        QCOMPARE(schalter(w, 0)->isChecked(), !reset);
         // Only the switch's own "off" frame, when the panel was reset.
         set.sim.waitForBytes(4, 150);
         QCOMPARE(set.sim.received().size(), reset ? 3 : 0);
@@ -531,7 +534,7 @@ private slots:
             set.sim.setMode(SimTransceiver::Mode::DspLoader);
         set.sim.clearRecord();
         dialogs->clear();
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         if (slot == "dsp")
             w.clickdspladen();
         else if (slot == "pic")
@@ -559,7 +562,7 @@ private slots:
         set.pic.eeprom().fill(char(0xA5));
         set.pic.key(QLatin1Char('#'));
         set.sim.clearRecord();
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickpicladen();
 
         const Erwartung e = sampleRelease();
@@ -592,7 +595,7 @@ private slots:
         set.pic.function(999);
         set.pic.key(QLatin1Char('1'));
         set.sim.clearRecord();
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickpar2pic();
         const QByteArray block = parameterBlock(w.parametertabelle);
         QVERIFY(set.sim.waitForBytes(944, 1000));
@@ -626,7 +629,7 @@ private slots:
         set.pic.setSyncLetter(syncLetter);
         set.pic.setWrongEcho(wrongAt, -1);
         set.pic.key(QLatin1Char('#'));
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickpicladen();
         if (first.isEmpty()) {
             const int sent = quint8(w.downloadimage.buffer[wrongAt]);
@@ -691,7 +694,7 @@ private slots:
             dialogs->fileAnswers << path;
         if (cancelAt >= 0)
             dialogs->cancelAt << cancelAt;
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickeesichern();
 
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
@@ -763,7 +766,7 @@ private slots:
         w.downloadimage.buffer = "the last data set";
         set.pic.function(996);
         set.sim.clearRecord();
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickeerestore();
 
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));

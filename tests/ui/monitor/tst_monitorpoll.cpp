@@ -3,6 +3,7 @@
 // the set's state, the AD603 table it converts the DAC step with, and a screenshot.
 // Set TALVARO_SCREENSHOTS to a folder to keep the screenshot there.
 #include "../calibration/kalfenster.h"
+#include "fensterteil.h"
 #include "monitor/dspmonitor.h"
 
 #include <QCheckBox>
@@ -46,11 +47,11 @@ class TestMonitorPoll : public QObject {
         f.write(inhalt);
     }
     bool einschalten() {
-        w().cbdmoni->setEnabled(true);
-        w().tabs->setCurrentWidget(w().parameterseite);
-        if (!KalFenster::klick(w().cbdmoni))
+        teil<QCheckBox>(w(), "cbdmoni")->setEnabled(true);
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "parameterseite"));
+        if (!KalFenster::klick(teil<QCheckBox>(w(), "cbdmoni")))
             return false;
-        return w().cbdmoni->isChecked();
+        return teil<QCheckBox>(w(), "cbdmoni")->isChecked();
     }
     // Waits until the window shows what the set sends now.
     bool zeigt(const char* name, const QString& erwartet) {
@@ -78,7 +79,7 @@ private slots:
         QVERIFY(w().calcurve[40] == 63.0 || w().calcurve[40] == 99.0);
 
         k->vergessen();
-        QVERIFY(KalFenster::klick(w().cbdmoni));
+        QVERIFY(KalFenster::klick(teil<QCheckBox>(w(), "cbdmoni")));
         QVERIFY(!mon()->isVisible());
         QVERIFY(!w().dspmonitimer->isActive());
         QVERIFY(k->sim->waitForFrames(1, 1000));

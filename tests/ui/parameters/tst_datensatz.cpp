@@ -2,6 +2,7 @@
 // against an expectation derived here from the files, the log in its order, the parameter
 // table and panel, the two load buttons, and every file that can be missing.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
 #include "windowground.h"
@@ -142,7 +143,7 @@ QStringList paramLines(const QString& path) {
 }
 
 QStringList logLines(const vantrel& w) {
-    return w.log->toPlainText().split(QLatin1Char('\n'));
+    return teil<QTextEdit>(w, "log")->toPlainText().split(QLatin1Char('\n'));
 }
 } // namespace
 
@@ -188,10 +189,10 @@ private slots:
         configure();
         vantrel w;
         QVERIFY(w.rs232offen());
-        QVERIFY(!w.paramtabs->isEnabled());
+        QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
         w.smkalaktiv = true;
         w.ladequelle = 1;
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
 
         QVERIFY(w.clickfileladen());
         QVERIFY(w.datensatzgeladen);
@@ -223,11 +224,15 @@ private slots:
             QCOMPARE(p.x, l.section(QLatin1Char(','), 11, 11).trimmed().toDouble());
             QVERIFY(!p.xparam);
         }
-        QVERIFY(w.paramtabs->isEnabled());
-        QVERIFY(w.gbbank->isEnabled() && w.gbmode->isEnabled() && w.gbseitenband->isEnabled() &&
-                w.gbdspid->isEnabled());
-        QVERIFY(w.rbuser->isChecked() && w.rbgruen->isChecked() && w.rbssb->isChecked() &&
-                w.rblsb->isChecked());
+        QVERIFY(teil<QTabWidget>(w, "paramtabs")->isEnabled());
+        QVERIFY(teil<QGroupBox>(w, "gbbank")->isEnabled() &&
+                teil<QGroupBox>(w, "gbmode")->isEnabled() &&
+                teil<QGroupBox>(w, "gbseitenband")->isEnabled() &&
+                teil<QGroupBox>(w, "gbdspid")->isEnabled());
+        QVERIFY(teil<QRadioButton>(w, "rbuser")->isChecked() &&
+                teil<QRadioButton>(w, "rbgruen")->isChecked() &&
+                teil<QRadioButton>(w, "rbssb")->isChecked() &&
+                teil<QRadioButton>(w, "rblsb")->isChecked());
         w.close();
     }
 
@@ -281,7 +286,7 @@ private slots:
         w.downloadimage.buffer = "previous";
         w.downloadimage.checksumme = 77;
         w.parametertabelle[11].name = QStringLiteral("before");
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         QVERIFY(!w.clickfileladen());
         QVERIFY(!w.datensatzgeladen);
         QVERIFY(w.dateifehler);
@@ -309,7 +314,7 @@ private slots:
             QVERIFY(b.contains(QByteArray("$DP\x10\x00\x00\x28", 7)));
             QVERIFY(!b.contains(QByteArray("$DP\x11\x00", 5)));
             QVERIFY(!b.contains(QByteArray("$DP\x12\x00", 5)));
-            QVERIFY(!w.paramtabs->isEnabled());
+            QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
             QVERIFY(!w.paramgeladen);
             QVERIFY(!w.parametertabelle[13].name.isEmpty());
         } else {
@@ -325,10 +330,10 @@ private slots:
         vantrel w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.tabs->setCurrentWidget(w.parameterseite);
-        w.log->clear();
+        teil<QTabWidget>(w, "tabs")->setCurrentWidget(teil<QWidget>(w, "parameterseite"));
+        teil<QTextEdit>(w, "log")->clear();
         w.smkalaktiv = true;
-        QTest::mouseClick(w.bparamladen, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(w, "bparamladen"), Qt::LeftButton);
         const QStringList user = paramLines(release() + "/USER2B2.DPK");
         QCOMPARE(
             logLines(w),
@@ -338,7 +343,7 @@ private slots:
         QVERIFY(w.paramgeladen);
         const ParameterTabelle userTable = w.parametertabelle;
 
-        QTest::mouseClick(w.bxparamladen, Qt::LeftButton);
+        QTest::mouseClick(teil<QPushButton>(w, "bxparamladen"), Qt::LeftButton);
         const QStringList x = paramLines(release() + "/Filters/Xparams.dpk");
         QCOMPARE(logLines(w).size(), 3);
         QCOMPARE(logLines(w).last(),
@@ -376,9 +381,9 @@ private slots:
         w.clickparamladen();
         QCOMPARE(w.parametertabelle[11].name.trimmed(), QStringLiteral("AGC attack"));
         QVERIFY(!w.paramgeladen);
-        QVERIFY(!w.paramtabs->isEnabled());
-        QVERIFY(!w.gbbank->isEnabled());
-        QVERIFY(!w.rbgruen->isChecked());
+        QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
+        QVERIFY(!teil<QGroupBox>(w, "gbbank")->isEnabled());
+        QVERIFY(!teil<QRadioButton>(w, "rbgruen")->isChecked());
         QCOMPARE(dialogs->boxes("critical").size(), 1);
         w.close();
     }
@@ -396,9 +401,9 @@ private slots:
         QVERIFY(w.downloadimage.buffer.isEmpty());
         for (const TParameter& p : w.parametertabelle)
             QCOMPARE(p, TParameter{});
-        QVERIFY(!w.paramtabs->isEnabled());
-        QVERIFY(!w.bparamsave->isEnabled());
-        QVERIFY(!w.cbdmoni->isEnabled());
+        QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
+        QVERIFY(!teil<QPushButton>(w, "bparamsave")->isEnabled());
+        QVERIFY(!teil<QCheckBox>(w, "cbdmoni")->isEnabled());
         // The flag survives a reset.
         QVERIFY(w.paramgeladen);
         w.close();
@@ -412,7 +417,7 @@ private slots:
         f.close();
         configure({{"parameterfilename", dir.filePath("bad.dpk")}});
         vantrel w;
-        w.log->clear();
+        teil<QTextEdit>(w, "log")->clear();
         w.clickparamladen();
         const QStringList log = logLines(w);
         QCOMPARE(log.size(), 3);

@@ -3,6 +3,7 @@
 // S-meter calibration's cut-off, numbering, bank and mode buttons with their frames, the
 // X parameters' colour and the layout.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "simground.h"
 
@@ -67,7 +68,7 @@ class TestParameterPanel : public QObject, private SimGround {
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
-        w->tabs->setCurrentWidget(w->parameterseite);
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "parameterseite"));
         w->clickparamladen();
         quiet(*w);
         return w;
@@ -145,7 +146,7 @@ private slots:
         setEntry(*w, 23, raw, 0, max, x);
         w->paramanzeigen();
         quiet(*w);
-        QDoubleSpinBox* s = w->paramwert[23];
+        QDoubleSpinBox* s = paramwert(*w, 23);
         QVERIFY(!s->isHidden());
         QCOMPARE(s->decimals(), decimals);
         QCOMPARE(s->minimum(), 0.0);
@@ -160,8 +161,8 @@ private slots:
         QCOMPARE(sim->received().size(), 0);
         QCOMPARE(framesSettled(1), (Frames{{23, sent}}));
         QCOMPARE(w->parametertabelle[23].ssbgreen, sent);
-        QVERIFY(w->bparamsave->isEnabled());
-        QVERIFY(!w->bxparamsave->isEnabled());
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        QVERIFY(!teil<QPushButton>(*w, "bxparamsave")->isEnabled());
         QVERIFY(!w->dspbeftimer->isActive());
     }
 
@@ -172,7 +173,7 @@ private slots:
         setEntry(*w, 13, 56, 0, 127, 0.5);
         w->paramanzeigen();
         quiet(*w);
-        QDoubleSpinBox* s = w->paramwert[13];
+        QDoubleSpinBox* s = paramwert(*w, 13);
         s->setFocus();
         for (int k = 0; k < 3; ++k)
             QTest::keyClick(s, Qt::Key_Up);
@@ -190,25 +191,25 @@ private slots:
         p.min = 0;
         p.max = 100;
         p.x = 1;
-        press(w->rbgelb);
-        QVERIFY(w->rbgelb->isChecked());
+        press(teil<QRadioButton>(*w, "rbgelb"));
+        QVERIFY(teil<QRadioButton>(*w, "rbgelb")->isChecked());
         quiet(*w);
-        QDoubleSpinBox* s = w->paramwert[23];
+        QDoubleSpinBox* s = paramwert(*w, 23);
         QCOMPARE(s->value(), 40.0);
         s->setValue(45);
         QCOMPARE(framesSettled(1), (Frames{{23, 45}}));
         QCOMPARE(p.ssbgreen, 45);
         QCOMPARE(p.ssbyellow, 254);
         // Back to Gruen: the same value is there.
-        press(w->rbgruen);
-        QCOMPARE(w->paramwert[23]->value(), 45.0);
+        press(teil<QRadioButton>(*w, "rbgruen"));
+        QCOMPARE(paramwert(*w, 23)->value(), 45.0);
     }
 
     // Turned and turned back within 200 ms: the run finds no difference.
     void backAndForthSendsNothing() {
         auto w = window();
         QVERIFY(w);
-        QDoubleSpinBox* s = w->paramwert[21];
+        QDoubleSpinBox* s = paramwert(*w, 21);
         const double old = s->value();
         const int table = w->parametertabelle[21].ssbgreen;
         s->setValue(old + 3);
@@ -221,7 +222,7 @@ private slots:
         sim->waitForBytes(1, 300);
         QCOMPARE(sim->received(), QByteArray());
         QCOMPARE(w->parametertabelle[21].ssbgreen, table);
-        QVERIFY(!w->bparamsave->isEnabled());
+        QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
     }
 
     // A table value beyond max: the box shows it clamped, but showing is no edit; the
@@ -231,7 +232,7 @@ private slots:
         QVERIFY(w);
         setEntry(*w, 23, 120, 0, 100, 1);
         w->paramanzeigen();
-        QCOMPARE(w->paramwert[23]->value(), 100.0);
+        QCOMPARE(paramwert(*w, 23)->value(), 100.0);
         QVERIFY(!w->dspbeftimer->isActive());
         QVERIFY(!sim->waitForBytes(1, 300));
         QCOMPARE(w->parametertabelle[23].ssbgreen, 120);
@@ -247,9 +248,9 @@ private slots:
         w->paramanzeigen();
         quiet(*w);
         w->smkalaktiv = true;
-        w->paramwert[75]->setValue(60);
-        w->paramwert[68]->setValue(61);
-        w->paramwert[35]->setValue(62);
+        paramwert(*w, 75)->setValue(60);
+        paramwert(*w, 68)->setValue(61);
+        paramwert(*w, 35)->setValue(62);
         QCOMPARE(framesSettled(1), (Frames{{35, 62}}));
         QCOMPARE(w->parametertabelle[35].ssbgreen, 62);
         QCOMPARE(w->parametertabelle[68].ssbgreen, 61);
@@ -268,12 +269,12 @@ private slots:
         setEntry(*w, 23, 40, 0, 100, 0.0);
         setEntry(*w, 24, 40, 0, 100, 1.0);
         w->paramanzeigen();
-        QDoubleSpinBox* s = w->paramwert[23];
+        QDoubleSpinBox* s = paramwert(*w, 23);
         QVERIFY(!s->isHidden());
         QCOMPARE(s->value(), 0.0);
         QCOMPARE(s->text(), QStringLiteral("0.00"));
         quiet(*w);
-        w->paramwert[24]->setValue(41);
+        paramwert(*w, 24)->setValue(41);
         QCOMPARE(framesSettled(1), (Frames{{24, 41}}));
         QCOMPARE(w->parametertabelle[23].ssbgreen, 40);
         // A whole column still sends the raw table value: x plays no part there.
@@ -295,10 +296,10 @@ private slots:
                 return;
             changed = true;
             QVERIFY(w->dspbefaktiv);
-            w->paramwert[11]->setValue(w->paramwert[11]->value() + 1);
+            paramwert(*w, 11)->setValue(paramwert(*w, 11)->value() + 1);
         });
-        w->paramwert[21]->setValue(w->paramwert[21]->value() + 1);
-        w->paramwert[22]->setValue(w->paramwert[22]->value() + 1);
+        paramwert(*w, 21)->setValue(paramwert(*w, 21)->value() + 1);
+        paramwert(*w, 22)->setValue(paramwert(*w, 22)->value() + 1);
         const Frames f = framesSettled(3);
         QCOMPARE(f.size(), 3);
         QCOMPARE(f.at(0).first, 21);
@@ -311,13 +312,14 @@ private slots:
         auto w = window();
         QVERIFY(w);
         const auto user = fileEntries(release("USER2B2.DPK"));
-        press(w->rbvesk);
+        press(teil<QRadioButton>(*w, "rbvesk"));
         for (int i = 10; i < 100; ++i)
-            QCOMPARE(w->paramnr[i]->text(), QStringLiteral("%1.%2").arg(i / 10).arg(i % 10));
-        press(w->rbuser);
+            QCOMPARE(paramnr(*w, i)->text(), QStringLiteral("%1.%2").arg(i / 10).arg(i % 10));
+        press(teil<QRadioButton>(*w, "rbuser"));
         for (auto it = user.begin(); it != user.end(); ++it) {
             const int u = it.value().at(1).toInt();
-            QCOMPARE(w->paramnr[it.key()]->text(), QStringLiteral("%1.%2").arg(u / 10).arg(u % 10));
+            QCOMPARE(paramnr(*w, it.key())->text(),
+                     QStringLiteral("%1.%2").arg(u / 10).arg(u % 10));
         }
         // Numbering sends nothing.
         QCOMPARE(sim->received(), QByteArray());
@@ -369,14 +371,14 @@ private slots:
         }
         expected.append({108, 0});
         QCOMPARE(framesSettled(int(expected.size())), expected);
-        QCOMPARE(w->schalter[3]->text(),
+        QCOMPARE(schalter(*w, 3)->text(),
                  cw ? QStringLiteral("4 QRO") : QStringLiteral("4 A-Notch"));
-        QCOMPARE(w->schalter[6]->text(), cw ? QStringLiteral("7 QSK") : QStringLiteral("7 VOX"));
-        QCOMPARE(w->schalter[7]->text(),
+        QCOMPARE(schalter(*w, 6)->text(), cw ? QStringLiteral("7 QSK") : QStringLiteral("7 VOX"));
+        QCOMPARE(schalter(*w, 7)->text(),
                  cw ? QStringLiteral("9 CW Spot") : QStringLiteral("9 RF Clip"));
         // The panel shows the column: a parameter absent in it is hidden.
         for (auto it = user.begin(); it != user.end(); ++it)
-            QCOMPARE(w->paramwert[it.key()]->isHidden(), column(it.value(), cw, bank) == 255);
+            QCOMPARE(paramwert(*w, it.key())->isHidden(), column(it.value(), cw, bank) == 255);
         QCOMPARE(dialogs->progressLabels.last(), QStringLiteral("Parameter-Laden"));
     }
 
@@ -390,15 +392,15 @@ private slots:
         w->parametertabelle[90].ssbgreen = 17;
         w->parametertabelle[90].max = 100;
         w->paramanzeigen();
-        QVERIFY(w->paramwert[5]->isHidden());
-        QVERIFY(w->paramnr[5]->isHidden());
-        QVERIFY(w->paramwert[30]->isHidden());
-        QVERIFY(!w->paramwert[90]->isHidden());
-        QVERIFY(!w->paramwert[20]->isHidden()); // "Filter group" from the file
-        QVERIFY(!w->paramname[20]->isHidden());
-        QCOMPARE(w->paramname[20]->text().trimmed(), QStringLiteral("Filter group"));
-        QCOMPARE(w->paramwert[20]->toolTip(), w->paramname[20]->text());
-        QVERIFY(w->paramwert[99]->isHidden() == (w->parametertabelle[99].ssbgreen == 255));
+        QVERIFY(paramwert(*w, 5)->isHidden());
+        QVERIFY(paramnr(*w, 5)->isHidden());
+        QVERIFY(paramwert(*w, 30)->isHidden());
+        QVERIFY(!paramwert(*w, 90)->isHidden());
+        QVERIFY(!paramwert(*w, 20)->isHidden()); // "Filter group" from the file
+        QVERIFY(!paramname(*w, 20)->isHidden());
+        QCOMPARE(paramname(*w, 20)->text().trimmed(), QStringLiteral("Filter group"));
+        QCOMPARE(paramwert(*w, 20)->toolTip(), paramname(*w, 20)->text());
+        QVERIFY(paramwert(*w, 99)->isHidden() == (w->parametertabelle[99].ssbgreen == 255));
     }
 
     // X parameters turn red with an "X" on their number; a later read of the user file and
@@ -406,45 +408,45 @@ private slots:
     void xParametersRedAndBack() {
         auto w = window();
         QVERIFY(w);
-        const QColor normal = w->paramwert[12]->palette().color(QPalette::Button);
-        const QPalette::ColorRole role = w->paramwert[12]->backgroundRole();
+        const QColor normal = paramwert(*w, 12)->palette().color(QPalette::Button);
+        const QPalette::ColorRole role = paramwert(*w, 12)->backgroundRole();
         QVERIFY(normal != QColor(Qt::red));
         w->clickxparamladen();
-        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), QColor(Qt::red));
-        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Disabled, QPalette::Button),
+        QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Button), QColor(Qt::red));
+        QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Disabled, QPalette::Button),
                  QColor(Qt::red));
-        QVERIFY(w->paramnr[12]->text().endsWith(QLatin1Char('X')));
-        QCOMPARE(w->paramnr[12]->text().count(QLatin1Char('X')), 1);
-        QVERIFY(w->paramnr[77]->text().endsWith(QLatin1Char('X')));
-        QCOMPARE(w->paramwert[11]->palette().color(QPalette::Button), normal);
+        QVERIFY(paramnr(*w, 12)->text().endsWith(QLatin1Char('X')));
+        QCOMPARE(paramnr(*w, 12)->text().count(QLatin1Char('X')), 1);
+        QVERIFY(paramnr(*w, 77)->text().endsWith(QLatin1Char('X')));
+        QCOMPARE(paramwert(*w, 11)->palette().color(QPalette::Button), normal);
         // A refresh keeps one "X".
         w->paramanzeigen();
-        QCOMPARE(w->paramnr[12]->text().count(QLatin1Char('X')), 1);
+        QCOMPARE(paramnr(*w, 12)->text().count(QLatin1Char('X')), 1);
 
         // A live change of an X parameter marks the X file as changed.
         quiet(*w);
-        w->paramwert[12]->setValue(w->paramwert[12]->value() + 1);
+        paramwert(*w, 12)->setValue(paramwert(*w, 12)->value() + 1);
         QCOMPARE(framesSettled(1).size(), 1);
         QVERIFY(w->xparamgeaendert);
-        QVERIFY(w->bxparamsave->isEnabled());
-        QVERIFY(!w->bparamsave->isEnabled());
+        QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
+        QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
 
         w->clickparamladen();
         QVERIFY(!w->parametertabelle[12].xparam);
-        QCOMPARE(w->paramwert[12]->palette().color(QPalette::Button), normal);
-        QVERIFY(!w->paramwert[12]->testAttribute(Qt::WA_SetPalette));
-        QCOMPARE(w->paramwert[12]->backgroundRole(), role);
-        QVERIFY(!w->paramnr[12]->text().contains(QLatin1Char('X')));
-        QCOMPARE(w->paramwert[77]->palette().color(QPalette::Button), normal);
-        QVERIFY(!w->paramnr[77]->text().contains(QLatin1Char('X')));
+        QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Button), normal);
+        QVERIFY(!paramwert(*w, 12)->testAttribute(Qt::WA_SetPalette));
+        QCOMPARE(paramwert(*w, 12)->backgroundRole(), role);
+        QVERIFY(!paramnr(*w, 12)->text().contains(QLatin1Char('X')));
+        QCOMPARE(paramwert(*w, 77)->palette().color(QPalette::Button), normal);
+        QVERIFY(!paramnr(*w, 77)->text().contains(QLatin1Char('X')));
 
         w->auswahlvesk2();
         for (int i = 10; i < 100; ++i) {
-            QVERIFY(!w->paramwert[i]->testAttribute(Qt::WA_SetPalette));
-            QCOMPARE(w->paramwert[i]->value(), 255.0);
-            QCOMPARE(w->paramwert[i]->isHidden(), i % 10 == 0);
-            QCOMPARE(w->paramnr[i]->text(), QString());
-            QCOMPARE(w->paramname[i]->text(), QString());
+            QVERIFY(!paramwert(*w, i)->testAttribute(Qt::WA_SetPalette));
+            QCOMPARE(paramwert(*w, i)->value(), 255.0);
+            QCOMPARE(paramwert(*w, i)->isHidden(), i % 10 == 0);
+            QCOMPARE(paramnr(*w, i)->text(), QString());
+            QCOMPARE(paramname(*w, i)->text(), QString());
         }
     }
 
@@ -453,7 +455,7 @@ private slots:
         env->writeConfig({QStringLiteral("rs232=") + sim->portPath()});
         vantrel w;
         QVERIFY(!w.paramgeladen);
-        w.paramwert[21]->setValue(17);
+        paramwert(w, 21)->setValue(17);
         QVERIFY(!w.dspbeftimer->isActive());
         w.parameter2dsp();
         sim->waitForBytes(1, 300);
@@ -469,28 +471,29 @@ private slots:
         for (int g = 1; g <= 9; ++g) {
             int k = 0;
             for (int i = g * 10; i < g * 10 + 10; ++i) {
-                if (w->paramwert[i]->isHidden())
+                if (paramwert(*w, i)->isHidden())
                     continue;
                 const int x = (g - 1) % 3 * 270;
                 const int y = 20 + 35 * k;
-                QCOMPARE(w->paramnr[i]->geometry(), QRect(x + 5, y, 30, 30));
-                QCOMPARE(w->paramwert[i]->geometry(), QRect(x + 40, y, 55, 30));
-                QCOMPARE(w->paramname[i]->geometry(), QRect(x + 97, y, 300, 30));
-                QCOMPARE(w->paramwert[i]->parentWidget(), w->paramseite[(g - 1) / 3]);
+                QCOMPARE(paramnr(*w, i)->geometry(), QRect(x + 5, y, 30, 30));
+                QCOMPARE(paramwert(*w, i)->geometry(), QRect(x + 40, y, 55, 30));
+                QCOMPARE(paramname(*w, i)->geometry(), QRect(x + 97, y, 300, 30));
+                QCOMPARE(paramwert(*w, i)->parentWidget(), paramseite(*w, (g - 1) / 3));
                 ++k;
             }
             longest = qMax(longest, k);
         }
-        QCOMPARE(w->paramtabs->geometry(), QRect(10, 160, 830, 35 * longest + 50));
-        QCOMPARE(w->gbbank->geometry(), QRect(320, 10, 110, 90));
-        QCOMPARE(w->rbrot->geometry(), QRect(10, 60, 150, 20));
-        QCOMPARE(w->gbseitenband->geometry(), QRect(440, 10, 90, 70));
-        QCOMPARE(w->gbmode->geometry(), QRect(440, 80, 90, 70));
-        QCOMPARE(w->gbdspid->geometry(), QRect(540, 10, 70, 70));
-        QCOMPARE(w->bparamsave->geometry(), QRect(640, 40, 190, 30));
-        QCOMPARE(w->bxparamladen->geometry(), QRect(640, 80, 190, 30));
-        QCOMPARE(w->cbdmoni->geometry(), QRect(640, 140, 190, 30));
-        QCOMPARE(w->paramtabs->tabText(1), QStringLiteral("4 - 5 - 6"));
+        QCOMPARE(teil<QTabWidget>(*w, "paramtabs")->geometry(),
+                 QRect(10, 160, 830, 35 * longest + 50));
+        QCOMPARE(teil<QGroupBox>(*w, "gbbank")->geometry(), QRect(320, 10, 110, 90));
+        QCOMPARE(teil<QRadioButton>(*w, "rbrot")->geometry(), QRect(10, 60, 150, 20));
+        QCOMPARE(teil<QGroupBox>(*w, "gbseitenband")->geometry(), QRect(440, 10, 90, 70));
+        QCOMPARE(teil<QGroupBox>(*w, "gbmode")->geometry(), QRect(440, 80, 90, 70));
+        QCOMPARE(teil<QGroupBox>(*w, "gbdspid")->geometry(), QRect(540, 10, 70, 70));
+        QCOMPARE(teil<QPushButton>(*w, "bparamsave")->geometry(), QRect(640, 40, 190, 30));
+        QCOMPARE(teil<QPushButton>(*w, "bxparamladen")->geometry(), QRect(640, 80, 190, 30));
+        QCOMPARE(teil<QCheckBox>(*w, "cbdmoni")->geometry(), QRect(640, 140, 190, 30));
+        QCOMPARE(teil<QTabWidget>(*w, "paramtabs")->tabText(1), QStringLiteral("4 - 5 - 6"));
     }
 };
 

@@ -2,6 +2,7 @@
 // the configured name, the ".DPK" name that must not be overwritten, and every way a save
 // can fail (box, log line, button left enabled).
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "parameters/parameterfile.h"
 #include "sim/ptypair.h"
 #include "testenv.h"
@@ -28,7 +29,7 @@ QStringList crlfLines(const QByteArray& bytes) {
 }
 
 QString lastLog(const vantrel& w) {
-    return w.log->toPlainText().split(QLatin1Char('\n')).last();
+    return teil<QTextEdit>(w, "log")->toPlainText().split(QLatin1Char('\n')).last();
 }
 } // namespace
 
@@ -80,7 +81,7 @@ private slots:
         auto w = window();
         w->parametertabelle[21].ssbgreen = 99;
         w->parametertabelle[22].name = QString(); // values without a name are not written
-        w->bparamsave->setEnabled(true);
+        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
         const QString target = dir->filePath("saved.dpk");
         dialogs->fileAnswers = {target};
         w->clickparamsave();
@@ -89,7 +90,7 @@ private slots:
         QCOMPARE(save.size(), 1);
         QCOMPARE(save[0].title, QStringLiteral("USER-Parameter Speichern"));
         QCOMPARE(save[0].text, dir->filePath("USER2B2.DPK"));
-        QVERIFY(!w->bparamsave->isEnabled());
+        QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
 
         QStringList lines;
         QVERIFY(readParameterLines(target, &lines));
@@ -111,9 +112,9 @@ private slots:
 
     void userFileDialogCanceled() {
         auto w = window();
-        w->bparamsave->setEnabled(true);
+        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
         w->clickparamsave();
-        QVERIFY(w->bparamsave->isEnabled());
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(fileBytes(dir->filePath("USER2B2.DPK")), fileBytes(release("USER2B2.DPK")));
     }
@@ -122,7 +123,7 @@ private slots:
     void xFileAndTable() {
         auto w = window();
         w->xparamgeaendert = true;
-        w->bxparamsave->setEnabled(true);
+        teil<QPushButton>(*w, "bxparamsave")->setEnabled(true);
         QDir().mkpath(dir->filePath("other"));
         const QString target = dir->filePath("other/mine.dpk");
         dialogs->fileAnswers = {target};
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(table.mid(0, 61), QStringList(61, QStringLiteral("000000")));
         QCOMPARE(table.mid(61), (QStringList{"4D4949", "2DFF5F", "0C2C2C"}));
         QVERIFY(!w->xparamgeaendert);
-        QVERIFY(!w->bxparamsave->isEnabled());
+        QVERIFY(!teil<QPushButton>(*w, "bxparamsave")->isEnabled());
     }
 
     // A configured name in capitals: ".dpk" is not in it, and the table must not land on
@@ -195,8 +196,8 @@ private slots:
             w->einst.xparameterfilename[0] = dir->filePath("gone/Xparams.dpk");
         const QString chosen = which == QLatin1String("table") ? dir->filePath("fine.dpk") : path;
         dialogs->fileAnswers = {chosen};
-        w->bparamsave->setEnabled(true);
-        w->bxparamsave->setEnabled(true);
+        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
+        teil<QPushButton>(*w, "bxparamsave")->setEnabled(true);
         w->xparamgeaendert = true;
         const QByteArray tableBefore("keep me\r\n");
         {
@@ -217,10 +218,10 @@ private slots:
         QCOMPARE(boxes[0].text, text);
         QCOMPARE(lastLog(*w), text);
         if (which == QLatin1String("user")) {
-            QVERIFY(w->bparamsave->isEnabled());
+            QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
             return;
         }
-        QVERIFY(w->bxparamsave->isEnabled());
+        QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
         QVERIFY(w->xparamgeaendert);
         if (which == QLatin1String("x")) {
             // The table beside the configured file was still brought up to date.

@@ -1,6 +1,7 @@
 // The parameter block to the running DSP and the read-back of the PIC's parameter area,
 // through the window, on a pseudo-terminal to the simulated set.
 #include "app/vantrel.h"
+#include "fensterteil.h"
 #include "link/link.h"
 #include "sim/simpicparams.h"
 #include "simground.h"
@@ -27,7 +28,7 @@ QString userFile() {
 }
 
 QStringList logLines(const vantrel& w) {
-    const QString t = w.log->toPlainText();
+    const QString t = teil<QTextEdit>(w, "log")->toPlainText();
     return t.isEmpty() ? QStringList() : t.split(QLatin1Char('\n'));
 }
 
@@ -66,8 +67,8 @@ class TestParamTransfer : public QObject, private SimGround {
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
-        w->tabs->setCurrentWidget(w->firmwareseite);
-        w->log->clear();
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "firmwareseite"));
+        teil<QTextEdit>(*w, "log")->clear();
         dialogs->clear();
         return w;
     }
@@ -130,9 +131,9 @@ private slots:
         w->findChild<QRadioButton*>(mode)->setChecked(true);
         w->findChild<QRadioButton*>(bank)->setChecked(true);
         // The box only; its own slot (the monitor) is not what is tested here.
-        w->cbdmoni->blockSignals(true);
-        w->cbdmoni->setChecked(monitor);
-        w->cbdmoni->blockSignals(false);
+        teil<QCheckBox>(*w, "cbdmoni")->blockSignals(true);
+        teil<QCheckBox>(*w, "cbdmoni")->setChecked(monitor);
+        teil<QCheckBox>(*w, "cbdmoni")->blockSignals(false);
         sim->clearRecord();
 
         w->parameter2dsp();
@@ -153,8 +154,8 @@ private slots:
         QVERIFY(w);
         resetParameterTabelle(w->parametertabelle);
         w->paramgeladen = true;
-        w->rbssb->setChecked(true);
-        w->rbgruen->setChecked(true);
+        teil<QRadioButton>(*w, "rbssb")->setChecked(true);
+        teil<QRadioButton>(*w, "rbgruen")->setChecked(true);
         sim->clearRecord();
         w->parameter2dsp();
         QCOMPARE(blockFrames(), (Frames{{108, 1}, {108, 0}}));
@@ -168,8 +169,8 @@ private slots:
         for (int i = 10; i < 100; ++i)
             w->parametertabelle[size_t(i)].ssbgreen = i;
         w->paramgeladen = true;
-        w->rbssb->setChecked(true);
-        w->rbgruen->setChecked(true);
+        teil<QRadioButton>(*w, "rbssb")->setChecked(true);
+        teil<QRadioButton>(*w, "rbgruen")->setChecked(true);
         sim->clearRecord();
         dialogs->cancelAt = {40};
         w->parameter2dsp();
@@ -233,17 +234,20 @@ private slots:
         QCOMPARE(w->parametertabelle[13].x, 0.5);
 
         QVERIFY(w->paramgeladen);
-        QCOMPARE(w->tabs->currentWidget(), w->parameterseite);
-        QVERIFY(w->bparamsave->isEnabled());
-        QVERIFY(w->rbssb->isChecked() && w->rbgruen->isChecked());
-        QCOMPARE(w->paramwert[13]->value(), 14 * 0.5);
-        QCOMPARE(w->paramnr[10]->text(), QStringLiteral("1.7"));
-        QVERIFY(w->paramwert[33]->isHidden());
-        QVERIFY(!w->paramwert[34]->isHidden());
+        QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(),
+                 teil<QWidget>(*w, "parameterseite"));
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        QVERIFY(teil<QRadioButton>(*w, "rbssb")->isChecked() &&
+                teil<QRadioButton>(*w, "rbgruen")->isChecked());
+        QCOMPARE(paramwert(*w, 13)->value(), 14 * 0.5);
+        QCOMPARE(paramnr(*w, 10)->text(), QStringLiteral("1.7"));
+        QVERIFY(paramwert(*w, 33)->isHidden());
+        QVERIFY(!paramwert(*w, 34)->isHidden());
         // 33 is there in CW.
-        QTest::mouseClick(w->rbcw, Qt::LeftButton, {}, QPoint(6, w->rbcw->height() / 2));
-        QVERIFY(!w->paramwert[33]->isHidden());
-        QCOMPARE(w->paramwert[33]->value(), double(200 - 33));
+        QTest::mouseClick(teil<QRadioButton>(*w, "rbcw"), Qt::LeftButton, {},
+                          QPoint(6, teil<QRadioButton>(*w, "rbcw")->height() / 2));
+        QVERIFY(!paramwert(*w, 33)->isHidden());
+        QCOMPARE(paramwert(*w, 33)->value(), double(200 - 33));
 
         // The read-back itself sent nothing; the line only saw the CW press afterwards.
         QCOMPARE(blockFrames().first(), (std::pair<int, int>(2, 2)));
@@ -265,7 +269,7 @@ private slots:
         QTest::qWait(400);
         QCOMPARE(w->parametertabelle[20].ssbgreen, 240);
         QCOMPARE(sim->received().size(), 0);
-        QDoubleSpinBox* box = w->paramwert[21];
+        QDoubleSpinBox* box = paramwert(*w, 21);
         box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
         QVERIFY(sim->waitForBytes(3, 1000));
         QTest::qWait(100);
@@ -279,11 +283,11 @@ private slots:
         auto w = window(sim->portPath());
         QVERIFY(w);
         w->clickparamladen();
-        w->tabs->setCurrentWidget(w->firmwareseite);
-        w->log->clear();
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "firmwareseite"));
+        teil<QTextEdit>(*w, "log")->clear();
         dialogs->clear();
         const ParameterTabelle before = w->parametertabelle;
-        const double shown = w->paramwert[21]->value();
+        const double shown = paramwert(*w, 21)->value();
         SimPicParams pic(sim.get());
         pic.setTable(deviceTable());
         pic.setStopAfter(300);
@@ -292,10 +296,10 @@ private slots:
         w->clickparam2pc();
         QCOMPARE(pic.sentBytes(), 300);
         QCOMPARE(w->parametertabelle, before);
-        QCOMPARE(w->paramwert[21]->value(), shown);
+        QCOMPARE(paramwert(*w, 21)->value(), shown);
         QCOMPARE(logLines(*w), (QStringList{QStringLiteral("Parameter vom Vesk lesen"), kTrenner}));
-        QCOMPARE(w->tabs->currentWidget(), w->firmwareseite);
-        QVERIFY(!w->bparamsave->isEnabled());
+        QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(), teil<QWidget>(*w, "firmwareseite"));
+        QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
         QVERIFY(!w->link()->transferActive());
         QCOMPARE(dialogs->shown.size(), 2); // the question and the progress, nothing more
     }
@@ -349,8 +353,8 @@ private slots:
             w->link()->endTransfer();
 
         QCOMPARE(w->parametertabelle, before);
-        QVERIFY(!w->bparamsave->isEnabled());
-        QCOMPARE(w->tabs->currentWidget(), w->firmwareseite);
+        QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(), teil<QWidget>(*w, "firmwareseite"));
         if (how == QLatin1String("cancel")) {
             QCOMPARE(dialogs->shown.size(), 1);
             QCOMPARE(logLines(*w), QStringList());
