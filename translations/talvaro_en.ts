@@ -508,6 +508,14 @@
         <source>, Noch %1</source>
         <translation>, %1 left</translation>
     </message>
+    <message>
+        <source>Nichts gesendet: die RS232 ist nicht offen</source>
+        <translation>Nothing sent: the RS232 is not open</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagen nach %1 von %2 Bytes (%3)</source>
+        <translation>Failed after %1 of %2 bytes (%3)</translation>
+    </message>
 </context>
 <context>
     <name>odlg</name>
@@ -1568,6 +1576,50 @@
     <message>
         <source>Download-Image: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
         <translation>Download image: %1 bytes saved in file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Datei und wird nicht ersetzt!</source>
+        <translation>&quot;%1&quot; is not a file and is not replaced!</translation>
+    </message>
+    <message>
+        <source>Datei fehlerhaft!</source>
+        <translation>Faulty file!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; enthaelt keine Parameter!</source>
+        <translation>File &quot;%1&quot; holds no parameters!</translation>
+    </message>
+    <message>
+        <source>Firmware fehlerhaft!</source>
+        <translation>Faulty firmware!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot;: %2</source>
+        <translation>File &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Datei leer!</source>
+        <translation>Empty file!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; ist leer!</source>
+        <translation>File &quot;%1&quot; is empty!</translation>
+    </message>
+    <message>
+        <source>Datei kleiner als der Eeprom</source>
+        <translation>File smaller than the EEPROM</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; hat %2 Bytes, der Eeprom %3 Bytes.&lt;br&gt;Nur die ersten %2 Bytes werden ueberschrieben.</source>
+        <translation>File &quot;%1&quot; has %2 bytes, the EEPROM %3 bytes.&lt;br&gt;Only the first %2 bytes are overwritten.</translation>
+    </message>
+    <message>
+        <source>Das Segment bei %1 hat %2 Worte und reicht ueber die Adresse FFFF hinaus!</source>
+        <translation>The segment at %1 has %2 words and runs past address FFFF!</translation>
+    </message>
+    <message>
+        <source>Die Datei enthaelt keine Ladedaten!</source>
+        <translation>The file holds no load data!</translation>
     </message>
 </context>
 </TS>

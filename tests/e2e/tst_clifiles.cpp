@@ -13,6 +13,10 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 QString release() {
     return TestEnv::sampleRelease();
@@ -68,6 +72,45 @@ private slots:
     void cleanupTestCase() {
         delete tmp;
         endCase();
+    }
+
+    // A write that cannot be finished, or a target that is not a file, keeps what was there
+    // and says so: exit 2.
+    void nothingLostOnWrite_data() {
+        QTest::addColumn<QString>("ziel");
+        QTest::newRow("full disk") << "voll.bin";
+        QTest::newRow("a directory") << "ordner";
+        QTest::newRow("a FIFO") << "fifo";
+    }
+    void nothingLostOnWrite() {
+        QFETCH(QString, ziel);
+        configureHome(0);
+        const QString out = tmp->filePath(ziel);
+        QFile::remove(out);
+        if (ziel == "ordner")
+            QVERIFY(QDir().mkpath(out));
+        else if (ziel == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+        else
+            QVERIFY(writeBytes(out, "the older image"));
+        QProcess p;
+        // The disk is full after 512 bytes for the program: a file size limit, as a small
+        // file system would set it.
+        p.setChildProcessModifier([] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit grenze{512, 512};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+        p.start(TALVARO_CLI_PATH, {"image", out});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains(out));
+        const QFileInfo info(out);
+        if (ziel == "voll.bin")
+            QCOMPARE(fileBytes(out), QByteArray("the older image"));
+        else
+            QVERIFY(ziel == "ordner" ? info.isDir() : !info.isFile() && info.exists());
+        QCOMPARE(QDir(tmp->path()).entryList({"*.bin.*", "voll.bin?*"}, QDir::Files).size(), 0);
     }
 
     void usage_data() {

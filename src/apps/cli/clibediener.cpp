@@ -32,6 +32,12 @@ void CliBediener::meldung(Box, const QString& titel, const QString& text) {
         m_out.message(Output::plain(text));
 }
 
+bool CliBediener::warnen(const QString&, const QString& text) {
+    m_warnung = Output::plain(text);
+    m_out.message(QStringLiteral("Warnung: ") + m_warnung);
+    return true;
+}
+
 bool CliBediener::aufgegeben() const {
     return m_interrupt.triggered();
 }

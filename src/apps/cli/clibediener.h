@@ -20,6 +20,9 @@ public:
     void log(const QString& zeile) override;
     void meldung(Box box, const QString& titel, const QString& text) override;
     bool aufgegeben() const override;
+    // Said on stderr and kept for the result; the command goes on.
+    bool warnen(const QString& titel, const QString& text) override;
+    const QString& warnung() const { return m_warnung; }
 
     // The last box of a failure, for the result.
     const QString& titel() const { return m_titel; }
@@ -30,4 +33,5 @@ private:
     Interrupt& m_interrupt;
     QString m_titel;
     QString m_text;
+    QString m_warnung;
 };

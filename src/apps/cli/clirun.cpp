@@ -112,6 +112,8 @@ int CliRun::ended(const TransferResult& r) {
         m_result.insert(QStringLiteral("file"), v.datei);
     if (v.bytes >= 0)
         m_result.insert(QStringLiteral("bytes"), v.bytes);
+    if (!m_bediener.warnung().isEmpty())
+        m_result.insert(QStringLiteral("warning"), m_bediener.warnung());
     if (v.teil) {
         m_result.insert(QStringLiteral("partial"), true);
         m_out.message(QStringLiteral("Teilsicherung: %1 von %2 Bytes in Datei \"%3\"")
@@ -228,6 +230,12 @@ int CliRun::monitor() {
     const TransferResult r = m_geraet.monitorLauf(
         m_options.count, vorbei, [this](const TDspDaten& d) { m_out.log(telegrammZeile(d)); });
     m_result.insert(QStringLiteral("telegrams"), qMax(0, m_geraet.vorgang().frames));
+    // Telegrams nobody can read are lost: that is a failure, not an end by request.
+    if (r.ok() && m_out.stdoutGone() && !m_interrupt.triggered()) {
+        m_out.message(QStringLiteral("Die Ausgabe kann nicht geschrieben werden!"));
+        m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
+        return DeviceFailed;
+    }
     // Without --count the interrupt is the way to end.
     return ended(r);
 }

@@ -35,6 +35,12 @@ public:
     enum class Box { Kritisch, Fehler };
     virtual void meldung(Box box, const QString& titel, const QString& text) = 0;
 
+    // A warning before something the person may not have meant; true to go on. The window
+    // asks with OK and Cancel; a program without a person says it and goes on.
+    virtual bool warnen(const QString& titel, const QString& text) {
+        return bestaetigen(titel, text, true);
+    }
+
     // The person has asked to stop before the line was even opened (Ctrl-C in a terminal).
     virtual bool aufgegeben() const { return false; }
 };

@@ -1,7 +1,10 @@
 #include "configfile.h"
 
+#include "app/dateischreiben.h"
+
 #include <QFile>
-#include <QSaveFile>
+
+#include <algorithm>
 
 ConfigFile::~ConfigFile() {
     save();
@@ -19,41 +22,59 @@ void ConfigFile::load(const QString& path) {
 
 void ConfigFile::loadData(const QByteArray& all) {
     if (all.isEmpty()) {
-        m_lines.sort(Qt::CaseSensitive);
+        sortieren();
         return;
     }
-    QList<QByteArray> raw = all.split('\n');
-    // A final line feed ends the last line; it does not start an empty one.
-    if (all.endsWith('\n'))
-        raw.removeLast();
-    bool accept = true;
-    for (QByteArray line : raw) {
+    qsizetype pos = 0;
+    while (pos < all.size()) {
+        qsizetype end = all.indexOf('\n', pos);
+        const qsizetype next = end < 0 ? all.size() : end + 1;
+        if (end < 0)
+            end = all.size();
+        QByteArray line = all.mid(pos, end - pos);
         if (line.endsWith('\r'))
             line.chop(1);
         const QString text = QString::fromLocal8Bit(line);
+        // Reading stops at the first line that is no "key=value", but what stands from there
+        // on is the person's and goes back into the file as it was.
         if (text.isEmpty() || !text.contains(QLatin1Char('='))) {
-            accept = false;
-            continue;
+            m_rest += all.mid(pos);
+            break;
         }
-        if (accept)
-            m_lines.append(text);
+        m_lines.append(text);
+        m_roh.append(line);
+        pos = next;
     }
-    m_lines.sort(Qt::CaseSensitive);
+    sortieren();
+}
+
+void ConfigFile::sortieren() {
+    QList<qsizetype> reihe(m_lines.size());
+    for (qsizetype i = 0; i < reihe.size(); ++i)
+        reihe[i] = i;
+    std::stable_sort(reihe.begin(), reihe.end(),
+                     [this](qsizetype a, qsizetype b) { return m_lines[a] < m_lines[b]; });
+    QStringList lines;
+    QList<QByteArray> roh;
+    for (qsizetype i : reihe) {
+        lines.append(m_lines[i]);
+        roh.append(m_roh[i]);
+    }
+    m_lines = lines;
+    m_roh = roh;
 }
 
 bool ConfigFile::save() {
     if (!m_changed)
         return true;
     m_changed = false;
-    m_lines.sort(Qt::CaseSensitive);
-    QSaveFile f(m_fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    for (const QString& line : std::as_const(m_lines)) {
-        f.write(line.toLocal8Bit());
-        f.write("\n");
+    sortieren();
+    QByteArray bytes;
+    for (const QByteArray& line : std::as_const(m_roh)) {
+        bytes += line;
+        bytes += '\n';
     }
-    return f.commit();
+    return dateiSchreiben(m_fileName, bytes + m_rest);
 }
 
 QString ConfigFile::lookup(const QString& key) const {
@@ -93,13 +114,19 @@ double ConfigFile::readDouble(const QString& key, double def) const {
 void ConfigFile::writeString(const QString& key, const QString& value) {
     m_changed = true;
     const QString prefix = key + QLatin1Char('=');
+    // A value written back as it was read keeps its bytes, also those that are no UTF-8.
+    QByteArray roh = (prefix + value).toLocal8Bit();
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         if (m_lines.at(i).startsWith(prefix)) {
+            if (m_lines.at(i) == prefix + value)
+                roh = m_roh.at(i);
             m_lines.removeAt(i);
+            m_roh.removeAt(i);
             break;
         }
     }
     m_lines.append(prefix + value);
+    m_roh.append(roh);
 }
 
 void ConfigFile::writeInt(const QString& key, int value) {

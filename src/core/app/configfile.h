@@ -39,7 +39,13 @@ private:
     // The value text of the first line for key, or a null string when none matches.
     QString lookup(const QString& key) const;
 
+    // The lines sorted by their text, with the bytes each was read as.
+    void sortieren();
+
     QStringList m_lines;
+    QList<QByteArray> m_roh;
+    // Everything from the first line that is no "key=value" on, kept as it was.
+    QByteArray m_rest;
     QString m_fileName;
     bool m_changed = false;
 };

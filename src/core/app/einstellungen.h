@@ -30,8 +30,9 @@ struct TEinstellungen {
     static QString key(const char* stem, int p);
     // A profile number from the file: anything but 0..2 means 0.
     static int clampProfile(int n) { return (n >= 0 && n <= 2) ? n : 0; }
-    // A pause read from the file: below 0 means no pause.
-    static int clampDelay(int ms) { return ms < 0 ? 0 : ms; }
+    // A pause read from the file, to the options dialog's range 0..100 ms: a hand-edited
+    // 3000 would stretch every byte, and the close-down, to seconds.
+    static int clampDelay(int ms) { return ms < 0 ? 0 : (ms > 100 ? 100 : ms); }
 };
 
 bool operator==(const TEinstellungen& a, const TEinstellungen& b);

@@ -1,6 +1,7 @@
 #include "app/geraet.h"
 
 #include "app/bediener.h"
+#include "app/dateischreiben.h"
 #include "download/datensatz.h"
 #include "download/dspdownload.h"
 #include "download/eeprombackup.h"
@@ -103,6 +104,8 @@ bool Geraet::profilWaehlen(int n) {
 
 void Geraet::paramreset() {
     resetParameterTabelle(parametertabelle);
+    // Changes of a table that is gone cannot be saved any more: nothing waits for them.
+    xparamgeaendert = false;
 }
 
 // ---- the person ----------------------------------------------------------------------------
@@ -135,10 +138,14 @@ void Geraet::ladefehler(const TransferResult& fehler) {
 }
 
 TransferResult Geraet::speicherfehler(const QString& path) {
+    // Something that is not a file is left as it is, and the box says why.
+    const QString text =
+        dateiErsetzbar(path)
+            ? QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
+            : QCoreApplication::translate("vantrel",
+                                          "\"%1\" ist keine Datei und wird nicht ersetzt!");
     TransferResult r = TransferResult::failed(
-        QCoreApplication::translate("vantrel", "Speichern fehlgeschlagen!"),
-        QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
-            .arg(path));
+        QCoreApplication::translate("vantrel", "Speichern fehlgeschlagen!"), text.arg(path));
     r.datei = true;
     melden(r, true);
     return r;
@@ -157,12 +164,7 @@ double Geraet::byteMs(int delayMs) const {
 }
 
 bool Geraet::dateiSchreiben(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.commit();
+    return ::dateiSchreiben(path, bytes);
 }
 
 // ---- loads ---------------------------------------------------------------------------------
@@ -181,9 +183,24 @@ bool Geraet::parameterDateiLesen(const QString& path) {
         dateifehler = true;
         return false;
     }
+    // A file without one parameter line (empty, cut off, not a parameter file) would leave
+    // the table as the reset left it: 255 everywhere, sent as if chosen.
+    ParameterTabelle probe = parametertabelle;
+    if (applyParameterLines(probe, zeilen, ladequelle != 0, {}) == 0) {
+        TransferResult fehler = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei fehlerhaft!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" enthaelt keine Parameter!")
+                .arg(path));
+        if (m_bediener)
+            m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
+        paramlog(fehler.text);
+        dateifehler = true;
+        return false;
+    }
     paramlog(parameterFileLogLine(int(zeilen.size())));
     applyParameterLines(parametertabelle, zeilen, ladequelle != 0, paramlog);
-    // Once some data file failed, the table may be incomplete: it is not offered for use.
+    // Once some data file of this load failed, the table may be incomplete: it is not
+    // offered for use.
     if (!dateifehler) {
         paramgeladen = true;
         emit parameterGeladen();
@@ -198,11 +215,16 @@ bool Geraet::datensatzLaden(bool mitParametern) {
     dateien.filterlist = einst.filterfilename[size_t(p)];
     dateien.veskpfad = einst.veskpfad[size_t(p)];
     datensatzgeladen = false;
+    m_parameterGelesen = false;
+    // The flag tells of this load, not of every load since the start.
+    dateifehler = false;
     const DatensatzStatus status =
         ladeDatensatz(downloadimage, &dspzeilen, &filterliste, dateien, logSink(),
                       [this](const TransferResult& fehler) { ladefehler(fehler); });
     // Without firmware or filter list the image and the table stay as they were.
     if (status == DatensatzStatus::Abgebrochen)
+        return false;
+    if (!firmwareTauglich(dateien.firmware))
         return false;
     m_vorgang.checksumme = downloadimage.checksumme;
     bool parameterOk = true;
@@ -211,9 +233,21 @@ bool Geraet::datensatzLaden(bool mitParametern) {
         ladequelle = 0;
         // Read even after a missing filter: its lines and its box belong to this load.
         parameterOk = parameterDateiLesen(einst.parameterfilename[size_t(p)]);
+        m_parameterGelesen = parameterOk;
     }
     datensatzgeladen = parameterOk && status == DatensatzStatus::Geladen;
     return datensatzgeladen;
+}
+
+bool Geraet::firmwareTauglich(const QString& path) {
+    const QString fehler = firmwareFehler(dspzeilen);
+    if (fehler.isEmpty())
+        return true;
+    downloadimage.clear();
+    ladefehler(TransferResult::failed(
+        QCoreApplication::translate("vantrel", "Firmware fehlerhaft!"),
+        QCoreApplication::translate("vantrel", "Datei \"%1\": %2").arg(path, fehler)));
+    return false;
 }
 
 bool Geraet::testfirmwareLaden() {
@@ -222,6 +256,8 @@ bool Geraet::testfirmwareLaden() {
         ladefehler(dateiNichtGefunden(test));
         return false;
     }
+    if (!firmwareTauglich(test))
+        return false;
     downloadimage.neu();
     downloadimage.dspfileparsen(dspzeilen, logSink());
     downloadimage.checksummeanhaengen(logSink());
@@ -254,6 +290,7 @@ TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QStr
     auto progress = fortschritt(label, 0, int(bild.size()), ms);
     const TransferResult r = zumPic ? download::buffer2pic_alt(*m_link, bild, *progress, logSink())
                                     : download::buffer2dsp(*m_link, bild, *progress, logSink());
+    progress->ergebnis(r);
     progress->finish();
     melden(r, false);
     return r;
@@ -269,6 +306,7 @@ TransferResult Geraet::parameterblockZumPic() {
                     download::kParameterBlockGroesse, byteMs(m_link->picDelay()) + byteMs(0));
     const TransferResult r =
         download::parameter2pic_alt(*m_link, parametertabelle, *progress, logSink());
+    progress->ergebnis(r);
     progress->finish();
     melden(r, false);
     return r;
@@ -336,8 +374,9 @@ TransferResult Geraet::picLaden(bool nurParameter) {
         return TransferResult::canceled();
     log(trennlinie());
     // The whole set is read although only the parameters may go out: the table must be the
-    // one of this set, not what an earlier load left.
-    if (!datensatzLaden()) {
+    // one of this set, not what an earlier load left. The parameters alone need no filter.
+    const bool geladen = datensatzLaden();
+    if (nurParameter ? !m_parameterGelesen : !geladen) {
         log(QCoreApplication::translate("vantrel",
                                         "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
         return nichtGeladen();
@@ -402,6 +441,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
                     download::kEepromGroesse - 1, byteMs(0));
     QByteArray data;
     r = download::eepromsichern(*m_link, *progress, &data);
+    progress->ergebnis(r);
     progress->finish();
     m_vorgang.bytes = data.size();
     melden(r, false);
@@ -453,7 +493,27 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
             melden(r, true);
             return r;
         }
+        if (inhalt->isEmpty()) {
+            TransferResult r = TransferResult::failed(
+                QCoreApplication::translate("vantrel", "Datei leer!"),
+                QCoreApplication::translate("vantrel", "Datei \"%1\" ist leer!").arg(name));
+            r.datei = true;
+            melden(r, true);
+            return r;
+        }
         return TransferResult::done();
+    };
+    // A file shorter than the EEPROM leaves the rest of it as it was: only after a warning.
+    const auto kurzBestaetigt = [this](const QString& name, const QByteArray& inhalt) {
+        if (inhalt.size() >= download::kEepromGroesse || !m_bediener)
+            return true;
+        return m_bediener->warnen(
+            QCoreApplication::translate("vantrel", "Datei kleiner als der Eeprom"),
+            QCoreApplication::translate("vantrel",
+                                        "Datei \"%1\" hat %2 Bytes, der Eeprom %3 Bytes.<br>"
+                                        "Nur die ersten %2 Bytes werden ueberschrieben.")
+                .arg(name, QString::number(inhalt.size()),
+                     QString::number(download::kEepromGroesse)));
     };
     // A file named on the command line is read before anything is asked; one the person
     // chooses, after the box.
@@ -477,6 +537,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
         if (const TransferResult r = lesen(name, &inhalt); !r.ok())
             return r;
     }
+    if (!kurzBestaetigt(name, inhalt))
+        return TransferResult::canceled();
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -524,6 +586,7 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     log(trennlinie());
     QByteArray empfang;
     r = parameter::bereichempfangen(*m_link, *progress, &empfang);
+    progress->ergebnis(r);
     progress->finish();
     if (!r.ok()) {
         melden(r, false);
@@ -640,11 +703,16 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
     return abgebrochen ? TransferResult::canceled() : TransferResult::done();
 }
 
-TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
-    m_vorgang = {};
+bool Geraet::userParameterLaden() {
     smkalaktiv = false;
     ladequelle = 0;
-    if (!parameterDateiLesen(einst.parameterfilename[size_t(profil())])) {
+    dateifehler = false;
+    return parameterDateiLesen(einst.parameterfilename[size_t(profil())]);
+}
+
+TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
+    m_vorgang = {};
+    if (!userParameterLaden()) {
         TransferResult r = dateiNichtGefunden(einst.parameterfilename[size_t(profil())]);
         r.datei = true;
         return r;

@@ -88,6 +88,8 @@ public:
     bool parameterDateiLesen(const QString& path);
     // The test firmware into the image, with a checksum of its own.
     bool testfirmwareLaden();
+    // "Parameter laden": the profile's user parameter file, as a load of its own.
+    bool userParameterLaden();
 
     // ---- transfers ----------------------------------------------------------------------
     // The column a parameter block sends.
@@ -180,6 +182,8 @@ private:
     // Reports a file that cannot be opened and marks the load failed.
     void ladefehler(const TransferResult& fehler);
     bool xParameterOffen();
+    // Refuses firmware lines that no record can carry (reported); the image is emptied.
+    bool firmwareTauglich(const QString& path);
     // The line for a transfer: open, or opened now when talvaro-cli asked for that.
     bool leitung(TransferResult* fehler);
     std::unique_ptr<Progress> fortschritt(const QString& label, int minimum, int maximum,
@@ -194,5 +198,7 @@ private:
     Modem* m_modem = nullptr;
     Link* m_link = nullptr;
     bool m_beiBedarf = false;
+    // The last datensatzLaden read its parameter file.
+    bool m_parameterGelesen = false;
     Vorgang m_vorgang;
 };

@@ -1,7 +1,7 @@
 #include "kaldatei.h"
 
+#include "app/dateischreiben.h"
 #include <QFile>
-#include <QSaveFile>
 
 QStringList kalzeilen(const QByteArray& inhalt) {
     QStringList zeilen;
@@ -55,12 +55,5 @@ std::optional<QByteArray> kaldateilesen(const QString& pfad) {
 }
 
 bool kaldateischreiben(const QString& pfad, const QByteArray& inhalt) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    if (datei.write(inhalt) != inhalt.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    return dateiSchreiben(pfad, inhalt);
 }

@@ -44,12 +44,11 @@ TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
 }
 
 QString sicherungUnvollstaendig(const QString& path, qint64 bytes) {
+    // One pass over the text: a "%" in the file name is not taken for a place holder.
     return QCoreApplication::translate("vantrel",
                                        "Eeprom-Sicherung unvollstaendig: Datei \"%1\" enthaelt "
                                        "%2 von %3 Bytes")
-        .arg(path)
-        .arg(bytes)
-        .arg(kEepromGroesse);
+        .arg(path, QString::number(bytes), QString::number(kEepromGroesse));
 }
 
 } // namespace download

@@ -12,7 +12,12 @@
 // cannot be opened.
 bool readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log);
 
-// The lines after the header of firmware text already read, up to the first ESC line.
+// What makes the firmware lines unfit for a load, or empty: a segment whose words do not fit
+// a record's 16-bit count or run past address FFFF, or no load record at all.
+QString firmwareFehler(const QStringList& dspzeilen);
+
+// The lines after the header of firmware text already read, up to the first ESC line. A
+// UTF-16 text with its byte-order mark is decoded; a lone CR ends a line as well.
 QStringList firmwareZeilen(const QByteArray& data);
 
 // The lines of a text file as the loader reads a list: to the end of the file, where an empty

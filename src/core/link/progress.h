@@ -2,6 +2,8 @@
 // The window backs it with a progress dialog; talvaro-cli with a line on stderr.
 #pragma once
 
+#include "link/transferresult.h"
+
 #include <QObject>
 
 class Progress : public QObject {
@@ -15,6 +17,8 @@ public:
     virtual bool wasCanceled() const = 0;
     // Closes the dialog (or ends the progress line); the transfer is over.
     virtual void finish() {}
+    // How the transfer ended, told just before finish(), for a summary that says so.
+    virtual void ergebnis(const TransferResult&) {}
 
 signals:
     // Emitted once when the user cancels, so that a wait in progress ends at once.

@@ -93,7 +93,15 @@ bool TransferStatus::wasCanceled() const {
     return m_inner && m_inner->wasCanceled();
 }
 
+void TransferStatus::ergebnis(const TransferResult& r) {
+    m_fehlgeschlagen = r.failed();
+    if (m_inner)
+        m_inner->ergebnis(r);
+}
+
 void TransferStatus::finish() {
+    // Asked before the dialog closes: a progress dialog that closes counts as cancelled.
+    const bool abgebrochen = !m_fehlgeschlagen && wasCanceled();
     if (m_inner)
         m_inner->finish();
     if (m_finished)
@@ -109,8 +117,14 @@ void TransferStatus::finish() {
     }
     const qint64 done = qMax<qint64>(0, qint64(m_value) - m_minimum);
     const QString dauer = TransferEta::formatDuration(m_clock.elapsed());
-    const QString s = wasCanceled() ? tr("Abgebrochen nach %1 von %2 Bytes (%3)")
-                                    : tr("Fertig: %1 von %2 Bytes in %3");
+    // A closed port sends nothing, however far the steps went.
+    if (m_link && !m_link->isOpen()) {
+        m_bar->showMessage(tr("Nichts gesendet: die RS232 ist nicht offen"), kSummaryMs);
+        return;
+    }
+    const QString s = m_fehlgeschlagen ? tr("Fehlgeschlagen nach %1 von %2 Bytes (%3)")
+                      : abgebrochen    ? tr("Abgebrochen nach %1 von %2 Bytes (%3)")
+                                       : tr("Fertig: %1 von %2 Bytes in %3");
     m_bar->showMessage(s.arg(done).arg(steps()).arg(dauer), kSummaryMs);
 }
 

@@ -28,6 +28,7 @@ public:
     void setValue(int value) override;
     bool wasCanceled() const override;
     void finish() override;
+    void ergebnis(const TransferResult& r) override;
 
     Progress* inner() const { return m_inner.get(); }
     // The text the status bar shows now.
@@ -59,5 +60,6 @@ private:
     int m_value = 0;
     qint64 m_written = 0;
     bool m_finished = false;
+    bool m_fehlgeschlagen = false;
     QString m_vorher; // what the status bar said before
 };

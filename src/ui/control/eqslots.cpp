@@ -1,5 +1,6 @@
 // The RX and TX equalizers: load, save, live and whole-curve sending. Both pages run the
 // same code; only their side, texts and file name differ.
+#include "app/dateischreiben.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "control/eqcurve.h"
@@ -11,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSlider>
 #include <QTimer>
 
@@ -124,14 +124,11 @@ void vantrel::eqdateispeichern(EqSeite& s) {
     if (!name.contains(QLatin1String(".dat")))
         name += QLatin1String(".dat");
     // The first save keeps the former curve as "<name>$". An older backup is never
-    // replaced: then the rename fails and only the file itself is overwritten.
+    // replaced: then the copy fails and only the file itself is overwritten. The file itself
+    // stays whole until the new curve is completely written.
     if (QFile::exists(name))
-        QFile::rename(name, name + QLatin1Char('$'));
-    const QByteArray bytes = eqcurve::curveFileBytes(s.werte());
-    QSaveFile file(name);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (ok) {
+        QFile::copy(name, name + QLatin1Char('$'));
+    if (dateiSchreiben(name, eqcurve::curveFileBytes(s.werte()))) {
         s.speichern->setEnabled(false);
         return;
     }

@@ -71,9 +71,7 @@ void vantrel::parametergeladen() {
 
 void vantrel::clickparamladen() {
     logzeile(QStringLiteral("---------------------------------"));
-    smkalaktiv = false;
-    ladequelle = 0;
-    paramdateilesen(einst.parameterfilename[vesknr]);
+    m_geraet->userParameterLaden();
 }
 
 void vantrel::clickxparamladen() {

@@ -1,18 +1,17 @@
 // Saving the parameter table: the user file, the X-parameter file and beside the configured
 // X-parameter file the table of the X parameters' green values.
+#include "app/dateischreiben.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "parameters/parameterwriter.h"
 
 #include <QFileInfo>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 // Whole or not at all: a file that cannot be finished keeps its former contents.
 bool schreiben(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return dateiSchreiben(path, bytes);
 }
 } // namespace
 

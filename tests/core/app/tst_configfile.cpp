@@ -176,7 +176,8 @@ private slots:
         QTest::newRow("profile -1") << QByteArray("vesknr=-1\n") << 0 << 10;
         QTest::newRow("profile 2") << QByteArray("vesknr=2\n") << 2 << 10;
         QTest::newRow("negative delay") << QByteArray("picrs232writetime=-5\n") << 0 << 0;
-        QTest::newRow("large delay kept") << QByteArray("picrs232writetime=150\n") << 0 << 150;
+        QTest::newRow("large delay to the dialog's 100")
+            << QByteArray("picrs232writetime=150\n") << 0 << 100;
     }
     void outOfRangeValuesAreKeptSafe() {
         QFETCH(QByteArray, file);
@@ -194,6 +195,36 @@ private slots:
         out.load(path("o2.cfg"));
         e.write(out, n);
         QCOMPARE(out.readInt(QStringLiteral("vesknr"), -1), vesknr);
+    }
+
+    // What the program does not read stays in the file as it was: lines below a blank line,
+    // and bytes that are no UTF-8, through a read and a write of every setting.
+    void writesBackWhatItDoesNotRead_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("below a blank line")
+            << QByteArray("rs232=COM2\n\n# meine Notiz\ndsprs232writetime=7\n")
+            << QByteArray("\n# meine Notiz\ndsprs232writetime=7\n");
+        QTest::newRow("Latin-1 file name")
+            << QByteArray("dspcodefilename=/home/j\xF6rg/VESK.dpk\n")
+            << QByteArray("dspcodefilename=/home/j\xF6rg/VESK.dpk\n");
+    }
+    void writesBackWhatItDoesNotRead() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, kept);
+        write("k.cfg", file);
+        {
+            ConfigFile cfg;
+            cfg.load(path("k.cfg"));
+            TEinstellungen e;
+            int n = 0;
+            e.read(cfg, &n);
+            e.write(cfg, n);
+        }
+        QFile f(path("k.cfg"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray out = f.readAll();
+        QVERIFY2(out.contains(kept), out.constData());
     }
 };
 

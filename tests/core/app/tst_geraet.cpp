@@ -5,6 +5,7 @@
 #include "link/progress.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
+#include "testenv.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,7 +73,8 @@ private slots:
         const QString wahl = QStringLiteral("open ExEeprominhalt restaurieren");
         QTest::newRow("3000 bytes")
             << 3000 << true
-            << QStringList{box, wahl, "progress Daten in externen Eeprom Laden 0..3000",
+            << QStringList{box, wahl, "box Datei kleiner als der Eeprom",
+                           "progress Daten in externen Eeprom Laden 0..3000",
                            "log Eeprom-Wiederherstellung: 3000 Bytes aus Datei \"%1\" gesendet"};
         QTest::newRow("cancelled at the box") << 3000 << false << QStringList{box};
         const QString gross = QStringLiteral("Datei \"%1\" ist groesser als der Eeprom (65536 "
@@ -129,6 +131,76 @@ private slots:
         QVERIFY(nachher.testfirmwareLaden());
         QCOMPARE(nachher.downloadimage.checksumme, frisch.downloadimage.checksumme);
         QCOMPARE(nachher.downloadimage.buffer.toHex(), frisch.downloadimage.buffer.toHex());
+    }
+
+    // A firmware text that no record can carry is refused before anything is written; the
+    // line ends of old editors and a UTF-16 text give the image of the plain text.
+    void firmware_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("gleich"); // the image of the plain text, else refused
+        const QByteArray wort = "123456\r\n";
+        QTest::newRow("CR only") << QByteArray("FW\r@PA\r0100\r123456\r#\r") << true;
+        QByteArray utf16("\xFF\xFE");
+        for (char c : QByteArray("FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n"))
+            utf16 += QByteArray(1, c) + '\0';
+        QTest::newRow("UTF-16") << utf16 << true;
+        QTest::newRow("70000 words") << "FW\r\n@PA\r\n0100\r\n" + wort.repeated(70000) + "#\r\n"
+                                     << false;
+        QTest::newRow("past FFFF") << "FW\r\n@PA\r\nFFF0\r\n" + wort.repeated(17) + "#\r\n"
+                                   << false;
+        QTest::newRow("no load record") << QByteArray("FW\r\n") << false;
+    }
+    void firmware() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, gleich);
+        Protokoll person;
+        Geraet g;
+        g.setBediener(&person);
+        g.einst.testfilename[0] = datei(QStringLiteral("t.dpk"), text);
+        const QString ziel = tmp.filePath(QStringLiteral("image.bin"));
+        QFile::remove(ziel);
+        const TransferResult r = g.bildSchreiben(true, ziel);
+        QCOMPARE(r.ok(), gleich);
+        if (!gleich) {
+            QVERIFY(r.datei && !QFile::exists(ziel));
+            QCOMPARE(person.zeilen.filter("critical Firmware fehlerhaft!").size(), 1);
+            return;
+        }
+        Geraet plain;
+        plain.einst.testfilename[0] =
+            datei(QStringLiteral("p.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
+        QVERIFY(plain.testfirmwareLaden());
+        QCOMPARE(g.downloadimage.buffer.toHex(), plain.downloadimage.buffer.toHex());
+    }
+
+    // What goes to the PIC is what the person chose: a parameter file without a parameter
+    // line sends nothing; the parameters alone need no filter coefficients.
+    void nurParameter_data() {
+        QTest::addColumn<QByteArray>("parameter");
+        QTest::addColumn<bool>("gesendet");
+        QTest::newRow("empty parameter file") << QByteArray() << false;
+        QTest::newRow("filter missing")
+            << fileBytes(TestEnv::sampleRelease() + "/USER2B2.DPK") << true;
+    }
+    void nurParameter() {
+        QFETCH(QByteArray, parameter);
+        QFETCH(bool, gesendet);
+        SimTransceiver sim;
+        QVERIFY(sim.isValid());
+        SimPic pic(&sim);
+        pic.function(999);
+        pic.key(QLatin1Char('1'));
+        Geraet g;
+        g.einst.rs232 = sim.portPath();
+        g.einst.picrs232writetime = 0;
+        g.einst.veskpfad[0] = tmp.path();
+        g.einst.dspcodefilename[0] =
+            datei(QStringLiteral("n.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
+        g.einst.filterfilename[0] = datei(QStringLiteral("nf.dpk"), "fehlt.dat ,x, 1000\r\n");
+        g.einst.parameterfilename[0] = datei(QStringLiteral("np.dpk"), parameter);
+        QVERIFY(g.verbinden());
+        QCOMPARE(g.picLaden(true).ok(), gesendet);
+        QCOMPARE(sim.waitForBytes(944, 2000), gesendet);
     }
 };
 

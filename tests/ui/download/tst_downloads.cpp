@@ -788,8 +788,11 @@ private slots:
             w.close();
             return;
         }
-        if (path.isEmpty() || size < 0) {
+        // An empty file would write nothing and look like a restore: it is refused.
+        if (path.isEmpty() || size <= 0) {
             QVERIFY(dialogs->progressLabels.isEmpty());
+            if (size == 0 && !path.isEmpty())
+                QCOMPARE(dialogs->boxes("critical").at(0).title, QStringLiteral("Datei leer!"));
             QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
             QVERIFY(!set.sim.waitForBytes(1, 150));
             if (size < 0) {

@@ -365,7 +365,7 @@ private slots:
         w.close();
     }
 
-    void missingParameterFileThenPanelStaysClosed() {
+    void missingParameterFileThenGoodRead() {
         configure({{"parameterfilename", release() + "/none.dpk"}});
         vantrel w;
         w.clickparamladen();
@@ -376,14 +376,16 @@ private slots:
         QCOMPARE(w.parametertabelle[11], TParameter{});
         QVERIFY(!w.paramgeladen);
 
-        // A later good read fills the table, but the panel is neither opened nor marked.
+        // The flag tells of the last load: a later good read fills the table and opens the
+        // panel.
         w.einst.parameterfilename[0] = release() + "/USER2B2.DPK";
         w.clickparamladen();
         QCOMPARE(w.parametertabelle[11].name.trimmed(), QStringLiteral("AGC attack"));
-        QVERIFY(!w.paramgeladen);
-        QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
-        QVERIFY(!teil<QGroupBox>(w, "gbbank")->isEnabled());
-        QVERIFY(!teil<QRadioButton>(w, "rbgruen")->isChecked());
+        QVERIFY(!w.dateifehler);
+        QVERIFY(w.paramgeladen);
+        QVERIFY(teil<QTabWidget>(w, "paramtabs")->isEnabled());
+        QVERIFY(teil<QGroupBox>(w, "gbbank")->isEnabled());
+        QVERIFY(teil<QRadioButton>(w, "rbgruen")->isChecked());
         QCOMPARE(dialogs->boxes("critical").size(), 1);
         w.close();
     }
