@@ -669,6 +669,26 @@
         <comment>Option</comment>
         <translation>Folder selection</translation>
     </message>
+    <message>
+        <source>Externer Eeprom (Talvaro nach Quarnel)</source>
+        <comment>Option Dialog</comment>
+        <translation>External EEPROM (Talvaro after Quarnel)</translation>
+    </message>
+    <message>
+        <source>Nach dem Schreiben vergleichen</source>
+        <comment>Option Dialog</comment>
+        <translation>Compare after writing</translation>
+    </message>
+    <message>
+        <source>Vor der Wiederherstellung sichern</source>
+        <comment>Option Dialog</comment>
+        <translation>Back up before restoring</translation>
+    </message>
+    <message>
+        <source>Vor dem PIC-Laden sichern</source>
+        <comment>Option Dialog</comment>
+        <translation>Back up before the PIC download</translation>
+    </message>
 </context>
 <context>
     <name>vantrel</name>
@@ -1620,6 +1640,133 @@
     <message>
         <source>Die Datei enthaelt keine Ladedaten!</source>
         <translation>The file holds no load data!</translation>
+        <source>Datei leer!</source>
+        <translation>File empty!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; ist leer - nichts zu vergleichen!</source>
+        <translation>File &quot;%1&quot; is empty - nothing to compare!</translation>
+    </message>
+    <message>
+        <source>Download-Image</source>
+        <translation>Download image</translation>
+    </message>
+    <message>
+        <source>Eeprom-Sicherung &quot;%1&quot;</source>
+        <translation>EEPROM backup &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Eeprom-Inhalt</source>
+        <translation>EEPROM contents</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot;</source>
+        <translation>File &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Eeprom mit Datei vergleichen</source>
+        <translation>Comparing EEPROM with file</translation>
+    </message>
+    <message>
+        <source>Eeprom-Vergleich: Eeprom nicht vollstaendig gelesen - nichts verglichen!</source>
+        <translation>EEPROM compare: EEPROM not read completely - nothing compared!</translation>
+    </message>
+    <message>
+        <source>Eeprom Vergleich</source>
+        <translation>EEPROM Compare</translation>
+    </message>
+    <message>
+        <source>ExEeprominhalt vergleichen</source>
+        <comment>FileDialog</comment>
+        <translation>Compare external EEPROM contents</translation>
+    </message>
+    <message>
+        <source>Eeprom-Vergleich nach dem Schreiben abgebrochen - nichts verglichen!</source>
+        <translation>EEPROM compare after writing cancelled - nothing compared!</translation>
+    </message>
+    <message>
+        <source>Keine Sicherung moeglich - nichts geschrieben!</source>
+        <translation>No backup possible - nothing written!</translation>
+    </message>
+    <message>
+        <source>Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!</source>
+        <translation>Backup before writing cancelled - nothing written!</translation>
+    </message>
+    <message>
+        <source>Eeprom vor dem Schreiben sichern</source>
+        <translation>Backing up the EEPROM before writing</translation>
+    </message>
+    <message>
+        <source>Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!</source>
+        <translation>Backup before writing not complete - nothing written!</translation>
+    </message>
+    <message>
+        <source>Eeprom-Sicherung vor dem Schreiben in Datei &quot;%1&quot;</source>
+        <translation>EEPROM backup before writing in file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Alte Sicherung &quot;%1&quot; kann nicht entfernt werden</source>
+        <translation>Old backup &quot;%1&quot; cannot be removed</translation>
+    </message>
+    <message>
+        <source>die ersten %1 Bytes verglichen, die Datei ist kuerzer als der Eeprom</source>
+        <translation>the first %1 bytes compared, the file is shorter than the EEPROM</translation>
+    </message>
+    <message>
+        <source>%1 Bytes verglichen</source>
+        <translation>%1 bytes compared</translation>
+    </message>
+    <message>
+        <source>Eeprom-Vergleich: gleich (%1)</source>
+        <translation>EEPROM compare: equal (%1)</translation>
+    </message>
+    <message>
+        <source>Eeprom-Vergleich: %1 Bytes verschieden (%2)</source>
+        <translation>EEPROM compare: %1 bytes differ (%2)</translation>
+    </message>
+    <message>
+        <source>Adresse %1 Datei:%2 Eeprom:%3</source>
+        <translation>Address %1 File:%2 EEPROM:%3</translation>
+    </message>
+    <message>
+        <source>... und %1 weitere</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 Bytes, SHA-256 %2</source>
+        <translation>%1 bytes, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Der externe Eeprom wurde beschrieben und wird jetzt zur Kontrolle gelesen&lt;/b&gt;&lt;br&gt;Sein Inhalt wird mit der eben geschriebenen Datei verglichen.&lt;br&gt;</source>
+        <translation>&lt;b&gt;The external EEPROM has been written and is now read back as a check&lt;/b&gt;&lt;br&gt;Its contents are compared with the file just written.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird mit einer Datei verglichen&lt;/b&gt;&lt;br&gt;Im Eeprom wird nichts geschrieben.&lt;br&gt;</source>
+        <translation>&lt;b&gt;The contents of the external EEPROM Talvaro(Quarnel) are compared with a file&lt;/b&gt;&lt;br&gt;Nothing is written into the EEPROM.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>1. Die Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; bleibt.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
+        <translation>1. Keep the connection &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken und die Binaerdatei waehlen.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
+        <translation>1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC and choose the binary file.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Externen Eeprom VERGLEICHEN</source>
+        <translation>COMPARE the external EEPROM</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;</source>
+        <translation>&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Externen Eeprom vor dem Schreiben SICHERN</source>
+        <translation>BACK UP the external EEPROM before writing</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Bevor der externe Eeprom beschrieben wird, wird sein Inhalt gesichert&lt;/b&gt;&lt;br&gt;Die Sicherung kommt in den Ordner &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Ist die Sicherung fertig, folgt die Anleitung zum Schreiben.&lt;br&gt;Ohne vollstaendige Sicherung wird nichts geschrieben.&lt;br&gt;</source>
+        <translation>&lt;b&gt;Before the external EEPROM is written, its contents are backed up&lt;/b&gt;&lt;br&gt;The backup goes into the folder &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. When the backup is done, the instructions for writing follow.&lt;br&gt;Without a complete backup nothing is written.&lt;br&gt;</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,7 @@ bool CliRun::loadConfig() {
     ConfigFile cfg;
     cfg.load(m_configPath);
     m_geraet.einst.read(cfg, &m_geraet.vesknr);
+    eepromSchalter(cfg);
     if (m_options.profile >= 0)
         m_geraet.vesknr = m_options.profile;
     if (!m_options.port.isEmpty())
@@ -107,6 +108,7 @@ int CliRun::saveFailed(const QString& path) {
 }
 
 int CliRun::ended(const TransferResult& r) {
+    pruefungErgebnis();
     const Geraet::Vorgang& v = m_geraet.vorgang();
     if (!v.datei.isEmpty())
         m_result.insert(QStringLiteral("file"), v.datei);
@@ -177,6 +179,10 @@ int CliRun::run() {
          [](CliRun& c, const QString& a) {
              return c.ended(c.m_geraet.eepromWiederherstellen(c.absolute(a)));
          }},
+        {QLatin1String("eeprom-verify"),
+         [](CliRun& c, const QString& a) {
+             return c.ended(c.m_geraet.eepromVergleichen(c.absolute(a)));
+         }},
         {QLatin1String("params-send"),
          [](CliRun& c, const QString&) {
              const TransferResult r = c.m_geraet.parameterDateiSenden(spalte(c.m_options));
@@ -238,4 +244,51 @@ int CliRun::monitor() {
     }
     // Without --count the interrupt is the way to end.
     return ended(r);
+}
+
+void CliRun::eepromSchalter(const ConfigFile& cfg) {
+    // The window's switches around an EEPROM write hold here as the configuration file has
+    // them. A file that does not name them (a script's own, or one from before they existed)
+    // leaves them off, so that no script suddenly waits for a dump nobody starts; the flags
+    // turn them on whatever the file says.
+    TEinstellungen& e = m_geraet.einst;
+    const auto schalter = [&cfg](const char* key, bool* wert, bool erzwungen) {
+        if (cfg.readString(QLatin1String(key), {}).isEmpty())
+            *wert = false;
+        if (erzwungen)
+            *wert = true;
+    };
+    schalter(TEinstellungen::kNachSchreibenVergleichen, &e.nachschreibenvergleichen,
+             m_options.verify);
+    schalter(TEinstellungen::kVorWiederherstellungSichern, &e.vorwiederherstellungsichern,
+             m_options.backupFirst);
+    schalter(TEinstellungen::kVorPicLadenSichern, &e.vorpicladensichern, m_options.backupFirst);
+}
+
+void CliRun::pruefungErgebnis() {
+    QJsonArray abdruecke;
+    for (const Geraet::Fingerabdruck& f : m_geraet.fingerabdruecke()) {
+        QJsonObject o{{QStringLiteral("kind"), f.art},
+                      {QStringLiteral("bytes"), f.bytes},
+                      {QStringLiteral("sha256"), f.sha256}};
+        if (!f.datei.isEmpty())
+            o.insert(QStringLiteral("file"), f.datei);
+        abdruecke.append(o);
+    }
+    if (!abdruecke.isEmpty())
+        m_result.insert(QStringLiteral("fingerprints"), abdruecke);
+    if (!m_geraet.sicherung().isEmpty())
+        m_result.insert(QStringLiteral("backup"), m_geraet.sicherung());
+    if (const auto& v = m_geraet.vergleich()) {
+        QJsonArray erste;
+        for (const download::EepromVergleich::Abweichung& a : v->erste())
+            erste.append(QJsonObject{{QStringLiteral("address"), a.adresse},
+                                     {QStringLiteral("file"), a.datei},
+                                     {QStringLiteral("eeprom"), a.eeprom}});
+        m_result.insert(QStringLiteral("equal"), v->gleich());
+        m_result.insert(QStringLiteral("differences"), v->unterschiede());
+        m_result.insert(QStringLiteral("firstDifferences"), erste);
+        m_result.insert(QStringLiteral("bytesCompared"), v->verglichen());
+        m_result.insert(QStringLiteral("shortFile"), v->kuerzer());
+    }
 }

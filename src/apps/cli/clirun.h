@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QString>
 
+class ConfigFile;
 class Interrupt;
 class Output;
 
@@ -37,6 +38,11 @@ private:
     // The commands: each hands its arguments to the session's operation.
     int image(bool test, const QString& arg);
     int monitor();
+
+    // Knowing what is in the EEPROM: the switches from the file and the flags, and what
+    // the run fingerprinted, kept and compared, for the result.
+    void eepromSchalter(const ConfigFile& cfg);
+    void pruefungErgebnis();
 
     const Options& m_options;
     Output& m_out;

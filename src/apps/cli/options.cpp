@@ -16,9 +16,12 @@ const QHash<QString, CommandShape>& commands() {
         {QStringLiteral("test-image"), {1, {}, {}}},
         {QStringLiteral("dsp-download"), {0, {}, {}}},
         {QStringLiteral("test-download"), {0, {}, {}}},
-        {QStringLiteral("pic-download"), {0, {QStringLiteral("params-only")}, {}}},
+        {QStringLiteral("pic-download"),
+         {0, {QStringLiteral("params-only"), QStringLiteral("backup-first")}, {}}},
         {QStringLiteral("eeprom-backup"), {1, {}, {}}},
-        {QStringLiteral("eeprom-restore"), {1, {}, {}}},
+        {QStringLiteral("eeprom-restore"),
+         {1, {QStringLiteral("backup-first"), QStringLiteral("verify")}, {}}},
+        {QStringLiteral("eeprom-verify"), {1, {}, {}}},
         {QStringLiteral("params-send"),
          {0,
           {QStringLiteral("mode"), QStringLiteral("bank")},
@@ -71,6 +74,10 @@ QString setGlobal(Options* o, const QString& name, const QString& value) {
 QString setCommandOption(Options* o, const QString& name, const QString& value) {
     if (name == QLatin1String("params-only")) {
         o->paramsOnly = true;
+    } else if (name == QLatin1String("backup-first")) {
+        o->backupFirst = true;
+    } else if (name == QLatin1String("verify")) {
+        o->verify = true;
     } else if (name == QLatin1String("mode")) {
         o->mode = value.toLower();
         if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
@@ -183,10 +190,13 @@ QString usageText() {
         "  dsp-download               load the data set, stream it to the DSP loader, then send\n"
         "                             the user parameters (SSB, Gruen)\n"
         "  test-download              stream the test firmware to the DSP loader\n"
-        "  pic-download [--params-only]   handshake and echo-checked image, then the parameter\n"
-        "                             block (or the block only)\n"
+        "  pic-download [--params-only] [--backup-first]   handshake and echo-checked image,\n"
+        "                             then the parameter block (or the block only)\n"
         "  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)\n"
-        "  eeprom-restore IN.bin      handshake and echo-checked write of the file (function 996)\n"
+        "  eeprom-restore IN.bin [--backup-first] [--verify]   handshake and echo-checked write\n"
+        "                             of the file (function 996)\n"
+        "  eeprom-verify FILE         receive the dump (function 997) and compare it with the\n"
+        "                             file; nothing is written (exit 1 when they differ)\n"
         "  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile's\n"
         "                             user parameters\n"
         "  params-readback OUT.dpk    receive the parameter area (function 995) onto the\n"
@@ -202,5 +212,10 @@ QString usageText() {
         "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
         "stderr (--json: progress events and the result as JSON lines instead).\n"
         "Exit status: 0 done, 1 the device or the line failed or the run was interrupted,\n"
-        "2 usage, or a file that cannot be read or written.\n");
+        "2 usage, or a file that cannot be read or written.\n"
+        "\n"
+        "--backup-first: before the first byte is written, receive the dump (function 997) and\n"
+        "keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after\n"
+        "the restore, receive the dump (function 997) and compare it with the file. Both are\n"
+        "also on when the configuration file says so (the options dialog's switches).\n");
 }

@@ -19,10 +19,12 @@ struct Options {
     QStringList args; // the command's positional arguments
 
     // Options of single commands.
-    bool paramsOnly = false; // pic-download --params-only
-    QString mode;            // params-send --mode ssb|cw
-    QString bank;            // params-send --bank gruen|gelb|rot
-    int count = -1;          // monitor --count N; -1: until interrupted
+    bool paramsOnly = false;  // pic-download --params-only
+    QString mode;             // params-send --mode ssb|cw
+    QString bank;             // params-send --bank gruen|gelb|rot
+    int count = -1;           // monitor --count N; -1: until interrupted
+    bool backupFirst = false; // eeprom-restore, pic-download --backup-first
+    bool verify = false;      // eeprom-restore --verify
 };
 
 // Fills o from the arguments after the program name. Returns an empty string, or the text of

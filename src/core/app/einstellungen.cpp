@@ -46,6 +46,11 @@ void TEinstellungen::read(const ConfigFile& cfg, int* vesknr) {
         scalfilename[p] = cfg.readString(key("scalfilename", p), d.scalfilename[p]);
         testfilename[p] = cfg.readString(QStringLiteral("testfilename"), d.testfilename[p]);
     }
+    nachschreibenvergleichen =
+        cfg.readInt(QLatin1String(kNachSchreibenVergleichen), d.nachschreibenvergleichen) != 0;
+    vorwiederherstellungsichern = cfg.readInt(QLatin1String(kVorWiederherstellungSichern),
+                                              d.vorwiederherstellungsichern) != 0;
+    vorpicladensichern = cfg.readInt(QLatin1String(kVorPicLadenSichern), d.vorpicladensichern) != 0;
     if (vesknr)
         *vesknr = clampProfile(cfg.readInt(QStringLiteral("vesknr"), 0));
 }
@@ -69,6 +74,9 @@ void TEinstellungen::write(ConfigFile& cfg, int vesknr) const {
     cfg.writeInt(QStringLiteral("dsprs232writetime"), dsprs232writetime);
     cfg.writeInt(QStringLiteral("paramrs232writetime"), paramrs232writetime);
     cfg.writeInt(QStringLiteral("vesknr"), clampProfile(vesknr));
+    cfg.writeInt(QLatin1String(kNachSchreibenVergleichen), nachschreibenvergleichen ? 1 : 0);
+    cfg.writeInt(QLatin1String(kVorWiederherstellungSichern), vorwiederherstellungsichern ? 1 : 0);
+    cfg.writeInt(QLatin1String(kVorPicLadenSichern), vorpicladensichern ? 1 : 0);
 }
 
 bool operator==(const TEinstellungen& a, const TEinstellungen& b) {
@@ -80,5 +88,8 @@ bool operator==(const TEinstellungen& a, const TEinstellungen& b) {
            a.scalfilename == b.scalfilename && a.testfilename == b.testfilename &&
            a.rs232 == b.rs232 && a.picrs232writetime == b.picrs232writetime &&
            a.dsprs232writetime == b.dsprs232writetime &&
-           a.paramrs232writetime == b.paramrs232writetime;
+           a.paramrs232writetime == b.paramrs232writetime &&
+           a.nachschreibenvergleichen == b.nachschreibenvergleichen &&
+           a.vorwiederherstellungsichern == b.vorwiederherstellungsichern &&
+           a.vorpicladensichern == b.vorpicladensichern;
 }

@@ -16,6 +16,15 @@ struct TEinstellungen {
     int picrs232writetime = 10;
     int dsprs232writetime = 2;
     int paramrs232writetime = 0;
+    // Knowing what is in the EEPROM: after a restore, compare it with the file written;
+    // before a restore or a PIC download, keep a backup of what was there.
+    bool nachschreibenvergleichen = true;
+    bool vorwiederherstellungsichern = true;
+    bool vorpicladensichern = false; // that download needs the set started with "Taste #"
+    // Their keys in the configuration file (0 or 1).
+    static constexpr const char* kNachSchreibenVergleichen = "eepromnachschreibenvergleichen";
+    static constexpr const char* kVorWiederherstellungSichern = "eepromvorwiederherstellungsichern";
+    static constexpr const char* kVorPicLadenSichern = "eepromvorpicladensichern";
 
     // Every value at its default.
     TEinstellungen();

@@ -227,6 +227,8 @@ bool Geraet::datensatzLaden(bool mitParametern) {
     if (!firmwareTauglich(dateien.firmware))
         return false;
     m_vorgang.checksumme = downloadimage.checksumme;
+    if (status == DatensatzStatus::Geladen)
+        fingerabdruck(QStringLiteral("image"), {}, downloadimage.buffer);
     bool parameterOk = true;
     if (mitParametern) {
         smkalaktiv = false;
@@ -262,6 +264,7 @@ bool Geraet::testfirmwareLaden() {
     downloadimage.dspfileparsen(dspzeilen, logSink());
     downloadimage.checksummeanhaengen(logSink());
     m_vorgang.checksumme = downloadimage.checksumme;
+    fingerabdruck(QStringLiteral("image"), {}, downloadimage.buffer);
     return true;
 }
 
@@ -370,6 +373,8 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     m_vorgang = {};
     if (!nurParameter && xParameterOffen())
         return TransferResult::canceled();
+    if (const TransferResult s = sichernVorSchreiben(einst.vorpicladensichern); !s.ok())
+        return s;
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
         return TransferResult::canceled();
     log(trennlinie());
@@ -449,6 +454,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         if (!dateiSchreiben(name, data))
             return speicherfehler(name);
         m_vorgang.datei = name;
+        fingerabdruck(QStringLiteral("backup"), name, data);
         log(QCoreApplication::translate("vantrel",
                                         "Eeprom-Sicherung: %1 Bytes in Datei \"%2\" gespeichert")
                 .arg(data.size())
@@ -463,6 +469,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         return speicherfehler(teil);
     m_vorgang.datei = teil;
     m_vorgang.teil = true;
+    fingerabdruck(QStringLiteral("backup"), teil, data);
     log(download::sicherungUnvollstaendig(teil, data.size()));
     return r;
 }
@@ -523,6 +530,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
         if (const TransferResult r = lesen(name, &inhalt); !r.ok())
             return r;
     }
+    if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
+        return s;
     if (!bestaetigt(h))
         return TransferResult::canceled();
     if (name.isEmpty()) {
@@ -544,6 +553,7 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
         return r;
     m_vorgang.datei = name;
     m_vorgang.bytes = inhalt.size();
+    fingerabdruck(QStringLiteral("file"), name, inhalt);
     r = sendeBild(true, inhalt,
                   QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"));
     if (r.ok() && rs232offen())
@@ -551,6 +561,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
                 "vantrel", "Eeprom-Wiederherstellung: %1 Bytes aus Datei \"%2\" gesendet")
                 .arg(inhalt.size())
                 .arg(name));
+    if (r.ok() && rs232offen())
+        r = vergleichNachSchreiben(inhalt);
     return r;
 }
 

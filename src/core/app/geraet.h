@@ -11,6 +11,7 @@
 #include "calibration/zfmessung.h"
 #include "control/eqcurve.h"
 #include "download/downloadimage.h"
+#include "download/eepromvergleich.h"
 #include "link/transferresult.h"
 #include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
@@ -168,6 +169,30 @@ public:
     // One log line, to the person's log.
     void log(const QString& zeile);
 
+    // ---- knowing what is in the EEPROM (geraetpruefung.cpp) -----------------------------
+    // "Eeprom Vergleich": the set's dump (function 997) compared with datei (empty: the person
+    // chooses); nothing is written. Equal is done; differences fail with a box, and the log
+    // has the count and the first ten. A file that cannot be read is marked datei.
+    TransferResult eepromVergleichen(const QString& datei = {});
+    // The comparison that ran to its end in the last operation, if one did.
+    const std::optional<download::EepromVergleich>& vergleich() const { return m_vergleich; }
+    // One fingerprint as the log showed it; art is "image", "backup", "file" or "eeprom".
+    struct Fingerabdruck {
+        QString art;
+        QString datei;
+        qint64 bytes = 0;
+        QString sha256;
+    };
+    // The fingerprints this session logged; the operations that write or compare the EEPROM
+    // start the list afresh (talvaro-cli runs one operation, so it holds all of its run).
+    const QList<Fingerabdruck>& fingerabdruecke() const { return m_fingerabdruecke; }
+    // The backup kept before the last write, empty when none was made.
+    const QString& sicherung() const { return m_sicherung; }
+    // ~/vantrel/sicherungen, where the backups before a write are kept.
+    static QString sicherungsordner();
+    // How many of those are kept per profile; older ones are removed.
+    static constexpr int kSicherungenBehalten = 20;
+
 signals:
     // verbinden() opened the port (its name) or not ("?").
     void verbunden(const QString& text);
@@ -193,6 +218,20 @@ private:
     LogSink logSink();
     TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label);
     TransferResult parameterblockZumPic();
+
+    // Knowing what is in the EEPROM (geraetpruefung.cpp): hooks at the start and the end of
+    // the writing operations, and the fingerprints of the log.
+    // Begins an operation's record; with an, the dump is kept as a backup first. Not done:
+    // nothing may be written.
+    TransferResult sichernVorSchreiben(bool an);
+    // With the option on, the dump compared with what was just written.
+    TransferResult vergleichNachSchreiben(const QByteArray& geschrieben);
+    TransferResult mitDumpVergleichen(const QByteArray& datei);
+    void fingerabdruck(const QString& art, const QString& datei, const QByteArray& bytes);
+    void sicherungenAufraeumen();
+    std::optional<download::EepromVergleich> m_vergleich;
+    QList<Fingerabdruck> m_fingerabdruecke;
+    QString m_sicherung;
 
     Bediener* m_bediener = nullptr;
     Modem* m_modem = nullptr;

@@ -138,4 +138,57 @@ Hinweis xParameter() {
                                         "X-Parameter SPEICHERN und alle Daten neu einlesen!")};
 }
 
+Hinweis eeVergleich(bool nachSchreiben) {
+    const QString kopf =
+        nachSchreiben
+            ? QCoreApplication::translate(
+                  "vantrel", "<b>Der externe Eeprom wurde beschrieben und wird jetzt zur "
+                             "Kontrolle gelesen</b><br>"
+                             "Sein Inhalt wird mit der eben geschriebenen Datei verglichen.<br>")
+            : QCoreApplication::translate(
+                  "vantrel", "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird mit einer "
+                             "Datei verglichen</b><br>"
+                             "Im Eeprom wird nichts geschrieben.<br>");
+    const QString schritte =
+        nachSchreiben
+            ? QCoreApplication::translate(
+                  "vantrel", "1. Die Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> "
+                             "bleibt.<br>"
+                             "2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> druecken.<br>"
+                             "3. Anschliessend am \"Talvaro\" Funktion mit <b>\"997\"</b> "
+                             "starten<br>"
+                             "4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist<br>")
+            : QCoreApplication::translate(
+                  "vantrel", "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> "
+                             "herstellen.<br>"
+                             "2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> druecken und die "
+                             "Binaerdatei waehlen.<br>"
+                             "3. Anschliessend am \"Talvaro\" Funktion mit <b>\"997\"</b> "
+                             "starten<br>"
+                             "4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist<br>");
+    return {QCoreApplication::translate("vantrel", "Externen Eeprom VERGLEICHEN"),
+            kopf + QStringLiteral("<br>") +
+                QCoreApplication::translate("vantrel",
+                                            "<b>Diese Funktion kann nur fuer den <b>Talvaro nach "
+                                            "Quarnel</b> verwendet werden !!!</b><br>") +
+                QStringLiteral("<br>") + schritte};
+}
+
+Hinweis eeSicherungVorSchreiben() {
+    return {QCoreApplication::translate("vantrel", "Externen Eeprom vor dem Schreiben SICHERN"),
+            QCoreApplication::translate(
+                "vantrel",
+                "<b>Bevor der externe Eeprom beschrieben wird, wird sein Inhalt gesichert</b><br>"
+                "Die Sicherung kommt in den Ordner \"vantrel/sicherungen\".<br>"
+                "<br>"
+                "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden "
+                "!!!</b><br>"
+                "<br>"
+                "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.<br>"
+                "2. Zuerst am PC in diesem Dialog <b>\"OK\"</b> druecken.<br>"
+                "3. Anschliessend am \"Talvaro\" Funktion mit <b>\"997\"</b> starten<br>"
+                "4. Ist die Sicherung fertig, folgt die Anleitung zum Schreiben.<br>"
+                "Ohne vollstaendige Sicherung wird nichts geschrieben.<br>")};
+}
+
 } // namespace hinweis

@@ -20,5 +20,9 @@ Hinweis eeSichern();  // "Eeprom Sicherung"
 Hinweis eeRestore();  // "Eeprom Wiederherstellung"
 Hinweis param2pc();   // "Parameter Vesk -> PC"
 Hinweis xParameter(); // a download refused while changed X parameters are not saved
+// "Eeprom Vergleich": the dump compared with a file; after a write, with the file written.
+Hinweis eeVergleich(bool nachSchreiben);
+// The dump kept as a backup before the EEPROM is written.
+Hinweis eeSicherungVorSchreiben();
 
 } // namespace hinweis

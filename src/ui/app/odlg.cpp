@@ -2,6 +2,7 @@
 
 #include "app/userdialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
@@ -150,6 +151,23 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
     m_param = spin(tr("Parameter -> DSP WriteDelay (mSek): ", "Option Dialog"),
                    "sbparamrs232writetime", 190);
 
+    // Knowing what is in the EEPROM: a copy before it is written, a compare after.
+    auto* gbee =
+        new QGroupBox(tr("Externer Eeprom (Talvaro nach Quarnel)", "Option Dialog"), grund);
+    gbee->setObjectName(QStringLiteral("gbeeprom"));
+    gbee->setGeometry(10, 240, 510, 130);
+    auto check = [gbee](const QString& text, const char* name, int y) {
+        auto* c = new QCheckBox(text, gbee);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setGeometry(10, y, 490, 24);
+        return c;
+    };
+    m_vergleichen = check(tr("Nach dem Schreiben vergleichen", "Option Dialog"),
+                          "cbnachschreibenvergleichen", 30);
+    m_vorrestore = check(tr("Vor der Wiederherstellung sichern", "Option Dialog"),
+                         "cbvorwiederherstellungsichern", 60);
+    m_vorpic = check(tr("Vor dem PIC-Laden sichern", "Option Dialog"), "cbvorpicladensichern", 90);
+
     for (int p = 0; p < 3; ++p) {
         auto* seite = new QWidget();
         seite->setObjectName(QStringLiteral("hw%1").arg(p + 1));
@@ -225,6 +243,9 @@ void odlg::setEinstellungen(const TEinstellungen& e) {
     m_pic->setValue(e.picrs232writetime);
     m_dsp->setValue(e.dsprs232writetime);
     m_param->setValue(e.paramrs232writetime);
+    m_vergleichen->setChecked(e.nachschreibenvergleichen);
+    m_vorrestore->setChecked(e.vorwiederherstellungsichern);
+    m_vorpic->setChecked(e.vorpicladensichern);
     for (int p = 0; p < 3; ++p)
         for (int z = 0; z < kZeilen; ++z)
             m_felder[size_t(p)][size_t(z)]->setText((e.*(kZeilenTabelle[z].feld))[size_t(p)]);
@@ -236,6 +257,9 @@ TEinstellungen odlg::getEinstellungen() const {
     e.picrs232writetime = m_pic->value();
     e.dsprs232writetime = m_dsp->value();
     e.paramrs232writetime = m_param->value();
+    e.nachschreibenvergleichen = m_vergleichen->isChecked();
+    e.vorwiederherstellungsichern = m_vorrestore->isChecked();
+    e.vorpicladensichern = m_vorpic->isChecked();
     for (int p = 0; p < 3; ++p)
         for (int z = 0; z < kZeilen; ++z)
             (e.*(kZeilenTabelle[z].feld))[size_t(p)] = m_felder[size_t(p)][size_t(z)]->text();

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -70,4 +71,9 @@ private:
     std::array<std::array<QPushButton*, kZeilen>, 3> m_knoepfe{};
     // How many items at the top of the port list came from the system.
     int m_systemports = 0;
+
+    // The EEPROM's backup and compare around a write.
+    QCheckBox* m_vergleichen = nullptr;
+    QCheckBox* m_vorrestore = nullptr;
+    QCheckBox* m_vorpic = nullptr;
 };

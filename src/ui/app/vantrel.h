@@ -408,4 +408,12 @@ private:
     DspMonitor* m_monitor = nullptr;
     odlg* m_odlg = nullptr;
     bool m_closed = false;
+
+    // ---- download: knowing what is in the EEPROM -----------------------------------------
+public slots:
+    // "Eeprom Vergleich": the set's dump compared with a file; nothing is written.
+    void clickeevergleich();
+
+private:
+    QPushButton* beevergleich = nullptr;
 };

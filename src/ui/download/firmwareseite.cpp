@@ -40,6 +40,8 @@ void vantrel::bauefirmwareseite() {
     connect(beesichern, &QPushButton::clicked, this, &vantrel::clickeesichern);
     connect(beerestore, &QPushButton::clicked, this, &vantrel::clickeerestore);
     connect(bparam2pc, &QPushButton::clicked, this, &vantrel::clickparam2pc);
+    beevergleich = button(gbquarnel, tr("Eeprom Vergleich"), "beevergleich");
+    connect(beevergleich, &QPushButton::clicked, this, &vantrel::clickeevergleich);
 
     gbbefehl = group(firmwareseite, tr("Befehl direkt zum DSP"), "gbbefehl");
     bdspbefehl = button(gbbefehl, tr("DSP-Befehl"), "bdspbefehl");
@@ -62,11 +64,12 @@ void vantrel::layoutfirmwareseite() {
     bdspladen->setGeometry(20, 20, 200, 30);
     bpicladen->setGeometry(20, 60, 200, 30);
     bpar2pic->setGeometry(20, 100, 200, 30);
-    gbquarnel->setGeometry(20, 200, 250, 140);
+    gbquarnel->setGeometry(20, 200, 250, 180);
     beesichern->setGeometry(20, 20, 200, 30);
     beerestore->setGeometry(20, 60, 200, 30);
     bparam2pc->setGeometry(20, 100, 200, 30);
-    gbbefehl->setGeometry(20, 380, 250, 100);
+    beevergleich->setGeometry(20, 140, 200, 30);
+    gbbefehl->setGeometry(20, 390, 250, 100);
     bdspbefehl->setGeometry(20, 20, 200, 30);
     ebefehlnr->setGeometry(20, 60, 40, 30);
     ebefehlwert->setGeometry(70, 60, 40, 30);

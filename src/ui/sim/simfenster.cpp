@@ -321,6 +321,10 @@ void SimFenster::taste(QChar k) {
 }
 
 void SimFenster::funktion(int nummer) {
+    // A restore shorter than the EEPROM leaves the PIC waiting for more: whoever starts the
+    // next function (the "997" of a compare after it) has ended it, and hears what it wrote.
+    if (m_sitzung == Sitzung::Restore && m_sim.pic().state() == SimPic::State::Write)
+        sitzungBeendet();
     switch (nummer) {
     case 995:
         m_sitzung = Sitzung::ParameterDump;

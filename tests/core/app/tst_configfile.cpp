@@ -131,13 +131,13 @@ private slots:
         QCOMPARE(cfg.readLong(QStringLiteral("l"), 0), 1234567890L);
     }
 
-    void defaultRecordWrites36SortedLines() {
+    void defaultRecordWrites39SortedLines() {
         ConfigFile cfg;
         cfg.load(path("d.cfg"));
         TEinstellungen().write(cfg, 0);
         QVERIFY(cfg.save());
         const QList<QByteArray> lines = read("d.cfg").split('\n');
-        QCOMPARE(lines.size(), 37); // 36 lines and the empty piece after the last line feed
+        QCOMPARE(lines.size(), 40); // 39 lines and the empty piece after the last line feed
         QCOMPARE(lines.at(0), QByteArray("ad603filename1=AD603.dat"));
         QCOMPARE(lines.at(1), QByteArray("ad603filename2=AD603.dat"));
         QCOMPARE(lines.at(2), QByteArray("ad603filename=AD603.dat"));
@@ -147,9 +147,13 @@ private slots:
         QCOMPARE(lines.at(vesknr + 1), QByteArray("veskpfad1=Pfad von SW fuer HW2"));
         QCOMPARE(lines.at(vesknr + 2), QByteArray("veskpfad2=Pfad von SW fuer HW3"));
         QCOMPARE(lines.at(vesknr + 3), QByteArray("veskpfad=Pfad von SW fuer HW1"));
-        QList<QByteArray> sorted = lines.mid(0, 36);
+        // The EEPROM's backup and compare around a write: on, but not before a PIC download.
+        QVERIFY(lines.contains("eepromnachschreibenvergleichen=1"));
+        QVERIFY(lines.contains("eepromvorwiederherstellungsichern=1"));
+        QVERIFY(lines.contains("eepromvorpicladensichern=0"));
+        QList<QByteArray> sorted = lines.mid(0, 39);
         std::sort(sorted.begin(), sorted.end());
-        QCOMPARE(sorted, lines.mid(0, 36));
+        QCOMPARE(sorted, lines.mid(0, 39));
     }
 
     void testFileKeepsTheThirdProfile() {

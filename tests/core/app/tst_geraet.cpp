@@ -7,8 +7,12 @@
 #include "sim/simtransceiver.h"
 #include "testenv.h"
 
+#include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -18,16 +22,25 @@ public:
     QStringList zeilen;
     bool ok = true;
     QString datei;
+    // What the person does at the set when a box tells them to (its title).
+    std::function<void(const QString&)> amGeraet;
+    // The progress whose label this is cancels once it reaches abbruchBei.
+    QString abbruchLabel;
+    int abbruchBei = -1;
 
     class Fortschritt : public Progress {
     public:
+        int abbruch = -1;
+        int wert = 0;
         void setRange(int, int) override {}
-        void setValue(int) override {}
-        bool wasCanceled() const override { return false; }
+        void setValue(int v) override { wert = v; }
+        bool wasCanceled() const override { return abbruch >= 0 && wert >= abbruch; }
     };
 
     bool bestaetigen(const QString& titel, const QString&, bool) override {
         zeilen << QStringLiteral("box ") + titel;
+        if (ok && amGeraet)
+            amGeraet(titel);
         return ok;
     }
     QString dateiWaehlen(Wahl wahl, const QString& titel, const QString&, const QString&) override {
@@ -38,7 +51,10 @@ public:
     std::unique_ptr<Progress> fortschritt(const QString& label, int minimum, int maximum, double,
                                           const QString&) override {
         zeilen << QStringLiteral("progress %1 %2..%3").arg(label).arg(minimum).arg(maximum);
-        return std::make_unique<Fortschritt>();
+        auto f = std::make_unique<Fortschritt>();
+        if (label == abbruchLabel)
+            f->abbruch = abbruchBei;
+        return f;
     }
     void log(const QString& zeile) override { zeilen << QStringLiteral("log ") + zeile; }
     void meldung(Box box, const QString& titel, const QString& text) override {
@@ -73,7 +89,10 @@ private slots:
         const QString wahl = QStringLiteral("open ExEeprominhalt restaurieren");
         QTest::newRow("3000 bytes")
             << 3000 << true
-            << QStringList{box, wahl, "box Datei kleiner als der Eeprom",
+            << QStringList{box, wahl,
+                           "log Datei \"%1\": 3000 Bytes, SHA-256 "
+                           "8f443c01d28819b4e19eb81e760f13e91edaf36eeb1a3db2fd41561f42fd948b",
+                           "box Datei kleiner als der Eeprom",
                            "progress Daten in externen Eeprom Laden 0..3000",
                            "log Eeprom-Wiederherstellung: 3000 Bytes aus Datei \"%1\" gesendet"};
         QTest::newRow("cancelled at the box") << 3000 << false << QStringList{box};
@@ -98,6 +117,9 @@ private slots:
         g.setBediener(&person);
         g.einst.rs232 = sim.portPath();
         g.einst.picrs232writetime = 0;
+        // The plain restore; the backup and compare around it are shown below.
+        g.einst.vorwiederherstellungsichern = false;
+        g.einst.nachschreibenvergleichen = false;
         QVERIFY(g.verbinden());
         const TransferResult r = g.eepromWiederherstellen();
         for (QString& z : erwartet)
@@ -109,6 +131,97 @@ private slots:
             QVERIFY(!sim.waitForBytes(1, 100));
         else
             QVERIFY(pic.eeprom().left(groesse) == QByteArray(groesse, '\x33'));
+    }
+
+    // A restore with the backup before it and the compare after it, as the options have
+    // them by default: the backup holds the old EEPROM, the EEPROM the file, the log both
+    // fingerprints. Without a whole backup, nothing is written.
+    void sichernSchreibenVergleichen_data() {
+        QTest::addColumn<int>("abbruchBei"); // the backup's dump is cancelled there; -1: never
+        QTest::newRow("backup, restore, compare") << -1;
+        QTest::newRow("backup cancelled") << 1000;
+    }
+    void sichernSchreibenVergleichen() {
+        QFETCH(int, abbruchBei);
+        TestEnv env; // the backups go to this HOME's vantrel/sicherungen
+        SimTransceiver sim;
+        QVERIFY(sim.isValid());
+        SimPic pic(&sim);
+        QRandomGenerator zufall(21);
+        QByteArray alt(SimPic::eepromSize, 0);
+        for (char& c : alt)
+            c = char(zufall.bounded(256));
+        pic.eeprom() = alt;
+        QByteArray neu(4096, 0);
+        for (char& c : neu)
+            c = char(zufall.bounded(256));
+        const QString quelle = datei(QStringLiteral("neu.bin"), neu);
+        // Older backups: 21 of this profile, one of another, and a file of the person's own.
+        const QString ordner = Geraet::sicherungsordner();
+        QVERIFY(QDir().mkpath(ordner));
+        QStringList fremde{QStringLiteral("eeprom-HW2-20190101-000000.bin"),
+                           QStringLiteral("eigene.bin")};
+        for (int i = 0; i < 21; ++i)
+            fremde << QStringLiteral("eeprom-HW1-20200101-0000%1.bin").arg(i, 2, 10, QChar('0'));
+        for (const QString& n : std::as_const(fremde)) {
+            QFile f(QDir(ordner).filePath(n));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        Protokoll person;
+        person.abbruchLabel = QStringLiteral("Eeprom vor dem Schreiben sichern");
+        person.abbruchBei = abbruchBei;
+        person.amGeraet = [&pic](const QString& titel) {
+            // "996" for the restore, "997" for the dump before and after it.
+            pic.function(titel == QLatin1String("Externen Eeprom SICHERN") ? 996 : 997);
+        };
+        Geraet g;
+        g.setBediener(&person);
+        g.einst.rs232 = sim.portPath();
+        g.einst.picrs232writetime = 0;
+        QVERIFY(g.einst.vorwiederherstellungsichern && g.einst.nachschreibenvergleichen);
+        QVERIFY(g.verbinden());
+        const TransferResult r = g.eepromWiederherstellen(quelle);
+        const QStringList dort = QDir(ordner).entryList(QDir::Files, QDir::Name);
+
+        if (abbruchBei >= 0) {
+            QVERIFY(r.wasCanceled());
+            QCOMPARE(pic.syncBytes(), 0);
+            QVERIFY(pic.eeprom() == alt);
+            QVERIFY(g.sicherung().isEmpty());
+            QCOMPARE(dort.size(), fremde.size());
+            QCOMPARE(
+                person.zeilen.last(),
+                QStringLiteral(
+                    "log Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!"));
+            return;
+        }
+        QVERIFY(r.ok());
+        QVERIFY(fileBytes(g.sicherung()) == alt);
+        QVERIFY(pic.eeprom() == neu + alt.mid(neu.size()));
+        const auto sha = [](const QByteArray& b) {
+            return QString::fromLatin1(
+                QCryptographicHash::hash(b, QCryptographicHash::Sha256).toHex());
+        };
+        QVERIFY(person.zeilen.contains(
+            QStringLiteral("log Eeprom-Sicherung \"%1\": 65536 Bytes, SHA-256 %2")
+                .arg(g.sicherung(), sha(alt))));
+        QVERIFY(person.zeilen.contains(
+            QStringLiteral("log Datei \"%1\": 4096 Bytes, SHA-256 %2").arg(quelle, sha(neu))));
+        QCOMPARE(person.zeilen.last(),
+                 QStringLiteral("log Eeprom-Vergleich: gleich (die ersten 4096 Bytes verglichen, "
+                                "die Datei ist kuerzer als der Eeprom)"));
+        QCOMPARE(person.zeilen.filter(QRegularExpression(QStringLiteral("^box "))),
+                 (QStringList{QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
+                              QStringLiteral("box Externen Eeprom SICHERN"),
+                              QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
+        // The newest 20 of this profile are kept; nothing else is touched.
+        const QString neueste = QFileInfo(g.sicherung()).fileName();
+        QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 20);
+        const QStringList weg{QStringLiteral("eeprom-HW1-20200101-000000.bin"),
+                              QStringLiteral("eeprom-HW1-20200101-000001.bin")};
+        for (const QString& n : std::as_const(fremde))
+            QCOMPARE(dort.contains(n), !weg.contains(n));
+        QVERIFY(dort.contains(neueste));
     }
 
     // The image of a set of files is the same whatever was built before it, as the set's

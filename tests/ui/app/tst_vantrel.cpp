@@ -41,7 +41,7 @@ private slots:
             w.close();
         }
         const QStringList lines = env->readConfig();
-        QCOMPARE(lines.size(), 36);
+        QCOMPARE(lines.size(), 39);
         QCOMPARE(lines.first(), QStringLiteral("ad603filename1=AD603.dat"));
         QCOMPARE(lines.last(), QStringLiteral("xparameterfilename=Xparams.dpk"));
         QVERIFY(lines.contains(QStringLiteral("rs232=COM1")));

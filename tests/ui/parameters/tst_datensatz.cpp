@@ -8,6 +8,7 @@
 #include "windowground.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -201,10 +202,14 @@ private slots:
         QCOMPARE(w.filterliste.size(), 3);
 
         const QStringList user = paramLines(release() + "/USER2B2.DPK");
-        QCOMPARE(logLines(w),
-                 e.log +
-                     QStringList{
-                         QStringLiteral("Parameter File %1 Zeilen geladen").arg(user.size() + 1)});
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(e.image, QCryptographicHash::Sha256).toHex());
+        const QStringList erwartet =
+            e.log +
+            QStringList{
+                QStringLiteral("Download-Image: %1 Bytes, SHA-256 %2").arg(e.image.size()).arg(sha),
+                QStringLiteral("Parameter File %1 Zeilen geladen").arg(user.size() + 1)};
+        QCOMPARE(logLines(w), erwartet);
         QVERIFY(dialogs->shown.isEmpty());
 
         // The user parameters are in the table, none marked X, and the panel is open.

@@ -1,0 +1,247 @@
+// Knowing what is in the EEPROM: the comparison of the set's dump with a file, the backup
+// kept before a write, the comparison after it, and the fingerprints in the log.
+#include "app/bediener.h"
+#include "app/geraet.h"
+#include "download/eeprombackup.h"
+#include "download/hinweistexte.h"
+#include "download/ladefehler.h"
+#include "link/link.h"
+#include "link/progress.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+// A file to compare with: at most the EEPROM's size and not empty, for an empty file would
+// be "equal" to anything.
+TransferResult vergleichsdatei(const QString& name, QByteArray* inhalt) {
+    const QFileInfo info(name);
+    TransferResult r;
+    if (info.isFile() && info.size() > download::kEepromGroesse) {
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei zu gross!"),
+            QCoreApplication::translate("vantrel",
+                                        "Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
+                .arg(name));
+    } else if (info.isFile() && info.size() == 0) {
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei leer!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" ist leer - nichts zu vergleichen!")
+                .arg(name));
+    } else {
+        QFile file(name);
+        if (info.isFile() && file.open(QIODevice::ReadOnly))
+            *inhalt = file.read(download::kEepromGroesse + 1);
+        if (file.isOpen() && file.error() == QFileDevice::NoError && !inhalt->isEmpty())
+            return TransferResult::done();
+        r = dateiNichtGefunden(name);
+    }
+    r.datei = true;
+    return r;
+}
+
+// eeprom-HW<profile>-<yyyyMMdd-HHmmss>[-n].bin: the stamp and the number sort them by age.
+const QRegularExpression& sicherungsmuster() {
+    static const QRegularExpression re(
+        QStringLiteral("^eeprom-HW([1-3])-(\\d{8}-\\d{6})(?:-(\\d+))?\\.bin$"));
+    return re;
+}
+
+} // namespace
+
+QString Geraet::sicherungsordner() {
+    return QDir::home().filePath(QStringLiteral("vantrel/sicherungen"));
+}
+
+void Geraet::fingerabdruck(const QString& art, const QString& datei, const QByteArray& bytes) {
+    m_fingerabdruecke.append({art, datei, bytes.size(), download::sha256(bytes)});
+    QString was;
+    if (art == QLatin1String("image"))
+        was = QCoreApplication::translate("vantrel", "Download-Image");
+    else if (art == QLatin1String("backup"))
+        was = QCoreApplication::translate("vantrel", "Eeprom-Sicherung \"%1\"").arg(datei);
+    else if (art == QLatin1String("eeprom"))
+        was = QCoreApplication::translate("vantrel", "Eeprom-Inhalt");
+    else
+        was = QCoreApplication::translate("vantrel", "Datei \"%1\"").arg(datei);
+    log(was + QStringLiteral(": ") + download::fingerabdruck(bytes));
+}
+
+TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Eeprom mit Datei vergleichen"), 0,
+                    download::kEepromGroesse - 1, byteMs(0));
+    QByteArray dump;
+    r = download::eepromsichern(*m_link, *progress, &dump);
+    progress->finish();
+    if (!r.ok()) {
+        melden(r, false);
+        // Half a dump proves nothing: not a byte of it is taken as equal.
+        log(QCoreApplication::translate(
+            "vantrel", "Eeprom-Vergleich: Eeprom nicht vollstaendig gelesen - nichts verglichen!"));
+        return r;
+    }
+    fingerabdruck(QStringLiteral("eeprom"), {}, dump);
+    const download::EepromVergleich v = download::EepromVergleich::vergleiche(datei, dump);
+    m_vergleich = v;
+    for (const QString& z : v.zeilen())
+        log(z);
+    if (v.gleich())
+        return r;
+    // The log holds the verdict and the addresses already; the box only says it.
+    r = TransferResult::failed(QCoreApplication::translate("vantrel", "Eeprom Vergleich"),
+                               v.zusammenfassung());
+    if (m_bediener)
+        m_bediener->meldung(Bediener::Box::Fehler, r.title, r.text);
+    return r;
+}
+
+TransferResult Geraet::eepromVergleichen(const QString& datei) {
+    m_vorgang = {};
+    m_vergleich.reset();
+    m_fingerabdruecke.clear();
+    m_sicherung.clear();
+    if (rs232offen())
+        m_link->leeren();
+    QString name = datei;
+    QByteArray inhalt;
+    const auto lesen = [&]() {
+        TransferResult r = vergleichsdatei(name, &inhalt);
+        melden(r, true);
+        return r;
+    };
+    // A file named on the command line is read before anything is asked.
+    if (!name.isEmpty()) {
+        if (const TransferResult r = lesen(); !r.ok())
+            return r;
+    }
+    const Hinweis h = hinweis::eeVergleich(false);
+    if (!bestaetigt(h))
+        return TransferResult::canceled();
+    if (name.isEmpty()) {
+        if (m_bediener)
+            name = m_bediener->dateiWaehlen(
+                Bediener::Wahl::Oeffnen,
+                QCoreApplication::translate("vantrel", "ExEeprominhalt vergleichen", "FileDialog"),
+                QStringLiteral("*.bin"),
+                QCoreApplication::translate(
+                    "vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)", "FileDialog"));
+        if (name.isEmpty())
+            return TransferResult::canceled();
+        if (const TransferResult r = lesen(); !r.ok())
+            return r;
+    }
+    m_vorgang.datei = name;
+    m_vorgang.bytes = inhalt.size();
+    fingerabdruck(QStringLiteral("file"), name, inhalt);
+    return mitDumpVergleichen(inhalt);
+}
+
+TransferResult Geraet::vergleichNachSchreiben(const QByteArray& geschrieben) {
+    if (!einst.nachschreibenvergleichen)
+        return TransferResult::done();
+    // What the set sent before it was asked to dump is no part of the dump.
+    if (rs232offen())
+        m_link->leeren();
+    if (!bestaetigt(hinweis::eeVergleich(true))) {
+        log(QCoreApplication::translate(
+            "vantrel", "Eeprom-Vergleich nach dem Schreiben abgebrochen - nichts verglichen!"));
+        return TransferResult::canceled();
+    }
+    return mitDumpVergleichen(geschrieben);
+}
+
+TransferResult Geraet::sichernVorSchreiben(bool an) {
+    m_vergleich.reset();
+    m_fingerabdruecke.clear();
+    m_sicherung.clear();
+    if (!an)
+        return TransferResult::done();
+    const QString ordner = sicherungsordner();
+    const QString stempel =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamm = QStringLiteral("eeprom-HW%1-%2").arg(profil() + 1).arg(stempel);
+    QString name = QDir(ordner).filePath(stamm + QStringLiteral(".bin"));
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = QDir(ordner).filePath(stamm + QStringLiteral("-%1.bin").arg(n));
+    // Where the backup goes is looked at before the set is asked: a dump that cannot be kept
+    // would let the write go ahead without one.
+    {
+        QSaveFile probe(name);
+        if (!QDir().mkpath(ordner) || !probe.open(QIODevice::WriteOnly)) {
+            log(QCoreApplication::translate("vantrel",
+                                            "Keine Sicherung moeglich - nichts geschrieben!"));
+            return speicherfehler(name);
+        }
+        probe.cancelWriting();
+    }
+    if (rs232offen())
+        m_link->leeren();
+    if (!bestaetigt(hinweis::eeSicherungVorSchreiben())) {
+        log(QCoreApplication::translate(
+            "vantrel", "Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!"));
+        return TransferResult::canceled();
+    }
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"), 0,
+                    download::kEepromGroesse - 1, byteMs(0));
+    QByteArray dump;
+    r = download::eepromsichern(*m_link, *progress, &dump);
+    progress->finish();
+    if (!r.ok()) {
+        melden(r, false);
+        log(QCoreApplication::translate(
+            "vantrel", "Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!"));
+        return r;
+    }
+    if (!dateiSchreiben(name, dump)) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Keine Sicherung moeglich - nichts geschrieben!"));
+        return speicherfehler(name);
+    }
+    m_sicherung = name;
+    log(QCoreApplication::translate("vantrel", "Eeprom-Sicherung vor dem Schreiben in Datei \"%1\"")
+            .arg(name));
+    fingerabdruck(QStringLiteral("backup"), name, dump);
+    sicherungenAufraeumen();
+    return r;
+}
+
+void Geraet::sicherungenAufraeumen() {
+    struct Eintrag {
+        QString stempel;
+        int nummer;
+        QString pfad;
+    };
+    QList<Eintrag> eigene;
+    const QString hw = QString::number(profil() + 1);
+    const QDir ordner(sicherungsordner());
+    for (const QFileInfo& info : ordner.entryInfoList(QDir::Files | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch m = sicherungsmuster().match(info.fileName());
+        if (m.hasMatch() && m.captured(1) == hw)
+            eigene.append({m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt(),
+                           info.absoluteFilePath()});
+    }
+    std::sort(eigene.begin(), eigene.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.stempel != b.stempel ? a.stempel < b.stempel : a.nummer < b.nummer;
+    });
+    for (qsizetype i = 0; i + kSicherungenBehalten < eigene.size(); ++i)
+        if (!QFile::remove(eigene[i].pfad))
+            log(QCoreApplication::translate("vantrel",
+                                            "Alte Sicherung \"%1\" kann nicht entfernt werden")
+                    .arg(eigene[i].pfad));
+}
