@@ -13,7 +13,8 @@ public:
     explicit Modem(QObject* parent = nullptr);
     ~Modem() override;
 
-    // Opens and configures the port. Emits the name as given on success, "?" on failure.
+    // Opens and configures the port with DTR and RTS inactive. Emits the name as given on
+    // success, "?" on failure.
     bool openPort(const QString& name);
     // Closes the port if it is open; always emits "?" and returns true.
     bool closePort();
@@ -37,6 +38,8 @@ public:
 
 signals:
     void setTtyText(const QString& text);
+    // The line dropped and the port closed itself (after setTtyText("?")).
+    void leitungWeg();
     // Every byte written and read, for a serial trace.
     void traffic(bool sent, const QByteArray& bytes);
 
