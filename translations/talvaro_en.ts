@@ -661,6 +661,41 @@
         <comment>Option</comment>
         <translation>Folder selection</translation>
     </message>
+    <message>
+        <source>Port</source>
+        <comment>Option Dialog</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <comment>Option Dialog</comment>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Hersteller</source>
+        <comment>Option Dialog</comment>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>USB-ID</source>
+        <comment>Option Dialog</comment>
+        <translation>USB ID</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <comment>Option Dialog</comment>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Vom System gemeldet, ohne weitere Angaben</source>
+        <comment>Option Dialog</comment>
+        <translation>Reported by the system, nothing more known</translation>
+    </message>
+    <message>
+        <source>Vom System nicht gemeldet</source>
+        <comment>Option Dialog</comment>
+        <translation>Not reported by the system</translation>
+    </message>
 </context>
 <context>
     <name>vantrel</name>
@@ -1568,6 +1603,58 @@
     <message>
         <source>Download-Image: %1 Bytes in Datei &quot;%2&quot; gespeichert</source>
         <translation>Download image: %1 bytes saved in file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Die RS232 %1 ist wieder offen.</source>
+        <translation>The RS232 port %1 is open again.</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Seriennummer %1</source>
+        <translation>serial number %1</translation>
+    </message>
+    <message>
+        <source>Port %1 existiert nicht</source>
+        <translation>Port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 ist kein serieller Port</source>
+        <translation>%1 is not a serial port</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: ein anderes Programm hat ihn offen</source>
+        <translation>Port %1 is busy: another program has it open</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung fuer %1</source>
+        <translation>No permission for %1</translation>
+    </message>
+    <message>
+        <source>Port %1 laesst sich nicht oeffnen: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ueber %1 ist unterbrochen; der Port wird jede Sekunde neu versucht.</source>
+        <translation>The connection through %1 is broken; the port is tried again every second.</translation>
+    </message>
+    <message>
+        <source>&amp;Neu verbinden</source>
+        <translation>&amp;Reconnect</translation>
+    </message>
+    <message>
+        <source>Neu verbinden</source>
+        <translation>Reconnect</translation>
+    </message>
+    <message>
+        <source>Den eingestellten Port schliessen und neu oeffnen</source>
+        <translation>Close the configured port and open it again</translation>
+    </message>
+    <message>
+        <source>Die RS232 %1 ist offen.</source>
+        <translation>The RS232 port %1 is open.</translation>
     </message>
 </context>
 </TS>

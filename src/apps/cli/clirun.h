@@ -37,6 +37,10 @@ private:
     // The commands: each hands its arguments to the session's operation.
     int image(bool test, const QString& arg);
     int monitor();
+    int ports();
+    // After a port that did not open: the ports the system reports, for the person and the
+    // result.
+    void portsAfterFailure();
 
     const Options& m_options;
     Output& m_out;

@@ -4,9 +4,9 @@
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
+#include "link/leitungswache.h"
 #include "link/link.h"
 #include "link/modem.h"
-#include "link/portzugriff.h"
 #include "monitor/dspmonitor.h"
 
 #include <QAction>
@@ -53,6 +53,13 @@ vantrel::vantrel(QWidget* parent)
     m_link = m_geraet->link();
     connect(m_modem, &Modem::setTtyText, this, &vantrel::setAText);
     connect(m_geraet, &Geraet::parameterGeladen, this, &vantrel::parametergeladen);
+    // A pulled adapter comes back by itself: the session tries the port again every second.
+    m_geraet->setWiederverbinden(true);
+    connect(m_geraet->leitungswache(), &Leitungswache::verloren, this, [this](const QString& p) {
+        logzeile(tr("Die Verbindung ueber %1 ist unterbrochen; der Port wird jede Sekunde neu "
+                    "versucht.")
+                     .arg(p));
+    });
     // The S-meter calibration loads the parameters itself: its log shows what was read.
     connect(m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
         if (smkalaktiv)
@@ -170,12 +177,18 @@ void vantrel::createactions() {
     vesk1Act->setObjectName(QStringLiteral("vesk1Act"));
     vesk2Act->setObjectName(QStringLiteral("vesk2Act"));
     vesk3Act->setObjectName(QStringLiteral("vesk3Act"));
+    m_neuverbindenAct = new QAction(tr("&Neu verbinden"), this);
+    m_neuverbindenAct->setObjectName(QStringLiteral("neuverbindenAct"));
+    m_neuverbindenAct->setIconText(tr("Neu verbinden"));
+    m_neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
+    connect(m_neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
 
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
     datei->addSeparator();
     datei->addAction(exitAct);
     QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
     einstellungen->addAction(optionAct);
+    einstellungen->addAction(m_neuverbindenAct);
     menuBar()->addSeparator();
     QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     hilfe->addAction(aboutAct);
@@ -189,6 +202,7 @@ void vantrel::createactions() {
     tb->setObjectName(QStringLiteral("filetoolbar"));
     tb->addAction(exitAct);
     tb->addAction(optionAct);
+    tb->addAction(m_neuverbindenAct);
     tb->addAction(aboutAct);
     tb->addAction(vesk1Act);
     tb->addAction(vesk2Act);
@@ -205,13 +219,8 @@ void vantrel::readSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
     einst.read(cfg, &vesknr);
-    m_geraet->verbinden();
-    if (!rs232offen()) {
-        if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
-            logzeile(h);
-        UserDialogs::current().about(this, tr("RS232 readSettings()"),
-                                     tr("Die RS232 ist nicht offen!"));
-    }
+    if (!m_geraet->verbinden())
+        portfehlerzeigen(tr("RS232 readSettings()"), tr("Die RS232 ist nicht offen!"));
     vesk1Act->setChecked(vesknr == 0);
     vesk2Act->setChecked(vesknr == 1);
     vesk3Act->setChecked(vesknr == 2);
@@ -237,6 +246,26 @@ void vantrel::setactiontexts() {
 void vantrel::setAText(const QString& text) {
     setWindowTitle(QStringLiteral("Talvaro-Loader - ") + QLatin1String(versionText) +
                    QStringLiteral(" - ") + text + QStringLiteral(" - ") + einst.veskpfad[vesknr]);
+}
+
+void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
+    const QString grund = m_geraet->portfehler().text;
+    logzeile(grund);
+    UserDialogs::current().about(this, titel,
+                                 satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
+}
+
+void vantrel::neuverbinden() {
+    // Not while a transfer owns the line: it would end on a closed port.
+    if (link()->transferActive()) {
+        UserDialogs::current().about(this, tr("Neu verbinden"),
+                                     tr("Es laeuft bereits eine Uebertragung!"));
+        return;
+    }
+    if (m_geraet->verbinden())
+        logzeile(tr("Die RS232 %1 ist offen.").arg(einst.rs232));
+    else
+        portfehlerzeigen(tr("Neu verbinden"), tr("Die RS232 laesst sich nicht oeffnen!"));
 }
 
 void vantrel::about() {

@@ -396,6 +396,16 @@ public:
     QTimer* txeqtimer = nullptr;
     QTimer* dspmonitimer = nullptr;
 
+    // ---- app: finding and keeping the port ------------------------------------------------
+public slots:
+    // "Neu verbinden": the configured port closed and opened again.
+    void neuverbinden();
+
+private:
+    // A port that did not open: why, into the log, and the sentence with the reason in a box.
+    void portfehlerzeigen(const QString& titel, const QString& satz);
+    QAction* m_neuverbindenAct = nullptr;
+
 private:
     Modem* m_modem = nullptr;
     Link* m_link = nullptr;
