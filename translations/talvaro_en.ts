@@ -685,6 +685,41 @@
         <translation>Back up before restoring</translation>
     </message>
     <message>
+        <source>Port</source>
+        <comment>Option Dialog</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <comment>Option Dialog</comment>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Hersteller</source>
+        <comment>Option Dialog</comment>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>USB-ID</source>
+        <comment>Option Dialog</comment>
+        <translation>USB ID</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <comment>Option Dialog</comment>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Vom System gemeldet, ohne weitere Angaben</source>
+        <comment>Option Dialog</comment>
+        <translation>Reported by the system, nothing more known</translation>
+    </message>
+    <message>
+        <source>Vom System nicht gemeldet</source>
+        <comment>Option Dialog</comment>
+        <translation>Not reported by the system</translation>
+    </message>
+    <message>
         <source>Vor dem PIC-Laden sichern</source>
         <comment>Option Dialog</comment>
         <translation>Back up before the PIC download</translation>
@@ -1638,12 +1673,6 @@
         <translation>The segment at %1 has %2 words and runs past address FFFF!</translation>
     </message>
     <message>
-        <source>Die Datei enthaelt keine Ladedaten!</source>
-        <translation>The file holds no load data!</translation>
-        <source>Datei leer!</source>
-        <translation>File empty!</translation>
-    </message>
-    <message>
         <source>Datei &quot;%1&quot; ist leer - nichts zu vergleichen!</source>
         <translation>File &quot;%1&quot; is empty - nothing to compare!</translation>
     </message>
@@ -1763,6 +1792,62 @@
     <message>
         <source>Externen Eeprom vor dem Schreiben SICHERN</source>
         <translation>BACK UP the external EEPROM before writing</translation>
+    </message>
+    <message>
+        <source>Die RS232 %1 ist wieder offen.</source>
+        <translation>The RS232 port %1 is open again.</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Seriennummer %1</source>
+        <translation>serial number %1</translation>
+    </message>
+    <message>
+        <source>Port %1 existiert nicht</source>
+        <translation>Port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 ist kein serieller Port</source>
+        <translation>%1 is not a serial port</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: ein anderes Programm hat ihn offen</source>
+        <translation>Port %1 is busy: another program has it open</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung fuer %1</source>
+        <translation>No permission for %1</translation>
+    </message>
+    <message>
+        <source>Port %1 laesst sich nicht oeffnen: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Die Verbindung ueber %1 ist unterbrochen; der Port wird jede Sekunde neu versucht.</source>
+        <translation>The connection through %1 is broken; the port is tried again every second.</translation>
+    </message>
+    <message>
+        <source>&amp;Neu verbinden</source>
+        <translation>&amp;Reconnect</translation>
+    </message>
+    <message>
+        <source>Neu verbinden</source>
+        <translation>Reconnect</translation>
+    </message>
+    <message>
+        <source>Den eingestellten Port schliessen und neu oeffnen</source>
+        <translation>Close the configured port and open it again</translation>
+    </message>
+    <message>
+        <source>Die RS232 %1 ist offen.</source>
+        <translation>The RS232 port %1 is open.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthaelt keine Ladedaten!</source>
+        <translation>The file holds no load data!</translation>
     </message>
     <message>
         <source>&lt;b&gt;Bevor der externe Eeprom beschrieben wird, wird sein Inhalt gesichert&lt;/b&gt;&lt;br&gt;Die Sicherung kommt in den Ordner &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Ist die Sicherung fertig, folgt die Anleitung zum Schreiben.&lt;br&gt;Ohne vollstaendige Sicherung wird nichts geschrieben.&lt;br&gt;</source>

@@ -4,12 +4,14 @@
 #include "control/dspbefehl.h"
 #include "download/ladefehler.h"
 #include "interrupt.h"
+#include "link/portinfo.h"
 #include "output.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -49,10 +51,13 @@ CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
                                     {QStringLiteral("port"), text}});
             return;
         }
-        // The modem only says "?"; the trace and the person should know which port it was.
+        // The modem only says "?"; the trace should know which port it was and why. The
+        // person reads the reason in the failure's message.
         if (m_trace.isOpen())
-            m_trace.note(QStringLiteral("port \"%1\" cannot be opened").arg(port));
-        m_out.message(QStringLiteral("Port \"%1\"").arg(port));
+            m_trace.note(QStringLiteral("port \"%1\" cannot be opened: %2")
+                             .arg(port, m_geraet.portfehler().text));
+        m_result.insert(QStringLiteral("reason"),
+                        portzugriff::schluessel(m_geraet.portfehler().grund));
     });
 }
 
@@ -133,6 +138,8 @@ int CliRun::ended(const TransferResult& r) {
         return DeviceFailed;
     }
     m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
+    if (!m_geraet.rs232offen() && m_geraet.portfehler().grund != portzugriff::Grund::Keiner)
+        portsAfterFailure();
     // The session showed the failure's box; a failure it only returned is said here.
     if (!r.text.isEmpty() && r.text != m_bediener.text())
         m_out.message(Output::plain(r.text));
@@ -145,6 +152,9 @@ int CliRun::ended(const TransferResult& r) {
 
 int CliRun::run() {
     m_result.insert(QStringLiteral("command"), m_options.command);
+    // Listing the ports needs neither the configuration nor the line.
+    if (m_options.command == QLatin1String("ports"))
+        return ports();
     if (!loadConfig())
         return Usage;
     if (!m_options.trace.isEmpty()) {
@@ -291,4 +301,32 @@ void CliRun::pruefungErgebnis() {
         m_result.insert(QStringLiteral("bytesCompared"), v->verglichen());
         m_result.insert(QStringLiteral("shortFile"), v->kuerzer());
     }
+}
+
+int CliRun::ports() {
+    const QList<PortInfo> ports = PortInfo::systemPorts();
+    if (m_options.json) {
+        m_out.log(
+            QString::fromUtf8(QJsonDocument(PortInfo::json(ports)).toJson(QJsonDocument::Compact)));
+    } else {
+        for (const PortInfo& p : ports)
+            m_out.log(p.zeile());
+        if (ports.isEmpty())
+            m_out.message(QStringLiteral("Das System meldet keine seriellen Ports."));
+    }
+    m_result.insert(QStringLiteral("status"), QStringLiteral("done"));
+    m_result.insert(QStringLiteral("count"), int(ports.size()));
+    return Done;
+}
+
+void CliRun::portsAfterFailure() {
+    const QList<PortInfo> ports = PortInfo::systemPorts();
+    m_result.insert(QStringLiteral("ports"), PortInfo::json(ports));
+    if (ports.isEmpty()) {
+        m_out.message(QStringLiteral("Das System meldet keine seriellen Ports."));
+        return;
+    }
+    m_out.message(QStringLiteral("Das System meldet diese seriellen Ports:"));
+    for (const PortInfo& p : ports)
+        m_out.message(QStringLiteral("  ") + p.zeile());
 }

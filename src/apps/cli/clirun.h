@@ -38,6 +38,10 @@ private:
     // The commands: each hands its arguments to the session's operation.
     int image(bool test, const QString& arg);
     int monitor();
+    int ports();
+    // After a port that did not open: the ports the system reports, for the person and the
+    // result.
+    void portsAfterFailure();
 
     // Knowing what is in the EEPROM: the switches from the file and the flags, and what
     // the run fingerprinted, kept and compared, for the result.

@@ -30,6 +30,7 @@ const QHash<QString, CommandShape>& commands() {
         {QStringLiteral("eq-send"), {1, {}, {}}},
         {QStringLiteral("command"), {2, {}, {}}},
         {QStringLiteral("monitor"), {0, {QStringLiteral("count")}, {QStringLiteral("count")}}},
+        {QStringLiteral("ports"), {0, {}, {}}},
     };
     return table;
 }
@@ -207,10 +208,15 @@ QString usageText() {
         "                             \"DSP-Befehl\" button)\n"
         "  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch\n"
         "                             them off (without --count: until interrupted)\n"
+        "  ports                      list the serial ports the system reports, one a line:\n"
+        "                             name, description, maker, USB ids, serial number\n"
+        "                             (--json: one JSON array on stdout)\n"
         "\n"
         "The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data\n"
         "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
         "stderr (--json: progress events and the result as JSON lines instead).\n"
+        "A port that does not open is named with the reason (missing, not a serial device, no\n"
+        "permission, held by another program), followed by the ports the system reports.\n"
         "Exit status: 0 done, 1 the device or the line failed or the run was interrupted,\n"
         "2 usage, or a file that cannot be read or written.\n"
         "\n"

@@ -3,18 +3,22 @@
 // and grabs every page of the main window, the device window and the monitor, in German and
 // with the given translation. Run it offscreen: scripts/screenshots.
 #include "app/autodialogs.h"
+#include "app/odlg.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "monitor/dspmonitor.h"
 #include "sim/simfenster.h"
 #include "sim/simulation.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
@@ -75,6 +79,28 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     pause(1500);
     ok &= save(w.dspmonitor(), out + "/monitor-" + suffix + ".png");
     w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
+
+    // The options dialog with its port list open: what the system knows of each port. The
+    // list is a window of its own, painted over the dialog where it stands.
+    odlg* d = w.optionsdialog();
+    d->setEinstellungen(w.einst);
+    d->seiten()->setCurrentIndex(0);
+    d->show();
+    pause(150);
+    d->schnittstelle()->showPopup();
+    pause(150);
+    QPixmap bild = d->grab();
+    {
+        QWidget* liste = d->schnittstelle()->view()->window();
+        QPainter maler(&bild);
+        maler.drawPixmap(liste->mapToGlobal(QPoint()) - d->mapToGlobal(QPoint()), liste->grab());
+    }
+    d->schnittstelle()->hidePopup();
+    d->hide();
+    const QString datei = out + "/optionen-ports-" + suffix + ".png";
+    const bool gespeichert = bild.save(datei);
+    std::fprintf(stderr, "%s %s\n", gespeichert ? "saved" : "FAILED", qPrintable(datei));
+    ok &= gespeichert;
     w.close();
     return ok;
 }

@@ -11,6 +11,7 @@
 #include "download/picdownload.h"
 #include "download/picparameterblock.h"
 #include "download/transferhelfer.h"
+#include "link/leitungswache.h"
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
@@ -44,6 +45,12 @@ public:
 Geraet::Geraet(QObject* parent) : QObject(parent) {
     m_modem = new Modem(this);
     m_link = new Link(m_modem, this);
+    m_wache = new Leitungswache(
+        m_modem, m_link, [this] { return einst.rs232; }, this);
+    connect(m_wache, &Leitungswache::wieder, this, [this](const QString& port) {
+        log(QCoreApplication::translate("vantrel", "Die RS232 %1 ist wieder offen.").arg(port));
+        emit verbunden(port);
+    });
     resetParameterTabelle(parametertabelle);
 }
 
@@ -62,11 +69,24 @@ bool Geraet::verbinden() {
     m_link->setDelays(einst.picrs232writetime, einst.dsprs232writetime, einst.paramrs232writetime);
     m_modem->closePort();
     m_link->setOpen(m_modem->openPort(einst.rs232));
+    m_wache->geoeffnet(einst.rs232, rs232offen());
+    m_portfehler = {};
+    if (!rs232offen()) {
+        m_portfehler = portzugriff::diagnose(*m_modem, einst.rs232);
+        if (m_portfehler.grund == portzugriff::Grund::Keiner)
+            m_portfehler = portzugriff::diagnose(einst.rs232, QSerialPort::UnknownError,
+                                                 m_modem->port()->errorString());
+    }
     emit verbunden(rs232offen() ? einst.rs232 : QStringLiteral("?"));
     return rs232offen();
 }
 
+void Geraet::setWiederverbinden(bool on) {
+    m_wache->setWiederholen(on);
+}
+
 void Geraet::trennen() {
+    m_wache->beenden();
     m_modem->closePort();
     m_link->setOpen(false);
 }
@@ -86,7 +106,8 @@ bool Geraet::leitung(TransferResult* fehler) {
     }
     *fehler = TransferResult::failed(
         QCoreApplication::translate("vantrel", "RS232 readSettings()"),
-        QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!"));
+        QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!") + QLatin1Char(' ') +
+            m_portfehler.text);
     melden(*fehler, false);
     return false;
 }

@@ -12,6 +12,7 @@
 #include "control/eqcurve.h"
 #include "download/downloadimage.h"
 #include "download/eepromvergleich.h"
+#include "link/portzugriff.h"
 #include "link/transferresult.h"
 #include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
@@ -24,6 +25,7 @@
 #include <optional>
 
 class Bediener;
+class Leitungswache;
 class Link;
 class Modem;
 class Progress;
@@ -50,6 +52,14 @@ public:
     // talvaro-cli opens the line only when an operation needs it, after its files are read;
     // then a port that will not open is that operation's failure.
     void setOeffnenBeiBedarf(bool on) { m_beiBedarf = on; }
+
+    // ---- finding and keeping the port -----------------------------------------------------
+    // Why the last verbinden() did not open the port; Grund::Keiner when it opened.
+    const portzugriff::Portfehler& portfehler() const { return m_portfehler; }
+    // After a line drop, the same port is tried once a second until it opens or another one
+    // is configured; it is logged when the line is back.
+    void setWiederverbinden(bool on);
+    Leitungswache* leitungswache() const { return m_wache; }
 
     // ---- settings and profile -----------------------------------------------------------
     TEinstellungen einst;
@@ -240,4 +250,6 @@ private:
     // The last datensatzLaden read its parameter file.
     bool m_parameterGelesen = false;
     Vorgang m_vorgang;
+    Leitungswache* m_wache = nullptr;
+    portzugriff::Portfehler m_portfehler;
 };

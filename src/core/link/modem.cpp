@@ -42,6 +42,12 @@ bool Modem::openPort(const QString& name) {
         emit setTtyText(QStringLiteral("?"));
         return false;
     }
+    // Opening a port raises DTR and RTS, which on some sets resets or powers what is wired
+    // to them; the line runs without them, so they drop at once. A device without modem
+    // lines (a pseudo-terminal) refuses the request, which is no failure of the open.
+    m_port->setDataTerminalReady(false);
+    m_port->setRequestToSend(false);
+    m_port->clearError();
     const bool ok =
         m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
         m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::TwoStop) &&
@@ -51,7 +57,9 @@ bool Modem::openPort(const QString& name) {
         emit setTtyText(QStringLiteral("?"));
         return false;
     }
-    m_port->setReadBufferSize(0);
+    // What arrives waits here until it is read, at most kLesepuffer bytes; beyond that the
+    // driver holds it back. A far end that floods the line cannot grow the program.
+    m_port->setReadBufferSize(kLesepuffer);
     m_port->clear();
     // A line that drops (cable pulled, adapter gone, the far end of a pty closed) keeps the
     // port readable with every read failing: Qt reports one error after another without end.
@@ -72,6 +80,7 @@ void Modem::lineLost() {
         return;
     m_port->close();
     emit setTtyText(QStringLiteral("?"));
+    emit leitungWeg();
 }
 
 bool Modem::lineDropped() const {

@@ -13,7 +13,8 @@ public:
     explicit Modem(QObject* parent = nullptr);
     ~Modem() override;
 
-    // Opens and configures the port. Emits the name as given on success, "?" on failure.
+    // Opens and configures the port with DTR and RTS inactive. Emits the name as given on
+    // success, "?" on failure.
     bool openPort(const QString& name);
     // Closes the port if it is open; always emits "?" and returns true.
     bool closePort();
@@ -35,8 +36,13 @@ public:
     // /dev/ttyS(n-1) and any other name is taken as given.
     static QString systemPortName(const QString& name);
 
+    // The bytes the port keeps for the reader, as the set's own queues hold them.
+    static constexpr qint64 kLesepuffer = 4096;
+
 signals:
     void setTtyText(const QString& text);
+    // The line dropped and the port closed itself (after setTtyText("?")).
+    void leitungWeg();
     // Every byte written and read, for a serial trace.
     void traffic(bool sent, const QByteArray& bytes);
 

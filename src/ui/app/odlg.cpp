@@ -1,6 +1,7 @@
 #include "odlg.h"
 
 #include "app/userdialogs.h"
+#include "link/modem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,12 +10,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTreeView>
 
 namespace {
 using Feld = TEinstellungen::Profile TEinstellungen::*;
@@ -121,7 +126,7 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
     m_tabs->addTab(grund, tr("Grunddaten", "Option Dialog"));
     auto* gb = new QGroupBox(tr("RS232-Serielle Schnittstelle", "Option Dialog"), grund);
     gb->setObjectName(QStringLiteral("gbrs232"));
-    gb->setGeometry(10, 10, 510, 80);
+    gb->setGeometry(10, 10, 510, 110);
     auto* lport = new QLabel(tr("Schnittstelle: ", "Option Dialog"), gb);
     lport->setGeometry(10, 35, 120, 24);
     m_port = new QComboBox(gb);
@@ -133,6 +138,36 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
     m_port->setInsertPolicy(QComboBox::NoInsert);
     m_port->setMaxVisibleItems(20);
     m_port->setGeometry(140, 35, 220, 24);
+    // The list shows what the system knows of each port beside its name; the field takes
+    // only the name.
+    m_portmodell = new QStandardItemModel(0, kSpalten, this);
+    m_portmodell->setHorizontalHeaderLabels(
+        {tr("Port", "Option Dialog"), tr("Beschreibung", "Option Dialog"),
+         tr("Hersteller", "Option Dialog"), tr("USB-ID", "Option Dialog"),
+         tr("Seriennummer", "Option Dialog")});
+    auto* liste = new QTreeView(m_port);
+    liste->setObjectName(QStringLiteral("portliste"));
+    liste->setRootIsDecorated(false);
+    liste->setUniformRowHeights(true);
+    liste->setAllColumnsShowFocus(true);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
+    liste->header()->setStretchLastSection(false);
+    liste->setMinimumWidth(380);
+    m_port->setModel(m_portmodell);
+    m_port->setView(liste);
+    m_port->setModelColumn(SpalteName);
+    m_portinfo = new QLabel(gb);
+    m_portinfo->setObjectName(QStringLiteral("lportinfo"));
+    m_portinfo->setGeometry(140, 62, 360, 40);
+    m_portinfo->setWordWrap(true);
+    m_portinfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_portinfo->setTextFormat(Qt::PlainText);
+    connect(m_port, &QComboBox::currentTextChanged, this, &odlg::portinfozeigen);
+    m_portlistetimer = new QTimer(this);
+    m_portlistetimer->setObjectName(QStringLiteral("portlistetimer"));
+    m_portlistetimer->setInterval(kPortlisteMs);
+    connect(m_portlistetimer, &QTimer::timeout, this, &odlg::portlistefuellen);
     portlistefuellen();
 
     auto spin = [grund](const QString& text, const char* name, int y) {
@@ -145,11 +180,11 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
         return s;
     };
     m_pic =
-        spin(tr("Daten -> PIC WriteDelay (mSek): ", "Option Dialog"), "sbpicrs232writetime", 110);
+        spin(tr("Daten -> PIC WriteDelay (mSek): ", "Option Dialog"), "sbpicrs232writetime", 140);
     m_dsp =
-        spin(tr("Daten -> DSP WriteDelay (mSek): ", "Option Dialog"), "sbdsprs232writetime", 150);
+        spin(tr("Daten -> DSP WriteDelay (mSek): ", "Option Dialog"), "sbdsprs232writetime", 180);
     m_param = spin(tr("Parameter -> DSP WriteDelay (mSek): ", "Option Dialog"),
-                   "sbparamrs232writetime", 190);
+                   "sbparamrs232writetime", 220);
 
     // Knowing what is in the EEPROM: a copy before it is written, a compare after.
     auto* gbee =
@@ -206,22 +241,85 @@ odlg::~odlg() = default;
 
 void odlg::portlistefuellen() {
     // Ports come and go (USB adapters): the system's part of the list is fetched anew each
-    // time the dialog is filled; the 256 COM items stay.
+    // time the dialog is filled and every second while it is open; the 256 COM items stay.
+    // A system port named like one of them (Windows) describes that item instead.
+    const QList<PortInfo> system = PortInfo::systemPorts();
+    if (m_portlisteGefuellt && system == m_system) {
+        portinfozeigen();
+        return;
+    }
     const QString text = m_port->currentText();
-    for (int i = 0; i < m_systemports; ++i)
-        m_port->removeItem(0);
-    QStringList system;
-#ifndef Q_OS_WIN
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        if (!info.portName().isEmpty() && !system.contains(info.portName()))
-            system.append(info.portName());
-#endif
-    m_port->insertItems(0, system);
-    m_systemports = int(system.size());
-    if (m_port->count() == m_systemports)
-        for (int n = 1; n <= kComAnzahl; ++n)
-            m_port->addItem(QStringLiteral("COM%1").arg(n));
+    const QString gewaehlt =
+        m_port->currentIndex() >= 0 ? m_port->itemText(m_port->currentIndex()) : QString();
+    m_system = system;
+    auto zeile = [](const PortInfo& p) {
+        QList<QStandardItem*> z;
+        for (const QString& s : {p.name, p.description, p.manufacturer, p.usbIds(), p.serial}) {
+            auto* item = new QStandardItem(s);
+            item->setToolTip(p.zeile());
+            z.append(item);
+        }
+        return z;
+    };
+    auto comNummer = [](const QString& name) {
+        bool ok = false;
+        const int n = name.startsWith(QLatin1String("COM")) ? name.mid(3).toInt(&ok) : 0;
+        return ok && n >= 1 && n <= kComAnzahl ? n : 0;
+    };
+    m_portmodell->removeRows(0, m_portmodell->rowCount());
+    QList<PortInfo> oben;
+    QList<PortInfo> com(kComAnzahl);
+    for (int n = 1; n <= kComAnzahl; ++n)
+        com[n - 1].name = QStringLiteral("COM%1").arg(n);
+    for (const PortInfo& p : system) {
+        if (const int n = comNummer(p.name))
+            com[n - 1] = p;
+        else
+            oben.append(p);
+    }
+    for (const PortInfo& p : std::as_const(oben))
+        m_portmodell->appendRow(zeile(p));
+    for (const PortInfo& p : std::as_const(com))
+        m_portmodell->appendRow(zeile(p));
+    m_systemports = int(oben.size());
+    m_portlisteGefuellt = true;
+    if (auto* liste = qobject_cast<QTreeView*>(m_port->view()))
+        for (int s = 0; s < kSpalten; ++s)
+            liste->resizeColumnToContents(s);
+    // The row chosen before stays chosen where it is still listed; the field keeps its text.
+    const int row = gewaehlt.isEmpty() ? -1 : m_port->findText(gewaehlt, Qt::MatchExactly);
+    m_port->setCurrentIndex(row);
     m_port->setEditText(text);
+    portinfozeigen();
+}
+
+QString odlg::portinfotext() const {
+    const QString name = m_port->currentText().trimmed();
+    if (name.isEmpty())
+        return {};
+    const QString device = Modem::systemPortName(name);
+    for (const PortInfo& p : m_system) {
+        if (p.name == name || Modem::systemPortName(p.name) == device) {
+            const QStringList d = p.details();
+            return d.isEmpty() ? tr("Vom System gemeldet, ohne weitere Angaben", "Option Dialog")
+                               : d.join(QStringLiteral(", "));
+        }
+    }
+    return tr("Vom System nicht gemeldet", "Option Dialog");
+}
+
+void odlg::portinfozeigen() {
+    m_portinfo->setText(portinfotext());
+}
+
+void odlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_portlistetimer->start();
+}
+
+void odlg::hideEvent(QHideEvent* event) {
+    m_portlistetimer->stop();
+    QDialog::hideEvent(event);
 }
 
 QLineEdit* odlg::feld(int profil, int zeile) const {

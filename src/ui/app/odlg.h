@@ -3,13 +3,17 @@
 #pragma once
 
 #include "app/einstellungen.h"
+#include "link/portinfo.h"
 
 #include <QDialog>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QStandardItemModel;
+class QTimer;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -24,6 +28,17 @@ public:
     static constexpr int kZeilen = 11;
     // The port list holds these after whatever ports the system reports.
     static constexpr int kComAnzahl = 256;
+    // Columns of the port list: the name (what is stored), then what the system knows.
+    enum Spalte {
+        SpalteName,
+        SpalteBeschreibung,
+        SpalteHersteller,
+        SpalteUsb,
+        SpalteSerie,
+        kSpalten
+    };
+    // How often the list is fetched anew while the dialog is open.
+    static constexpr int kPortlisteMs = 1000;
 
     void setEinstellungen(const TEinstellungen& e);
     TEinstellungen getEinstellungen() const;
@@ -39,6 +54,9 @@ public:
     QPushButton* knopf(int profil, int zeile) const;
     QPushButton* okknopf() const { return m_ok; }
     QPushButton* abbruchknopf() const { return m_abbruch; }
+
+    // What the system knows of the port whose name stands in the port field, in a line.
+    QString portinfotext() const;
 
 public slots:
     void clickbveskpfad();
@@ -57,8 +75,15 @@ private:
     // The profile of the page in front (page 0 holds the port); -1 on page 0.
     int profil() const;
     void dateiwahl(int zeile);
+    // The system's part of the port list anew, the name typed and the row chosen kept.
     void portlistefuellen();
+    void portinfozeigen();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
     TEinstellungen m_einst;
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_port = nullptr;
@@ -76,4 +101,11 @@ private:
     QCheckBox* m_vergleichen = nullptr;
     QCheckBox* m_vorrestore = nullptr;
     QCheckBox* m_vorpic = nullptr;
+
+    QStandardItemModel* m_portmodell = nullptr;
+    QLabel* m_portinfo = nullptr;
+    QTimer* m_portlistetimer = nullptr;
+    // The system's ports as last shown.
+    QList<PortInfo> m_system;
+    bool m_portlisteGefuellt = false;
 };

@@ -4,18 +4,20 @@
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
+#include "link/leitungswache.h"
 #include "link/link.h"
 #include "link/modem.h"
-#include "link/portzugriff.h"
 #include "monitor/dspmonitor.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -53,6 +55,13 @@ vantrel::vantrel(QWidget* parent)
     m_link = m_geraet->link();
     connect(m_modem, &Modem::setTtyText, this, &vantrel::setAText);
     connect(m_geraet, &Geraet::parameterGeladen, this, &vantrel::parametergeladen);
+    // A pulled adapter comes back by itself: the session tries the port again every second.
+    m_geraet->setWiederverbinden(true);
+    connect(m_geraet->leitungswache(), &Leitungswache::verloren, this, [this](const QString& p) {
+        logzeile(tr("Die Verbindung ueber %1 ist unterbrochen; der Port wird jede Sekunde neu "
+                    "versucht.")
+                     .arg(p));
+    });
     // The S-meter calibration loads the parameters itself: its log shows what was read.
     connect(m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
         if (smkalaktiv)
@@ -78,12 +87,16 @@ vantrel::vantrel(QWidget* parent)
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     setCentralWidget(tabs);
-    setMinimumSize(600, 480);
 
     bauefirmwareseite();
     baueparameterseite();
     baueeqseiten();
     bauekalseiten();
+    // Every page as large as its widest and tallest controls (the parameter page's ten
+    // rows, the firmware page's four groups): the window's minimum, and its default size,
+    // follow from them, so nothing lies outside the window.
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->widget(i)->setMinimumSize(kSeiteMin);
 
     m_monitor = new DspMonitor();
     connect(this, &vantrel::sendedspdaten, m_monitor, &DspMonitor::getdspdaten);
@@ -106,8 +119,15 @@ vantrel::vantrel(QWidget* parent)
     QDir::setCurrent(configdir.absolutePath());
 
     QSettings settings(QStringLiteral("vantrel"), QStringLiteral("AFU"));
-    move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
-    resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
+    // A position stored on a screen that is gone would put the window out of reach.
+    QPoint ort = settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint();
+    if (!QGuiApplication::screenAt(ort + QPoint(40, 20)))
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            ort = s->availableGeometry().topLeft() + QPoint(40, 40);
+    move(ort);
+    resize(settings.value(QStringLiteral("size"), QSize(400, 400))
+               .toSize()
+               .expandedTo(minimumSizeHint()));
     m_monitor->move(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint());
     QSize ms = settings.value(QStringLiteral("monisize"), QSize(530, 290)).toSize();
     ms.setWidth(qMax(ms.width(), 530));
@@ -170,12 +190,18 @@ void vantrel::createactions() {
     vesk1Act->setObjectName(QStringLiteral("vesk1Act"));
     vesk2Act->setObjectName(QStringLiteral("vesk2Act"));
     vesk3Act->setObjectName(QStringLiteral("vesk3Act"));
+    m_neuverbindenAct = new QAction(tr("&Neu verbinden"), this);
+    m_neuverbindenAct->setObjectName(QStringLiteral("neuverbindenAct"));
+    m_neuverbindenAct->setIconText(tr("Neu verbinden"));
+    m_neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
+    connect(m_neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
 
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
     datei->addSeparator();
     datei->addAction(exitAct);
     QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
     einstellungen->addAction(optionAct);
+    einstellungen->addAction(m_neuverbindenAct);
     menuBar()->addSeparator();
     QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     hilfe->addAction(aboutAct);
@@ -189,6 +215,7 @@ void vantrel::createactions() {
     tb->setObjectName(QStringLiteral("filetoolbar"));
     tb->addAction(exitAct);
     tb->addAction(optionAct);
+    tb->addAction(m_neuverbindenAct);
     tb->addAction(aboutAct);
     tb->addAction(vesk1Act);
     tb->addAction(vesk2Act);
@@ -205,13 +232,8 @@ void vantrel::readSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
     einst.read(cfg, &vesknr);
-    m_geraet->verbinden();
-    if (!rs232offen()) {
-        if (const QString h = portzugriff::hinweis(*m_modem, einst.rs232); !h.isEmpty())
-            logzeile(h);
-        UserDialogs::current().about(this, tr("RS232 readSettings()"),
-                                     tr("Die RS232 ist nicht offen!"));
-    }
+    if (!m_geraet->verbinden())
+        portfehlerzeigen(tr("RS232 readSettings()"), tr("Die RS232 ist nicht offen!"));
     vesk1Act->setChecked(vesknr == 0);
     vesk2Act->setChecked(vesknr == 1);
     vesk3Act->setChecked(vesknr == 2);
@@ -237,6 +259,26 @@ void vantrel::setactiontexts() {
 void vantrel::setAText(const QString& text) {
     setWindowTitle(QStringLiteral("Talvaro-Loader - ") + QLatin1String(versionText) +
                    QStringLiteral(" - ") + text + QStringLiteral(" - ") + einst.veskpfad[vesknr]);
+}
+
+void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
+    const QString grund = m_geraet->portfehler().text;
+    logzeile(grund);
+    UserDialogs::current().about(this, titel,
+                                 satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
+}
+
+void vantrel::neuverbinden() {
+    // Not while a transfer owns the line: it would end on a closed port.
+    if (link()->transferActive()) {
+        UserDialogs::current().about(this, tr("Neu verbinden"),
+                                     tr("Es laeuft bereits eine Uebertragung!"));
+        return;
+    }
+    if (m_geraet->verbinden())
+        logzeile(tr("Die RS232 %1 ist offen.").arg(einst.rs232));
+    else
+        portfehlerzeigen(tr("Neu verbinden"), tr("Die RS232 laesst sich nicht oeffnen!"));
 }
 
 void vantrel::about() {
@@ -278,6 +320,13 @@ void vantrel::layoutalles() {
     panellayout();
     layouteqseiten();
     layoutkalseiten();
+}
+
+void vantrel::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A box before the first show (a port that would not open) lays out against a window
+    // not yet at its size: the pages are laid out again now that it is.
+    layoutalles();
 }
 
 void vantrel::resizeEvent(QResizeEvent* event) {

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -54,6 +55,8 @@ public:
     ~vantrel() override;
 
     // ---- app: configuration, profiles, title --------------------------------------------
+    // The smallest page that holds every control of every page.
+    static constexpr QSize kSeiteMin{850, 580};
     static constexpr const char* versionText = "V1.18";
     static constexpr const char* dateText = " vom 17.11.2014";
 
@@ -260,6 +263,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -401,6 +405,16 @@ private:
     QLabel* paramname[100] = {};
     // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
     QSpinBox* smwert[SmeterWerte::zeilen] = {};
+
+    // ---- app: finding and keeping the port ------------------------------------------------
+public slots:
+    // "Neu verbinden": the configured port closed and opened again.
+    void neuverbinden();
+
+private:
+    // A port that did not open: why, into the log, and the sentence with the reason in a box.
+    void portfehlerzeigen(const QString& titel, const QString& satz);
+    QAction* m_neuverbindenAct = nullptr;
 
 private:
     Modem* m_modem = nullptr;

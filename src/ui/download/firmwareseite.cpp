@@ -75,5 +75,7 @@ void vantrel::layoutfirmwareseite() {
     ebefehlwert->setGeometry(70, 60, 40, 30);
     gbtest->setGeometry(20, 500, 250, 70);
     btestladen->setGeometry(20, 20, 200, 30);
-    log->setGeometry(300, 40, 350, qMax(0, firmwareseite->height() - 50));
+    // The log takes what the page leaves right of the groups.
+    log->setGeometry(300, 40, qMax(350, firmwareseite->width() - 320),
+                     qMax(0, firmwareseite->height() - 50));
 }

@@ -1,6 +1,8 @@
-// A port that will not open for want of permission: the hint names the group that owns the
-// device file. The refusal is real: a child process gives up root and opens a pseudo-
-// terminal whose owner, group and mode the test sets, as a user outside the group would.
+// Why a port will not open: missing, no serial device, no permission (the hint names the
+// group that owns the device file), or held by another program. The refusals are real: for
+// permission and for a port held exclusively, a child process gives up root and opens a
+// pseudo-terminal whose owner, group and mode the test sets, as a user outside the group
+// would (root passes both checks).
 #include "link/modem.h"
 #include "link/portzugriff.h"
 #include "sim/ptypair.h"
@@ -9,7 +11,9 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,8 +34,16 @@ QString statGroup(const QString& path) {
     return name == QLatin1String("UNKNOWN") ? stat(QStringLiteral("%g"), path) : name;
 }
 
-// Opens name with a Modem in a child that runs as nobody; what the child saw: "open" or
-// the hint (empty when there was none), or "child failed".
+// What a Modem that opens name reports: "open", or the reason's key and text.
+QString seen(const QString& name) {
+    Modem modem;
+    if (modem.openPort(name))
+        return QStringLiteral("open");
+    const portzugriff::Portfehler f = portzugriff::diagnose(modem, name);
+    return portzugriff::schluessel(f.grund) + QLatin1Char(' ') + f.text;
+}
+
+// The same, in a child that runs as nobody; "child failed" when it could not.
 QString openAsNobody(const QString& name) {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -40,12 +52,8 @@ QString openAsNobody(const QString& name) {
     if (pid == 0) {
         ::close(fds[0]);
         QByteArray out = "child failed";
-        if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0) {
-            Modem modem;
-            out = modem.openPort(name) ? QByteArray("open")
-                                       : portzugriff::hinweis(modem, name).toUtf8();
-            modem.closePort();
-        }
+        if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+            out = seen(name).toUtf8();
         (void)!::write(fds[1], out.constData(), size_t(out.size()));
         ::_exit(0);
     }
@@ -65,11 +73,6 @@ QString openAsNobody(const QString& name) {
 class TestPortzugriff : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        if (::geteuid() != 0)
-            QSKIP("giving the port to another user needs root");
-    }
-
     void refusedOpen_data() {
         QTest::addColumn<int>("gid");
         QTest::addColumn<int>("mode");
@@ -85,6 +88,8 @@ private slots:
         QFETCH(int, gid);
         QFETCH(int, mode);
         QFETCH(bool, opens);
+        if (::geteuid() != 0)
+            QSKIP("giving the port to another user needs root");
         PtyPair pty;
         QVERIFY(pty.isValid());
         const QByteArray path = QFile::encodeName(pty.slavePath());
@@ -96,37 +101,51 @@ private slots:
             QCOMPARE(seen, QStringLiteral("open"));
             return;
         }
+        QVERIFY2(seen.startsWith("permission "), qPrintable(seen));
         const QString group = statGroup(pty.slavePath());
         QVERIFY(!group.isEmpty());
         if (gid == 54321)
             QCOMPARE(group, QStringLiteral("54321"));
-        QCOMPARE(seen, portzugriff::hinweisText(pty.slavePath(), group, "nobody"));
+        QCOMPARE(seen.mid(11), portzugriff::hinweisText(pty.slavePath(), group, "nobody"));
+        QVERIFY(seen.startsWith("permission Keine Berechtigung fuer " + pty.slavePath() + ": "));
         QVERIFY(seen.contains("\"" + group + "\""));
         QVERIFY(seen.contains("usermod -aG " + group + " nobody"));
     }
 
-    // Other failures are no question of permission: no hint.
-    void noHint_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no such device") << "/dev/talvaro-nicht-da";
-        QTest::newRow("not a terminal") << "/dev/null";
+    // Reasons beyond those the window and talvaro-cli show for their ports.
+    void reasons_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("expected"); // %1: the path opened
+        QTest::newRow("COM name") << "COM250"
+                                  << "missing Port %1 (/dev/ttyS249) existiert nicht";
+        QTest::newRow("held exclusively, opened as a user")
+            << "excl"
+            << "busy Port %1 ist belegt: ein anderes Programm hat ihn offen";
+        QTest::newRow("a free pty opens") << "free"
+                                          << "open";
     }
-    void noHint() {
-        QFETCH(QString, name);
-        Modem modem;
-        QVERIFY(!modem.openPort(name));
-        QCOMPARE(portzugriff::hinweis(modem, name), QString());
-    }
-
-    void openPortHasNoHint() {
+    void reasons() {
+        QFETCH(QString, how);
+        QFETCH(QString, expected);
         PtyPair pty;
-        Modem modem;
-        QVERIFY(modem.openPort(pty.slavePath()));
-        QCOMPARE(portzugriff::hinweis(modem, pty.slavePath()), QString());
+        const QString path = how == "COM250" ? how : pty.slavePath();
+        int held = -1;
+        if (how == "excl") {
+            if (::geteuid() != 0)
+                QSKIP("opening as another user needs root");
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+            held = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
+            QCOMPARE(::ioctl(held, TIOCEXCL), 0);
+        }
+        const QString got = how == "excl" ? openAsNobody(path) : seen(path);
+        ::close(held);
+        QCOMPARE(got, expected.contains("%1") ? expected.arg(path) : expected);
     }
 
     // The group of a file as the system names it; nothing for a file that is not there.
     void groupOfFile() {
+        if (::geteuid() != 0)
+            QSKIP("giving a file to a group needs root");
         QTemporaryFile f;
         QVERIFY(f.open());
         for (gid_t gid : {gid_t(0), gid_t(5), gid_t(20)}) {

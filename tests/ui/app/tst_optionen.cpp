@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
@@ -119,6 +120,21 @@ private slots:
         QCOMPARE(cb->count(), system.size() + 256);
     }
 
+    // The list is fetched anew every second while the dialog is open; below the field stands
+    // what the system knows of the port typed.
+    void portListRefreshAndDetails() {
+        start();
+        auto* timer = w->optionsdialog()->findChild<QTimer*>("portlistetimer");
+        QString info;
+        QVERIFY(run(
+            [&](odlg* d) {
+                info = timer->isActive() ? d->findChild<QLabel*>("lportinfo")->text() : "timer off";
+            },
+            false));
+        QVERIFY(!timer->isActive());
+        QCOMPARE(info, QStringLiteral("Vom System nicht gemeldet"));
+    }
+
     void dialogShowsTheWindowsValues() {
         start({QStringLiteral("veskpfad2=/srv/hw3"), QStringLiteral("scalfilename1=/a/s.dat"),
                QStringLiteral("testfilename=T9.dpk"), QStringLiteral("dsprs232writetime=7")});
@@ -137,15 +153,20 @@ private slots:
     void portTypedByHandSurvivesOk_data() {
         QTest::addColumn<QString>("typed"); // empty: the configured name, untouched
         QTest::addColumn<bool>("opens");
-        QTest::newRow("configured name not in the list") << QString() << true;
-        QTest::newRow("lower case, no completion") << QStringLiteral("com7") << false;
-        QTest::newRow("prefix of list items") << QStringLiteral("COM") << false;
-        QTest::newRow("trailing blank") << QStringLiteral("/dev/talvaro-none ") << false;
-        QTest::newRow("another pty") << QStringLiteral("<pty>") << true;
+        QTest::addColumn<QString>("reason"); // the box's second line
+        QTest::newRow("configured name not in the list") << QString() << true << QString();
+        QTest::newRow("lower case, no completion")
+            << QStringLiteral("com7") << false << "Port com7 (/dev/com7) existiert nicht";
+        QTest::newRow("prefix of list items")
+            << QStringLiteral("COM") << false << "Port COM (/dev/COM) existiert nicht";
+        QTest::newRow("trailing blank") << QStringLiteral("/dev/talvaro-none ") << false
+                                        << "Port /dev/talvaro-none  existiert nicht";
+        QTest::newRow("another pty") << QStringLiteral("<pty>") << true << QString();
     }
     void portTypedByHandSurvivesOk() {
         QFETCH(QString, typed);
         QFETCH(bool, opens);
+        QFETCH(QString, reason);
         start();
         PtyPair other;
         if (typed == QStringLiteral("<pty>"))
@@ -167,7 +188,7 @@ private slots:
             QCOMPARE(dialogs->boxes("about").size(), 1);
             QCOMPARE(dialogs->boxes("about").first().title, QStringLiteral("Einstellungen"));
             QCOMPARE(dialogs->boxes("about").first().text,
-                     QStringLiteral("Die RS232 laesst sich nicht oeffnen!"));
+                     QStringLiteral("Die RS232 laesst sich nicht oeffnen!<br>") + reason);
         }
         // Shown again as it was typed.
         QString again;

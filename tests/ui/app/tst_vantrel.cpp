@@ -10,9 +10,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QSerialPort>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QtTest>
+
+#include <unistd.h>
 
 class TestVantrel : public QObject, private WindowGround {
     Q_OBJECT
@@ -62,19 +66,52 @@ private slots:
         w.close();
     }
 
+    // The start-up box and the log say which port did not open and why. For permission the
+    // window starts as nobody (root passes every mode).
+    void portThatDoesNotOpen_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason"); // %1: the configured name, %2: its group
+        QTest::newRow("missing") << "/dev/talvaro-none"
+                                 << "Port %1 existiert nicht";
+        QTest::newRow("not serial") << "/dev/null"
+                                    << "%1 ist kein serieller Port";
+        QTest::newRow("busy") << "held"
+                              << "Port %1 ist belegt: ein anderes Programm hat ihn offen";
+        QTest::newRow("permission")
+            << "nobody"
+            << "Keine Berechtigung fuer %1: den Benutzer \"nobody\" in die Gruppe \"%2\" "
+               "aufnehmen (sudo usermod -aG %2 nobody), dann ab- und wieder anmelden.";
+    }
     void portThatDoesNotOpen() {
-        env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        PtyPair pty;
+        QSerialPort holder(pty.slavePath());
+        const QString name = how.startsWith('/') ? how : pty.slavePath();
+        QVERIFY(how != "held" || holder.open(QIODevice::ReadWrite));
+        if (how == "nobody" && ::geteuid() != 0)
+            QSKIP("starting the window as another user needs root");
+        env->writeConfig({QStringLiteral("rs232=") + name});
+        // The configuration stays readable for nobody (whose group is still root's).
+        for (const QString& p : {env->home(), env->configDir(), env->configDir() + "/vantrel.cfg"})
+            QFile::setPermissions(p, QFile::permissions(p) | QFile::ReadGroup | QFile::ExeGroup |
+                                         QFile::ReadOther | QFile::ExeOther);
+        QVERIFY(how != "nobody" || ::seteuid(65534) == 0);
         vantrel w;
+        QVERIFY(how != "nobody" || ::seteuid(0) == 0);
         QVERIFY(!w.rs232offen());
+        const QString text = reason.arg(name, QFileInfo(name).group());
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown.at(0).kind, QStringLiteral("about"));
         QCOMPARE(dialogs->shown.at(0).title, QStringLiteral("RS232 readSettings()"));
-        QCOMPARE(dialogs->shown.at(0).text, QStringLiteral("Die RS232 ist nicht offen!"));
+        QCOMPARE(dialogs->shown.at(0).text,
+                 "Die RS232 ist nicht offen!<br>" + text.toHtmlEscaped());
+        QCOMPARE(w.findChild<QTextEdit*>("log")->toPlainText(), text);
         QCOMPARE(w.windowTitle(),
                  QStringLiteral("Talvaro-Loader - V1.18 - ? - Pfad von SW fuer HW1"));
         w.close();
         // The configured name is written back as it was.
-        QVERIFY(env->readConfig().contains(QStringLiteral("rs232=/dev/talvaro-none")));
+        QVERIFY(env->readConfig().contains(QStringLiteral("rs232=") + name));
     }
 
     void sixPagesInOrder() {
