@@ -49,7 +49,8 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     Simulation sim;
     sim.konfigurieren(release);
     vantrel w;
-    w.resize(900, 760);
+    // The size of a first start: the smallest that holds every control of every page.
+    w.resize(w.minimumSizeHint());
     w.show();
     SimFenster* f = sim.zeigen(&w);
     f->cbechtzeit->setChecked(false);

@@ -50,7 +50,7 @@ void vantrel::panellayout() {
             const int y = 20 + kZeilenabstand * k;
             paramnr[i]->setGeometry(x + 5, y, 30, 30);
             paramwert[i]->setGeometry(x + 40, y, 55, 30);
-            paramname[i]->setGeometry(x + 97, y, 300, 30);
+            paramname[i]->setGeometry(x + 97, y, kSpaltenbreite - 100, 30);
             ++k;
         }
         zeilenMax = qMax(zeilenMax, k);
@@ -58,18 +58,18 @@ void vantrel::panellayout() {
     paramtabs->setGeometry(10, 160, 830, kZeilenabstand * zeilenMax + 50);
 
     gbbank->setGeometry(320, 10, 110, 90);
-    rbgruen->setGeometry(10, 20, 150, 20);
-    rbgelb->setGeometry(10, 40, 150, 20);
-    rbrot->setGeometry(10, 60, 150, 20);
+    rbgruen->setGeometry(10, 20, 95, 20);
+    rbgelb->setGeometry(10, 40, 95, 20);
+    rbrot->setGeometry(10, 60, 95, 20);
     gbseitenband->setGeometry(440, 10, 90, 70);
-    rbusb->setGeometry(10, 20, 150, 20);
-    rblsb->setGeometry(10, 40, 150, 20);
+    rbusb->setGeometry(10, 20, 75, 20);
+    rblsb->setGeometry(10, 40, 75, 20);
     gbmode->setGeometry(440, 80, 90, 70);
-    rbssb->setGeometry(10, 20, 150, 20);
-    rbcw->setGeometry(10, 40, 150, 20);
+    rbssb->setGeometry(10, 20, 75, 20);
+    rbcw->setGeometry(10, 40, 75, 20);
     gbdspid->setGeometry(540, 10, 70, 70);
-    rbuser->setGeometry(10, 20, 150, 20);
-    rbvesk->setGeometry(10, 40, 150, 20);
+    rbuser->setGeometry(10, 20, 55, 20);
+    rbvesk->setGeometry(10, 40, 55, 20);
     bparamladen->setGeometry(640, 10, 190, 30);
     bparamsave->setGeometry(640, 40, 190, 30);
     bxparamladen->setGeometry(640, 80, 190, 30);

@@ -136,10 +136,23 @@ private slots:
         QVERIFY(w.height() >= 480);
         QCOMPARE(w.dspmonitor()->pos(), QPoint(50, 50));
         QCOMPARE(w.dspmonitor()->size(), QSize(530, 290));
-        w.resize(700, 560);
+        // At the first start every control of every page lies inside its parent, whole.
+        QTabWidget* tabs = teil<QTabWidget>(w, "tabs");
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QWidget* seite = tabs->widget(i);
+            for (QWidget* c : seite->findChildren<QWidget*>()) {
+                if (!c->isVisibleTo(seite) || c->isWindow())
+                    continue;
+                QVERIFY2(c->parentWidget()->rect().contains(c->geometry()),
+                         qPrintable(c->objectName()));
+            }
+        }
+        const QSize groesser = w.size() + QSize(40, 30);
+        w.resize(groesser);
         w.close();
         QSettings s(QStringLiteral("vantrel"), QStringLiteral("AFU"));
-        QCOMPARE(s.value(QStringLiteral("size")).toSize(), QSize(700, 560));
+        QCOMPARE(s.value(QStringLiteral("size")).toSize(), groesser);
     }
 
     void monitorSizeFloor_data() {
