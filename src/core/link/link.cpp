@@ -122,6 +122,13 @@ void Link::warten(int ms) {
 }
 
 void Link::send(int value, int delayMs) {
+    // A full driver queue is waited out with events running, a little at a time; a queue
+    // that stays full for kVollMs is left to the write, whose failure then tells.
+    if (m_modem && !m_modem->schreibbereit()) {
+        const qint64 bis = m_clock.nsecsElapsed() + qint64(kVollMs) * kMs;
+        while (m_modem && !m_modem->schreibbereit() && m_clock.nsecsElapsed() < bis)
+            warten(2);
+    }
     // The delay counts from the write, so the time the write takes is part of it.
     const qint64 written = m_clock.nsecsElapsed();
     m_lastDelay = delayMs;

@@ -73,6 +73,9 @@ public:
     // A frame is on its way: its bytes are being paced.
     bool framePaced() const { return m_frameActive; }
 
+    // How long a full driver queue is waited out before a byte is written anyway.
+    static constexpr int kVollMs = 10000;
+
     // Paced waits begun so far (warten and the senders' delays), for tests and benches that
     // count waits instead of timing them.
     quint64 waitCount() const { return m_waitCount; }

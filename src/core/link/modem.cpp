@@ -3,6 +3,10 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 Modem::Modem(QObject* parent) : QObject(parent) {}
 
 Modem::~Modem() {
@@ -115,6 +119,19 @@ int Modem::readData(char* buffer, int n) {
         return 0;
     emit traffic(false, QByteArray(buffer, int(got)));
     return int(got);
+}
+
+bool Modem::schreibbereit() const {
+    if (!isOpen())
+        return true;
+    if (m_port->bytesToWrite() > 0)
+        return false;
+#ifdef Q_OS_UNIX
+    pollfd p{int(m_port->handle()), POLLOUT, 0};
+    return ::poll(&p, 1, 0) != 0;
+#else
+    return true;
+#endif
 }
 
 bool Modem::writeByte(int value) {

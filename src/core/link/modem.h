@@ -22,6 +22,10 @@ public:
     int readData(char* buffer, int n);
     // Writes the low 8 bits of value and hands the byte to the driver now.
     bool writeByte(int value);
+    // The driver takes a byte now. False while its queue is full (a far end that reads more
+    // slowly than the bytes come): the writer waits for room instead of handing the byte to a
+    // queue that refuses it, which the port would report as a lost line.
+    bool schreibbereit() const;
 
     bool isOpen() const;
     // Bytes that arrived and were not read yet.

@@ -4,6 +4,7 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
+#include "sim/ptypair.h"
 #include "sim/simtransceiver.h"
 
 #include <QElapsedTimer>
@@ -58,6 +59,28 @@ class TestLink : public QObject {
     Q_OBJECT
 
 private slots:
+    // A far end that reads more slowly than the bytes come fills the driver's queue: the
+    // sender waits for room, and the line is not taken for lost.
+    void fullQueueIsNoLostLine() {
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        Modem modem;
+        Link link(&modem);
+        QVERIFY(modem.openPort(pty.slavePath()));
+        link.setOpen(true);
+        link.setDelays(0, 0, 0);
+        QByteArray angekommen;
+        QTimer leser;
+        connect(&leser, &QTimer::timeout, &pty, [&] { angekommen += pty.readAll(); });
+        QTimer::singleShot(500, &leser, [&leser] { leser.start(5); });
+        constexpr int n = 40000;
+        for (int i = 0; i < n; ++i)
+            link.sendedsp(i);
+        QTRY_COMPARE_WITH_TIMEOUT(angekommen.size(), qsizetype(n), 10000);
+        QVERIFY(modem.isOpen() && !modem.lineDropped());
+        QCOMPARE(quint8(angekommen.back()), quint8((n - 1) & 0xFF));
+    }
+
     void frameOnTheWire_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("value");
