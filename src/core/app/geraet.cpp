@@ -668,6 +668,8 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
         progress->finish();
         return TransferResult::done();
     }
+    // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
+    const bool offen = rs232offen();
     int frames = 0;
     bool abgebrochen = false;
     // The block is one transfer: frames that other editors start meanwhile wait until it is
@@ -694,7 +696,7 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     progress->finish();
     m_vorgang.frames = frames + 2;
     // Frames to a port that went away are lost without a word; say so.
-    if (rs232offen() && download::leitungWeg(*m_link))
+    if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
     return abgebrochen ? TransferResult::canceled() : TransferResult::done();
 }
@@ -708,6 +710,7 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
         return r;
     auto progress = fortschritt(label, 0, eqcurve::kBands, 3 * byteMs(m_link->paramDelay()) * 4,
                                 QStringLiteral("Frames"));
+    const bool offen = rs232offen();
     bool abgebrochen = false;
     const bool eigene = m_link->beginTransfer();
     for (const auto& [nummer, w] : eqcurve::curveOpenFrames(side))
@@ -728,7 +731,7 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
     if (eigene)
         m_link->endTransfer();
     progress->finish();
-    if (rs232offen() && download::leitungWeg(*m_link)) {
+    if (offen && download::leitungWeg(*m_link)) {
         r = download::unterbrochen();
         melden(r, false);
         return r;
@@ -815,8 +818,9 @@ TransferResult Geraet::befehl(int nummer, int wert) {
     TransferResult r;
     if (!leitung(&r))
         return r;
+    const bool offen = rs232offen();
     m_link->dspframe(nummer, wert);
-    if (rs232offen() && download::leitungWeg(*m_link))
+    if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
     return TransferResult::done();
 }

@@ -25,7 +25,9 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
     if (!guard.acquired())
         return besetzt();
     const qsizetype size = buffer.size();
-    if (link.isOpen()) {
+    // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
+    const bool offen = link.isOpen();
+    if (offen) {
         if (leitungWeg(link))
             return unterbrochen();
         link.leeren();
@@ -60,7 +62,7 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
     link.warten(kLaderPause);
     sende(link, "$GO\0\0\r", 6);
     link.warten(kLaderPause);
-    if (link.isOpen() && leitungWeg(link))
+    if (offen && leitungWeg(link))
         return unterbrochen();
     progress.setValue(int(size));
     return TransferResult::done();

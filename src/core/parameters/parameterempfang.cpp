@@ -22,6 +22,8 @@ TransferResult bereichempfangen(Link& link, Progress& progress, QByteArray* bere
     download::TransferGuard guard(link);
     if (!guard.acquired())
         return download::besetzt();
+    // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
+    const bool offen = link.isOpen();
     link.leeren();
     int anzahl = 0;
     while (anzahl < kBereichGroesse) {
@@ -31,7 +33,7 @@ TransferResult bereichempfangen(Link& link, Progress& progress, QByteArray* bere
             return TransferResult::canceled();
         // A closed or dropped line would leave the user waiting for bytes that cannot come.
         if (w == Link::Wait::Closed)
-            return link.isOpen() ? download::unterbrochen() : nichtOffenFehler();
+            return offen ? download::unterbrochen() : nichtOffenFehler();
         const int n = link.readData(bereich->data() + anzahl, kBereichGroesse - anzahl);
         if (n > 0)
             anzahl += n;

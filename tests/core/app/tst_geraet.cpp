@@ -2,6 +2,7 @@
 // in order, and the behaviours both programs share through it.
 #include "app/bediener.h"
 #include "app/geraet.h"
+#include "download/eeprombackup.h"
 #include "link/progress.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
@@ -89,7 +90,9 @@ private slots:
         const QString wahl = QStringLiteral("open ExEeprominhalt restaurieren");
         QTest::newRow("3000 bytes")
             << 3000 << true
-            << QStringList{box, wahl, "box Datei kleiner als der Eeprom",
+            << QStringList{box,
+                           wahl,
+                           "box Datei kleiner als der Eeprom",
                            "log Datei \"%1\": 3000 Bytes, SHA-256 "
                            "8f443c01d28819b4e19eb81e760f13e91edaf36eeb1a3db2fd41561f42fd948b",
                            "progress Daten in externen Eeprom Laden 0..3000",
@@ -318,6 +321,14 @@ private slots:
         QVERIFY(g.verbinden());
         QCOMPARE(g.picLaden(true).ok(), gesendet);
         QCOMPARE(sim.waitForBytes(944, 2000), gesendet);
+    }
+
+    // A "%" in a file name is no place holder of the log line it stands in.
+    void prozentImNamen() {
+        QCOMPARE(
+            download::sicherungUnvollstaendig(QStringLiteral("a%3b.bin"), 5),
+            QStringLiteral(
+                "Eeprom-Sicherung unvollstaendig: Datei \"a%3b.bin\" enthaelt 5 von 65536 Bytes"));
     }
 };
 
