@@ -184,6 +184,26 @@ double Geraet::byteMs(int delayMs) const {
     return qMax(double(delayMs), 11.0 * 1000.0 / 9600.0);
 }
 
+bool Geraet::zielSchreibbar(const QString& path) {
+    // Looked at before the set is asked to send: what arrives could not be kept afterwards.
+    QSaveFile probe(path);
+    if (!dateiErsetzbar(path) || !probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.cancelWriting();
+    return true;
+}
+
+TransferResult Geraet::dumpEmpfangen(const QString& label, QByteArray* data) {
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress = fortschritt(label, 0, download::kEepromGroesse - 1, byteMs(0));
+    r = download::eepromsichern(*m_link, *progress, data);
+    progress->ergebnis(r);
+    progress->finish();
+    return r;
+}
+
 bool Geraet::dateiSchreiben(const QString& path, const QByteArray& bytes) {
     return ::dateiSchreiben(path, bytes);
 }
@@ -452,23 +472,11 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         return TransferResult::canceled();
     // Looked at before the set is asked to send: a dump that could not be kept afterwards
     // would be for nothing.
-    {
-        const QFileInfo info(name);
-        QSaveFile probe(name);
-        if ((info.exists() && !info.isFile()) || !probe.open(QIODevice::WriteOnly))
-            return speicherfehler(name);
-        probe.cancelWriting();
-    }
-    TransferResult r;
-    if (!leitung(&r))
-        return r;
-    auto progress =
-        fortschritt(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), 0,
-                    download::kEepromGroesse - 1, byteMs(0));
+    if (!zielSchreibbar(name))
+        return speicherfehler(name);
     QByteArray data;
-    r = download::eepromsichern(*m_link, *progress, &data);
-    progress->ergebnis(r);
-    progress->finish();
+    TransferResult r =
+        dumpEmpfangen(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), &data);
     m_vorgang.bytes = data.size();
     melden(r, false);
     if (r.ok()) {
@@ -602,13 +610,8 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
         melden(r, true);
         return r;
     }
-    if (!ziel.isEmpty()) {
-        const QFileInfo info(ziel);
-        QSaveFile probe(ziel);
-        if ((info.exists() && !info.isFile()) || !probe.open(QIODevice::WriteOnly))
-            return speicherfehler(ziel);
-        probe.cancelWriting();
-    }
+    if (!ziel.isEmpty() && !zielSchreibbar(ziel))
+        return speicherfehler(ziel);
     TransferResult r;
     if (!leitung(&r))
         return r;

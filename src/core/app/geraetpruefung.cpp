@@ -76,15 +76,9 @@ void Geraet::fingerabdruck(const QString& art, const QString& datei, const QByte
 }
 
 TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
-    TransferResult r;
-    if (!leitung(&r))
-        return r;
-    auto progress =
-        fortschritt(QCoreApplication::translate("vantrel", "Eeprom mit Datei vergleichen"), 0,
-                    download::kEepromGroesse - 1, byteMs(0));
     QByteArray dump;
-    r = download::eepromsichern(*m_link, *progress, &dump);
-    progress->finish();
+    TransferResult r = dumpEmpfangen(
+        QCoreApplication::translate("vantrel", "Eeprom mit Datei vergleichen"), &dump);
     if (!r.ok()) {
         melden(r, false);
         // Half a dump proves nothing: not a byte of it is taken as equal.
@@ -193,15 +187,9 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
             "vantrel", "Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!"));
         return TransferResult::canceled();
     }
-    TransferResult r;
-    if (!leitung(&r))
-        return r;
-    auto progress =
-        fortschritt(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"), 0,
-                    download::kEepromGroesse - 1, byteMs(0));
     QByteArray dump;
-    r = download::eepromsichern(*m_link, *progress, &dump);
-    progress->finish();
+    TransferResult r = dumpEmpfangen(
+        QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"), &dump);
     if (!r.ok()) {
         melden(r, false);
         log(QCoreApplication::translate(
