@@ -859,7 +859,8 @@ TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorb
             m_vorgang.frames = gesehen;
             return download::unterbrochen();
         }
-        if (const auto daten = monitorLesen()) {
+        for (auto daten = monitorLesen(); daten && (anzahl < 0 || gesehen < anzahl);
+             daten = monitorNaechstes()) {
             jedes(*daten);
             ++gesehen;
         }
@@ -884,6 +885,10 @@ std::optional<TDspDaten> Geraet::monitorLesen() {
     if (m_link->transferActive())
         return std::nullopt;
     empfangslesen();
+    return monitorNaechstes();
+}
+
+std::optional<TDspDaten> Geraet::monitorNaechstes() {
     if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
         dspdatenfuellen(dspdaten, *t, zfmessung.calcurve);
         return dspdaten;

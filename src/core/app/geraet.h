@@ -160,8 +160,11 @@ public:
     void monitorAus();
     // Reads what has come; the next complete telegram, decoded.
     std::optional<TDspDaten> monitorLesen();
+    // The next complete telegram among what has already been read, decoded; after
+    // monitorLesen, calling this until it brings nothing uses every telegram of a poll.
+    std::optional<TDspDaten> monitorNaechstes();
     // The monitor for a program without a window: monitorEin, then every 100 ms one
-    // monitorLesen whose telegram goes to jedes, until vorbei() or anzahl telegrams (-1:
+    // monitorLesen whose telegrams go to jedes, until vorbei() or anzahl telegrams (-1:
     // no limit), then monitorAus. A line that drops ends it with its failure.
     TransferResult monitorLauf(int anzahl, const std::function<bool()>& vorbei,
                                const std::function<void(const TDspDaten&)>& jedes);

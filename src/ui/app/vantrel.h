@@ -296,6 +296,8 @@ private:
     bool kalparametersenden(int ohne, bool smeter, int lauf);
     void kalparametersetzen(int nummer, int wert);
     void kalparamfreigabe();
+    // Before an echo request: what came during the wait before it is dropped, unread.
+    void echobeginnen();
     bool ad603speichern(const QString& pfad);
     // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
     int smlauf = 0;

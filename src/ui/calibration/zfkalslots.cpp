@@ -83,6 +83,9 @@ void vantrel::clickifstep() {
         warten(1000);
         if (abgebrochen())
             return;
+        // The telegrams of the wait were sent before the request: none of them can carry
+        // its echo, and they must not count against its 50.
+        echobeginnen();
         dspframe(55, kZfModus);
         dspframe(57, kEchoHin);
         zfmessung.anfordern(ZfMessung::echotelegramme);
@@ -92,6 +95,7 @@ void vantrel::clickifstep() {
         warten(1000);
         if (abgebrochen())
             return;
+        echobeginnen();
         dspframe(57, kEchoZurueck);
         zfmessung.anfordern(ZfMessung::echotelegramme);
         break;
@@ -247,6 +251,11 @@ void vantrel::clickifstep() {
         return;
     bzfstep->setEnabled(true);
     zfschritt = naechster;
+}
+
+void vantrel::echobeginnen() {
+    m_link->leeren();
+    empfangsring.neustart();
 }
 
 bool vantrel::ad603speichern(const QString& pfad) {

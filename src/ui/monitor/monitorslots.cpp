@@ -30,7 +30,9 @@ void vantrel::timerdspmonistop() {
     if (monitoraktiv)
         return;
     monitoraktiv = true;
-    if (const std::optional<TDspDaten> daten = m_geraet->monitorLesen())
+    // Every telegram complete by now is shown, in order: the last one stays on display.
+    for (auto daten = m_geraet->monitorLesen(); daten && !m_closed;
+         daten = m_geraet->monitorNaechstes())
         emit sendedspdaten(*daten);
     monitoraktiv = false;
     if (!m_closed && dspmonitimer->isActive())
