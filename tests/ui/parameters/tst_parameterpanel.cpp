@@ -477,7 +477,9 @@ private slots:
                 const int y = 20 + 35 * k;
                 QCOMPARE(paramnr(*w, i)->geometry(), QRect(x + 5, y, 30, 30));
                 QCOMPARE(paramwert(*w, i)->geometry(), QRect(x + 40, y, 55, 30));
-                QCOMPARE(paramname(*w, i)->geometry(), QRect(x + 97, y, 300, 30));
+                // The name fills its column up to the next group (170 of 270 px); the former
+                // 300 px ran into the next column and past the page.
+                QCOMPARE(paramname(*w, i)->geometry(), QRect(x + 97, y, 170, 30));
                 QCOMPARE(paramwert(*w, i)->parentWidget(), paramseite(*w, (g - 1) / 3));
                 ++k;
             }
@@ -486,7 +488,8 @@ private slots:
         QCOMPARE(teil<QTabWidget>(*w, "paramtabs")->geometry(),
                  QRect(10, 160, 830, 35 * longest + 50));
         QCOMPARE(teil<QGroupBox>(*w, "gbbank")->geometry(), QRect(320, 10, 110, 90));
-        QCOMPARE(teil<QRadioButton>(*w, "rbrot")->geometry(), QRect(10, 60, 150, 20));
+        // Inside its 110 px group box (formerly 150 px, past the box's edge).
+        QCOMPARE(teil<QRadioButton>(*w, "rbrot")->geometry(), QRect(10, 60, 95, 20));
         QCOMPARE(teil<QGroupBox>(*w, "gbseitenband")->geometry(), QRect(440, 10, 90, 70));
         QCOMPARE(teil<QGroupBox>(*w, "gbmode")->geometry(), QRect(440, 80, 90, 70));
         QCOMPARE(teil<QGroupBox>(*w, "gbdspid")->geometry(), QRect(540, 10, 70, 70));
