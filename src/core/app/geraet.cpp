@@ -824,9 +824,8 @@ TransferResult Geraet::befehl(int nummer, int wert) {
 // ---- monitor -------------------------------------------------------------------------------
 
 void Geraet::loadcalcurve() {
-    // A file that cannot be opened leaves calcurve as it is: the IF calibration's results,
-    // or zeros.
-    ad603dateilesen(einst.ad603filename[size_t(profil())], zfmessung.calcurve);
+    // A file that cannot be opened leaves the table as it is: the last file read, or zeros.
+    ad603dateilesen(einst.ad603filename[size_t(profil())], monitorkurve);
 }
 
 TransferResult Geraet::monitorEin() {
@@ -890,7 +889,7 @@ std::optional<TDspDaten> Geraet::monitorLesen() {
 
 std::optional<TDspDaten> Geraet::monitorNaechstes() {
     if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
-        dspdatenfuellen(dspdaten, *t, zfmessung.calcurve);
+        dspdatenfuellen(dspdaten, *t, monitorkurve);
         return dspdaten;
     }
     return std::nullopt;

@@ -86,6 +86,9 @@ public:
     // ---- calibration and monitor state --------------------------------------------------
     Empfangsring empfangsring;
     ZfMessung zfmessung;
+    // The monitor's AD603 table, from the profile's AD603 file; the sweep measures into
+    // zfmessung.calcurve, which the monitor never touches.
+    Calcurve monitorkurve{};
     Ad603Tabelle ad603tabelle{};
     SmeterWerte smgesendet;
     TDspDaten dspdaten;
@@ -170,7 +173,7 @@ public:
                                const std::function<void(const TDspDaten&)>& jedes);
     // What has arrived from the DSP into the receive ring (nothing while the port is closed).
     void empfangslesen();
-    // The AD603 file of the profile into calcurve; a file that cannot be opened leaves it.
+    // The AD603 file of the profile into monitorkurve; a file that cannot be opened leaves it.
     void loadcalcurve();
 
     // A file the person owns, whole or not at all: a file that cannot be finished keeps its

@@ -154,9 +154,11 @@ public:
     // The DSP's bytes, shared by the calibration poll and the monitor poll.
     Empfangsring& empfangsring;
     // The IF wizard's measurement requests and its DAC sweep (messung, messzaehler,
-    // pegelsumme, pegelmin, dacstufe); its calcurve is the one the monitor uses as well.
+    // pegelsumme, pegelmin, dacstufe); calcurve is the sweep's table, monitorkurve the
+    // monitor's own.
     ZfMessung& zfmessung;
     Calcurve& calcurve;
+    Calcurve& monitorkurve;
     Ad603Tabelle& ad603tabelle;
     double pegelmax = 0;
     int smschritt = 0;
@@ -296,6 +298,11 @@ private:
     bool kalparametersenden(int ohne, bool smeter, int lauf);
     void kalparametersetzen(int nummer, int wert);
     void kalparamfreigabe();
+    // While a wizard measures, the monitor switch is off; afterwards as it was.
+    void kalmessung(bool laeuft);
+    // A wizard ended: the monitor switch usable while the monitor is on.
+    void kalende();
+    bool monitorgesperrt = false;
     // Before an echo request: what came during the wait before it is dropped, unread.
     void echobeginnen();
     bool ad603speichern(const QString& pfad);

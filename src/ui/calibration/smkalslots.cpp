@@ -8,6 +8,7 @@
 #include "download/ladefehler.h"
 #include "link/link.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -182,6 +183,7 @@ void vantrel::clicksmabbruch() {
     bsmstep->setText(tr("START"));
     bsmstep->setEnabled(true);
     paramtabs->setEnabled(false);
+    kalende();
 }
 
 void vantrel::geaendertsm() {
@@ -222,6 +224,23 @@ bool vantrel::kalparametersenden(int ohne, bool smeter, int lauf) {
         dspframe(nummer, wert);
     }
     return zaehler == lauf;
+}
+
+void vantrel::kalmessung(bool laeuft) {
+    // The monitor switch, too: switching the monitor restarts the shared receive ring.
+    if (laeuft && cbdmoni->isEnabled()) {
+        monitorgesperrt = true;
+        cbdmoni->setEnabled(false);
+    } else if (!laeuft && monitorgesperrt) {
+        monitorgesperrt = false;
+        cbdmoni->setEnabled(true);
+    }
+}
+
+void vantrel::kalende() {
+    // The table went with the end; a monitor that is on can still be switched off.
+    monitorgesperrt = false;
+    cbdmoni->setEnabled(cbdmoni->isChecked());
 }
 
 void vantrel::kalparamfreigabe() {

@@ -249,8 +249,11 @@ void vantrel::clickifstep() {
     }
     if (abgebrochen())
         return;
-    bzfstep->setEnabled(true);
     zfschritt = naechster;
+    // A measurement or the sweep ends by itself with its last telegram: a click meanwhile
+    // would go on with what it has so far.
+    kalmessung(zfmessung.messung);
+    bzfstep->setEnabled(!zfmessung.messung);
 }
 
 void vantrel::echobeginnen() {
@@ -290,4 +293,5 @@ void vantrel::clickifabbruch() {
     bzfstep->setText(tr("START"));
     bzfstep->setEnabled(true);
     paramtabs->setEnabled(false);
+    kalende();
 }

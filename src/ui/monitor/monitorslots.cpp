@@ -1,6 +1,6 @@
 // The DSP monitor's side of the main window: switching the telegram stream and the window
-// on and off, the 100 ms poll that decodes each telegram for it, and the AD603 table it
-// converts the DAC step with.
+// on and off, the 100 ms poll that decodes each telegram for it, and the AD603 table of its
+// own it converts the DAC step with.
 #include "app/vantrel.h"
 #include "calibration/ad603.h"
 #include "link/link.h"
@@ -20,7 +20,10 @@ void vantrel::setdmoni() {
         if (m_monitor)
             m_monitor->hide();
         dspmonitimer->stop();
-        m_geraet->monitorAus();
+        // A calibration's poll lives on the same telegrams: they keep coming, and its
+        // bytes are not thrown away.
+        if (!empfangtimer->isActive())
+            m_geraet->monitorAus();
     }
 }
 
