@@ -175,7 +175,8 @@ public:
     // Shows the receive error box for code 1 (no data), 3 or 4 (no echo 6 or 8).
     void empfangsfehler(int code);
     // Reads the S-meter file of the active profile into the boxes and the last-sent values.
-    void smdateilesen();
+    // The S-meter file into the boxes; false (and a box) when it cannot be opened.
+    bool smdateilesen();
     // Writes the S-meter file from the last-sent values; false (and reported) on failure.
     bool smdateischreiben();
     // The wizards' text areas.
@@ -292,7 +293,8 @@ private:
     void telegrammauswerten(const Telegramm& t);
     void smintro();
     void zfintro();
-    void smladefolge(int lauf);
+    // False when the S-meter file is missing: nothing was sent.
+    bool smladefolge(int lauf);
     void zfladefolge(int lauf);
     // The load's parameter frames; false when the wizard was aborted on the way.
     bool kalparametersenden(int ohne, bool smeter, int lauf);
@@ -306,6 +308,8 @@ private:
     // Before an echo request: what came during the wait before it is dropped, unread.
     void echobeginnen();
     bool ad603speichern(const QString& pfad);
+    // Keeps the old table as "<pfad>.bak", then writes the new one; the log names both.
+    bool kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben);
     // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
     int smlauf = 0;
     int zflauf = 0;

@@ -98,5 +98,8 @@ void vantrel::empfangsfehler(int code) {
                  "oder<br> unterbrochen.")
             : tr("<b>Fehler im Datentelegramm vom Talvaro</B><BR>Es wird ein Zeichen als Echo "
                  "erwartet, welches aber<br> nicht kommt.");
-    UserDialogs::current().critical(this, tr("Fehler bei der ZF-Kalibrierung!"), text);
+    UserDialogs::current().critical(this,
+                                    smkalaktiv ? tr("Fehler bei der S-Meter-Kalibrierung!")
+                                               : tr("Fehler bei der ZF-Kalibrierung!"),
+                                    text);
 }

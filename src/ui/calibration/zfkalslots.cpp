@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "calibration/kalablauf.h"
+#include "calibration/kaldatei.h"
 #include "link/link.h"
 
 #include <QPushButton>
@@ -262,10 +263,23 @@ void vantrel::echobeginnen() {
 }
 
 bool vantrel::ad603speichern(const QString& pfad) {
-    if (ad603schreiben(pfad, ad603tabelle))
-        return true;
-    speicherfehler(pfad);
-    return false;
+    return kaltabelleersetzen(pfad, [&] { return ad603schreiben(pfad, ad603tabelle); });
+}
+
+bool vantrel::kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben) {
+    const std::optional<QString> bak = kalsichern(pfad);
+    if (!bak) {
+        // Without the copy the old table would be gone: it stays as it is.
+        speicherfehler(pfad + QStringLiteral(".bak"));
+        return false;
+    }
+    if (!schreiben()) {
+        speicherfehler(pfad);
+        return false;
+    }
+    if (!bak->isEmpty())
+        logzeile(tr("Datei \"%1\" ersetzt, die bisherige ist jetzt \"%2\".").arg(pfad, *bak));
+    return true;
 }
 
 void vantrel::zfladefolge(int lauf) {
