@@ -131,6 +131,12 @@ private slots:
         QTest::newRow("x 1") << 1.0 << 253 << 190 << 0 << 253.0 << "190" << 0.0 << 0;
         QTest::newRow("x 10, value beyond a byte")
             << 10.0 << 127 << 95 << 0 << 1270.0 << "950" << 1000.0 << 100;
+        // 255 in a box is an ordinary value unless the table holds 255; formerly these were
+        // stored and sent as 255, and the row vanished as "absent".
+        QTest::newRow("x 10, 255 typed")
+            << 10.0 << 127 << 95 << 0 << 1270.0 << "950" << 255.0 << 26;
+        QTest::newRow("x 3, 255 shown for 85")
+            << 3.0 << 85 << 80 << 0 << 255.0 << "240" << 255.0 << 85;
     }
     void scaledSpinBox() {
         QFETCH(double, x);
