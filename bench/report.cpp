@@ -3,14 +3,17 @@
 //
 //   bench_report               every row
 //   bench_report NAME ...      only the rows named (dsp, restore, backup, readback, image,
-//                              start)
+//                              start, sweep, monitor)
 //
 // Rows: "Direkt zum DSP" of the sample release at the default 2 ms per byte; an EEPROM
 // restore at the default 10 ms per byte; the EEPROM backup and the parameter read-back with
 // the set sending at the pace of a real line (9600 baud, two stop bits); a 1 MiB firmware
-// text built into a download image; the start of the main window until it is shown. The
-// set runs in the child too, so its work counts towards CPU time. Targets for the paced
-// transfers (restore, DSP): wall/nominal at most 1.03, CPU/wall at most 0.05.
+// text built into a download image; the start of the main window until it is shown; the IF
+// sweep of the window against the set at 10 telegrams per second; the monitor's delay from a
+// telegram's last byte to its display. The set runs in the child too, so its work counts
+// towards CPU time. Targets for the paced transfers (restore, DSP): wall/nominal at most
+// 1.03, CPU/wall at most 0.05; for the sweep wall/nominal at most 1.10; for the monitor a
+// delay of at most one poll (100 ms) at the 95th percentile.
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "benchutil.h"
@@ -25,17 +28,26 @@
 #include "link/progress.h"
 #include "parameters/parameterempfang.h"
 #include "parameters/parametertransfer.h"
+#include "sim/simdsp.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include <cstdio>
 #include <cstring>
@@ -274,13 +286,122 @@ Zeile start(QElapsedTimer seitExec, double cpuBeiExec) {
     return z;
 }
 
+// A window on a set that sends a telegram every 100 ms, its configuration in a folder of
+// its own, boxes answered by nobody.
+struct Fensterplatz {
+    SimTransceiver sim;
+    SimDsp dsp{&sim};
+    QTemporaryDir home;
+    StilleDialoge dialoge;
+    std::unique_ptr<vantrel> w;
+    Fensterplatz() {
+        dsp.setPeriode(100);
+        qputenv("HOME", home.path().toLocal8Bit());
+        QDir(home.path()).mkpath(QStringLiteral("vantrel"));
+        QFile cfg(home.filePath(QStringLiteral("vantrel/vantrel.cfg")));
+        if (cfg.open(QIODevice::WriteOnly))
+            cfg.write(
+                ("rs232=" + sim.portPath() + "\nad603filename=" + home.path() + "/AD603.dat\n")
+                    .toLocal8Bit());
+        cfg.close();
+        UserDialogs::install(&dialoge);
+        w = std::make_unique<vantrel>();
+    }
+    ~Fensterplatz() {
+        w.reset();
+        UserDialogs::install(nullptr);
+    }
+    // Sleeps in an event loop, looking every 20 ms, until fertig() holds or ms passed.
+    bool warten(const std::function<bool()>& fertig, int ms) {
+        QEventLoop schleife;
+        QElapsedTimer uhr;
+        uhr.start();
+        QTimer blick;
+        QObject::connect(&blick, &QTimer::timeout, &schleife, [&] {
+            if (fertig() || uhr.elapsed() >= ms)
+                schleife.quit();
+        });
+        blick.start(20);
+        if (!fertig())
+            schleife.exec();
+        return fertig();
+    }
+};
+
+// The IF sweep from its step on, as "WEITER!" starts it: 64 DAC steps of 15 telegrams each.
+// Nominal is the time the set needs to send those 960 telegrams.
+Zeile sweep() {
+    Fensterplatz f;
+    if (!f.sim.isValid() || !f.w->rs232offen())
+        return {};
+    vantrel& w = *f.w;
+    f.dsp.setSignalpegel(77.0);
+    w.link()->dspframe(52, 2);
+    w.zfschritt = 18;
+    w.empfangsring.neustart();
+    w.empfangtimer->start(w.empfangintervall);
+    Uhr uhr;
+    QTimer::singleShot(0, &w, [&w] { w.clickifstep(); });
+    const bool fertig = f.warten([&w] { return w.zfschritt >= 20; }, 400000);
+    const double nominal = 64.0 * ZfMessung::sweeptelegramme * f.dsp.periode() / 1e3;
+    // The table rises from the lowest gain to the highest, as the set's curve does.
+    const bool intakt = fertig && w.calcurve[63] > w.calcurve[0] + 30;
+    return uhr.ende("IF sweep (960 telegrams, 100 ms)", nominal, intakt);
+}
+
+// The monitor for 200 telegrams: per telegram the time from the set putting its bytes on the
+// line to the window handing it to the monitor. Wall is that delay's 95th percentile, nominal
+// one poll; CPU/wall is the share of a core over the whole run.
+Zeile monitor() {
+    Fensterplatz f;
+    if (!f.sim.isValid() || !f.w->rs232offen())
+        return {};
+    vantrel& w = *f.w;
+    QElapsedTimer uhr;
+    uhr.start();
+    std::deque<qint64> gesendet;
+    std::vector<qint64> verzug;
+    QObject::connect(&f.dsp, &SimDsp::telegrammGesendet, &w,
+                     [&](const QByteArray&) { gesendet.push_back(uhr.nsecsElapsed()); });
+    QObject::connect(&w, &vantrel::sendedspdaten, &w, [&](const TDspDaten&) {
+        if (gesendet.empty())
+            return;
+        verzug.push_back(uhr.nsecsElapsed() - gesendet.front());
+        gesendet.pop_front();
+    });
+    auto* schalter = w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"));
+    if (!schalter)
+        return {};
+    const double cpu0 = cpuSeconds();
+    schalter->setEnabled(true);
+    schalter->setChecked(true);
+    const bool fertig = f.warten([&] { return verzug.size() >= 200; }, 60000);
+    const double laufzeit = double(uhr.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpu0;
+    schalter->setChecked(false);
+    Zeile z;
+    std::snprintf(z.was, sizeof z.was, "Monitor delay p95 (200 telegrams)");
+    if (!fertig)
+        return z;
+    std::sort(verzug.begin(), verzug.end());
+    z.wall = double(verzug[verzug.size() * 95 / 100]) / 1e9;
+    z.nominal = 0.1;
+    z.cpu = cpu / laufzeit * z.wall;
+    // Every telegram sent was shown, none is left over beyond the one on its way.
+    z.intakt = gesendet.size() <= 1 ? 1 : 0;
+    return z;
+}
+
 struct Fall {
     const char* name;
     Zeile (*lauf)();
+    // Runs with a QApplication, offscreen unless the platform is set.
+    bool fenster = false;
 };
 const Fall kFaelle[] = {{"dsp", direktZumDsp},    {"restore", eepromRestore},
                         {"backup", eepromBackup}, {"readback", readBack},
-                        {"image", image},         {"start", nullptr}};
+                        {"image", image},         {"start", nullptr, true},
+                        {"sweep", sweep, true},   {"monitor", monitor, true}};
 
 // Runs one row in a child: the child writes its Zeile into a pipe, the parent takes its
 // peak memory from wait4.
@@ -299,7 +420,7 @@ bool kind(const Fall& f, char* argv0, Zeile* z, long* maxrssKb) {
         int argc = 1;
         char* args[] = {argv0, nullptr};
         Zeile r;
-        if (f.lauf) {
+        if (!f.fenster) {
             QCoreApplication app(argc, args);
             r = f.lauf();
         } else {
@@ -307,7 +428,7 @@ bool kind(const Fall& f, char* argv0, Zeile* z, long* maxrssKb) {
                                            ? QByteArray("offscreen")
                                            : qgetenv("QT_QPA_PLATFORM"));
             QApplication app(argc, args);
-            r = start(seit, cpu0);
+            r = f.lauf ? f.lauf() : start(seit, cpu0);
         }
         const bool ok = write(fd[1], &r, sizeof r) == ssize_t(sizeof r);
         close(fd[1]);
@@ -362,6 +483,10 @@ int main(int argc, char* argv[]) {
         ok = ok && z.intakt;
         if (getaktet)
             ok = ok && z.wall / z.nominal <= 1.03 && z.cpu / z.wall <= 0.05;
+        if (std::strcmp(f.name, "sweep") == 0)
+            ok = ok && z.wall / z.nominal <= 1.10;
+        if (std::strcmp(f.name, "monitor") == 0)
+            ok = ok && z.wall <= z.nominal;
     }
     if (loadavg.open(QIODevice::ReadOnly))
         std::printf("load average after: %s", loadavg.readLine().constData());

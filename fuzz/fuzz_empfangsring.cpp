@@ -1,6 +1,7 @@
 // The receive ring on arbitrary byte chunks: the first byte of the input sets how the rest
-// is cut into poll reads (empty polls included). Every telegram found is 22 bytes that did
-// arrive behind two 0x7E, the indices stay in the ring, and decoding it for the monitor
+// is cut into poll reads (empty polls included), and every poll searches until nothing more
+// is found. Every telegram found is 22 bytes that did arrive behind two 0x7E, the ring keeps
+// exactly the bytes behind it, the indices stay in the ring, and decoding it for the monitor
 // stays within the ranges the monitor window is built for (the total gain may pass its
 // bar's 123 dB; the window limits the bar).
 #include "calibration/empfangsring.h"
@@ -40,14 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const QByteArray body = t->body();
             if (body.size() != Telegramm::laenge)
                 __builtin_trap();
-            // The telegram is a run of received bytes behind its header.
-            if (!alles.contains(QByteArray(2, char(0x7E)) + body))
+            // The telegram is a run of received bytes behind its header, and what the ring
+            // keeps are the bytes that came after it.
+            const qsizetype rest = ring.empfangen();
+            if (rest > alles.size() ||
+                !alles.chopped(rest).endsWith(QByteArray(2, char(0x7E)) + body))
                 __builtin_trap();
             if (t->position() < 0 || t->position() >= Empfangsring::groesse)
                 __builtin_trap();
-            if (ring.empfangsindex() != 0)
+            if (ring.empfangsindex() != rest)
                 __builtin_trap();
-            alles.clear();
+            alles = alles.right(rest);
             dspdatenfuellen(daten, *t, curve);
             for (int w = 0; w < 8; ++w)
                 if (dspwort(daten, w) < 0 || dspwort(daten, w) > 0xFFFF)

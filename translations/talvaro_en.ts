@@ -1853,5 +1853,13 @@
         <source>&lt;b&gt;Bevor der externe Eeprom beschrieben wird, wird sein Inhalt gesichert&lt;/b&gt;&lt;br&gt;Die Sicherung kommt in den Ordner &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Ist die Sicherung fertig, folgt die Anleitung zum Schreiben.&lt;br&gt;Ohne vollstaendige Sicherung wird nichts geschrieben.&lt;br&gt;</source>
         <translation>&lt;b&gt;Before the external EEPROM is written, its contents are backed up&lt;/b&gt;&lt;br&gt;The backup goes into the folder &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. When the backup is done, the instructions for writing follow.&lt;br&gt;Without a complete backup nothing is written.&lt;br&gt;</translation>
     </message>
+    <message>
+        <source>Fehler bei der S-Meter-Kalibrierung!</source>
+        <translation>Error in the S-meter calibration!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; ersetzt, die bisherige ist jetzt &quot;%2&quot;.</source>
+        <translation>File &quot;%1&quot; replaced, the previous one is now &quot;%2&quot;.</translation>
+    </message>
 </context>
 </TS>

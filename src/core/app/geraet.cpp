@@ -831,9 +831,8 @@ TransferResult Geraet::befehl(int nummer, int wert) {
 // ---- monitor -------------------------------------------------------------------------------
 
 void Geraet::loadcalcurve() {
-    // A file that cannot be opened leaves calcurve as it is: the IF calibration's results,
-    // or zeros.
-    ad603dateilesen(einst.ad603filename[size_t(profil())], zfmessung.calcurve);
+    // A file that cannot be opened leaves the table as it is: the last file read, or zeros.
+    ad603dateilesen(einst.ad603filename[size_t(profil())], monitorkurve);
 }
 
 TransferResult Geraet::monitorEin() {
@@ -866,7 +865,8 @@ TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorb
             m_vorgang.frames = gesehen;
             return download::unterbrochen();
         }
-        if (const auto daten = monitorLesen()) {
+        for (auto daten = monitorLesen(); daten && (anzahl < 0 || gesehen < anzahl);
+             daten = monitorNaechstes()) {
             jedes(*daten);
             ++gesehen;
         }
@@ -891,8 +891,12 @@ std::optional<TDspDaten> Geraet::monitorLesen() {
     if (m_link->transferActive())
         return std::nullopt;
     empfangslesen();
+    return monitorNaechstes();
+}
+
+std::optional<TDspDaten> Geraet::monitorNaechstes() {
     if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
-        dspdatenfuellen(dspdaten, *t, zfmessung.calcurve);
+        dspdatenfuellen(dspdaten, *t, monitorkurve);
         return dspdaten;
     }
     return std::nullopt;

@@ -86,6 +86,9 @@ public:
     // ---- calibration and monitor state --------------------------------------------------
     Empfangsring empfangsring;
     ZfMessung zfmessung;
+    // The monitor's AD603 table, from the profile's AD603 file; the sweep measures into
+    // zfmessung.calcurve, which the monitor never touches.
+    Calcurve monitorkurve{};
     Ad603Tabelle ad603tabelle{};
     SmeterWerte smgesendet;
     TDspDaten dspdaten;
@@ -160,14 +163,17 @@ public:
     void monitorAus();
     // Reads what has come; the next complete telegram, decoded.
     std::optional<TDspDaten> monitorLesen();
+    // The next complete telegram among what has already been read, decoded; after
+    // monitorLesen, calling this until it brings nothing uses every telegram of a poll.
+    std::optional<TDspDaten> monitorNaechstes();
     // The monitor for a program without a window: monitorEin, then every 100 ms one
-    // monitorLesen whose telegram goes to jedes, until vorbei() or anzahl telegrams (-1:
+    // monitorLesen whose telegrams go to jedes, until vorbei() or anzahl telegrams (-1:
     // no limit), then monitorAus. A line that drops ends it with its failure.
     TransferResult monitorLauf(int anzahl, const std::function<bool()>& vorbei,
                                const std::function<void(const TDspDaten&)>& jedes);
     // What has arrived from the DSP into the receive ring (nothing while the port is closed).
     void empfangslesen();
-    // The AD603 file of the profile into calcurve; a file that cannot be opened leaves it.
+    // The AD603 file of the profile into monitorkurve; a file that cannot be opened leaves it.
     void loadcalcurve();
 
     // A file the person owns, whole or not at all: a file that cannot be finished keeps its

@@ -1,5 +1,7 @@
 #include "empfangsring.h"
 
+#include <algorithm>
+
 void Empfangsring::neustart() {
     m_empfangen = 0;
     m_leer = 0;
@@ -36,12 +38,11 @@ bool Empfangsring::kopfbei(int j) const {
 }
 
 std::optional<Telegramm> Empfangsring::telegrammsuchen() {
-    if (m_empfangen <= suchfenster)
-        return std::nullopt;
     int j = m_wartend;
     if (j < 0) {
-        // Both header bytes must have been received since the reset: j - 1 >= 0.
-        for (int k = qMax(1, m_empfangen - suchfenster); k < m_empfangen; ++k) {
+        // Both header bytes must have been received since the reset (j - 1 >= 0) and must
+        // not have been overwritten since (j - 1 >= m_empfangen - groesse).
+        for (int k = qMax(1, m_empfangen - groesse + 1); k < m_empfangen; ++k) {
             if (kopfbei(k)) {
                 j = k;
                 break;
@@ -59,7 +60,14 @@ std::optional<Telegramm> Empfangsring::telegrammsuchen() {
     for (int k = 1; k <= Telegramm::laenge; ++k)
         body[k - 1] = char(at(j + k));
     Telegramm t(body, (j - 1) % groesse);
-    m_empfangen = 0;
+    // The bytes behind the telegram move to the ring's start, where the next search
+    // begins: the next telegram may already be among them, complete or in part.
+    const int rest = m_empfangen - (j + Telegramm::laenge + 1);
+    std::array<quint8, groesse> kopie{};
+    for (int k = 0; k < rest; ++k)
+        kopie[size_t(k)] = at(j + Telegramm::laenge + 1 + k);
+    std::copy_n(kopie.begin(), rest, m_ring.begin());
+    m_empfangen = rest;
     m_wartend = -1;
     return t;
 }

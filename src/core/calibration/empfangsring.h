@@ -1,6 +1,6 @@
 // The receive ring shared by the calibration poll and the monitor poll: the last 256 bytes
 // from the DSP, the write index, the count of polls that brought nothing, and the search
-// for a status telegram among the most recent bytes.
+// for the status telegrams among them, oldest first.
 #pragma once
 
 #include "telegramm.h"
@@ -12,10 +12,6 @@
 class Empfangsring {
 public:
     static constexpr int groesse = 256;
-    // A header is looked for only among this many of the latest bytes (plus the byte
-    // before the first of them, which may hold the header's first 0x7E).
-    static constexpr int suchfenster = 25;
-
     // A poll starts: write index and empty-poll count back to 0, the ring's old bytes
     // no longer count as received.
     void neustart();
@@ -24,10 +20,11 @@ public:
     void aufnehmen(const QByteArray& bytes);
     void aufnehmen(const char* data, int n);
 
-    // telegrammsuchen: the lowest header among the latest bytes whose telegram has fully
-    // arrived. A header whose last bytes are still missing is remembered and handled by a
-    // later search once they are in. A telegram found sets the write index to 0 and drops
-    // the rest of the ring; at most one is returned per call.
+    // telegrammsuchen: the telegram behind the lowest header among the bytes not yet
+    // searched, once it has fully arrived. A header whose last bytes are still missing is
+    // remembered and handled by a later search once they are in. A telegram found moves the
+    // bytes behind it to the ring's start (the write index is their count), so calling
+    // again until nothing comes hands out every complete telegram, in the order they came.
     std::optional<Telegramm> telegrammsuchen();
 
     // empfangsindex: where the next byte goes (0..255).

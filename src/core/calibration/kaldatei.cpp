@@ -2,6 +2,7 @@
 
 #include "app/dateischreiben.h"
 #include <QFile>
+#include <QFileInfo>
 
 QStringList kalzeilen(const QByteArray& inhalt) {
     QStringList zeilen;
@@ -56,4 +57,16 @@ std::optional<QByteArray> kaldateilesen(const QString& pfad) {
 
 bool kaldateischreiben(const QString& pfad, const QByteArray& inhalt) {
     return dateiSchreiben(pfad, inhalt);
+}
+
+std::optional<QString> kalsichern(const QString& pfad) {
+    const QFileInfo info(pfad);
+    // Nothing there, or something that is no file and will not be replaced anyway.
+    if (!info.exists() || !info.isFile())
+        return QString();
+    const std::optional<QByteArray> alt = kaldateilesen(pfad);
+    const QString bak = pfad + QStringLiteral(".bak");
+    if (!alt || !dateiSchreiben(bak, *alt))
+        return std::nullopt;
+    return bak;
 }

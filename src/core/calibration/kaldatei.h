@@ -24,3 +24,8 @@ std::optional<QByteArray> kaldateilesen(const QString& pfad);
 // Writes inhalt to pfad through QSaveFile: the old file stays whole unless the new one was
 // written completely. False when the file could not be written.
 bool kaldateischreiben(const QString& pfad, const QByteArray& inhalt);
+
+// Before a table at pfad is replaced: its old content goes to "<pfad>.bak", replacing the
+// .bak of the time before (one generation). The .bak's path, an empty string when there was
+// no old file, or nothing when the old file could not be kept.
+std::optional<QString> kalsichern(const QString& pfad);

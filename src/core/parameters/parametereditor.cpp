@@ -35,12 +35,9 @@ static std::optional<int> halbAuf(double s) {
 std::optional<int> rohwert(double s, double x) {
     if (x == 0.0 || !std::isfinite(x))
         return std::nullopt;
-    const auto r = halbAuf(s);
-    if (!r)
-        return std::nullopt;
-    // A spin box reset to 255 (hidden, or not yet shown) reads as 255 whatever the scale.
-    if (*r == TParameter::fehlt)
-        return r;
+    // Only the table's raw 255 means "absent": a box that shows 255 through its scale (x 3
+    // and a stored 85, say) holds an ordinary value. A reset box is never edited, so it is
+    // never read here.
     return halbAuf(s / x);
 }
 

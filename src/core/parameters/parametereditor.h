@@ -23,9 +23,9 @@ struct SpinAnzeige {
 };
 SpinAnzeige spinAnzeige(const TParameter& p, int v);
 
-// The raw value of a spin box showing s for scale x: s rounded (halves up) when that gives
-// 255, otherwise s / x rounded the same way. Nothing for x 0, which has no inverse, or for a
-// quotient no int can hold.
+// The raw value of a spin box showing s for scale x: s / x rounded, halves up, whatever s
+// is (255 included). Nothing for x 0, which has no inverse, or for a quotient no int can
+// hold.
 std::optional<int> rohwert(double s, double x);
 
 // Stores raw value r for the mode and bank and returns the value it replaces. Green: stored

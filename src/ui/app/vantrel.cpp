@@ -44,8 +44,8 @@ vantrel::vantrel(QWidget* parent)
       ladequelle(m_geraet->ladequelle), smkalaktiv(m_geraet->smkalaktiv),
       xparamgeaendert(m_geraet->xparamgeaendert), empfangsring(m_geraet->empfangsring),
       zfmessung(m_geraet->zfmessung), calcurve(m_geraet->zfmessung.calcurve),
-      ad603tabelle(m_geraet->ad603tabelle), smgesendet(m_geraet->smgesendet),
-      dspdaten(m_geraet->dspdaten) {
+      monitorkurve(m_geraet->monitorkurve), ad603tabelle(m_geraet->ad603tabelle),
+      smgesendet(m_geraet->smgesendet), dspdaten(m_geraet->dspdaten) {
     initResources();
     setObjectName(QStringLiteral("vantrel"));
     configdir = QDir::current();

@@ -154,9 +154,11 @@ public:
     // The DSP's bytes, shared by the calibration poll and the monitor poll.
     Empfangsring& empfangsring;
     // The IF wizard's measurement requests and its DAC sweep (messung, messzaehler,
-    // pegelsumme, pegelmin, dacstufe); its calcurve is the one the monitor uses as well.
+    // pegelsumme, pegelmin, dacstufe); calcurve is the sweep's table, monitorkurve the
+    // monitor's own.
     ZfMessung& zfmessung;
     Calcurve& calcurve;
+    Calcurve& monitorkurve;
     Ad603Tabelle& ad603tabelle;
     double pegelmax = 0;
     int smschritt = 0;
@@ -173,7 +175,8 @@ public:
     // Shows the receive error box for code 1 (no data), 3 or 4 (no echo 6 or 8).
     void empfangsfehler(int code);
     // Reads the S-meter file of the active profile into the boxes and the last-sent values.
-    void smdateilesen();
+    // The S-meter file into the boxes; false (and a box) when it cannot be opened.
+    bool smdateilesen();
     // Writes the S-meter file from the last-sent values; false (and reported) on failure.
     bool smdateischreiben();
     // The wizards' text areas.
@@ -290,13 +293,23 @@ private:
     void telegrammauswerten(const Telegramm& t);
     void smintro();
     void zfintro();
-    void smladefolge(int lauf);
+    // False when the S-meter file is missing: nothing was sent.
+    bool smladefolge(int lauf);
     void zfladefolge(int lauf);
     // The load's parameter frames; false when the wizard was aborted on the way.
     bool kalparametersenden(int ohne, bool smeter, int lauf);
     void kalparametersetzen(int nummer, int wert);
     void kalparamfreigabe();
+    // While a wizard measures, the monitor switch is off; afterwards as it was.
+    void kalmessung(bool laeuft);
+    // A wizard ended: the monitor switch usable while the monitor is on.
+    void kalende();
+    bool monitorgesperrt = false;
+    // Before an echo request: what came during the wait before it is dropped, unread.
+    void echobeginnen();
     bool ad603speichern(const QString& pfad);
+    // Keeps the old table as "<pfad>.bak", then writes the new one; the log names both.
+    bool kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben);
     // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
     int smlauf = 0;
     int zflauf = 0;

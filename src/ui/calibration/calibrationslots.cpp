@@ -1,5 +1,5 @@
 // Receive polling during the calibrations: the 100 ms poll that collects the DSP's bytes,
-// finds a status telegram among them and hands its level to the wizard that runs, and the
+// finds the status telegrams among them and hands its level to the wizard that runs, and the
 // error box both wizards share.
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
@@ -35,8 +35,14 @@ void vantrel::tstopempfangRS232() {
     const bool lesen = !m_link->transferActive();
     if (lesen) {
         empfangslesen();
-        if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen())
+        // Every telegram complete by now goes to the wizard, in the order they came; a step
+        // it starts gets the ones behind it.
+        while (!m_closed) {
+            const std::optional<Telegramm> t = empfangsring.telegrammsuchen();
+            if (!t)
+                break;
             telegrammauswerten(*t);
+        }
     }
     empfangaktiv = false;
     if (m_closed)
@@ -92,5 +98,8 @@ void vantrel::empfangsfehler(int code) {
                  "oder<br> unterbrochen.")
             : tr("<b>Fehler im Datentelegramm vom Talvaro</B><BR>Es wird ein Zeichen als Echo "
                  "erwartet, welches aber<br> nicht kommt.");
-    UserDialogs::current().critical(this, tr("Fehler bei der ZF-Kalibrierung!"), text);
+    UserDialogs::current().critical(this,
+                                    smkalaktiv ? tr("Fehler bei der S-Meter-Kalibrierung!")
+                                               : tr("Fehler bei der ZF-Kalibrierung!"),
+                                    text);
 }

@@ -8,6 +8,7 @@
 #include "download/ladefehler.h"
 #include "link/link.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -75,7 +76,13 @@ void vantrel::clicksmstep() {
     case 1:
         smlog(tr("<b>SCHRITT 2</b><br>Es werden die Dateien geladen und die Parameter in den "
                  "DSP geladen.<br>"));
-        smladefolge(lauf);
+        // Without the file the wizard stays at this step, as the other loaders do; nothing
+        // was sent.
+        if (!smladefolge(lauf)) {
+            if (lauf == smlauf)
+                bsmstep->setEnabled(true);
+            return;
+        }
         // "ABBRUCH" while the load pumped events: the wizard is back at its intro.
         if (lauf != smlauf)
             return;
@@ -124,23 +131,25 @@ void vantrel::clicksmstep() {
         clicksmabbruch();
 }
 
-void vantrel::smladefolge(int lauf) {
+bool vantrel::smladefolge(int lauf) {
     smkalaktiv = true;
-    smdateilesen();
+    if (!smdateilesen())
+        return false;
     ladequelle = 0;
     paramdateilesen(einst.parameterfilename[TEinstellungen::clampProfile(vesknr)]);
     kalparametersetzen(kSmParameter, kSmParameterWert);
     if (!kalparametersenden(kSmOhne, true, lauf))
-        return;
+        return true;
     m_link->leeren();
     empfangsring.neustart();
     dspframe(52, 2);
     if (lauf != smlauf)
-        return;
+        return true;
     empfangtimer->start(empfangintervall);
+    return true;
 }
 
-void vantrel::smdateilesen() {
+bool vantrel::smdateilesen() {
     const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
     const std::optional<QByteArray> inhalt = kaldateilesen(name);
     if (!inhalt) {
@@ -149,7 +158,7 @@ void vantrel::smdateilesen() {
         smlog(fehler.text);
         logzeile(fehler.text);
         dateifehler = true;
-        return;
+        return false;
     }
     scalzeilen = kalzeilen(*inhalt);
     smlog(QStringLiteral("Scall-File %1 Zeilen geladen").arg(scalzeilen.size()));
@@ -157,20 +166,22 @@ void vantrel::smdateilesen() {
     SmeterWerte gelesen = smgesendet;
     const auto genommen = gelesen.uebernehmen(scalzeilen);
     for (int i = 0; i < SmeterWerte::zeilen; ++i) {
-        if (!genommen[size_t(i)])
+        // A line the file lacks or that does not read keeps what its box shows, and counts
+        // as sent: only what the person changes goes out, and SAVE writes what is shown.
+        if (!genommen[size_t(i)]) {
+            smgesendet.setzeWert(i, smwert[i]->value());
             continue;
+        }
         // Marked as sent first: the box's change then finds nothing to send.
         smgesendet.setzeWert(i, gelesen.wert(i));
         smwert[i]->setValue(gelesen.wert(i));
     }
+    return true;
 }
 
 bool vantrel::smdateischreiben() {
     const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
-    if (smgesendet.schreiben(name))
-        return true;
-    speicherfehler(name);
-    return false;
+    return kaltabelleersetzen(name, [&] { return smgesendet.schreiben(name); });
 }
 
 void vantrel::clicksmabbruch() {
@@ -182,6 +193,7 @@ void vantrel::clicksmabbruch() {
     bsmstep->setText(tr("START"));
     bsmstep->setEnabled(true);
     paramtabs->setEnabled(false);
+    kalende();
 }
 
 void vantrel::geaendertsm() {
@@ -222,6 +234,23 @@ bool vantrel::kalparametersenden(int ohne, bool smeter, int lauf) {
         dspframe(nummer, wert);
     }
     return zaehler == lauf;
+}
+
+void vantrel::kalmessung(bool laeuft) {
+    // The monitor switch, too: switching the monitor restarts the shared receive ring.
+    if (laeuft && cbdmoni->isEnabled()) {
+        monitorgesperrt = true;
+        cbdmoni->setEnabled(false);
+    } else if (!laeuft && monitorgesperrt) {
+        monitorgesperrt = false;
+        cbdmoni->setEnabled(true);
+    }
+}
+
+void vantrel::kalende() {
+    // The table went with the end; a monitor that is on can still be switched off.
+    monitorgesperrt = false;
+    cbdmoni->setEnabled(cbdmoni->isChecked());
 }
 
 void vantrel::kalparamfreigabe() {

@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "calibration/kalablauf.h"
+#include "calibration/kaldatei.h"
 #include "link/link.h"
 
 #include <QPushButton>
@@ -83,6 +84,9 @@ void vantrel::clickifstep() {
         warten(1000);
         if (abgebrochen())
             return;
+        // The telegrams of the wait were sent before the request: none of them can carry
+        // its echo, and they must not count against its 50.
+        echobeginnen();
         dspframe(55, kZfModus);
         dspframe(57, kEchoHin);
         zfmessung.anfordern(ZfMessung::echotelegramme);
@@ -92,6 +96,7 @@ void vantrel::clickifstep() {
         warten(1000);
         if (abgebrochen())
             return;
+        echobeginnen();
         dspframe(57, kEchoZurueck);
         zfmessung.anfordern(ZfMessung::echotelegramme);
         break;
@@ -245,15 +250,36 @@ void vantrel::clickifstep() {
     }
     if (abgebrochen())
         return;
-    bzfstep->setEnabled(true);
     zfschritt = naechster;
+    // A measurement or the sweep ends by itself with its last telegram: a click meanwhile
+    // would go on with what it has so far.
+    kalmessung(zfmessung.messung);
+    bzfstep->setEnabled(!zfmessung.messung);
+}
+
+void vantrel::echobeginnen() {
+    m_link->leeren();
+    empfangsring.neustart();
 }
 
 bool vantrel::ad603speichern(const QString& pfad) {
-    if (ad603schreiben(pfad, ad603tabelle))
-        return true;
-    speicherfehler(pfad);
-    return false;
+    return kaltabelleersetzen(pfad, [&] { return ad603schreiben(pfad, ad603tabelle); });
+}
+
+bool vantrel::kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben) {
+    const std::optional<QString> bak = kalsichern(pfad);
+    if (!bak) {
+        // Without the copy the old table would be gone: it stays as it is.
+        speicherfehler(pfad + QStringLiteral(".bak"));
+        return false;
+    }
+    if (!schreiben()) {
+        speicherfehler(pfad);
+        return false;
+    }
+    if (!bak->isEmpty())
+        logzeile(tr("Datei \"%1\" ersetzt, die bisherige ist jetzt \"%2\".").arg(pfad, *bak));
+    return true;
 }
 
 void vantrel::zfladefolge(int lauf) {
@@ -281,4 +307,5 @@ void vantrel::clickifabbruch() {
     bzfstep->setText(tr("START"));
     bzfstep->setEnabled(true);
     paramtabs->setEnabled(false);
+    kalende();
 }

@@ -1,6 +1,6 @@
 // The DSP monitor's side of the main window: switching the telegram stream and the window
-// on and off, the 100 ms poll that decodes each telegram for it, and the AD603 table it
-// converts the DAC step with.
+// on and off, the 100 ms poll that decodes each telegram for it, and the AD603 table of its
+// own it converts the DAC step with.
 #include "app/vantrel.h"
 #include "calibration/ad603.h"
 #include "link/link.h"
@@ -20,7 +20,10 @@ void vantrel::setdmoni() {
         if (m_monitor)
             m_monitor->hide();
         dspmonitimer->stop();
-        m_geraet->monitorAus();
+        // A calibration's poll lives on the same telegrams: they keep coming, and its
+        // bytes are not thrown away.
+        if (!empfangtimer->isActive())
+            m_geraet->monitorAus();
     }
 }
 
@@ -30,7 +33,9 @@ void vantrel::timerdspmonistop() {
     if (monitoraktiv)
         return;
     monitoraktiv = true;
-    if (const std::optional<TDspDaten> daten = m_geraet->monitorLesen())
+    // Every telegram complete by now is shown, in order: the last one stays on display.
+    for (auto daten = m_geraet->monitorLesen(); daten && !m_closed;
+         daten = m_geraet->monitorNaechstes())
         emit sendedspdaten(*daten);
     monitoraktiv = false;
     if (!m_closed && dspmonitimer->isActive())

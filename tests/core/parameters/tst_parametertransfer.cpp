@@ -247,8 +247,12 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<int>("raw");
         QTest::newRow("20.5 at 0.5") << 20.5 << 0.5 << 41;
-        QTest::newRow("255 shown stays 255 at 0.5") << 255.0 << 0.5 << 255;
-        QTest::newRow("254.6 rounds to 255 and stays") << 254.6 << 0.5 << 255;
+        // A box showing 255 through its scale holds an ordinary value; formerly it read as
+        // 255, "absent", and the entry was stored as such and vanished.
+        QTest::newRow("255 shown at 0.5 is 510") << 255.0 << 0.5 << 510;
+        QTest::newRow("254.6 at 0.5 is divided") << 254.6 << 0.5 << 509;
+        QTest::newRow("255 at x 3 is the stored 85") << 255.0 << 3.0 << 85;
+        QTest::newRow("255 typed at x 10") << 255.0 << 10.0 << 26;
         QTest::newRow("254.4 is divided") << 254.4 << 2.0 << 127;
         QTest::newRow("half goes up") << 2.5 << 1.0 << 3;
         QTest::newRow("negative half goes up too") << -2.5 << 1.0 << -2;

@@ -1,9 +1,10 @@
 // The calibration poll in the window, against the simulated set on a pseudo-terminal: the
-// watchdog for a silent line, the line left alone while a transfer owns it, and the bars the
-// telegrams drive.
+// watchdog for a silent line, the line left alone while a transfer owns it, the bars the
+// telegrams drive, and every telegram used by the sweep and the monitor.
 #include "fensterteil.h"
 #include "kalfenster.h"
 
+#include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -120,6 +121,47 @@ private slots:
         QCOMPARE(teil<QProgressBar>(*k->w, "smbar")->value(), sm);
         QCOMPARE(teil<QProgressBar>(*k->w, "zfbar")->text(), QStringLiteral("%1dB").arg(zf));
         QVERIFY(k->dialoge.shown.isEmpty());
+    }
+
+    // Several telegrams arrive between two polls (the set sends every periode ms, the polls
+    // tick every 10 ms). Formerly each poll used one of them and the rest were lost: the
+    // sweep needed several times the telegrams it uses, the monitor showed a fraction.
+    void jedesTelegramm_data() {
+        QTest::addColumn<bool>("monitor");
+        QTest::addColumn<int>("periode");
+        QTest::newRow("sweep, 2 per poll") << false << 5;
+        QTest::newRow("sweep, 5 per poll") << false << 2;
+        QTest::newRow("monitor, 2 per poll") << true << 5;
+        QTest::newRow("monitor, 5 per poll") << true << 2;
+    }
+    void jedesTelegramm() {
+        QFETCH(bool, monitor);
+        QFETCH(int, periode);
+        QVERIFY(k->starten(periode));
+        k->dsp->setSignalpegel(77.0);
+        const int vorher = k->dsp->telegrammeGesendet();
+        if (monitor) {
+            int gezeigt = 0;
+            connect(k->w.get(), &vantrel::sendedspdaten, this, [&] { ++gezeigt; });
+            teil<QCheckBox>(*k->w, "cbdmoni")->setEnabled(true);
+            teil<QCheckBox>(*k->w, "cbdmoni")->setChecked(true);
+            QTest::qWait(1000);
+            teil<QCheckBox>(*k->w, "cbdmoni")->setChecked(false);
+            QTest::qWait(50);
+            // The one telegram on its way when the monitor went off may be missing.
+            const int gesendet = k->dsp->telegrammeGesendet() - vorher;
+            QVERIFY2(gezeigt >= gesendet - 1 && gesendet > 50,
+                     qPrintable(QStringLiteral("%1 of %2").arg(gezeigt).arg(gesendet)));
+            return;
+        }
+        k->w->link()->dspframe(52, 2);
+        k->w->zfschritt = 18;
+        pollstarten();
+        k->w->clickifstep();
+        QVERIFY(KalFenster::warte([&] { return k->w->zfschritt >= 20; }, 30000));
+        // 64 steps of 15 telegrams; a few more for the polls' latency.
+        const int gesendet = k->dsp->telegrammeGesendet() - vorher;
+        QVERIFY2(gesendet <= 64 * 15 + 64 * 15 / 10, qPrintable(QString::number(gesendet)));
     }
 };
 

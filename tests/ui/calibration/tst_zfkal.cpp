@@ -1,9 +1,11 @@
 // The IF-gain calibration in the window, against the simulated set and its AD603 model: the
-// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the files that
+// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the controls
+// while it measures and the monitor beside it, the files that
 // cannot be written, and the whole wizard whose two files must match the set's gain curve.
 #include "fensterteil.h"
 #include "kalfenster.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -184,6 +186,66 @@ private slots:
         QVERIFY(w().empfangtimer->isActive());
     }
 
+    // While the wizard measures, "WEITER!" and the monitor switch are off; the monitor has a
+    // table of its own and a calibration does not depend on it. Formerly a click during the
+    // sweep wrote both files from a partial curve (lines of 003300) and ended "Erfolgreich
+    // Abgeschlossen"; switching the monitor on loaded the AD603 file over the sweep's table;
+    // switching it off stopped the telegrams and ended the wizard with the silence box; and
+    // after an abort the switch stayed disabled while the monitor was on.
+    void messungUndMonitor_data() {
+        QTest::addColumn<QString>("fall");
+        QTest::newRow("click during the sweep") << "sweep";
+        QTest::newRow("click during a level average") << "pegel";
+        QTest::newRow("monitor on keeps the sweep's table") << "tabelle";
+        QTest::newRow("monitor off during the wizard") << "aus";
+        QTest::newRow("abort with the monitor on") << "abbruch";
+    }
+    void messungUndMonitor() {
+        QFETCH(QString, fall);
+        auto* weiter = teil<QPushButton>(w(), "bzfstep");
+        auto* monitor = teil<QCheckBox>(w(), "cbdmoni");
+        k->dsp->setSignalpegel(77.0);
+        QVERIFY(geladen());
+        QVERIFY(monitor->isEnabled());
+        if (fall == "sweep" || fall == "pegel") {
+            w().zfschritt = fall == "sweep" ? 18 : 10;
+            QVERIFY(schritt());
+            QVERIFY(w().zfmessung.messung);
+            QVERIFY(!weiter->isEnabled() && !monitor->isEnabled());
+            QTest::mouseClick(weiter, Qt::LeftButton);
+            QCOMPARE(w().zfschritt, fall == "sweep" ? 19 : 11);
+            QVERIFY(warteAuf(fall == "sweep" ? 20 : 12, 30000));
+            QVERIFY(weiter->isEnabled() && monitor->isEnabled());
+            if (fall == "sweep")
+                QVERIFY(!KalFenster::datei(k->ad603eins()).contains("003300"));
+            else
+                QCOMPARE(w().pegelmax, 77.0);
+            QVERIFY(k->dialoge.shown.isEmpty());
+            return;
+        }
+        QFile f(k->ad603());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("002A00\r\n").repeated(46));
+        f.close();
+        for (int d = 0; d < 64; ++d)
+            w().calcurve[size_t(d)] = 0.62 * d;
+        monitor->setChecked(true);
+        QVERIFY(KalFenster::warte([&] { return w().monitorkurve[0] == 42.0; }, 2000));
+        QCOMPARE(w().calcurve[1], 0.62);
+        if (fall == "aus") {
+            monitor->setChecked(false);
+            QTest::qWait(500);
+            QVERIFY(k->dsp->streamAn());
+            QCOMPARE(w().zfschritt, 2);
+            QVERIFY(k->dialoge.shown.isEmpty());
+        } else if (fall == "abbruch") {
+            QVERIFY(KalFenster::klick(teil<QPushButton>(w(), "bzfabbruch")));
+            QVERIFY(monitor->isEnabled() && monitor->isChecked());
+            monitor->setChecked(false);
+            QVERIFY(!w().dspmonitimer->isActive());
+        }
+    }
+
     void speichernScheitert_data() {
         QTest::addColumn<bool>("profildatei");
         QTest::newRow("AD603_1.dat") << false;
@@ -256,8 +318,11 @@ private slots:
         QVERIFY(warteAuf(9));
         QVERIFY(log().contains(QStringLiteral("Der Rauschpegel betraegt: 24.00dB")));
 
-        // The user applies the test signal.
+        // The user applies the test signal and sees it on the bar before the measurement: now
+        // that every telegram is used, one sent before the signal would count in the average.
         k->dsp->setSignalpegel(77.0);
+        QVERIFY(KalFenster::warte([&] { return teil<QProgressBar>(w(), "zfbar")->value() == 77; },
+                                  2000));
         QVERIFY(schritt());
         QVERIFY(schritt());
         QVERIFY(warteAuf(12));

@@ -75,8 +75,8 @@ private slots:
         QCOMPARE(k->rahmen().first(), (std::pair<int, int>{52, 2}));
         QVERIFY(zeigt("label_ad603", QStringLiteral("0")));
         // The table was loaded: entry k is the first step that reaches k dB.
-        QCOMPARE(w().calcurve[0], 1.0);
-        QVERIFY(w().calcurve[40] == 63.0 || w().calcurve[40] == 99.0);
+        QCOMPARE(w().monitorkurve[0], 1.0);
+        QVERIFY(w().monitorkurve[40] == 63.0 || w().monitorkurve[40] == 99.0);
 
         k->vergessen();
         QVERIFY(KalFenster::klick(teil<QCheckBox>(w(), "cbdmoni")));
@@ -129,7 +129,7 @@ private slots:
         // The gain: the first table entry at or above the step, counted from 0 dB.
         int gain = 0;
         for (int j = 1; j <= 43; ++j) {
-            if (w().calcurve[size_t(j)] >= dac) {
+            if (w().monitorkurve[size_t(j)] >= dac) {
                 gain = j - 1;
                 break;
             }
@@ -144,11 +144,11 @@ private slots:
     void ohneTabelle() {
         QFile::remove(k->ad603());
         for (int d = 0; d < 64; ++d)
-            w().calcurve[size_t(d)] = 7.0;
+            w().monitorkurve[size_t(d)] = 7.0;
         QVERIFY(einschalten());
         QVERIFY(zeigt("label_ad603", QStringLiteral("0")));
-        // The file is missing: calcurve keeps what it held.
-        QCOMPARE(w().calcurve[63], 7.0);
+        // The file is missing: the table keeps what it held.
+        QCOMPARE(w().monitorkurve[63], 7.0);
         QVERIFY(k->dialoge.shown.isEmpty());
     }
 
@@ -159,7 +159,7 @@ private slots:
         schreibeAd603(inhalt);
         w().loadcalcurve();
         for (int d = 0; d < 64; ++d)
-            QCOMPARE(w().calcurve[size_t(d)], 42.0);
+            QCOMPARE(w().monitorkurve[size_t(d)], 42.0);
     }
 
     void bildschirmfoto() {

@@ -131,6 +131,12 @@ private slots:
         QTest::newRow("x 1") << 1.0 << 253 << 190 << 0 << 253.0 << "190" << 0.0 << 0;
         QTest::newRow("x 10, value beyond a byte")
             << 10.0 << 127 << 95 << 0 << 1270.0 << "950" << 1000.0 << 100;
+        // 255 in a box is an ordinary value unless the table holds 255; formerly these were
+        // stored and sent as 255, and the row vanished as "absent".
+        QTest::newRow("x 10, 255 typed")
+            << 10.0 << 127 << 95 << 0 << 1270.0 << "950" << 255.0 << 26;
+        QTest::newRow("x 3, 255 shown for 85")
+            << 3.0 << 85 << 80 << 0 << 255.0 << "240" << 255.0 << 85;
     }
     void scaledSpinBox() {
         QFETCH(double, x);
@@ -477,6 +483,8 @@ private slots:
                 const int y = 20 + 35 * k;
                 QCOMPARE(paramnr(*w, i)->geometry(), QRect(x + 5, y, 30, 30));
                 QCOMPARE(paramwert(*w, i)->geometry(), QRect(x + 40, y, 55, 30));
+                // The name fills its column up to the next group (170 of 270 px); the former
+                // 300 px ran into the next column and past the page.
                 QCOMPARE(paramname(*w, i)->geometry(), QRect(x + 97, y, 170, 30));
                 QCOMPARE(paramwert(*w, i)->parentWidget(), paramseite(*w, (g - 1) / 3));
                 ++k;
@@ -486,7 +494,7 @@ private slots:
         QCOMPARE(teil<QTabWidget>(*w, "paramtabs")->geometry(),
                  QRect(10, 160, 830, 35 * longest + 50));
         QCOMPARE(teil<QGroupBox>(*w, "gbbank")->geometry(), QRect(320, 10, 110, 90));
-        // Inside its group, which is 110 wide.
+        // Inside its 110 px group box (formerly 150 px, past the box's edge).
         QCOMPARE(teil<QRadioButton>(*w, "rbrot")->geometry(), QRect(10, 60, 95, 20));
         QCOMPARE(teil<QGroupBox>(*w, "gbseitenband")->geometry(), QRect(440, 10, 90, 70));
         QCOMPARE(teil<QGroupBox>(*w, "gbmode")->geometry(), QRect(440, 80, 90, 70));
