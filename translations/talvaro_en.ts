@@ -1861,5 +1861,13 @@
         <source>Datei &quot;%1&quot; ersetzt, die bisherige ist jetzt &quot;%2&quot;.</source>
         <translation>File &quot;%1&quot; replaced, the previous one is now &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>Nicht gespeicherte Aenderungen</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
+        <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
+    </message>
 </context>
 </TS>

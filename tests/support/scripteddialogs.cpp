@@ -60,6 +60,11 @@ bool ScriptedDialogs::information(QWidget*, const QString& title, const QString&
     return true;
 }
 
+UserDialogs::Antwort ScriptedDialogs::frage(QWidget*, const QString& title, const QString& text) {
+    shown.append({QStringLiteral("question"), title, text, true});
+    return questionAnswers.isEmpty() ? Antwort::Nein : questionAnswers.takeFirst();
+}
+
 void ScriptedDialogs::critical(QWidget*, const QString& title, const QString& text) {
     shown.append({QStringLiteral("critical"), title, text, false});
 }

@@ -25,6 +25,8 @@ public:
     QList<bool> confirmAnswers;
     // Answers for file and directory choosers, in order; when empty, cancelled.
     QStringList fileAnswers;
+    // Answers for Ja/Nein/Abbrechen questions, in order; when empty, Nein.
+    QList<Antwort> questionAnswers;
     // Cancel the next progress dialogs when their value reaches this (-1: never), in order.
     QList<int> cancelAt;
 
@@ -42,6 +44,7 @@ public:
     bool information(QWidget* parent, const QString& title, const QString& text,
                      bool withCancel) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
+    Antwort frage(QWidget* parent, const QString& title, const QString& text) override;
     void aboutQt(QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                          const QString& filter) override;

@@ -25,6 +25,9 @@ public:
     void critical(QWidget* p, const QString& t, const QString& x) override {
         target().critical(p, t, x);
     }
+    Antwort frage(QWidget* p, const QString& t, const QString& x) override {
+        return target().frage(p, t, x);
+    }
     void aboutQt(QWidget* p) override { target().aboutQt(p); }
     QString openFileName(QWidget* p, const QString& t, const QString& d,
                          const QString& f) override {
@@ -66,6 +69,16 @@ bool RealDialogs::information(QWidget* parent, const QString& title, const QStri
 
 void RealDialogs::critical(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+}
+
+UserDialogs::Antwort RealDialogs::frage(QWidget* parent, const QString& title,
+                                        const QString& text) {
+    const auto b = QMessageBox::question(parent, title, text,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes);
+    return b == QMessageBox::Yes  ? Antwort::Ja
+           : b == QMessageBox::No ? Antwort::Nein
+                                  : Antwort::Abbrechen;
 }
 
 void RealDialogs::aboutQt(QWidget* parent) {

@@ -20,6 +20,9 @@ public:
                              bool withCancel) = 0;
     // A critical box with one OK button.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with Ja, Nein and Abbrechen. Dialogs that ask nobody answer Nein.
+    enum class Antwort { Ja, Nein, Abbrechen };
+    virtual Antwort frage(QWidget*, const QString&, const QString&) { return Antwort::Nein; }
     // QMessageBox::aboutQt.
     virtual void aboutQt(QWidget* parent) = 0;
 
@@ -49,6 +52,7 @@ public:
     bool information(QWidget* parent, const QString& title, const QString& text,
                      bool withCancel) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
+    Antwort frage(QWidget* parent, const QString& title, const QString& text) override;
     void aboutQt(QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                          const QString& filter) override;

@@ -4,6 +4,7 @@
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
+#include "control/eqseite.h"
 #include "link/leitungswache.h"
 #include "link/link.h"
 #include "link/modem.h"
@@ -290,7 +291,36 @@ void vantrel::about() {
             QLatin1String(versionText) + QLatin1String(dateText));
 }
 
+bool vantrel::ungespeichert() const {
+    return bparamsave->isEnabled() || xparamgeaendert || (rxeq && rxeq->speichern->isEnabled()) ||
+           (txeq && txeq->speichern->isEnabled());
+}
+
+bool vantrel::aenderungensichern() {
+    if (!ungespeichert())
+        return true;
+    const UserDialogs::Antwort a = UserDialogs::current().frage(
+        this, tr("Nicht gespeicherte Aenderungen"),
+        tr("Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht "
+           "gespeichert.<br>Vorher speichern?"));
+    if (a == UserDialogs::Antwort::Abbrechen)
+        return false;
+    if (a == UserDialogs::Antwort::Nein)
+        return true;
+    if (bparamsave->isEnabled())
+        clickparamsave();
+    if (xparamgeaendert)
+        clickxparamsave();
+    for (EqSeite* s : {rxeq, txeq})
+        if (s && s->speichern->isEnabled())
+            eqdateispeichern(*s);
+    // A save that was cancelled or failed keeps everything as it is.
+    return !ungespeichert();
+}
+
 void vantrel::setprofile(int n) {
+    if (n != vesknr && !aenderungensichern())
+        n = vesknr;
     vesk1Act->setChecked(n == 0);
     vesk2Act->setChecked(n == 1);
     vesk3Act->setChecked(n == 2);
@@ -341,6 +371,10 @@ void vantrel::logzeile(const QString& text) {
 void vantrel::closeEvent(QCloseEvent* event) {
     if (m_closed) {
         event->accept();
+        return;
+    }
+    if (!aenderungensichern()) {
+        event->ignore();
         return;
     }
     writeSettings();

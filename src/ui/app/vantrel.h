@@ -271,6 +271,11 @@ protected:
 
 private:
     void setprofile(int n);
+    // Live changes to parameters, X parameters or an equalizer curve not saved yet.
+    bool ungespeichert() const;
+    // Asks whether to save them first (Ja / Nein / Abbrechen); false when the person
+    // cancelled or a save did not happen, and nothing may be lost.
+    bool aenderungensichern();
     // A parameter file or a read-back filled the table: the panel shows it, from bank Gruen
     // in SSB and LSB with the user numbers.
     void parametergeladen();

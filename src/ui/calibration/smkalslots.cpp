@@ -51,6 +51,9 @@ void vantrel::smintro() {
 }
 
 void vantrel::clicksmstep() {
+    // The wizard loads parameters of its own: unsaved live changes are asked about first.
+    if (smschritt == 0 && !aenderungensichern())
+        return;
     const QString ok = tr("<br>Ist alles getan? \"WEITER\" druecken!");
     const QString schritt3 =
         tr("<b>SCHRITT 3</b><br>Die Anzeige der S-Meterdaten muesste OBEN zu sehne "

@@ -39,6 +39,8 @@ void vantrel::zfintro() {
 }
 
 void vantrel::clickifstep() {
+    if (zfschritt == 0 && !aenderungensichern())
+        return;
     const QString ok = tr("<br>OK? \"WEITER\" druecken!");
     const QString schritt3 = tr("<b>SCHRITT 3</b><br><b>Test der RS232 beide Wege</b><br>Das "
                                 "dauert etwas... Bitte warten!");

@@ -1,6 +1,7 @@
 // Saving from the window: the user file read back, the X-parameter file and its table beside
 // the configured name, the ".DPK" name that must not be overwritten, and every way a save
 // can fail (box, log line, button left enabled).
+#include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "fensterteil.h"
 #include "parameters/parameterfile.h"
@@ -73,6 +74,51 @@ private slots:
     void cleanup() {
         delete dir;
         dir = nullptr;
+    }
+
+    // Live changes not yet saved are asked about before they could be lost: closing, another
+    // profile, a calibration that loads parameters of its own. Abbrechen keeps all as it is.
+    void unsavedChangesAsked_data() {
+        QTest::addColumn<QString>("was");
+        QTest::addColumn<int>("antwort"); // UserDialogs::Antwort
+        QTest::addColumn<bool>("weiter"); // the action went ahead
+        const int ja = int(UserDialogs::Antwort::Ja), nein = int(UserDialogs::Antwort::Nein),
+                  ab = int(UserDialogs::Antwort::Abbrechen);
+        QTest::newRow("close, Abbrechen") << "close" << ab << false;
+        QTest::newRow("close, Nein") << "close" << nein << true;
+        QTest::newRow("close, Ja") << "close" << ja << true;
+        QTest::newRow("profile, Abbrechen") << "profile" << ab << false;
+        QTest::newRow("calibration, Abbrechen") << "kal" << ab << false;
+    }
+    void unsavedChangesAsked() {
+        QFETCH(QString, was);
+        QFETCH(int, antwort);
+        QFETCH(bool, weiter);
+        auto w = window();
+        w->show();
+        QDoubleSpinBox* box = paramwert(*w, 21);
+        box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
+        QTRY_VERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        const ParameterTabelle table = w->parametertabelle;
+        const QString ziel = dir->filePath("gesichert.dpk");
+        dialogs->fileAnswers = {ziel};
+        dialogs->questionAnswers = {UserDialogs::Antwort(antwort)};
+        bool gegangen = false;
+        if (was == "close") {
+            gegangen = w->close();
+        } else if (was == "profile") {
+            w->auswahlvesk2();
+            gegangen = w->vesknr == 1;
+        } else {
+            teil<QPushButton>(*w, "bsmstep")->click();
+            gegangen = w->smschritt != 0;
+        }
+        QCOMPARE(dialogs->boxes("question").size(), 1);
+        QCOMPARE(gegangen, weiter);
+        QCOMPARE(QFile::exists(ziel), antwort == int(UserDialogs::Antwort::Ja));
+        dialogs->fileAnswers.clear();
+        if (!weiter)
+            QCOMPARE(w->parametertabelle, table);
     }
 
     // What was written reads back as it was: every field of every user entry, X entries and
