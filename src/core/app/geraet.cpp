@@ -356,45 +356,12 @@ TransferResult Geraet::parameterblockZumPic() {
     return r;
 }
 
-TransferResult Geraet::dspLaden(const Spalte& spalte) {
-    m_vorgang = {};
-    if (xParameterOffen()) {
-        downloadimage.clear();
-        return TransferResult::canceled();
-    }
-    if (!bestaetigt(hinweis::dspLaden()))
+TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& laden) {
+    if (!bestaetigt(h))
         return TransferResult::canceled();
     log(trennlinie());
     // A set that did not load completely would send an image the person never chose.
-    if (!datensatzLaden()) {
-        log(QCoreApplication::translate("vantrel",
-                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
-        return nichtGeladen();
-    }
-    TransferResult r;
-    if (!leitung(&r))
-        return r;
-    m_vorgang.bytes = downloadimage.buffer.size();
-    r = sendeBild(false, downloadimage.buffer,
-                  QCoreApplication::translate("vantrel", "DSP-FW Laden"));
-    // Parameter frames into a loader that was not fed to its end would land in the middle
-    // of a half-loaded program: after a cancel or a failure nothing more goes out.
-    if (!r.ok())
-        return r;
-    log(QCoreApplication::translate("vantrel", "buffer2dsp() Fertig!"));
-    r = parameterSenden(spalte);
-    melden(r, false);
-    if (r.ok())
-        log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
-    return r;
-}
-
-TransferResult Geraet::testLaden() {
-    m_vorgang = {};
-    if (!bestaetigt(hinweis::testLaden()))
-        return TransferResult::canceled();
-    log(trennlinie());
-    if (!testfirmwareLaden()) {
+    if (!laden()) {
         log(QCoreApplication::translate("vantrel",
                                         "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
         return nichtGeladen();
@@ -408,6 +375,29 @@ TransferResult Geraet::testLaden() {
     if (r.ok())
         log(QCoreApplication::translate("vantrel", "buffer2dsp() Fertig!"));
     return r;
+}
+
+TransferResult Geraet::dspLaden(const Spalte& spalte) {
+    m_vorgang = {};
+    if (xParameterOffen()) {
+        downloadimage.clear();
+        return TransferResult::canceled();
+    }
+    TransferResult r = zumDsp(hinweis::dspLaden(), [this] { return datensatzLaden(); });
+    // Parameter frames into a loader that was not fed to its end would land in the middle
+    // of a half-loaded program: after a cancel or a failure nothing more goes out.
+    if (!r.ok())
+        return r;
+    r = parameterSenden(spalte);
+    melden(r, false);
+    if (r.ok())
+        log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
+    return r;
+}
+
+TransferResult Geraet::testLaden() {
+    m_vorgang = {};
+    return zumDsp(hinweis::testLaden(), [this] { return testfirmwareLaden(); });
 }
 
 TransferResult Geraet::picLaden(bool nurParameter) {
@@ -450,9 +440,13 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     return r;
 }
 
-static QString binFilter() {
-    return QCoreApplication::translate("vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)",
-                                       "FileDialog");
+QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel) {
+    if (!m_bediener)
+        return {};
+    return m_bediener->dateiWaehlen(
+        wahl, titel, QStringLiteral("*.bin"),
+        QCoreApplication::translate("vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)",
+                                    "FileDialog"));
 }
 
 TransferResult Geraet::eepromSichern(const QString& ziel) {
@@ -463,11 +457,10 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     if (!bestaetigt(h))
         return TransferResult::canceled();
     QString name = ziel;
-    if (name.isEmpty() && m_bediener)
-        name = m_bediener->dateiWaehlen(
+    if (name.isEmpty())
+        name = binDateiWaehlen(
             Bediener::Wahl::Speichern,
-            QCoreApplication::translate("vantrel", "ExEeprominhalt Speichern", "FileDialog"),
-            QStringLiteral("*.bin"), binFilter());
+            QCoreApplication::translate("vantrel", "ExEeprominhalt Speichern", "FileDialog"));
     if (name.isEmpty())
         return TransferResult::canceled();
     // Looked at before the set is asked to send: a dump that could not be kept afterwards
@@ -564,11 +557,9 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     if (!bestaetigt(h))
         return TransferResult::canceled();
     if (name.isEmpty()) {
-        if (m_bediener)
-            name = m_bediener->dateiWaehlen(
-                Bediener::Wahl::Oeffnen,
-                QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"),
-                QStringLiteral("*.bin"), binFilter());
+        name = binDateiWaehlen(
+            Bediener::Wahl::Oeffnen,
+            QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"));
         // The EEPROM gets the chosen file or nothing: never what the image held before.
         if (name.isEmpty())
             return TransferResult::canceled();

@@ -4,6 +4,7 @@
 // through the Bediener it was given, so both programs run one sequence with the same texts.
 #pragma once
 
+#include "app/bediener.h"
 #include "app/einstellungen.h"
 #include "calibration/ad603.h"
 #include "calibration/empfangsring.h"
@@ -223,6 +224,11 @@ private:
     // Reports a file that cannot be opened and marks the load failed.
     void ladefehler(const TransferResult& fehler);
     bool xParameterOffen();
+    // The way of the data set and of the test firmware into the DSP's loader: the box, the
+    // load, the line, the image.
+    TransferResult zumDsp(const Hinweis& h, const std::function<bool()>& laden);
+    // A binary image file to read or write, as the person chooses it; empty when none.
+    QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel);
     // A file there may be written (it is a regular file or none, and its folder takes it).
     static bool zielSchreibbar(const QString& path);
     // The set's EEPROM dump (function 997) over the line, under a progress with that label.

@@ -124,13 +124,9 @@ TransferResult Geraet::eepromVergleichen(const QString& datei) {
     if (!bestaetigt(h))
         return TransferResult::canceled();
     if (name.isEmpty()) {
-        if (m_bediener)
-            name = m_bediener->dateiWaehlen(
-                Bediener::Wahl::Oeffnen,
-                QCoreApplication::translate("vantrel", "ExEeprominhalt vergleichen", "FileDialog"),
-                QStringLiteral("*.bin"),
-                QCoreApplication::translate(
-                    "vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)", "FileDialog"));
+        name = binDateiWaehlen(
+            Bediener::Wahl::Oeffnen,
+            QCoreApplication::translate("vantrel", "ExEeprominhalt vergleichen", "FileDialog"));
         if (name.isEmpty())
             return TransferResult::canceled();
         if (const TransferResult r = lesen(); !r.ok())

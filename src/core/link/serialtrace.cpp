@@ -54,17 +54,6 @@ void SerialTrace::attach(Modem* modem) {
     }
 }
 
-QString SerialTrace::pathFromArguments(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        if (a == QLatin1String("--trace") && i + 1 < arguments.size())
-            return arguments.at(i + 1);
-        if (a.startsWith(QLatin1String("--trace=")))
-            return a.mid(8);
-    }
-    return {};
-}
-
 void SerialTrace::note(const QString& text) {
     schreiben("# " + text.toUtf8() + '\n');
 }

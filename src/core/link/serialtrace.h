@@ -38,10 +38,6 @@ public:
     // for example "   200.125 TX 7E" or "   412.003 RX 23 23 23".
     static QByteArray zeile(qint64 ns, bool sent, const QByteArray& bytes);
 
-    // The FILE of "--trace FILE" or "--trace=FILE" among program arguments; empty when
-    // there is none.
-    static QString pathFromArguments(const QStringList& arguments);
-
 private:
     void traffic(bool sent, const QByteArray& bytes);
     void schreiben(const QByteArray& line);

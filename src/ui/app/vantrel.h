@@ -106,8 +106,6 @@ public:
     void ladefehler(const TransferResult& fehler);
     // True when the last clickfileladen() read every file of the data set.
     bool& datensatzgeladen;
-    // A failed transfer: the "Error!" box and the log line.
-    void transferfehler(const TransferResult& r);
 
     // ---- parameters ---------------------------------------------------------------------
     void bufferloeschen();
@@ -117,8 +115,6 @@ public:
     ParameterTabelle& parametertabelle;
     // Reads a parameter file onto the table; false when it cannot be opened (reported).
     bool paramdateilesen(const QString& path);
-    // The parameter reader's log lines: the main log (and the S-meter log while it runs).
-    void paramlogzeile(const QString& text);
     // Refreshes the whole panel for the selected mode and bank.
     void paramanzeigen();
     bool& paramgeladen;

@@ -8,13 +8,6 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-void vantrel::transferfehler(const TransferResult& r) {
-    if (!r.failed())
-        return;
-    UserDialogs::current().about(this, r.title, r.text);
-    logzeile(r.text);
-}
-
 void vantrel::clickdspladen() {
     // The freshly loaded DSP starts with every function off, bank green, SSB and LSB; the
     // panel shows that before the user is even asked. Switches that were on say so to the

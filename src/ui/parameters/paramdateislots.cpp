@@ -48,13 +48,6 @@ void vantrel::paramfreigabe(bool on) {
     cbdmoni->setEnabled(on);
 }
 
-void vantrel::paramlogzeile(const QString& text) {
-    logzeile(text);
-    // The S-meter calibration loads the parameters itself: its log shows what was read.
-    if (smkalaktiv)
-        smlog(text);
-}
-
 bool vantrel::paramdateilesen(const QString& path) {
     return m_geraet->parameterDateiLesen(path);
 }
