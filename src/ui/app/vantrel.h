@@ -319,6 +319,14 @@ private:
     bool smbefaktiv = false;
     // What each parameter box showed when the table was last shown or sent from it.
     std::array<double, 100> m_angezeigt{};
+    // The mode and bank the boxes show: their edits belong to this column, whatever the
+    // radio buttons say by the time they are taken.
+    parameter::Modus m_panelmodus = parameter::Modus::Ssb;
+    parameter::Bank m_panelbank = parameter::Bank::Gruen;
+    // Stores every edited box into the shown column and gives the frames that are due.
+    QList<std::pair<int, int>> paramuebernehmen();
+    // Before the panel shows another column, edits of the one it shows are stored.
+    void spaltewechseln();
     void createactions();
 
 public:

@@ -76,12 +76,14 @@ void vantrel::clicksmstep() {
               ok);
         bsmstep->setText(tr("WEITER!"));
         break;
-    case 1:
+    case 1: {
         smlog(tr("<b>SCHRITT 2</b><br>Es werden die Dateien geladen und die Parameter in den "
                  "DSP geladen.<br>"));
         // Without the file the wizard stays at this step, as the other loaders do; nothing
         // was sent.
-        if (!smladefolge(lauf)) {
+        const bool geladen = smladefolge(lauf);
+        kalmessung(false);
+        if (!geladen) {
             if (lauf == smlauf)
                 bsmstep->setEnabled(true);
             return;
@@ -91,6 +93,7 @@ void vantrel::clicksmstep() {
             return;
         smlog(ok);
         break;
+    }
     case 2:
         smlog(schritt3);
         bsmstep->setText(tr("SAVE Daten"));
@@ -141,6 +144,8 @@ bool vantrel::smladefolge(int lauf) {
     ladequelle = 0;
     paramdateilesen(einst.parameterfilename[TEinstellungen::clampProfile(vesknr)]);
     kalparametersetzen(kSmParameter, kSmParameterWert);
+    // The load paces its frames and restarts the receive ring: the monitor switch waits.
+    kalmessung(true);
     if (!kalparametersenden(kSmOhne, true, lauf))
         return true;
     m_link->leeren();

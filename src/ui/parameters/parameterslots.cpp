@@ -95,6 +95,8 @@ void vantrel::paramanzeigen() {
     }
     const parameter::Modus modus = parammodus();
     const parameter::Bank bank = parambank();
+    m_panelmodus = modus;
+    m_panelbank = bank;
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         paramwert[i]->hide();
         paramnr[i]->hide();
@@ -148,25 +150,36 @@ void vantrel::paramzeigen(int i, int v) {
     paramname[i]->setText(p.name);
 }
 
+void vantrel::spaltewechseln() {
+    if (!paramgeladen)
+        return;
+    // Stored, not sent: the new column follows as a whole block.
+    paramuebernehmen();
+}
+
 void vantrel::setparamgruppegn() {
+    spaltewechseln();
     rbgruen->setChecked(true);
     paramanzeigen();
     parameter2dsp();
 }
 
 void vantrel::setparamgruppege() {
+    spaltewechseln();
     rbgelb->setChecked(true);
     paramanzeigen();
     parameter2dsp();
 }
 
 void vantrel::setparamgruppert() {
+    spaltewechseln();
     rbrot->setChecked(true);
     paramanzeigen();
     parameter2dsp();
 }
 
 void vantrel::setparamgruppessb() {
+    spaltewechseln();
     rbssb->setChecked(true);
     if (rblsb->isChecked())
         dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(false, false));
@@ -178,6 +191,7 @@ void vantrel::setparamgruppessb() {
 }
 
 void vantrel::setparamgruppecw() {
+    spaltewechseln();
     rbcw->setChecked(true);
     if (rblsb->isChecked())
         dspframe(dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(true, false));
@@ -214,8 +228,15 @@ void vantrel::tstopdspbef() {
         return;
     }
     dspbefaktiv = true;
-    const parameter::Modus modus = parammodus();
-    const parameter::Bank bank = parambank();
+    // Every edit is stored before the first frame is paced: a bank or mode chosen while
+    // the frames go out shows the table with these edits in their own column.
+    for (const auto& [nummer, wert] : paramuebernehmen())
+        dspframe(nummer, wert);
+    dspbefaktiv = false;
+}
+
+QList<std::pair<int, int>> vantrel::paramuebernehmen() {
+    QList<std::pair<int, int>> faellig;
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         TParameter& p = parametertabelle[size_t(i)];
         if (paramwert[i]->value() == m_angezeigt[size_t(i)]) {
@@ -227,7 +248,7 @@ void vantrel::tstopdspbef() {
         // A scale of 0 maps every raw value to 0 and back to nothing: such an entry is
         // neither stored nor sent.
         const auto r = parameter::rohwert(paramwert[i]->value(), p.x);
-        const int vorher = r ? parameter::speichereWert(p, modus, bank, *r) : 0;
+        const int vorher = r ? parameter::speichereWert(p, m_panelmodus, m_panelbank, *r) : 0;
         // The S-meter calibration owns 68 and above while it runs.
         if (smkalaktiv && i == 68)
             break;
@@ -239,7 +260,7 @@ void vantrel::tstopdspbef() {
         } else {
             bparamsave->setEnabled(true);
         }
-        dspframe(i, *r & 0xFF);
+        faellig.append({i, *r & 0xFF});
     }
-    dspbefaktiv = false;
+    return faellig;
 }

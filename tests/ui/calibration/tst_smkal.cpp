@@ -4,6 +4,7 @@
 #include "fensterteil.h"
 #include "kalfenster.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -239,6 +240,7 @@ private slots:
         QVERIFY(schritt());
         QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
         QVERIFY(teil<QGroupBox>(w(), "gbkal")->isEnabled());
+        QVERIFY(teil<QCheckBox>(w(), "cbdmoni")->isEnabled());
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .contains(QStringLiteral(
@@ -332,8 +334,13 @@ private slots:
         teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "smseite"));
         QVERIFY(schritt());
         k->sim->clearRecord();
-        QTimer::singleShot(300, this,
-                           [this] { KalFenster::klick(teil<QPushButton>(w(), "bsmabbruch")); });
+        // Neither "WEITER!" nor the monitor switch can be used while the load runs.
+        bool gesperrt = false;
+        QTimer::singleShot(300, this, [&] {
+            gesperrt = !teil<QPushButton>(w(), "bsmstep")->isEnabled() &&
+                       !teil<QCheckBox>(w(), "cbdmoni")->isEnabled();
+            KalFenster::klick(teil<QPushButton>(w(), "bsmabbruch"));
+        });
         QVERIFY(schritt());
         // What was sent before the click may still be on its way to the set.
         QTest::qWait(60);
@@ -349,6 +356,7 @@ private slots:
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .startsWith(QStringLiteral("Dieser Programmteil")));
         QVERIFY(!w().empfangtimer->isActive());
+        QVERIFY(gesperrt);
     }
 
     void ganzerAssistent() {

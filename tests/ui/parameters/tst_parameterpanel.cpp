@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using Frames = QList<std::pair<int, int>>;
 
@@ -312,6 +313,49 @@ private slots:
         QCOMPARE(f.at(1).first, 22);
         QCOMPARE(f.at(2).first, 11);
         QCOMPARE(f.at(2).second, w->parametertabelle[11].ssbgreen);
+    }
+
+    // Edits belong to the column the panel showed: another bank or mode chosen before the
+    // debounced run or while its frames are paced stores none of them elsewhere and loses
+    // none.
+    void columnChangeKeepsEdits_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("waehrend");
+        QTest::newRow("Gelb before the run") << "rbgelb" << false;
+        QTest::newRow("Gelb while paced") << "rbgelb" << true;
+        QTest::newRow("CW while paced") << "rbcw" << true;
+    }
+    void columnChangeKeepsEdits() {
+        QFETCH(QString, button);
+        QFETCH(bool, waehrend);
+        auto w = window({QStringLiteral("paramrs232writetime=20")});
+        QVERIFY(w);
+        const QList<int> nummern{11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26, 27};
+        for (int i : nummern) {
+            setEntry(*w, i, 50, 0, 200, 1);
+            w->parametertabelle[size_t(i)].ssbyellow = 60;
+            w->parametertabelle[size_t(i)].cwgreen = 70;
+        }
+        w->paramanzeigen();
+        quiet(*w);
+        bool gedrueckt = false;
+        if (waehrend)
+            connect(sim.get(), &SimTransceiver::bytesReceived, w.get(), [&] {
+                if (!std::exchange(gedrueckt, true))
+                    press(w->findChild<QRadioButton*>(button));
+            });
+        for (int i : nummern)
+            paramwert(*w, i)->setValue(50 + i);
+        if (!waehrend)
+            press(w->findChild<QRadioButton*>(button));
+        QTRY_VERIFY_WITH_TIMEOUT(!w->dspbeftimer->isActive() && !w->dspbefaktiv, 5000);
+        QCOMPARE(gedrueckt, waehrend);
+        for (int i : nummern) {
+            const TParameter& p = w->parametertabelle[size_t(i)];
+            QCOMPARE(p.ssbgreen, 50 + i);
+            QCOMPARE(p.ssbyellow, 60);
+            QCOMPARE(p.cwgreen, 70);
+        }
     }
 
     void numbering() {
