@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -80,6 +81,28 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     pause(1500);
     ok &= save(w.dspmonitor(), out + "/monitor-" + suffix + ".png");
     w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
+
+    // The S-meter wizard at its tuning step, against the set's telegrams: the file's table
+    // and a few values turned away from it.
+    {
+        auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        tabs->setCurrentWidget(w.findChild<QWidget*>(QStringLiteral("smseite")));
+        auto* weiter = w.findChild<QPushButton*>(QStringLiteral("bsmstep"));
+        weiter->click();
+        pause(100);
+        weiter->click();
+        for (int i = 0; i < 100 && w.smschritt < 3; ++i)
+            pause(100);
+        const std::pair<const char*, int> gedreht[] = {
+            {"smnf_2", 9}, {"smnf_6", -7}, {"smip3_4", 12}, {"smip3_9", -10}, {"smdb_1", 6}};
+        for (const auto& [name, um] : gedreht)
+            if (auto* box = w.findChild<QSpinBox*>(QString::fromLatin1(name)))
+                box->setValue(box->value() + um);
+        pause(400);
+        ok &= save(&w, out + "/smeter-tabelle-" + suffix + ".png");
+        w.findChild<QPushButton*>(QStringLiteral("bsmabbruch"))->click();
+        pause(100);
+    }
 
     // The options dialog with its port list open: what the system knows of each port. The
     // list is a window of its own, painted over the dialog where it stands.

@@ -37,6 +37,7 @@ class QTextEdit;
 class QTimer;
 class QTranslator;
 class DspMonitor;
+class SmKurve;
 class EqSeite;
 class Link;
 class Modem;
@@ -427,6 +428,9 @@ private:
     QLabel* paramname[100] = {};
     // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
     QSpinBox* smwert[SmeterWerte::zeilen] = {};
+    SmKurve* smkurve = nullptr;
+    // The chart follows the boxes.
+    void smkurvezeigen();
 
     // ---- app: finding and keeping the port ------------------------------------------------
 public slots:

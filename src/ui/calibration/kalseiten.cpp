@@ -1,6 +1,7 @@
 // The pages "ZF-Kalibrierung (AD603)" and "S-Meter-Kalibrierung".
 #include "app/vantrel.h"
 #include "kalseite.h"
+#include "smkurve.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -75,6 +76,13 @@ void vantrel::bauekalseiten() {
         label(gbkal, tr(baender[k]), QStringLiteral("smband_%1").arg(k).toLatin1().constData());
     for (int k = 0; k < SmeterWerte::ddsanzahl; ++k)
         label(gbkal, tr(dds[k]), QStringLiteral("smdds_%1").arg(k).toLatin1().constData());
+    QStringList spalten;
+    for (const char* b : baender)
+        spalten << tr(b);
+    for (const char* d : dds)
+        spalten << tr(d);
+    smkurve = new SmKurve(spalten, smseite);
+    smkurve->setObjectName(QStringLiteral("smkurve"));
     label(gbkal, tr("IP3"), "smzeile_ip3");
     label(gbkal, tr("NF"), "smzeile_nf");
     label(gbkal, tr("dB"), "smzeile_db");
@@ -99,6 +107,7 @@ void vantrel::bauekalseiten() {
         smwert[i] = s;
     }
     gbkal->setEnabled(false);
+    smkurvezeigen();
 
     zfintro();
     smintro();
@@ -120,7 +129,10 @@ void vantrel::layoutkalseiten() {
     // The settings take the full width below the text: eleven columns need it.
     const int gbh = 150;
     const int gby = qMax(130, h - 60 - gbh);
-    smtext->setGeometry(20, 70, qMax(100, w - 40), qMax(50, gby - 80));
+    // The text on the left, the chart of the table beside it.
+    const int textbreite = qMax(100, (w - 40) * 2 / 5);
+    smtext->setGeometry(20, 70, textbreite, qMax(50, gby - 80));
+    smkurve->setGeometry(30 + textbreite, 60, qMax(100, w - 50 - textbreite), qMax(50, gby - 65));
     gbkal->setGeometry(20, gby, qMax(100, w - 40), gbh);
     bsmstep->setGeometry(20, h - 50, 120, 30);
     bsmabbruch->setGeometry(160, h - 50, 120, 30);

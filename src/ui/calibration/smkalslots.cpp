@@ -5,6 +5,7 @@
 #include "app/vantrel.h"
 #include "calibration/kalablauf.h"
 #include "calibration/kaldatei.h"
+#include "calibration/smkurve.h"
 #include "download/ladefehler.h"
 #include "link/link.h"
 
@@ -30,6 +31,15 @@ constexpr int kSmOhne = 68;
 void vantrel::smlog(const QString& html) {
     if (smtext)
         smtext->append(html);
+}
+
+void vantrel::smkurvezeigen() {
+    if (!smkurve || !smwert[SmeterWerte::zeilen - 1])
+        return;
+    std::array<int, SmeterWerte::zeilen> werte{};
+    for (int i = 0; i < SmeterWerte::zeilen; ++i)
+        werte[size_t(i)] = smwert[i]->value();
+    smkurve->setzeAktuell(werte);
 }
 
 SmeterWerte vantrel::smboxen() const {
@@ -173,6 +183,11 @@ bool vantrel::smdateilesen() {
     scalgeladen = true;
     SmeterWerte gelesen = smgesendet;
     const auto genommen = gelesen.uebernehmen(scalzeilen);
+    std::array<std::optional<int>, SmeterWerte::zeilen> datei;
+    for (int i = 0; i < SmeterWerte::zeilen; ++i)
+        if (genommen[size_t(i)])
+            datei[size_t(i)] = gelesen.wert(i);
+    smkurve->setzeDatei(datei);
     for (int i = 0; i < SmeterWerte::zeilen; ++i) {
         // A line the file lacks or that does not read keeps what its box shows, and counts
         // as sent: only what the person changes goes out, and SAVE writes what is shown.
@@ -205,6 +220,7 @@ void vantrel::clicksmabbruch() {
 }
 
 void vantrel::geaendertsm() {
+    smkurvezeigen();
     if (scalgeladen)
         smbeftimer->start(200);
 }

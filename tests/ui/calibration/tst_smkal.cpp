@@ -1,6 +1,7 @@
 // The S-meter calibration in the window, against the simulated set: the file's lines in the
 // boxes, the settings sent live one per 200 ms tick, the steps with and without a telegram,
 // the file written at the end, and the whole wizard from "START" to the intro.
+#include "calibration/smkurve.h"
 #include "fensterteil.h"
 #include "kalfenster.h"
 
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtCharts/QLineSeries>
 
 namespace {
 // The 26 lines of a file, one byte each.
@@ -153,6 +155,22 @@ private slots:
         w().smdateilesen();
         QCOMPARE(smwert(w(), zeile)->value(), box);
         QCOMPARE(w().smgesendet.wert(zeile), gesendet);
+        // The chart: the box on the tuned line, the file's value where it gave one.
+        const auto* kurve = teil<SmKurve>(w(), "smkurve");
+        const int reihe = zeile < 11 ? 0 : zeile < 22 ? 1 : 2;
+        const double x = zeile < 11 ? zeile : zeile - 11;
+        auto y = [&](bool datei) {
+            for (const QPointF& p : kurve->reihe(reihe, datei)->points())
+                if (p.x() == x)
+                    return std::optional<double>(p.y());
+            return std::optional<double>();
+        };
+        QCOMPARE(y(false), std::optional<double>(box));
+        const bool unveraendert = QByteArray(QTest::currentDataTag()).contains("unchanged");
+        QCOMPARE(y(true), unveraendert ? std::nullopt : std::optional<double>(gesendet));
+        smwert(w(), zeile)->setValue(box + 1);
+        QCOMPARE(y(false), std::optional<double>(smwert(w(), zeile)->value()));
+        smwert(w(), zeile)->setValue(box);
         QVERIFY(w().scalgeladen);
         QCOMPARE(w().scalzeilen.size(), zeilen);
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
