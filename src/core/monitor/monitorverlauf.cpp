@@ -1,6 +1,9 @@
 #include "monitorverlauf.h"
 
 void MonitorVerlauf::add(const TDspDaten& daten, qint64 ms) {
+    // Kept in order of arrival, whatever the clock says.
+    if (!m_eintraege.empty())
+        ms = qMax(ms, m_eintraege.back().ms);
     while (!m_eintraege.empty() &&
            (ms - m_eintraege.front().ms > spanneMs || m_eintraege.size() >= hoechstzahl))
         m_eintraege.pop_front();
