@@ -101,6 +101,8 @@ vantrel::vantrel(QWidget* parent)
 
     m_monitor = new DspMonitor();
     connect(this, &vantrel::sendedspdaten, m_monitor, &DspMonitor::getdspdaten);
+    connect(m_monitor, &DspMonitor::speicherfehler, this,
+            [this](const QString& path) { speicherfehler(path); });
     m_monitor->hide();
 
     m_odlg = new odlg();
@@ -130,10 +132,9 @@ vantrel::vantrel(QWidget* parent)
                .toSize()
                .expandedTo(minimumSizeHint()));
     m_monitor->move(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint());
-    QSize ms = settings.value(QStringLiteral("monisize"), QSize(530, 290)).toSize();
-    ms.setWidth(qMax(ms.width(), 530));
-    ms.setHeight(qMax(ms.height(), 290));
-    m_monitor->resize(ms);
+    m_monitor->resize(settings.value(QStringLiteral("monisize"), m_monitor->size())
+                          .toSize()
+                          .expandedTo(m_monitor->minimumSize()));
 
     readSettings();
     layoutalles();

@@ -1,12 +1,35 @@
 #include "dspmonitor.h"
 
+#include "app/dateischreiben.h"
+#include "app/userdialogs.h"
 #include "calibration/pegel.h"
 #include "monitor/dspdekoder.h"
 #include "ui_dspmonitor.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScrollArea>
+#include <QTimer>
+#include <QValueAxis>
+#include <cmath>
+
 namespace {
 constexpr int pegelmin = 90;
 constexpr int pegelmax = 0;
+// The form of the present display, and the window's default size with the chart below it.
+// The form's widgets end at x = 510, so a vertical scroll bar (up to 18 px wide) fits beside
+// them at the window's minimum width and nothing needs scrolling sideways.
+constexpr QSize anzeigegroesse(530, 290);
+constexpr int anzeigebreitemin = 512;
+constexpr QSize standardgroesse(530, 540);
+// The chart is redrawn at most this often: once per poll.
+constexpr int zeichenabstandMs = 100;
+constexpr qsizetype agclinienmax = 32;
+const QColor smeterfarbe(0x1f, 0x5f, 0xbf);
+const QColor agcfarbe(0xd0, 0x60, 0x10);
 } // namespace
 
 DspMonitor::DspMonitor(QWidget* parent) : QWidget(parent), ui(new Ui::DspMonitor) {
@@ -15,6 +38,113 @@ DspMonitor::DspMonitor(QWidget* parent) : QWidget(parent), ui(new Ui::DspMonitor
     m_min.fill(pegelmin);
     m_max.fill(pegelmax);
     connect(ui->Buttonreset, &QPushButton::clicked, this, &DspMonitor::on_Buttonreset_clicked);
+    baueverlauf();
+    m_uhr.start();
+}
+
+void DspMonitor::baueverlauf() {
+    // The form keeps its fixed positions in a panel of its own; the chart and its buttons go
+    // below it, and all of it scrolls when the window is smaller than that.
+    auto* anzeige = new QWidget;
+    anzeige->setObjectName(QStringLiteral("anzeige"));
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        w->setParent(anzeige);
+        w->show();
+    }
+    anzeige->setFixedHeight(anzeigegroesse.height());
+    anzeige->setMinimumWidth(anzeigebreitemin);
+
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->legend()->setAlignment(Qt::AlignTop);
+    QFont schrift = font();
+    schrift.setPointSize(8);
+    chart->legend()->setFont(schrift);
+
+    m_zeitachse = new QValueAxis;
+    m_zeitachse->setTitleText(tr("Zeit [s]"));
+    m_zeitachse->setRange(-MonitorVerlauf::spanneMs / 1000.0, 0);
+    m_zeitachse->setTickCount(7);
+    m_zeitachse->setLabelFormat(QStringLiteral("%d"));
+    m_pegelachse = new QValueAxis;
+    m_pegelachse->setTitleText(tr("Pegel [dB]"));
+    m_pegelachse->setRange(0, 100);
+    m_pegelachse->setTickCount(6);
+    m_pegelachse->setLabelFormat(QStringLiteral("%d"));
+    for (QValueAxis* achse : {m_zeitachse, m_pegelachse}) {
+        achse->setLabelsFont(schrift);
+        achse->setTitleFont(schrift);
+    }
+    chart->addAxis(m_zeitachse, Qt::AlignBottom);
+    chart->addAxis(m_pegelachse, Qt::AlignLeft);
+
+    m_smeterlinie = new QLineSeries;
+    m_smeterlinie->setName(tr("S-Meter"));
+    m_smeterlinie->setPen(QPen(smeterfarbe, 2));
+    chart->addSeries(m_smeterlinie);
+    m_smeterlinie->attachAxis(m_zeitachse);
+    m_smeterlinie->attachAxis(m_pegelachse);
+
+    m_sicht = new QChartView(chart);
+    m_sicht->setObjectName(QStringLiteral("monitorverlauf"));
+    m_sicht->setRenderHint(QPainter::Antialiasing);
+    m_sicht->setMinimumHeight(180);
+    agclinie(); // the first one stands in the legend
+
+    m_bpause = new QPushButton(tr("Pause"));
+    m_bpause->setObjectName(QStringLiteral("bpause"));
+    m_bpause->setCheckable(true);
+    auto* bexport = new QPushButton(tr("Exportieren…"));
+    bexport->setObjectName(QStringLiteral("bexport"));
+    connect(m_bpause, &QPushButton::toggled, this, &DspMonitor::clickpause);
+    connect(bexport, &QPushButton::clicked, this, &DspMonitor::clickexport);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->setContentsMargins(6, 0, 6, 6);
+    knoepfe->addStretch();
+    knoepfe->addWidget(m_bpause);
+    knoepfe->addWidget(bexport);
+
+    auto* inhalt = new QWidget;
+    auto* spalte = new QVBoxLayout(inhalt);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(4);
+    spalte->addWidget(anzeige);
+    spalte->addWidget(m_sicht, 1);
+    spalte->addLayout(knoepfe);
+
+    auto* rollbereich = new QScrollArea;
+    rollbereich->setObjectName(QStringLiteral("monitorrollbereich"));
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    rollbereich->setWidget(inhalt);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(rollbereich);
+
+    setMinimumSize(anzeigegroesse);
+    resize(standardgroesse);
+
+    m_zeichentimer = new QTimer(this);
+    m_zeichentimer->setSingleShot(true);
+    connect(m_zeichentimer, &QTimer::timeout, this, &DspMonitor::zeichneverlauf);
+}
+
+QLineSeries* DspMonitor::agclinie() {
+    auto* linie = new QLineSeries;
+    linie->setName(tr("AGC"));
+    linie->setPen(QPen(agcfarbe, 2, Qt::DashLine));
+    QChart* chart = m_sicht->chart();
+    chart->addSeries(linie);
+    linie->attachAxis(m_zeitachse);
+    linie->attachAxis(m_pegelachse);
+    // One entry in the legend for all the stretches.
+    if (!m_agclinien.empty())
+        for (QLegendMarker* m : chart->legend()->markers(linie))
+            m->setVisible(false);
+    m_agclinien.push_back(linie);
+    return linie;
 }
 
 DspMonitor::~DspMonitor() = default;
@@ -63,6 +193,84 @@ void DspMonitor::setzemodus(bool rx) {
 }
 
 void DspMonitor::getdspdaten(const TDspDaten& daten) {
+    aufnehmen(daten, jetzt());
+}
+
+void DspMonitor::aufnehmen(const TDspDaten& daten, qint64 ms) {
+    anzeigen(daten);
+    if (m_pause)
+        return;
+    m_verlauf.add(daten, ms);
+    neuzeichnenplanen();
+}
+
+void DspMonitor::clickpause(bool pause) {
+    m_pause = pause;
+    m_bpause->setText(pause ? tr("Weiter") : tr("Pause"));
+    if (!pause)
+        neuzeichnenplanen();
+}
+
+void DspMonitor::clickexport() {
+    const QString name = UserDialogs::current().saveFileName(
+        this, tr("Monitorverlauf exportieren", "FileDialog"), QStringLiteral("monitorverlauf.csv"),
+        tr("CSV-Dateien (*.csv);;Alle Dateien (*.*)", "FileDialog"));
+    if (name.isEmpty())
+        return;
+    if (!dateiSchreiben(name, m_verlauf.csv()))
+        emit speicherfehler(name);
+}
+
+void DspMonitor::neuzeichnenplanen() {
+    // A poll hands over every telegram that came meanwhile: one redraw serves them all.
+    if (m_zeichentimer->isActive())
+        return;
+    const qint64 seit = m_gezeichnet.isValid() ? m_gezeichnet.elapsed() : zeichenabstandMs;
+    m_zeichentimer->start(
+        int(qBound(qint64(0), zeichenabstandMs - seit, qint64(zeichenabstandMs))));
+}
+
+void DspMonitor::zeichneverlauf() {
+    if (m_verlauf.isEmpty() || !isVisible())
+        return;
+    m_gezeichnet.start();
+    // Time runs to 0 at the newest telegram. The AGC is the receive path's: transmit
+    // telegrams carry none, so its line breaks there rather than show a stale value.
+    const qint64 jetzt = m_verlauf.neuestes().ms;
+    QList<QPointF> smeter;
+    smeter.reserve(qsizetype(m_verlauf.size()));
+    QList<QList<QPointF>> agc;
+    bool empfang = false;
+    int tief = 0;
+    int hoch = 100;
+    for (size_t i = 0; i < m_verlauf.size(); ++i) {
+        const auto& e = m_verlauf.at(i);
+        const double x = double(e.ms - jetzt) / 1000.0;
+        smeter.append(QPointF(x, e.daten.sigdb));
+        tief = qMin(tief, e.daten.sigdb);
+        hoch = qMax(hoch, qMax(e.daten.sigdb, e.daten.agc));
+        if (e.daten.rx) {
+            if (!empfang)
+                agc.append(QList<QPointF>());
+            agc.last().append(QPointF(x, e.daten.agc));
+        }
+        empfang = e.daten.rx;
+    }
+    // A receive bit that flaps must not pile up series: the oldest stretches then join.
+    while (agc.size() > agclinienmax) {
+        agc[1] = agc.at(0) + agc.at(1);
+        agc.removeFirst();
+    }
+    m_smeterlinie->replace(smeter);
+    while (m_agclinien.size() < size_t(agc.size()))
+        agclinie();
+    for (size_t i = 0; i < m_agclinien.size(); ++i)
+        m_agclinien[i]->replace(i < size_t(agc.size()) ? agc.at(qsizetype(i)) : QList<QPointF>{});
+    // Whole steps of 20 dB, so the axis does not twitch with every telegram.
+    m_pegelachse->setRange(20.0 * std::floor(tief / 20.0), 20.0 * std::ceil(hoch / 20.0));
+}
+
+void DspMonitor::anzeigen(const TDspDaten& daten) {
     if (daten.rx != m_rx)
         setzemodus(daten.rx);
 

@@ -135,7 +135,7 @@ private slots:
         QVERIFY(w.width() >= 600);
         QVERIFY(w.height() >= 480);
         QCOMPARE(w.dspmonitor()->pos(), QPoint(50, 50));
-        QCOMPARE(w.dspmonitor()->size(), QSize(530, 290));
+        QCOMPARE(w.dspmonitor()->size(), QSize(530, 540));
         // At the first start every control of every page lies inside its parent, whole.
         QTabWidget* tabs = teil<QTabWidget>(w, "tabs");
         for (int i = 0; i < tabs->count(); ++i) {

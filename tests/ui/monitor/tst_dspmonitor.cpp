@@ -151,13 +151,15 @@ void TestDspMonitor::formular() {
 
 void TestDspMonitor::fenster_eigenschaften() {
     QCOMPARE(fenster->windowTitle(), QStringLiteral("DSP Monitor"));
-    QCOMPARE(fenster->size(), QSize(530, 290));
+    QCOMPARE(fenster->size(), QSize(530, 540));
+    QCOMPARE(fenster->minimumSize(), QSize(530, 290));
     QCOMPARE(fenster->font().pointSize(), 10);
     QVERIFY(fenster->isWindow());
     QVERIFY(fenster->empfangsanzeige());
-    // Every widget lies inside the window.
-    for (QWidget* w : fenster->findChildren<QWidget*>())
-        QVERIFY2(QRect(0, 0, 530, 290).contains(w->geometry()), qPrintable(w->objectName()));
+    // Every widget of the form lies inside it, clear of a vertical scroll bar at 530 px.
+    for (QWidget* w : fenster->findChild<QWidget*>(QStringLiteral("anzeige"))
+                          ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(QRect(0, 0, 512, 290).contains(w->geometry()), qPrintable(w->objectName()));
 }
 
 void TestDspMonitor::zeilen() {

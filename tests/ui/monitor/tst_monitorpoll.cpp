@@ -6,10 +6,12 @@
 #include "fensterteil.h"
 #include "monitor/dspmonitor.h"
 
+#include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <QXYSeries>
 
 namespace {
 // An AD603 file whose entry t is the step the set's gain curve first reaches t dB with.
@@ -160,6 +162,37 @@ private slots:
         w().loadcalcurve();
         for (int d = 0; d < 64; ++d)
             QCOMPARE(w().monitorkurve[size_t(d)], 42.0);
+    }
+
+    void verlauf() {
+        QVERIFY(einschalten());
+        auto* bpause = teil<QPushButton>(*mon(), "bpause");
+        auto* smeter = static_cast<QXYSeries*>(
+            teil<QChartView>(*mon(), "monitorverlauf")->chart()->series().first());
+        QVERIFY(KalFenster::warte([&] { return smeter->count() >= 3; }, 2000));
+        // Paused: neither the chart nor the history moves while telegrams go on coming.
+        QVERIFY(KalFenster::klick(bpause));
+        QCOMPARE(bpause->text(), QStringLiteral("Weiter"));
+        QTest::qWait(150);
+        const size_t n = mon()->verlauf().size();
+        const int vorher = k->dsp->telegrammeGesendet();
+        QVERIFY(
+            KalFenster::warte([&] { return k->dsp->telegrammeGesendet() > vorher + 20; }, 2000));
+        QCOMPARE(mon()->verlauf().size(), n);
+        QCOMPARE(size_t(smeter->count()), n);
+        // The export writes what the chart shows; a directory is not replaced, and says so.
+        const QString datei = k->env.configDir() + QStringLiteral("/verlauf.csv");
+        k->dialoge.fileAnswers << datei << k->env.configDir();
+        QVERIFY(KalFenster::klick(teil<QPushButton>(*mon(), "bexport")));
+        QVERIFY(KalFenster::klick(teil<QPushButton>(*mon(), "bexport")));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().count('\n'), qsizetype(n) + 1);
+        QCOMPARE(k->dialoge.titles(),
+                 (QStringList{"Monitorverlauf exportieren", "Monitorverlauf exportieren",
+                              "Speichern fehlgeschlagen!"}));
+        QVERIFY(KalFenster::klick(bpause));
+        QVERIFY(KalFenster::warte([&] { return size_t(smeter->count()) > n; }, 2000));
     }
 
     void bildschirmfoto() {
