@@ -6,7 +6,10 @@
 #include "app/odlg.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/telegramm.h"
+#include "monitor/dspdekoder.h"
 #include "monitor/dspmonitor.h"
+#include "sim/simdsp.h"
 #include "sim/simfenster.h"
 #include "sim/simulation.h"
 
@@ -29,6 +32,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -74,12 +78,31 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     }
     ok &= save(f, out + "/device-" + suffix + ".png");
 
+    // The monitor's history: the minute before the monitor is switched on, on the window's
+    // clock, with a signal that comes and goes and a short transmission, from the set's model.
+    {
+        DspMonitor* mon = w.dspmonitor();
+        mon->show();
+        SimDsp& dsp = sim.dsp();
+        TDspDaten d;
+        const qint64 t0 = mon->jetzt();
+        for (int i = 0; i < 600; ++i) {
+            dsp.setEingangDbm(-85.0 + 20.0 * std::sin(i / 45.0));
+            dsp.setSignalpegel(40.0 + 15.0 * std::sin(i / 30.0));
+            dsp.setSenden(i > 380 && i < 440);
+            dspdatenfuellen(d, Telegramm(dsp.telegramm().mid(2)), w.monitorkurve);
+            mon->aufnehmen(d, t0 - (599 - i) * 100);
+        }
+        dsp.setSenden(false);
+    }
+
     // The monitor with the set's telegrams and a signal at S9+20.
     f->signalregler->setValue(-53);
     w.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
     w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
     pause(1500);
     ok &= save(w.dspmonitor(), out + "/monitor-" + suffix + ".png");
+    ok &= save(w.dspmonitor(), out + "/monitor-verlauf-" + suffix + ".png");
     w.findChild<QCheckBox*>(QStringLiteral("cbdmoni"))->click();
 
     // The S-meter wizard at its tuning step, against the set's telegrams: the file's table

@@ -58,6 +58,7 @@ void DspMonitor::baueverlauf() {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignTop);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     QFont schrift = font();
     schrift.setPointSize(8);
     chart->legend()->setFont(schrift);
@@ -65,12 +66,16 @@ void DspMonitor::baueverlauf() {
     m_zeitachse = new QValueAxis;
     m_zeitachse->setTitleText(tr("Zeit [s]"));
     m_zeitachse->setRange(-MonitorVerlauf::spanneMs / 1000.0, 0);
-    m_zeitachse->setTickCount(7);
+    m_zeitachse->setTickType(QValueAxis::TicksDynamic);
+    m_zeitachse->setTickAnchor(0);
+    m_zeitachse->setTickInterval(10);
     m_zeitachse->setLabelFormat(QStringLiteral("%d"));
     m_pegelachse = new QValueAxis;
     m_pegelachse->setTitleText(tr("Pegel [dB]"));
     m_pegelachse->setRange(0, 100);
-    m_pegelachse->setTickCount(6);
+    m_pegelachse->setTickType(QValueAxis::TicksDynamic);
+    m_pegelachse->setTickAnchor(0);
+    m_pegelachse->setTickInterval(20);
     m_pegelachse->setLabelFormat(QStringLiteral("%d"));
     for (QValueAxis* achse : {m_zeitachse, m_pegelachse}) {
         achse->setLabelsFont(schrift);
