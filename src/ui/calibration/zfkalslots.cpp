@@ -16,7 +16,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
-#include <QValueAxis>
 #include <cmath>
 
 namespace {

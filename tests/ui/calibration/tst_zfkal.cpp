@@ -1,8 +1,7 @@
 // The IF-gain calibration in the window, against the simulated set and its AD603 model: the
-// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the controls
-// while it measures and the monitor beside it, the files that
-// cannot be written, the chart and the check of the swept curve, and the whole wizard whose
-// two files must match the set's gain curve.
+// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the controls while it
+// measures and the monitor beside it, the chart and the check of a sweep, the files that cannot
+// be written, and the whole wizard whose two files must match the set's gain curve.
 #include "app/dateischreiben.h"
 #include "fensterteil.h"
 #include "kalfenster.h"
