@@ -117,11 +117,21 @@ double SimDsp::ad603gain(int dacstufe) {
     return gainbereich * (0.7 * x + 0.3 * s);
 }
 
+void SimDsp::setAd603Kurve(const QList<double>& kurve) {
+    m_ad603kurve = kurve.size() == dacstufen ? kurve : QList<double>();
+}
+
+double SimDsp::verstaerkung(int dacstufe) const {
+    if (m_ad603kurve.isEmpty())
+        return ad603gain(dacstufe);
+    return m_ad603kurve.at(qBound(0, dacstufe, dacstufen - 1));
+}
+
 double SimDsp::ifpegel(int dacstufe) const {
     double leistung = std::pow(10.0, m_rauschen / 10.0);
     if (m_signal > -100.0)
         leistung += std::pow(10.0, m_signal / 10.0);
-    return 10.0 * std::log10(leistung) - (gainbereich - ad603gain(dacstufe));
+    return 10.0 * std::log10(leistung) - (gainbereich - verstaerkung(dacstufe));
 }
 
 int SimDsp::wortfuer(double db) {

@@ -52,6 +52,12 @@ public:
     // ---- the receiver model ----------------------------------------------------------------
     // The AD603's gain at DAC step d (0..63) in dB above step 0; monotone, 0 at step 0.
     static double ad603gain(int dacstufe);
+    // A gain curve of the set's own in place of the model: 64 gains in dB above step 0, as a
+    // worn or faulty IF board would show them; an empty list (or any other length) brings
+    // the model back. Stays through a reset of the DSP, as the board does.
+    void setAd603Kurve(const QList<double>& kurve);
+    // The gain in force at DAC step d: the set's own curve, or the model.
+    double verstaerkung(int dacstufe) const;
     // Noise and input signal as the IF level (dB as the level word shows it) at DAC step 63.
     // A signal below -100 dB counts as none.
     void setRauschpegel(double db) { m_rauschen = db; }
@@ -128,6 +134,7 @@ private:
     bool m_streamAn = false;
     int m_gesendet = 0;
 
+    QList<double> m_ad603kurve;
     double m_rauschen = 24.0;
     double m_signal = -200.0;
     double m_schwankung = 0.0;

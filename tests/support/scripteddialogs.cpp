@@ -60,8 +60,9 @@ bool ScriptedDialogs::information(QWidget*, const QString& title, const QString&
     return true;
 }
 
-UserDialogs::Antwort ScriptedDialogs::frage(QWidget*, const QString& title, const QString& text) {
-    shown.append({QStringLiteral("question"), title, text, true});
+UserDialogs::Antwort ScriptedDialogs::frage(QWidget*, const QString& title, const QString& text,
+                                            bool abbrechbar) {
+    shown.append({QStringLiteral("question"), title, text, abbrechbar});
     return questionAnswers.isEmpty() ? Antwort::Nein : questionAnswers.takeFirst();
 }
 

@@ -44,7 +44,8 @@ public:
     bool information(QWidget* parent, const QString& title, const QString& text,
                      bool withCancel) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
-    Antwort frage(QWidget* parent, const QString& title, const QString& text) override;
+    Antwort frage(QWidget* parent, const QString& title, const QString& text,
+                  bool abbrechbar) override;
     void aboutQt(QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                          const QString& filter) override;

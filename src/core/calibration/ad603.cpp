@@ -39,6 +39,17 @@ bool ad603schreiben(const QString& pfad, const Ad603Tabelle& tabelle) {
     return kaldateischreiben(pfad, ad603datei(tabelle));
 }
 
+QList<QPointF> ad603punkte(const QByteArray& inhalt) {
+    QList<QPointF> punkte;
+    const QStringList zeilen = kalzeilen(inhalt);
+    for (int k = 0; k < qMin(int(zeilen.size()), ad603zeilen); ++k) {
+        const std::optional<int> stufe = kalzeilenwert(zeilen.at(k));
+        if (stufe && *stufe != ad603unerreicht)
+            punkte.append(QPointF(*stufe, k));
+    }
+    return punkte;
+}
+
 int ad603lesen(const QByteArray& inhalt, Calcurve& calcurve) {
     const QStringList zeilen = kalzeilen(inhalt);
     const int n = qMin(int(zeilen.size()), int(calcurve.size()));

@@ -8,6 +8,7 @@ void ZfMessung::anfordern(int anzahl) {
 
 void ZfMessung::sweepbeginnen() {
     calcurve.fill(0);
+    gemessen.fill(false);
     anfordern(sweeptelegramme);
     dacstufe = 63;
 }
@@ -47,8 +48,10 @@ ZfMessung::Antwort ZfMessung::telegramm(int zfschritt, int pegel, int echocode) 
             return {};
         const double wert = qMax(0.0, pegelsumme / pegeltelegramme - pegelmin);
         // A step outside the table is never stored: the sweep only ends or goes on.
-        if (dacstufe >= 0 && dacstufe < int(calcurve.size()))
+        if (dacstufe >= 0 && dacstufe < int(calcurve.size())) {
             calcurve[size_t(dacstufe)] = wert;
+            gemessen[size_t(dacstufe)] = true;
+        }
         pegelsumme = 0;
         messzaehler = sweeptelegramme;
         --dacstufe;

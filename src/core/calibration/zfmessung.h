@@ -24,10 +24,12 @@ public:
     // dacstufe: the DAC step being measured in the sweep.
     int dacstufe = 0;
     Calcurve calcurve{};
+    // The steps of calcurve this sweep has stored.
+    Dacgemessen gemessen{};
 
     // Starts a request for anzahl telegrams.
     void anfordern(int anzahl);
-    // Starts the sweep at step 63 with calcurve cleared; the window sends (107, 63).
+    // Starts the sweep at step 63 with calcurve and gemessen cleared; the window sends (107, 63).
     void sweepbeginnen();
 
     struct Antwort {

@@ -25,8 +25,8 @@ public:
     void critical(QWidget* p, const QString& t, const QString& x) override {
         target().critical(p, t, x);
     }
-    Antwort frage(QWidget* p, const QString& t, const QString& x) override {
-        return target().frage(p, t, x);
+    Antwort frage(QWidget* p, const QString& t, const QString& x, bool a) override {
+        return target().frage(p, t, x, a);
     }
     void aboutQt(QWidget* p) override { target().aboutQt(p); }
     QString openFileName(QWidget* p, const QString& t, const QString& d,
@@ -71,11 +71,12 @@ void RealDialogs::critical(QWidget* parent, const QString& title, const QString&
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }
 
-UserDialogs::Antwort RealDialogs::frage(QWidget* parent, const QString& title,
-                                        const QString& text) {
-    const auto b = QMessageBox::question(parent, title, text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                         QMessageBox::Yes);
+UserDialogs::Antwort RealDialogs::frage(QWidget* parent, const QString& title, const QString& text,
+                                        bool abbrechbar) {
+    const auto knoepfe = abbrechbar ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                    : QMessageBox::Yes | QMessageBox::No;
+    const auto b = QMessageBox::question(parent, title, text, knoepfe,
+                                         abbrechbar ? QMessageBox::Yes : QMessageBox::No);
     return b == QMessageBox::Yes  ? Antwort::Ja
            : b == QMessageBox::No ? Antwort::Nein
                                   : Antwort::Abbrechen;

@@ -20,9 +20,14 @@ public:
                              bool withCancel) = 0;
     // A critical box with one OK button.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A question with Ja, Nein and Abbrechen. Dialogs that ask nobody answer Nein.
+    // A question with Ja, Nein and (abbrechbar) Abbrechen. Without Abbrechen it asks whether
+    // to go on despite a doubt, and Nein is the default button. Dialogs that ask nobody
+    // answer Nein.
     enum class Antwort { Ja, Nein, Abbrechen };
-    virtual Antwort frage(QWidget*, const QString&, const QString&) { return Antwort::Nein; }
+    virtual Antwort frage(QWidget*, const QString&, const QString&, bool abbrechbar = true) {
+        Q_UNUSED(abbrechbar);
+        return Antwort::Nein;
+    }
     // QMessageBox::aboutQt.
     virtual void aboutQt(QWidget* parent) = 0;
 
@@ -52,7 +57,8 @@ public:
     bool information(QWidget* parent, const QString& title, const QString& text,
                      bool withCancel) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
-    Antwort frage(QWidget* parent, const QString& title, const QString& text) override;
+    Antwort frage(QWidget* parent, const QString& title, const QString& text,
+                  bool abbrechbar) override;
     void aboutQt(QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                          const QString& filter) override;

@@ -23,6 +23,8 @@
 
 struct Hinweis;
 class QAction;
+class QChartView;
+class QLineSeries;
 class QLabel;
 class QProgressBar;
 class QSpinBox;
@@ -290,6 +292,7 @@ private:
     void layouteqseiten();
     void bauekalseiten();
     void layoutkalseiten();
+    void bauezfkurve();
     // calibration helpers
     void empfangslesen();
     void telegrammauswerten(const Telegramm& t);
@@ -310,6 +313,13 @@ private:
     // Before an echo request: what came during the wait before it is dropped, unread.
     void echobeginnen();
     bool ad603speichern(const QString& pfad);
+    // The chart of the IF page: the steps the sweep has measured so far, and the curve of
+    // the profile's AD603 file as it stood when the sweep began (none without a file).
+    void zfkurvezeigen();
+    void zftabellezeigen();
+    // Step 11: checks the sweep's curve and table; with a doubt the person decides. True
+    // when the table is to be written.
+    bool zfkurvepruefen();
     // Keeps the old table as "<pfad>.bak", then writes the new one; the log names both.
     bool kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben);
     // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
@@ -414,6 +424,9 @@ private:
     QPushButton* bzfstep = nullptr;
     QPushButton* bzfabbruch = nullptr;
     QLabel* zflabel = nullptr;
+    QChartView* zfkurve = nullptr;
+    QLineSeries* zfmesspunkte = nullptr;
+    QLineSeries* zftabellenpunkte = nullptr;
     QProgressBar* smbar = nullptr;
     QTextEdit* smtext = nullptr;
     QPushButton* bsmstep = nullptr;

@@ -84,6 +84,7 @@ void vantrel::telegrammauswerten(const Telegramm& t) {
         clickifabbruch();
         break;
     case ZfMessung::Antwort::Art::Dacstufe:
+        zfkurvezeigen();
         dspframe(107, zfmessung.dacstufe);
         zflog(QString::asprintf("calcurve[%i] = %2.2f", a.index, a.wert));
         break;

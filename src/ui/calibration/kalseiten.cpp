@@ -3,13 +3,16 @@
 #include "kalseite.h"
 #include "smkurve.h"
 
+#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QValueAxis>
 
 void vantrel::bauekalseiten() {
     auto page = [this](const QString& title, const char* name) {
@@ -54,6 +57,7 @@ void vantrel::bauekalseiten() {
     bzfstep = button(zfseite, tr("START"), "bzfstep", &vantrel::clickifstep);
     bzfabbruch = button(zfseite, tr("ABBRUCH"), "bzfabbruch", &vantrel::clickifabbruch);
     zflabel = label(zfseite, tr("Pegelanzeige der Messungen"), "zflabel");
+    bauezfkurve();
 
     smseite = page(tr("S-Meter-Kalibrierung", "TabWindow"), "smseite");
     smbar = bar(smseite, "smbar");
@@ -113,12 +117,54 @@ void vantrel::bauekalseiten() {
     smintro();
 }
 
+void vantrel::bauezfkurve() {
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // The old table dashed beneath, the measurement solid with its points above it.
+    zftabellenpunkte = new QLineSeries(chart);
+    zftabellenpunkte->setName(tr("AD603-Tabelle"));
+    zftabellenpunkte->setPen(QPen(QColor(0xc0, 0x39, 0x2b), 2, Qt::DashLine));
+    zfmesspunkte = new QLineSeries(chart);
+    zfmesspunkte->setName(tr("Messung"));
+    zfmesspunkte->setPen(QPen(QColor(0x1f, 0x5f, 0xbf), 2));
+    zfmesspunkte->setPointsVisible(true);
+    chart->addSeries(zftabellenpunkte);
+    chart->addSeries(zfmesspunkte);
+    auto achse = [chart](const QString& titel, double bis, double schritt, Qt::Alignment wo) {
+        auto* a = new QValueAxis(chart);
+        a->setTitleText(titel);
+        // Half a unit beyond both ends, so that no point at the edge is cut in half.
+        a->setRange(-0.5, bis);
+        a->setLabelFormat(QStringLiteral("%d"));
+        a->setTickType(QValueAxis::TicksDynamic);
+        a->setTickAnchor(0);
+        a->setTickInterval(schritt);
+        chart->addAxis(a, wo);
+        return a;
+    };
+    for (QValueAxis* a : {achse(tr("DAC-Stufe"), 63.5, 8, Qt::AlignBottom),
+                          achse(tr("Pegel [dB]"), 50.5, 10, Qt::AlignLeft)}) {
+        zftabellenpunkte->attachAxis(a);
+        zfmesspunkte->attachAxis(a);
+    }
+    zfkurve = new QChartView(chart, zfseite);
+    zfkurve->setObjectName(QStringLiteral("zfkurve"));
+    zfkurve->setRenderHint(QPainter::Antialiasing);
+    // No table until a sweep begins.
+    zftabellenpunkte->setVisible(false);
+}
+
 void vantrel::layoutkalseiten() {
     int w = zfseite->width();
     int h = zfseite->height();
     zflabel->setGeometry(20, 10, 300, 20);
     zfbar->setGeometry(20, 35, qMax(100, w - 40), 25);
-    zftext->setGeometry(20, 70, qMax(100, w - 40), qMax(60, h - 130));
+    // The log on the left, the chart beside it: both as high as the page allows.
+    const int breite = qMax(200, w - 50);
+    const int logbreite = breite * 9 / 20;
+    zftext->setGeometry(20, 70, logbreite, qMax(60, h - 130));
+    zfkurve->setGeometry(30 + logbreite, 70, breite - logbreite, qMax(60, h - 130));
     bzfstep->setGeometry(20, h - 50, 120, 30);
     bzfabbruch->setGeometry(160, h - 50, 120, 30);
 

@@ -1,17 +1,22 @@
 // The IF-gain calibration: a 24-step wizard that loads the standard parameters, tests both
 // directions of the line by an echo, guides the user through the trimmers RV1 and RV2,
 // measures the noise, the test signal and the minimum gain, sweeps the AD603's 64 DAC steps
-// and writes the gain table as the AD603 file.
+// (drawn beside the log against the table in force) and, once the curve passed its check or
+// the person accepted its doubts, writes the gain table as the AD603 file.
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/ad603pruefung.h"
 #include "calibration/kalablauf.h"
 #include "calibration/kaldatei.h"
 #include "link/link.h"
 
+#include <QChartView>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 // The DSP parameter the IF calibration runs with.
@@ -205,17 +210,30 @@ void vantrel::clickifstep() {
         zflog(tr("<b>SCHRITT 10</b><br><b>Einstellung der 64 DAC Wandlerstufen passend zum "
                  "AD603</b><br>Messung laeuft ..."));
         zfmessung.sweepbeginnen();
+        zfkurvezeigen();
+        zftabellezeigen();
         dspframe(107, zfmessung.dacstufe);
         break;
     case 19:
         zflog(tr("<b>SCHRITT 11</b><br>Alle Messungen sind komplett<br>Im naechsten Schritt "
-                 "wird die neue Datei zusammengestellt.") +
-              ok);
+                 "wird die neue Datei zusammengestellt."));
+        ad603tabelle = ::ad603tabelle(calcurve);
+        zfkurvezeigen();
+        // Asked before the AD603 goes back to the DSP: after a Nein the set is still in its
+        // calibration mode, and the next click sweeps again from step 63.
+        if (!zfkurvepruefen()) {
+            if (abgebrochen())
+                return;
+            zflog(tr("Die Tabelle wurde nicht gespeichert.<br>\"WEITER!\" wiederholt die "
+                     "Messung der 64 DAC-Stufen."));
+            naechster = 18;
+            break;
+        }
+        zflog(ok);
         dspframe(107, kDacFrei);
         dspframe(55, 0);
         if (abgebrochen())
             return;
-        ad603tabelle = ::ad603tabelle(calcurve);
         // The folder of the configuration file is ours: made again if it went missing.
         QDir().mkpath(configdir.absolutePath());
         // A file that could not be written: the step stays, "WEITER!" tries again.
@@ -257,6 +275,42 @@ void vantrel::clickifstep() {
     // would go on with what it has so far.
     kalmessung(zfmessung.messung);
     bzfstep->setEnabled(!zfmessung.messung);
+}
+
+void vantrel::zfkurvezeigen() {
+    QList<QPointF> punkte;
+    double hoechster = 0;
+    for (int d = 0; d < int(calcurve.size()); ++d) {
+        if (!zfmessung.gemessen[size_t(d)])
+            continue;
+        punkte.append(QPointF(d, calcurve[size_t(d)]));
+        hoechster = qMax(hoechster, calcurve[size_t(d)]);
+    }
+    zfmesspunkte->replace(punkte);
+    // 50 dB hold the table's 45 and a normal sweep; a sweep without its minimum reaches higher.
+    for (QAbstractAxis* a : zfkurve->chart()->axes(Qt::Vertical))
+        a->setMax(qMax(50.0, std::ceil(hoechster / 10.0) * 10.0) + 0.5);
+}
+
+void vantrel::zftabellezeigen() {
+    const std::optional<QByteArray> inhalt =
+        kaldateilesen(einst.ad603filename[TEinstellungen::clampProfile(vesknr)]);
+    zftabellenpunkte->replace(inhalt ? ad603punkte(*inhalt) : QList<QPointF>());
+    zftabellenpunkte->setVisible(!zftabellenpunkte->points().isEmpty());
+}
+
+bool vantrel::zfkurvepruefen() {
+    const QStringList befund = ad603pruefen(calcurve, zfmessung.gemessen, ad603tabelle).texte();
+    if (befund.isEmpty())
+        return true;
+    for (const QString& zeile : befund)
+        zflog(zeile);
+    const UserDialogs::Antwort a =
+        UserDialogs::current().frage(this, tr("Kalibrierkurve pruefen"),
+                                     befund.join(QStringLiteral("<br>")) +
+                                         QStringLiteral("<br><br>") + tr("Trotzdem speichern?"),
+                                     false);
+    return a == UserDialogs::Antwort::Ja;
 }
 
 void vantrel::echobeginnen() {

@@ -1,19 +1,25 @@
 // The IF-gain calibration in the window, against the simulated set and its AD603 model: the
-// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the controls
-// while it measures and the monitor beside it, the files that
-// cannot be written, and the whole wizard whose two files must match the set's gain curve.
+// level window, the two echo tests, "ABBRUCH" in a wait and in the sweep, the controls while it
+// measures and the monitor beside it, the chart and the check of a sweep, the files that cannot
+// be written, and the whole wizard whose two files must match the set's gain curve.
+#include "app/dateischreiben.h"
 #include "fensterteil.h"
 #include "kalfenster.h"
 
+#include <QChartView>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QXYSeries>
 #include <cmath>
 
 namespace {
 const QString kTitel = QStringLiteral("Fehler bei der ZF-Kalibrierung!");
+// An AD603 file whose first 20 entries are step 21; the rest no step reaches.
+const QByteArray kAlt =
+    QByteArray("001500\r\n").repeated(20) + QByteArray("006300\r\n").repeated(26);
 
 // The level a word shows: 90 - 20 log10(32768 / W), rounded half up; 0 for 0.
 int pegelvon(int w) {
@@ -58,6 +64,19 @@ class TestZfKal : public QObject {
     QString log() { return KalFenster::text(teil<QTextEdit>(w(), "zftext")); }
     // START and the load: the wizard stands at step 2, the set streams telegrams.
     bool geladen() { return schritt() && schritt() && w().zfschritt == 2; }
+    // Straight to the sweep with the minimum step 16 would have measured; true once it
+    // ended, at step 20, or after a Nein back at 18.
+    bool sweep() {
+        w().zfmessung.pegelmin = pegelvon(k->dsp->pegelwort(0));
+        w().zfschritt = 18;
+        return schritt() && KalFenster::warte([&] { return w().zfschritt != 19; }, 60000);
+    }
+    QList<QPointF> reihe(const QString& name) {
+        for (QAbstractSeries* s : teil<QChartView>(w(), "zfkurve")->chart()->series())
+            if (s->name() == name)
+                return static_cast<QXYSeries*>(s)->points();
+        return {};
+    }
 
 private slots:
     void init() {
@@ -246,6 +265,64 @@ private slots:
         }
     }
 
+    // The chart: the sweep as measured, and the profile's table as it stood when the sweep
+    // began (entry i at its step and i - 1 dB; entries of 99 give no point).
+    void kurve() {
+        QVERIFY(dateiSchreiben(k->ad603(), kAlt));
+        k->dsp->setSignalpegel(77.0);
+        QVERIFY(geladen() && sweep());
+        QVERIFY(w().zfschritt == 20 && w().calcurve[63] > 35);
+        QList<QPointF> messung, tabelle;
+        for (int d = 0; d < 64; ++d)
+            messung << QPointF(d, w().calcurve[size_t(d)]);
+        for (int i = 0; i < 20; ++i)
+            tabelle << QPointF(0x15, i);
+        QCOMPARE(reihe("Messung"), messung);
+        QCOMPARE(reihe("AD603-Tabelle"), tabelle);
+    }
+
+    // Each crafted curve of the set raises its own doubt and no other; after Nein both files
+    // are as they were and "WEITER!" sweeps again. A good sweep asks nothing.
+    void pruefung_data() {
+        QTest::addColumn<QList<double>>("kurve");
+        QTest::addColumn<QString>("zweifel");
+        QList<double> loecher, delle, schmal;
+        for (int d = 0; d < 64; ++d) {
+            const double g = SimDsp::ad603gain(d);
+            loecher << (d <= 10 ? 0.0 : g);
+            delle << (d >= 28 && d <= 33 ? g - 5.0 : g);
+            schmal << (d == 0 ? 0.0 : 1.0 + g * 14.0 / 40.0);
+        }
+        QTest::newRow("steps 1..10 flat")
+            << loecher << "10 DAC-Stufen ohne Messwert (z. B. Stufe 1)";
+        QTest::newRow("a dip of 5 dB") << delle << "Die Kurve faellt bei Stufe 28 um 5.0 dB";
+        QTest::newRow("15 dB only") << schmal << "30 von 46 Tabellenwerten sind Fuellwerte (99)";
+        QTest::newRow("the model") << QList<double>() << "";
+    }
+    void pruefung() {
+        QFETCH(QList<double>, kurve);
+        QFETCH(QString, zweifel);
+        QVERIFY(dateiSchreiben(k->ad603(), kAlt) && dateiSchreiben(k->ad603eins(), kAlt));
+        k->dsp->setSignalpegel(77.0);
+        k->dsp->setAd603Kurve(kurve);
+        QVERIFY(geladen() && sweep());
+        const QList<ShownBox> fragen = k->dialoge.boxes(QStringLiteral("question"));
+        if (zweifel.isEmpty()) {
+            QVERIFY(fragen.isEmpty() && w().zfschritt == 20);
+            QVERIFY(KalFenster::datei(k->ad603eins()) != kAlt);
+            return;
+        }
+        QCOMPARE(fragen.size(), 1);
+        QCOMPARE(fragen.first().title, QStringLiteral("Kalibrierkurve pruefen"));
+        QCOMPARE(fragen.first().text, zweifel + QStringLiteral("<br><br>Trotzdem speichern?"));
+        QVERIFY(!fragen.first().withCancel);
+        QVERIFY(log().contains(zweifel) && log().contains(QStringLiteral("nicht gespeichert")));
+        QCOMPARE(KalFenster::datei(k->ad603()), kAlt);
+        QCOMPARE(KalFenster::datei(k->ad603eins()), kAlt);
+        QCOMPARE(w().zfschritt, 18);
+        QVERIFY(schritt() && w().zfmessung.messung && w().zfmessung.dacstufe == 63);
+    }
+
     void speichernScheitert_data() {
         QTest::addColumn<bool>("profildatei");
         QTest::newRow("AD603_1.dat") << false;
@@ -258,6 +335,7 @@ private slots:
         QVERIFY(QDir().mkpath(sperre));
         for (int d = 0; d < 64; ++d)
             w().calcurve[size_t(d)] = 0.62 * d;
+        w().zfmessung.gemessen.fill(true);
         w().zfschritt = 19;
         QVERIFY(schritt());
         if (profildatei) {

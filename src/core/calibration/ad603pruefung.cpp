@@ -1,0 +1,42 @@
+#include "ad603pruefung.h"
+
+#include <QCoreApplication>
+
+Ad603Befund ad603pruefen(const Calcurve& kurve, const Dacgemessen& gemessen,
+                         const Ad603Tabelle& tabelle) {
+    Ad603Befund b;
+    // The highest measured level below the step at hand; a step without a measurement is
+    // a hole, not a fall, and does not lift the line the others are held to.
+    double hoechster = gemessen[0] ? kurve[0] : 0.0;
+    for (int d = 1; d < int(kurve.size()); ++d) {
+        const double wert = kurve[size_t(d)];
+        if (!gemessen[size_t(d)] || wert <= 0) {
+            b.ohneMesswert.append(d);
+            continue;
+        }
+        if (const double fall = hoechster - wert; fall > ad603falltoleranz && fall > b.fall) {
+            b.fallstufe = d;
+            b.fall = fall;
+        }
+        hoechster = qMax(hoechster, wert);
+    }
+    for (int i = 1; i <= ad603zeilen; ++i)
+        b.fuellwerte += tabelle[size_t(i)] == ad603unerreicht ? 1 : 0;
+    return b;
+}
+
+QStringList Ad603Befund::texte() const {
+    QStringList t;
+    if (luecken())
+        t << QCoreApplication::translate("vantrel", "%n DAC-Stufen ohne Messwert (z. B. Stufe %1)",
+                                         nullptr, int(ohneMesswert.size()))
+                 .arg(ohneMesswert.first());
+    if (faellt())
+        t << QCoreApplication::translate("vantrel", "Die Kurve faellt bei Stufe %1 um %2 dB")
+                 .arg(fallstufe)
+                 .arg(fall, 0, 'f', 1);
+    if (meistFuellwerte())
+        t << QCoreApplication::translate("vantrel", "%1 von 46 Tabellenwerten sind Fuellwerte (99)")
+                 .arg(fuellwerte);
+    return t;
+}
