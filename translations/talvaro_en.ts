@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>AD603 dac</source>
-        <translation>AD603 DAC</translation>
+        <translation>AD603 dac</translation>
     </message>
     <message>
         <source>xx</source>
@@ -182,6 +182,36 @@
     <message>
         <source>%1db</source>
         <translation>%1db</translation>
+    </message>
+    <message>
+        <source>Zeit [s]</source>
+        <translation>Time [s]</translation>
+    </message>
+    <message>
+        <source>Pegel [dB]</source>
+        <translation>Level [dB]</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Monitorverlauf exportieren</source>
+        <comment>FileDialog</comment>
+        <translation>Export monitor history</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv);;Alle Dateien (*.*)</source>
+        <comment>FileDialog</comment>
+        <translation>CSV files (*.csv);;All files (*.*)</translation>
     </message>
 </context>
 <context>
@@ -472,6 +502,29 @@
     <message>
         <source>Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 bitte unter &quot;Einstellungen&quot; waehlen</source>
         <translation>Simulation: no sample release found - please choose the files of profile 1 under &quot;Settings&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>SmKurve</name>
+    <message>
+        <source>Einstellung</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>NF</source>
+        <translation>NF</translation>
+    </message>
+    <message>
+        <source>IP3</source>
+        <translation>IP3</translation>
+    </message>
+    <message>
+        <source>%1 (Datei)</source>
+        <translation>%1 (file)</translation>
     </message>
 </context>
 <context>
@@ -1868,6 +1921,46 @@
     <message>
         <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
         <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
+    </message>
+    <message>
+        <source>DAC-Stufen ohne Messwert: %1 (z. B. Stufe %2)</source>
+        <translation>DAC steps without a measurement: %1 (e.g. step %2)</translation>
+    </message>
+    <message>
+        <source>Die Kurve faellt bei Stufe %1 um %2 dB</source>
+        <translation>The curve falls by %2 dB at step %1</translation>
+    </message>
+    <message>
+        <source>%1 von 46 Tabellenwerten sind Fuellwerte (99)</source>
+        <translation>%1 of 46 table values are filler values (99)</translation>
+    </message>
+    <message>
+        <source>AD603-Tabelle</source>
+        <translation>AD603 table</translation>
+    </message>
+    <message>
+        <source>Messung</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>DAC-Stufe</source>
+        <translation>DAC step</translation>
+    </message>
+    <message>
+        <source>Pegel [dB]</source>
+        <translation>Level [dB]</translation>
+    </message>
+    <message>
+        <source>Die Tabelle wurde nicht gespeichert.&lt;br&gt;&quot;WEITER!&quot; wiederholt die Messung der 64 DAC-Stufen.</source>
+        <translation>The table was not saved.&lt;br&gt;&quot;NEXT!&quot; repeats the measurement of the 64 DAC steps.</translation>
+    </message>
+    <message>
+        <source>Kalibrierkurve pruefen</source>
+        <translation>Check the calibration curve</translation>
+    </message>
+    <message>
+        <source>Trotzdem speichern?</source>
+        <translation>Save anyway?</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,9 @@ int main(int argc, char* argv[]) {
             qDebug("OK");
         app.installTranslator(&translator);
     }
+    QTranslator qtDeutsch;
+    if (qm.isEmpty() && qtDeutschLaden(qtDeutsch))
+        app.installTranslator(&qtDeutsch);
 
     // The self-test builds the whole window against the real configuration folder, shows it
     // and closes it through the normal close-down.

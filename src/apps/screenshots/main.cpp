@@ -4,6 +4,7 @@
 // with the given translation. Run it offscreen: scripts/screenshots.
 #include "app/autodialogs.h"
 #include "app/odlg.h"
+#include "app/startup.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "calibration/telegramm.h"
@@ -48,11 +49,27 @@ bool save(QWidget* w, const QString& path) {
     return ok;
 }
 
+void kopieren(const QString& von, const QString& nach) {
+    QDir().mkpath(nach);
+    const QDir quelle(von);
+    for (const QFileInfo& f :
+         quelle.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString ziel = nach + QLatin1Char('/') + f.fileName();
+        if (f.isDir())
+            kopieren(f.filePath(), ziel);
+        else
+            QFile::copy(f.filePath(), ziel);
+    }
+}
+
 // One round of pictures in the language in force; suffix "de" or "en".
 bool pictures(const QString& out, const QString& suffix, const QString& release) {
     bool ok = true;
+    // The wizards write into the profile's folder: a copy of the release takes it.
+    QTemporaryDir kopie;
+    kopieren(release, kopie.path());
     Simulation sim;
-    sim.konfigurieren(release);
+    sim.konfigurieren(kopie.path());
     vantrel w;
     // The size of a first start: the smallest that holds every control of every page.
     w.resize(w.minimumSizeHint());
@@ -127,6 +144,33 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
         pause(100);
     }
 
+    // The IF wizard after its sweep against the set's model: the new curve beside the
+    // profile's table, before it is written. The steps before the sweep are skipped; the
+    // minimum level is the set's own at DAC step 0.
+    {
+        SimDsp& dsp = sim.dsp();
+        dsp.setPeriode(5);
+        dsp.setSignalpegel(77.0);
+        w.empfangintervall = 10;
+        auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        tabs->setCurrentWidget(w.findChild<QWidget*>(QStringLiteral("zfseite")));
+        auto* weiter = w.findChild<QPushButton*>(QStringLiteral("bzfstep"));
+        weiter->click();
+        pause(100);
+        weiter->click();
+        for (int i = 0; i < 100 && w.zfschritt < 2; ++i)
+            pause(100);
+        w.zfmessung.pegelmin = dsp.ifpegel(0);
+        w.zfschritt = 18;
+        w.clickifstep();
+        for (int i = 0; i < 600 && w.zfschritt < 20; ++i)
+            pause(100);
+        pause(300);
+        ok &= save(&w, out + "/zf-kurve-" + suffix + ".png");
+        w.findChild<QPushButton*>(QStringLiteral("bzfabbruch"))->click();
+        pause(100);
+    }
+
     // The options dialog with its port list open: what the system knows of each port. The
     // list is a window of its own, painted over the dialog where it stands.
     odlg* d = w.optionsdialog();
@@ -172,7 +216,11 @@ int main(int argc, char* argv[]) {
     AutoDialogs dialogs;
     UserDialogs::install(&dialogs);
 
+    QTranslator qtDeutsch;
+    if (qtDeutschLaden(qtDeutsch))
+        QCoreApplication::installTranslator(&qtDeutsch);
     bool ok = pictures(out, "de", release);
+    QCoreApplication::removeTranslator(&qtDeutsch);
     QTranslator en;
     if (!en.load(qm)) {
         std::fprintf(stderr, "cannot load %s\n", qPrintable(qm));

@@ -28,8 +28,8 @@ Ad603Befund ad603pruefen(const Calcurve& kurve, const Dacgemessen& gemessen,
 QStringList Ad603Befund::texte() const {
     QStringList t;
     if (luecken())
-        t << QCoreApplication::translate("vantrel", "%n DAC-Stufen ohne Messwert (z. B. Stufe %1)",
-                                         nullptr, int(ohneMesswert.size()))
+        t << QCoreApplication::translate("vantrel", "DAC-Stufen ohne Messwert: %1 (z. B. Stufe %2)")
+                 .arg(ohneMesswert.size())
                  .arg(ohneMesswert.first());
     if (faellt())
         t << QCoreApplication::translate("vantrel", "Die Kurve faellt bei Stufe %1 um %2 dB")

@@ -1,5 +1,8 @@
 #include "startup.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 QString translationArgument(const QStringList& arguments) {
     const QString qm = QStringLiteral(".qm");
     if (arguments.size() > 2 && arguments.at(2).contains(qm))
@@ -7,4 +10,9 @@ QString translationArgument(const QStringList& arguments) {
     if (arguments.size() > 1 && arguments.at(1).contains(qm))
         return arguments.at(1);
     return {};
+}
+
+bool qtDeutschLaden(QTranslator& translator) {
+    return translator.load(QStringLiteral("qtbase_de"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -3,6 +3,13 @@
 
 #include <QStringList>
 
+class QTranslator;
+
 // The translation file among the first two arguments after the program name: the second if
 // it contains ".qm", else the first if it does; empty when neither does.
 QString translationArgument(const QStringList& arguments);
+
+// The German texts of Qt's own dialogs and buttons ("Ja", "Nein", "Abbrechen") for the
+// window's German; false when the system has no such file (the buttons then stay English).
+// Only for a run without an English translation.
+bool qtDeutschLaden(QTranslator& translator);

@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
@@ -121,6 +122,7 @@ void vantrel::bauezfkurve() {
     auto* chart = new QChart;
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     // The old table dashed beneath, the measurement solid with its points above it.
     zftabellenpunkte = new QLineSeries(chart);
     zftabellenpunkte->setName(tr("AD603-Tabelle"));

@@ -2,6 +2,7 @@
 // comes out in English; the translation file has an English text for every text of the
 // sources as they stand (lupdate finds none it lacks), with the same placeholders and the
 // same markup, so that no .arg() and no box loses a part.
+#include "app/startup.h"
 #include "app/vantrel.h"
 #include "fensterteil.h"
 #include "testenv.h"
@@ -155,6 +156,14 @@ private slots:
         QCOMPARE(en.translate(qPrintable(context), qPrintable(source),
                               comment.isEmpty() ? nullptr : qPrintable(comment)),
                  english);
+    }
+
+    // Without the English file the window is German, Qt's own buttons too (they were
+    // "Yes", "No" and "Cancel" beside German texts).
+    void qtKnoepfeDeutsch() {
+        QTranslator de;
+        QVERIFY(qtDeutschLaden(de));
+        QCOMPARE(de.translate("QPlatformTheme", "&No"), QStringLiteral("&Nein"));
     }
 
     // Every entry of the file is finished and keeps its placeholders and markup.

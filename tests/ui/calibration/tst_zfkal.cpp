@@ -294,7 +294,7 @@ private slots:
             schmal << (d == 0 ? 0.0 : 1.0 + g * 14.0 / 40.0);
         }
         QTest::newRow("steps 1..10 flat")
-            << loecher << "10 DAC-Stufen ohne Messwert (z. B. Stufe 1)";
+            << loecher << "DAC-Stufen ohne Messwert: 10 (z. B. Stufe 1)";
         QTest::newRow("a dip of 5 dB") << delle << "Die Kurve faellt bei Stufe 28 um 5.0 dB";
         QTest::newRow("15 dB only") << schmal << "30 von 46 Tabellenwerten sind Fuellwerte (99)";
         QTest::newRow("the model") << QList<double>() << "";
