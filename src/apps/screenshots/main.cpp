@@ -62,6 +62,20 @@ void kopieren(const QString& von, const QString& nach) {
     }
 }
 
+// A wizard's page in front, "START" and the load clicked, then up to 10 s for its step
+// count to reach ziel (the set's first telegram moves it on by itself).
+void assistentLaden(vantrel& w, const char* seite, const char* knopf, const int& schritt,
+                    int ziel) {
+    w.findChild<QTabWidget*>(QStringLiteral("tabs"))
+        ->setCurrentWidget(w.findChild<QWidget*>(QString::fromLatin1(seite)));
+    auto* weiter = w.findChild<QPushButton*>(QString::fromLatin1(knopf));
+    weiter->click();
+    pause(100);
+    weiter->click();
+    for (int i = 0; i < 100 && schritt < ziel; ++i)
+        pause(100);
+}
+
 // One round of pictures in the language in force; suffix "de" or "en".
 bool pictures(const QString& out, const QString& suffix, const QString& release) {
     bool ok = true;
@@ -125,14 +139,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     // The S-meter wizard at its tuning step, against the set's telegrams: the file's table
     // and a few values turned away from it.
     {
-        auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabs"));
-        tabs->setCurrentWidget(w.findChild<QWidget*>(QStringLiteral("smseite")));
-        auto* weiter = w.findChild<QPushButton*>(QStringLiteral("bsmstep"));
-        weiter->click();
-        pause(100);
-        weiter->click();
-        for (int i = 0; i < 100 && w.smschritt < 3; ++i)
-            pause(100);
+        assistentLaden(w, "smseite", "bsmstep", w.smschritt, 3);
         const std::pair<const char*, int> gedreht[] = {
             {"smnf_2", 9}, {"smnf_6", -7}, {"smip3_4", 12}, {"smip3_9", -10}, {"smdb_1", 6}};
         for (const auto& [name, um] : gedreht)
@@ -152,14 +159,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
         dsp.setPeriode(5);
         dsp.setSignalpegel(77.0);
         w.empfangintervall = 10;
-        auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabs"));
-        tabs->setCurrentWidget(w.findChild<QWidget*>(QStringLiteral("zfseite")));
-        auto* weiter = w.findChild<QPushButton*>(QStringLiteral("bzfstep"));
-        weiter->click();
-        pause(100);
-        weiter->click();
-        for (int i = 0; i < 100 && w.zfschritt < 2; ++i)
-            pause(100);
+        assistentLaden(w, "zfseite", "bzfstep", w.zfschritt, 2);
         w.zfmessung.pegelmin = dsp.ifpegel(0);
         w.zfschritt = 18;
         w.clickifstep();

@@ -320,7 +320,11 @@ bool Geraet::xParameterOffen() {
     return true;
 }
 
-static TransferResult nichtGeladen() {
+TransferResult Geraet::nichtGeladen(bool schreiben) {
+    log(schreiben ? QCoreApplication::translate(
+                        "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!")
+                  : QCoreApplication::translate(
+                        "vantrel", "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
     TransferResult r = TransferResult::failed(
         QCoreApplication::translate("vantrel", "Datei nicht gefunden!"),
         QCoreApplication::translate("vantrel",
@@ -362,9 +366,7 @@ TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& lad
     log(trennlinie());
     // A set that did not load completely would send an image the person never chose.
     if (!laden()) {
-        log(QCoreApplication::translate("vantrel",
-                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
-        return nichtGeladen();
+        return nichtGeladen(false);
     }
     TransferResult r;
     if (!leitung(&r))
@@ -413,9 +415,7 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     // one of this set, not what an earlier load left. The parameters alone need no filter.
     const bool geladen = datensatzLaden();
     if (nurParameter ? !m_parameterGelesen : !geladen) {
-        log(QCoreApplication::translate("vantrel",
-                                        "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
-        return nichtGeladen();
+        return nichtGeladen(false);
     }
     TransferResult r;
     if (!leitung(&r))
@@ -791,10 +791,7 @@ TransferResult Geraet::bildSchreiben(bool test, const QString& ziel) {
     m_vorgang = {};
     // An image with a filter missing would load a DSP without it: nothing is written.
     if (!(test ? testfirmwareLaden() : datensatzLaden(false))) {
-        log(QCoreApplication::translate(
-            "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!"));
-        TransferResult r = nichtGeladen();
-        return r;
+        return nichtGeladen(true);
     }
     if (!dateiSchreiben(ziel, downloadimage.buffer))
         return speicherfehler(ziel);

@@ -182,6 +182,9 @@ public:
     static bool dateiSchreiben(const QString& path, const QByteArray& bytes);
     // Reports a file that cannot be written: box "Speichern fehlgeschlagen!" and log.
     TransferResult speicherfehler(const QString& path);
+    // A data set that did not load completely: logged (nothing sent, or with schreiben
+    // nothing written) and given as a failure marked datei.
+    TransferResult nichtGeladen(bool schreiben);
 
     // One log line, to the person's log.
     void log(const QString& zeile);

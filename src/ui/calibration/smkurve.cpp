@@ -7,6 +7,7 @@
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -71,21 +72,22 @@ SmKurve::SmKurve(const QStringList& spalten, QWidget* parent) : QChartView(paren
 }
 
 void SmKurve::setzeAktuell(const std::array<int, SmeterWerte::zeilen>& werte) {
-    std::array<QList<QPointF>, 3> punkte;
-    for (int i = 0; i < SmeterWerte::zeilen; ++i)
-        punkte[size_t(reihenr(i))].append(QPointF(spalte(i), werte[size_t(i)]));
-    for (int k = 0; k < 3; ++k)
-        m_reihen[size_t(k)][0]->replace(punkte[size_t(k)]);
-    achsenanpassen();
+    std::array<std::optional<int>, SmeterWerte::zeilen> alle;
+    std::copy(werte.begin(), werte.end(), alle.begin());
+    setze(0, alle);
 }
 
 void SmKurve::setzeDatei(const std::array<std::optional<int>, SmeterWerte::zeilen>& werte) {
+    setze(1, werte);
+}
+
+void SmKurve::setze(size_t d, const std::array<std::optional<int>, SmeterWerte::zeilen>& werte) {
     std::array<QList<QPointF>, 3> punkte;
     for (int i = 0; i < SmeterWerte::zeilen; ++i)
         if (werte[size_t(i)])
             punkte[size_t(reihenr(i))].append(QPointF(spalte(i), *werte[size_t(i)]));
-    for (int k = 0; k < 3; ++k)
-        m_reihen[size_t(k)][1]->replace(punkte[size_t(k)]);
+    for (size_t k = 0; k < 3; ++k)
+        m_reihen[k][d]->replace(punkte[k]);
     achsenanpassen();
 }
 

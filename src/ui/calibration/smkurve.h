@@ -26,6 +26,8 @@ public:
     const QLineSeries* reihe(int k, bool datei) const;
 
 private:
+    // Series d (0 the boxes, 1 the file) of every row from the 26 values in file order.
+    void setze(size_t d, const std::array<std::optional<int>, SmeterWerte::zeilen>& werte);
     void achsenanpassen();
     std::array<std::array<QLineSeries*, 2>, 3> m_reihen{};
 };
