@@ -41,6 +41,16 @@ public:
         return bestaetigen(titel, text, true);
     }
 
+    // A question with Ja, Nein and (abbrechbar) Abbrechen. Without Abbrechen it asks whether
+    // to go on despite a doubt, and Nein is the default. Nobody to ask answers Nein.
+    enum class Antwort { Ja, Nein, Abbrechen };
+    virtual Antwort frage(const QString& titel, const QString& text, bool abbrechbar) {
+        Q_UNUSED(titel);
+        Q_UNUSED(text);
+        Q_UNUSED(abbrechbar);
+        return Antwort::Nein;
+    }
+
     // The person has asked to stop before the line was even opened (Ctrl-C in a terminal).
     virtual bool aufgegeben() const { return false; }
 };

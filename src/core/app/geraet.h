@@ -41,6 +41,7 @@ public:
     // Not owned; must outlive every operation. Without one, nothing is asked and all is
     // taken as confirmed.
     void setBediener(Bediener* bediener) { m_bediener = bediener; }
+    Bediener* bediener() const { return m_bediener; }
 
     // ---- line ---------------------------------------------------------------------------
     Modem* modem() const { return m_modem; }

@@ -32,3 +32,16 @@ void FensterBediener::meldung(Box box, const QString& titel, const QString& text
     else
         UserDialogs::current().about(&m_fenster, titel, text);
 }
+
+Bediener::Antwort FensterBediener::frage(const QString& titel, const QString& text,
+                                         bool abbrechbar) {
+    switch (UserDialogs::current().frage(&m_fenster, titel, text, abbrechbar)) {
+    case UserDialogs::Antwort::Ja:
+        return Antwort::Ja;
+    case UserDialogs::Antwort::Nein:
+        return Antwort::Nein;
+    case UserDialogs::Antwort::Abbrechen:
+        break;
+    }
+    return Antwort::Abbrechen;
+}

@@ -17,6 +17,7 @@ public:
                                           double msProSchritt, const QString& einheit) override;
     void log(const QString& zeile) override;
     void meldung(Box box, const QString& titel, const QString& text) override;
+    Antwort frage(const QString& titel, const QString& text, bool abbrechbar) override;
 
 private:
     vantrel& m_fenster;
