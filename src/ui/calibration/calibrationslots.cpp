@@ -32,7 +32,7 @@ void vantrel::tstopempfangRS232() {
     empfangaktiv = true;
     // While a transfer owns the line, what arrives is its answer; it is left to it and the
     // tick does not count as a silent one.
-    const bool lesen = !m_link->transferActive();
+    const bool lesen = !m_geraet->link()->transferActive();
     if (lesen) {
         empfangslesen();
         // Every telegram complete by now goes to the wizard, in the order they came; a step
@@ -59,7 +59,7 @@ void vantrel::tstopempfangRS232() {
 
 void vantrel::telegrammauswerten(const Telegramm& t) {
     const int p = pegel(t.pegelwort());
-    if (smkalaktiv)
+    if (m_geraet->smKalAktiv())
         smbar->setValue(balkenwert(t.smeterbyte()));
     else
         zfbar->setValue(balkenwert(p));
@@ -100,7 +100,8 @@ void vantrel::empfangsfehler(int code) {
             : tr("<b>Fehler im Datentelegramm vom Talvaro</B><BR>Es wird ein Zeichen als Echo "
                  "erwartet, welches aber<br> nicht kommt.");
     UserDialogs::current().critical(this,
-                                    smkalaktiv ? tr("Fehler bei der S-Meter-Kalibrierung!")
-                                               : tr("Fehler bei der ZF-Kalibrierung!"),
+                                    m_geraet->smKalAktiv()
+                                        ? tr("Fehler bei der S-Meter-Kalibrierung!")
+                                        : tr("Fehler bei der ZF-Kalibrierung!"),
                                     text);
 }

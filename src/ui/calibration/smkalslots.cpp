@@ -8,6 +8,7 @@
 #include "calibration/smkurve.h"
 #include "download/ladefehler.h"
 #include "link/link.h"
+#include "parameters/parameterseite.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -121,16 +122,15 @@ void vantrel::clicksmstep() {
             // Daten" tries again once the folder is fixed.
             smlog(schritt3);
             smlog(tr("Datei \"%1\" kann nicht geschrieben werden!")
-                      .arg(einst.scalfilename[TEinstellungen::clampProfile(vesknr)]));
+                      .arg(m_geraet->einstellungen().scalfilename[size_t(m_geraet->profil())]));
             bsmstep->setEnabled(true);
             return;
         }
         smlog(tr("<b>SCHRITT 4</b><br>Die Kalibrierdatei wurde neu erzeugt.<br>Der "
                  "DSP-Parameter \"S-Meter cal 6.4\" muss auf \"Value = 0\" gesetzt "
                  "werden!<br>ENDE<br>\"WEITER\" druecken!"));
-        parametertabelle[kSmCalParameter].ssbgreen = 0;
-        if (QDoubleSpinBox* s = paramwert[kSmCalParameter])
-            s->setValue(0);
+        m_geraet->kalParameterSetzen(kSmCalParameter, 0);
+        m_parameter->wertbox(kSmCalParameter)->setValue(0);
         // The abort below resets the table before the panel's 200 ms send could carry the
         // new value: the DSP gets it now.
         dspframe(kSmCalParameter, 0);
@@ -148,17 +148,15 @@ void vantrel::clicksmstep() {
 }
 
 bool vantrel::smladefolge(int lauf) {
-    smkalaktiv = true;
     if (!smdateilesen())
         return false;
-    ladequelle = 0;
-    paramdateilesen(einst.parameterfilename[TEinstellungen::clampProfile(vesknr)]);
+    m_geraet->kalParameterLaden(true);
     kalparametersetzen(kSmParameter, kSmParameterWert);
     // The load paces its frames and restarts the receive ring: the monitor switch waits.
     kalmessung(true);
     if (!kalparametersenden(kSmOhne, true, lauf))
         return true;
-    m_link->leeren();
+    m_geraet->link()->leeren();
     empfangsring.neustart();
     dspframe(52, 2);
     if (lauf != smlauf)
@@ -168,14 +166,12 @@ bool vantrel::smladefolge(int lauf) {
 }
 
 bool vantrel::smdateilesen() {
-    const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
+    const QString name = m_geraet->einstellungen().scalfilename[size_t(m_geraet->profil())];
     const std::optional<QByteArray> inhalt = kaldateilesen(name);
     if (!inhalt) {
         const TransferResult fehler = dateiNichtGefunden(name);
-        UserDialogs::current().critical(this, fehler.title, fehler.text);
         smlog(fehler.text);
-        logzeile(fehler.text);
-        dateifehler = true;
+        m_geraet->ladefehler(fehler);
         return false;
     }
     scalzeilen = kalzeilen(*inhalt);
@@ -203,7 +199,7 @@ bool vantrel::smdateilesen() {
 }
 
 bool vantrel::smdateischreiben() {
-    const QString name = einst.scalfilename[TEinstellungen::clampProfile(vesknr)];
+    const QString name = m_geraet->einstellungen().scalfilename[size_t(m_geraet->profil())];
     return kaltabelleersetzen(name, [&] { return smgesendet.schreiben(name); });
 }
 
@@ -211,7 +207,7 @@ void vantrel::clicksmabbruch() {
     ++smlauf;
     smintro();
     gbkal->setEnabled(false);
-    paramreset();
+    m_geraet->kalibrierungEnde();
     kalparamfreigabe();
     bsmstep->setText(tr("START"));
     bsmstep->setEnabled(true);
@@ -240,18 +236,17 @@ void vantrel::tstopsmbef() {
 // ---- shared by both wizards ------------------------------------------------------------
 
 void vantrel::kalparametersetzen(int nummer, int wert) {
-    parametertabelle[size_t(nummer)].ssbgreen = wert;
-    if (QDoubleSpinBox* s = paramwert[nummer])
-        s->setValue(wert);
+    m_geraet->kalParameterSetzen(nummer, wert);
+    m_parameter->wertbox(nummer)->setValue(wert);
     for (int i = 10; i < 100; ++i) {
-        if (i != nummer && paramwert[i])
-            paramwert[i]->setEnabled(false);
+        if (i != nummer)
+            m_parameter->wertbox(i)->setEnabled(false);
     }
 }
 
 bool vantrel::kalparametersenden(int ohne, bool smeter, int lauf) {
     const int& zaehler = smeter ? smlauf : zflauf;
-    for (const auto& [nummer, wert] : kalparameterrahmen(parametertabelle, ohne)) {
+    for (const auto& [nummer, wert] : kalparameterrahmen(m_geraet->tabelle(), ohne)) {
         // Each frame's pacing pumps events: after "ABBRUCH" nothing more goes out.
         if (zaehler != lauf)
             return false;
@@ -278,9 +273,8 @@ void vantrel::kalende() {
 }
 
 void vantrel::kalparamfreigabe() {
-    for (QDoubleSpinBox* s : paramwert) {
-        if (!s)
-            continue;
+    for (int i = 0; i < 100; ++i) {
+        QDoubleSpinBox* s = m_parameter->wertbox(i);
         s->setDecimals(0);
         s->setRange(0, 255);
         s->setValue(255);

@@ -88,7 +88,7 @@ void vantrel::clickifstep() {
         break;
     case 2:
         zflog(schritt3);
-        warten(1000);
+        m_geraet->link()->warten(1000);
         if (abgebrochen())
             return;
         // The telegrams of the wait were sent before the request: none of them can carry
@@ -100,7 +100,7 @@ void vantrel::clickifstep() {
         break;
     case 3:
         zflog(schritt3);
-        warten(1000);
+        m_geraet->link()->warten(1000);
         if (abgebrochen())
             return;
         echobeginnen();
@@ -126,7 +126,7 @@ void vantrel::clickifstep() {
     case 7:
         zflog(tr("<b>SCHRITT 6</b><br><b>Einstellung der Regler RV1</b><br>Der Pegel sollte "
                  "zwischen 23dB und 25dB betragen<br>Messung des Pegels..."));
-        warten(1000);
+        m_geraet->link()->warten(1000);
         if (abgebrochen())
             return;
         zfmessung.anfordern(ZfMessung::pegeltelegramme);
@@ -179,7 +179,7 @@ void vantrel::clickifstep() {
                  "Regler RV2 auf Minimum an der Pegelanzeige <br>einstellen.") +
               ok);
         dspframe(107, 0);
-        warten(1000);
+        m_geraet->link()->warten(1000);
         if (abgebrochen())
             return;
         break;
@@ -247,13 +247,13 @@ void vantrel::clickifstep() {
         zflog(tr("<b>SCHRITT 12</b><br><b>Speichern der Datei AD603.dat</b><br>") + ok);
         break;
     case 21:
-        if (!ad603speichern(einst.ad603filename[TEinstellungen::clampProfile(vesknr)])) {
+        if (!ad603speichern(m_geraet->einstellungen().ad603filename[size_t(m_geraet->profil())])) {
             // Not replaced: the step stays, so that "WEITER!" tries again, and the wizard
             // never reports a success it did not have.
             zftext->clear();
             zflog(tr("<b>SCHRITT 12</b><br><b>Speichern der Datei AD603.dat</b><br>"));
             zflog(tr("Datei \"%1\" kann nicht geschrieben werden!")
-                      .arg(einst.ad603filename[TEinstellungen::clampProfile(vesknr)]) +
+                      .arg(m_geraet->einstellungen().ad603filename[size_t(m_geraet->profil())]) +
                   ok);
             naechster = 21;
             break;
@@ -294,7 +294,7 @@ void vantrel::zfkurvezeigen() {
 
 void vantrel::zftabellezeigen() {
     const std::optional<QByteArray> inhalt =
-        kaldateilesen(einst.ad603filename[TEinstellungen::clampProfile(vesknr)]);
+        kaldateilesen(m_geraet->einstellungen().ad603filename[size_t(m_geraet->profil())]);
     zftabellenpunkte->replace(inhalt ? ad603punkte(*inhalt) : QList<QPointF>());
     zftabellenpunkte->setVisible(!zftabellenpunkte->points().isEmpty());
 }
@@ -314,7 +314,7 @@ bool vantrel::zfkurvepruefen() {
 }
 
 void vantrel::echobeginnen() {
-    m_link->leeren();
+    m_geraet->link()->leeren();
     empfangsring.neustart();
 }
 
@@ -326,11 +326,11 @@ bool vantrel::kaltabelleersetzen(const QString& pfad, const std::function<bool()
     const std::optional<QString> bak = kalsichern(pfad);
     if (!bak) {
         // Without the copy the old table would be gone: it stays as it is.
-        speicherfehler(pfad + QStringLiteral(".bak"));
+        m_geraet->speicherfehler(pfad + QStringLiteral(".bak"));
         return false;
     }
     if (!schreiben()) {
-        speicherfehler(pfad);
+        m_geraet->speicherfehler(pfad);
         return false;
     }
     if (!bak->isEmpty())
@@ -339,13 +339,11 @@ bool vantrel::kaltabelleersetzen(const QString& pfad, const std::function<bool()
 }
 
 void vantrel::zfladefolge(int lauf) {
-    smkalaktiv = false;
-    ladequelle = 0;
-    paramdateilesen(einst.standardparameterfilename[TEinstellungen::clampProfile(vesknr)]);
+    m_geraet->kalParameterLaden(false);
     kalparametersetzen(kZfParameter, kZfParameterWert);
     if (!kalparametersenden(-1, false, lauf))
         return;
-    m_link->leeren();
+    m_geraet->link()->leeren();
     empfangsring.neustart();
     dspframe(52, 2);
     dspframe(57, kEchoZurueck);
@@ -358,7 +356,7 @@ void vantrel::zfladefolge(int lauf) {
 void vantrel::clickifabbruch() {
     ++zflauf;
     zfintro();
-    paramreset();
+    m_geraet->kalibrierungEnde();
     kalparamfreigabe();
     bzfstep->setText(tr("START"));
     bzfstep->setEnabled(true);
