@@ -33,15 +33,6 @@ QString trennlinie() {
     return QStringLiteral("---------------------------------");
 }
 
-// Stands in when no one is there to ask: every box is confirmed, nothing is chosen, the
-// progress is never cancelled.
-class StillerFortschritt : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setValue(int) override {}
-    bool wasCanceled() const override { return false; }
-};
-
 } // namespace
 
 Geraet::Geraet(QObject* parent) : QObject(parent) {
