@@ -75,9 +75,9 @@ private slots:
 
     void waehrendEinerUebertragung() {
         k->dsp->setSignalpegel(70.0);
-        k->w->link()->dspframe(52, 2);
+        k->w->geraet()->link()->dspframe(52, 2);
         QVERIFY(k->sim->waitForFrames(1, 1000));
-        QVERIFY(k->w->link()->beginTransfer());
+        QVERIFY(k->w->geraet()->link()->beginTransfer());
         pollstarten();
         QTest::qWait(400);
         // The telegrams were the transfer's to read; nobody counted silence meanwhile.
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(teil<QProgressBar>(*k->w, "zfbar")->value(), 0);
         QVERIFY(k->w->empfangtimer->isActive());
         QVERIFY(k->dialoge.shown.isEmpty());
-        k->w->link()->endTransfer();
+        k->w->geraet()->link()->endTransfer();
         QVERIFY(KalFenster::warte([&] { return teil<QProgressBar>(*k->w, "zfbar")->value() == 70; },
                                   2000));
     }
@@ -110,8 +110,11 @@ private slots:
         QFETCH(int, sm);
         k->dsp->setSignalpegel(signal);
         k->dsp->setEingangDbm(eingang);
-        k->w->smkalaktiv = smkalaktiv;
-        k->w->link()->dspframe(52, 2);
+        // The S-meter calibration's own load makes it the owner of the bars.
+        if (smkalaktiv)
+            QVERIFY(k->w->geraet()->kalParameterLaden(true));
+        QCOMPARE(k->w->geraet()->smKalAktiv(), smkalaktiv);
+        k->w->geraet()->link()->dspframe(52, 2);
         pollstarten();
         QProgressBar* an =
             smkalaktiv ? teil<QProgressBar>(*k->w, "smbar") : teil<QProgressBar>(*k->w, "zfbar");
@@ -154,7 +157,7 @@ private slots:
                      qPrintable(QStringLiteral("%1 of %2").arg(gezeigt).arg(gesendet)));
             return;
         }
-        k->w->link()->dspframe(52, 2);
+        k->w->geraet()->link()->dspframe(52, 2);
         k->w->zfschritt = 18;
         pollstarten();
         k->w->clickifstep();
