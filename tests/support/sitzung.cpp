@@ -52,6 +52,7 @@ bool tabelleLaden(Geraet& g, const ParameterTabelle& t, const QString& ordner) {
     if ((mitUser && !schreiben(user, parameterdatei(t, false))) ||
         (mitX && !schreiben(xdatei, parameterdatei(t, true))))
         return false;
+    const TEinstellungen vorher = g.einstellungen();
     einstellen(g, [&](TEinstellungen& e) {
         if (mitUser)
             e.parameterfilename[size_t(g.profil())] = user;
@@ -59,6 +60,8 @@ bool tabelleLaden(Geraet& g, const ParameterTabelle& t, const QString& ordner) {
             e.xparameterfilename[size_t(g.profil())] = xdatei;
     });
     g.paramreset();
-    return (mitUser || mitX) && (!mitUser || g.userParameterLaden()) &&
-           (!mitX || g.xParameterLaden());
+    const bool ok =
+        (mitUser || mitX) && (!mitUser || g.userParameterLaden()) && (!mitX || g.xParameterLaden());
+    g.setEinstellungen(vorher);
+    return ok;
 }

@@ -41,5 +41,6 @@ inline int xParameterAendern(Geraet& g) {
 QByteArray parameterdatei(const ParameterTabelle& t, bool x = false);
 // The table t in the session the way a person gets it there: the table emptied, its user
 // entries written into ordner as the profile's user parameter file and loaded, its X entries
-// (xparam) as the profile's X file and loaded after them. False when a load failed.
+// (xparam) as the profile's X file and loaded after them; the settings are as they were
+// afterwards. False when a load failed.
 bool tabelleLaden(Geraet& g, const ParameterTabelle& t, const QString& ordner);
