@@ -332,11 +332,11 @@ struct Fensterplatz {
 // Nominal is the time the set needs to send those 960 telegrams.
 Zeile sweep() {
     Fensterplatz f;
-    if (!f.sim.isValid() || !f.w->rs232offen())
+    if (!f.sim.isValid() || !f.w->geraet()->rs232offen())
         return {};
     vantrel& w = *f.w;
     f.dsp.setSignalpegel(77.0);
-    w.link()->dspframe(52, 2);
+    w.geraet()->link()->dspframe(52, 2);
     w.zfschritt = 18;
     w.empfangsring.neustart();
     w.empfangtimer->start(w.empfangintervall);
@@ -354,7 +354,7 @@ Zeile sweep() {
 // one poll; CPU/wall is the share of a core over the whole run.
 Zeile monitor() {
     Fensterplatz f;
-    if (!f.sim.isValid() || !f.w->rs232offen())
+    if (!f.sim.isValid() || !f.w->geraet()->rs232offen())
         return {};
     vantrel& w = *f.w;
     QElapsedTimer uhr;
