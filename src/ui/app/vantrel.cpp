@@ -4,6 +4,8 @@
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
+#include "calibration/smkalseite.h"
+#include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
 #include "link/leitungswache.h"
 #include "link/link.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -43,10 +46,7 @@ vantrel::vantrel(QWidget* parent)
       datensatzgeladen(m_geraet->datensatzgeladen), parametertabelle(m_geraet->parametertabelle),
       paramgeladen(m_geraet->paramgeladen), dateifehler(m_geraet->dateifehler),
       ladequelle(m_geraet->ladequelle), smkalaktiv(m_geraet->smkalaktiv),
-      xparamgeaendert(m_geraet->xparamgeaendert), empfangsring(m_geraet->empfangsring),
-      zfmessung(m_geraet->zfmessung), calcurve(m_geraet->zfmessung.calcurve),
-      monitorkurve(m_geraet->monitorkurve), ad603tabelle(m_geraet->ad603tabelle),
-      smgesendet(m_geraet->smgesendet), dspdaten(m_geraet->dspdaten) {
+      xparamgeaendert(m_geraet->xparamgeaendert) {
     initResources();
     setObjectName(QStringLiteral("vantrel"));
     configdir = QDir::current();
@@ -63,11 +63,11 @@ vantrel::vantrel(QWidget* parent)
                     "versucht.")
                      .arg(p));
     });
-    // The S-meter calibration loads the parameters itself: its log shows what was read.
-    connect(m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
-        if (smkalaktiv)
-            smlog(zeile);
-    });
+    // The calibrations' effects on the parameter panel and the monitor switch.
+    connect(m_geraet, &Geraet::kalibrierparameter, this, &vantrel::kalparametersetzen);
+    connect(m_geraet, &Geraet::kalibrierungBeendet, this, &vantrel::kalbeendet);
+    connect(m_geraet, &Geraet::kalibrierungLaeuft, this, &vantrel::kalmessung);
+    m_geraet->setAenderungenSichern([this] { return aenderungensichern(); });
 
     auto makeTimer = [this](const char* name, void (vantrel::*slot)()) {
         auto* t = new QTimer(this);
@@ -78,11 +78,8 @@ vantrel::vantrel(QWidget* parent)
     testtimer = makeTimer("testtimer", &vantrel::testtimerstop);
     repainttimer = makeTimer("repainttimer", &vantrel::actrepainttimer);
     dspbeftimer = makeTimer("dspbeftimer", &vantrel::tstopdspbef);
-    smbeftimer = makeTimer("smbeftimer", &vantrel::tstopsmbef);
-    empfangtimer = makeTimer("empfangtimer", &vantrel::tstopempfangRS232);
     rxeqtimer = makeTimer("rxeqtimer", &vantrel::timerrxeqstop);
     txeqtimer = makeTimer("txeqtimer", &vantrel::timertxeqstop);
-    dspmonitimer = makeTimer("dspmonitimer", &vantrel::timerdspmonistop);
     repainttimer->start(1);
 
     tabs = new QTabWidget(this);
@@ -92,15 +89,17 @@ vantrel::vantrel(QWidget* parent)
     bauefirmwareseite();
     baueparameterseite();
     baueeqseiten();
-    bauekalseiten();
+    tabs->addTab(new ZfKalSeite(*m_geraet, tabs), tr("ZF-Kalibrierung (AD603)", "TabWindow"));
+    tabs->addTab(new SmKalSeite(*m_geraet, tabs), tr("S-Meter-Kalibrierung", "TabWindow"));
     // Every page as large as its widest and tallest controls (the parameter page's ten
     // rows, the firmware page's four groups): the window's minimum, and its default size,
     // follow from them, so nothing lies outside the window.
     for (int i = 0; i < tabs->count(); ++i)
         tabs->widget(i)->setMinimumSize(kSeiteMin);
 
-    m_monitor = new DspMonitor();
-    connect(this, &vantrel::sendedspdaten, m_monitor, &DspMonitor::getdspdaten);
+    m_monitor = new DspMonitor(m_geraet);
+    // Closed by its title bar or by a line that dropped: the switch follows.
+    connect(m_monitor, &DspMonitor::geschaltet, cbdmoni, &QCheckBox::setChecked);
     connect(m_monitor, &DspMonitor::speicherfehler, this,
             [this](const QString& path) { speicherfehler(path); });
     m_monitor->hide();
@@ -131,10 +130,8 @@ vantrel::vantrel(QWidget* parent)
     resize(settings.value(QStringLiteral("size"), QSize(400, 400))
                .toSize()
                .expandedTo(minimumSizeHint()));
-    m_monitor->move(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint());
-    m_monitor->resize(settings.value(QStringLiteral("monisize"), m_monitor->size())
-                          .toSize()
-                          .expandedTo(m_monitor->minimumSize()));
+    m_monitor->platzieren(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint(),
+                          settings.value(QStringLiteral("monisize"), m_monitor->size()).toSize());
 
     readSettings();
     layoutalles();
@@ -350,7 +347,6 @@ void vantrel::layoutalles() {
     layoutfirmwareseite();
     panellayout();
     layouteqseiten();
-    layoutkalseiten();
 }
 
 void vantrel::showEvent(QShowEvent* event) {
@@ -387,11 +383,8 @@ void vantrel::closeEvent(QCloseEvent* event) {
         settings.setValue(QStringLiteral("monisize"), m_monitor->size());
     }
     dspframe(52, 1);
-    dspmonitimer->stop();
     txeqtimer->stop();
     rxeqtimer->stop();
-    empfangtimer->stop();
-    smbeftimer->stop();
     dspbeftimer->stop();
     m_geraet->trennen();
     delete m_monitor;

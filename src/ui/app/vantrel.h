@@ -6,11 +6,7 @@
 
 #include "app/einstellungen.h"
 #include "app/geraet.h"
-#include "calibration/empfangsring.h"
-#include "calibration/smeterwerte.h"
-#include "calibration/zfmessung.h"
 #include "download/downloadimage.h"
-#include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
 
 #include <QDir>
@@ -23,11 +19,7 @@
 
 struct Hinweis;
 class QAction;
-class QChartView;
-class QLineSeries;
 class QLabel;
-class QProgressBar;
-class QSpinBox;
 class QRadioButton;
 class QCheckBox;
 class QDoubleSpinBox;
@@ -39,7 +31,6 @@ class QTextEdit;
 class QTimer;
 class QTranslator;
 class DspMonitor;
-class SmKurve;
 class EqSeite;
 class Link;
 class Modem;
@@ -149,48 +140,9 @@ public:
     void eq2dsp(EqSeite& s);
     void eqdateispeichern(EqSeite& s);
 
-    // ---- calibration --------------------------------------------------------------------
-    // The DSP's bytes, shared by the calibration poll and the monitor poll.
-    Empfangsring& empfangsring;
-    // The IF wizard's measurement requests and its DAC sweep (messung, messzaehler,
-    // pegelsumme, pegelmin, dacstufe); calcurve is the sweep's table, monitorkurve the
-    // monitor's own.
-    ZfMessung& zfmessung;
-    Calcurve& calcurve;
-    Calcurve& monitorkurve;
-    Ad603Tabelle& ad603tabelle;
-    double pegelmax = 0;
-    int smschritt = 0;
-    int zfschritt = 0;
-    // The S-meter file has been read; until then no setting is sent live.
-    bool scalgeladen = false;
-    QStringList scalzeilen;
-    // The S-meter settings last sent (scalnf, scalip3, scaldds).
-    SmeterWerte& smgesendet;
-    // The values the S-meter spin boxes show, in the same order.
-    SmeterWerte smboxen() const;
-    // The calibration poll's period in ms (100; tests shorten it).
-    int empfangintervall = 100;
-    // Shows the receive error box for code 1 (no data), 3 or 4 (no echo 6 or 8).
-    void empfangsfehler(int code);
-    // Reads the S-meter file of the active profile into the boxes and the last-sent values.
-    // The S-meter file into the boxes; false (and a box) when it cannot be opened.
-    bool smdateilesen();
-    // Writes the S-meter file from the last-sent values; false (and reported) on failure.
-    bool smdateischreiben();
-    // The wizards' text areas.
-    void smlog(const QString& html);
-    void zflog(const QString& html);
-
-    // ---- monitor ------------------------------------------------------------------------
-    // The last telegram decoded, kept between telegrams (agc and vogad change only with
-    // their direction).
-    TDspDaten& dspdaten;
-    // The monitor poll's period in ms (100; tests shorten it).
-    int monitorintervall = 100;
-
-signals:
-    void sendedspdaten(const TDspDaten& daten);
+    // ---- calibration ----------------------------------------------------------------------
+    // A calibration set parameter nummer; with sperren, the other boxes wait meanwhile.
+    void kalparametersetzen(int nummer, int wert, bool sperren);
 
 public slots:
     // app
@@ -250,18 +202,8 @@ public slots:
     void txslideraendern();
     void timerrxeqstop();
     void timertxeqstop();
-    // calibration
-    void tstopempfangRS232();
-    void clicksmstep();
-    void clicksmabbruch();
-    void geaendertsm();
-    void tstopsmbef();
-    void clickifstep();
-    void clickifabbruch();
     // monitor
     void setdmoni();
-    void timerdspmonistop();
-    void loadcalcurve();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -290,44 +232,13 @@ private:
     void baueparameterseite();
     void baueeqseiten();
     void layouteqseiten();
-    void bauekalseiten();
-    void layoutkalseiten();
-    void bauezfkurve();
-    // calibration helpers
-    void empfangslesen();
-    void telegrammauswerten(const Telegramm& t);
-    void smintro();
-    void zfintro();
-    // False when the S-meter file is missing: nothing was sent.
-    bool smladefolge(int lauf);
-    void zfladefolge(int lauf);
-    // The load's parameter frames; false when the wizard was aborted on the way.
-    bool kalparametersenden(int ohne, bool smeter, int lauf);
-    void kalparametersetzen(int nummer, int wert);
+    // A calibration ended: the panel back to its empty state, the monitor switch usable
+    // while the monitor is on.
+    void kalbeendet();
     void kalparamfreigabe();
-    // While a wizard measures, the monitor switch is off; afterwards as it was.
+    // While a calibration loads or measures, the monitor switch is off; afterwards as it was.
     void kalmessung(bool laeuft);
-    // A wizard ended: the monitor switch usable while the monitor is on.
-    void kalende();
     bool monitorgesperrt = false;
-    // Before an echo request: what came during the wait before it is dropped, unread.
-    void echobeginnen();
-    bool ad603speichern(const QString& pfad);
-    // The chart of the IF page: the steps the sweep has measured so far, and the curve of
-    // the profile's AD603 file as it stood when the sweep began (none without a file).
-    void zfkurvezeigen();
-    void zftabellezeigen();
-    // Step 11: checks the sweep's curve and table; with a doubt the person decides. True
-    // when the table is to be written.
-    bool zfkurvepruefen();
-    // Keeps the old table as "<pfad>.bak", then writes the new one; the log names both.
-    bool kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben);
-    // Counts the wizards' aborts: a step that waited finds out whether it was aborted.
-    int smlauf = 0;
-    int zflauf = 0;
-    bool empfangaktiv = false;
-    bool monitoraktiv = false;
-    bool smbefaktiv = false;
     // What each parameter box showed when the table was last shown or sent from it.
     std::array<double, 100> m_angezeigt{};
     // The mode and bank the boxes show: their edits belong to this column, whatever the
@@ -352,11 +263,8 @@ public:
     QTimer* testtimer = nullptr;
     QTimer* repainttimer = nullptr;
     QTimer* dspbeftimer = nullptr;
-    QTimer* smbeftimer = nullptr;
-    QTimer* empfangtimer = nullptr;
     QTimer* rxeqtimer = nullptr;
     QTimer* txeqtimer = nullptr;
-    QTimer* dspmonitimer = nullptr;
 
 private:
     // ---- widgets --------------------------------------------------------------------------
@@ -365,8 +273,6 @@ private:
     QWidget* parameterseite = nullptr;
     QWidget* rxeqseite = nullptr;
     QWidget* txeqseite = nullptr;
-    QWidget* zfseite = nullptr;
-    QWidget* smseite = nullptr;
 
     QGroupBox* gbruvado = nullptr;
     QGroupBox* gbquarnel = nullptr;
@@ -418,33 +324,11 @@ private:
     QPushButton* btxeqspeichern = nullptr;
     QPushButton* btxeq2pic = nullptr;
 
-    // calibration pages
-    QProgressBar* zfbar = nullptr;
-    QTextEdit* zftext = nullptr;
-    QPushButton* bzfstep = nullptr;
-    QPushButton* bzfabbruch = nullptr;
-    QLabel* zflabel = nullptr;
-    QChartView* zfkurve = nullptr;
-    QLineSeries* zfmesspunkte = nullptr;
-    QLineSeries* zftabellenpunkte = nullptr;
-    QProgressBar* smbar = nullptr;
-    QTextEdit* smtext = nullptr;
-    QPushButton* bsmstep = nullptr;
-    QPushButton* bsmabbruch = nullptr;
-    QLabel* smlabel = nullptr;
-    QGroupBox* gbkal = nullptr;
-
     QTextEdit* log = nullptr;
     // The panel's row of parameter number i (0..99): number label, spin box, name label.
     QLabel* paramnr[100] = {};
     QDoubleSpinBox* paramwert[100] = {};
     QLabel* paramname[100] = {};
-    // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
-    QSpinBox* smwert[SmeterWerte::zeilen] = {};
-    SmKurve* smkurve = nullptr;
-    // The chart follows the boxes.
-    void smkurvezeigen();
-
     // ---- app: finding and keeping the port ------------------------------------------------
 public slots:
     // "Neu verbinden": the configured port closed and opened again.

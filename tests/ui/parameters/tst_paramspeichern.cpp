@@ -3,6 +3,7 @@
 // can fail (box, log line, button left enabled).
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/smkalibrierung.h"
 #include "fensterteil.h"
 #include "parameters/parameterfile.h"
 #include "sim/ptypair.h"
@@ -111,7 +112,7 @@ private slots:
             gegangen = w->vesknr == 1;
         } else {
             teil<QPushButton>(*w, "bsmstep")->click();
-            gegangen = w->smschritt != 0;
+            gegangen = w->geraet()->smkal().schritt() != 0;
         }
         QCOMPARE(dialogs->boxes("question").size(), 1);
         QCOMPARE(gegangen, weiter);
