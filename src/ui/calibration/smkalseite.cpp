@@ -128,10 +128,14 @@ void SmKalSeite::zustandzeigen() {
 }
 
 void SmKalSeite::wertezeigen() {
+    // The boxes take the file's values first; then what they show is handed back at once,
+    // a value beyond a box's range as the box shows it.
+    m_zeigt = true;
     for (int i = 0; i < SmeterWerte::zeilen; ++i)
         smwert[i]->setValue(m_kal.boxen().wert(i));
+    m_zeigt = false;
     smkurve->setzeDatei(m_kal.datei());
-    kurvezeigen();
+    geaendertsm();
 }
 
 void SmKalSeite::kurvezeigen() {
@@ -143,9 +147,11 @@ void SmKalSeite::kurvezeigen() {
 
 void SmKalSeite::geaendertsm() {
     kurvezeigen();
+    if (m_zeigt)
+        return;
     bool senden = false;
     for (int i = 0; i < SmeterWerte::zeilen; ++i)
-        senden = m_kal.setzeBox(i, smwert[i]->value());
+        senden = m_kal.setzeBox(i, smwert[i]->value()) || senden;
     if (senden)
         smbeftimer->start(200);
 }

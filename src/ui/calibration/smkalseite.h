@@ -57,4 +57,6 @@ private:
     QTimer* smbeftimer = nullptr;
     // A tick is sending; one from inside its pacing would look at the same values.
     bool m_sendet = false;
+    // The file's values are being put into the boxes.
+    bool m_zeigt = false;
 };
