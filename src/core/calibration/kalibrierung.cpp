@@ -179,6 +179,12 @@ void Kalibrierung::beenden() {
 
 void Kalibrierung::abbrechen() {
     m_folgt = false;
+    // Nothing is under way (the other calibration may be): only the introduction again.
+    if (!aktiv() && !beschaeftigt() && !m_geraet.liest(m_leser)) {
+        intro();
+        melden();
+        return;
+    }
     beenden();
     m_imSchritt = false;
     setKnopf(Knopf::Start);

@@ -97,6 +97,19 @@ public:
         return true;
     }
 
+    // The line dropped: a new set on a new port, the same session.
+    bool neueLeitung() {
+        dsp.reset();
+        sim = std::make_unique<SimTransceiver>();
+        if (!sim->isValid())
+            return false;
+        dsp = std::make_unique<SimDsp>(sim.get());
+        dsp->setPeriode(5);
+        dsp->setSignalpegel(77.0);
+        g->einst.rs232 = sim->portPath();
+        return g->verbinden();
+    }
+
     ZfKalibrierung& zf() const { return g->zfkal(); }
     SmKalibrierung& sm() const { return g->smkal(); }
 
