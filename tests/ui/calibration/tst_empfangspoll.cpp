@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-class TestKalBalken : public QObject {
+class TestEmpfangspoll : public QObject {
     Q_OBJECT
     std::unique_ptr<KalFenster> k;
 
@@ -55,5 +55,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKalBalken)
-#include "tst_kalbalken.moc"
+QTEST_MAIN(TestEmpfangspoll)
+#include "tst_empfangspoll.moc"
