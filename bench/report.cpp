@@ -337,7 +337,7 @@ struct Fensterplatz {
 // monitor window getting it, meanwhile, against one poll.
 Zeile sweepMitMonitor(bool monitorZeile) {
     Fensterplatz f;
-    if (!f.sim.isValid() || !f.w->rs232offen())
+    if (!f.sim.isValid() || !f.w->geraet()->rs232offen())
         return {};
     vantrel& w = *f.w;
     Geraet& g = *w.geraet();

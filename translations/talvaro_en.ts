@@ -215,6 +215,255 @@
     </message>
 </context>
 <context>
+    <name>EqSeite</name>
+    <message>
+        <source>Equalizer RX</source>
+        <translation>Equalizer RX</translation>
+    </message>
+    <message>
+        <source>Equalizer TX</source>
+        <translation>Equalizer TX</translation>
+    </message>
+    <message>
+        <source>RX-Datei laden</source>
+        <translation>Load RX file</translation>
+    </message>
+    <message>
+        <source>TX-Datei laden</source>
+        <translation>Load TX file</translation>
+    </message>
+    <message>
+        <source>RX-Datei speichern</source>
+        <translation>Save RX file</translation>
+    </message>
+    <message>
+        <source>TX-Datei speichern</source>
+        <translation>Save TX file</translation>
+    </message>
+    <message>
+        <source>Zum &quot;Vesk&quot; direkt</source>
+        <translation>Straight to the &quot;Vesk&quot;</translation>
+    </message>
+    <message>
+        <source>(x100Hz)</source>
+        <translation>(x100Hz)</translation>
+    </message>
+    <message>
+        <source>%1dB</source>
+        <translation>%1dB</translation>
+    </message>
+    <message>
+        <source>-90dB</source>
+        <translation>-90dB</translation>
+    </message>
+    <message>
+        <source>Einzelwert gesendet!</source>
+        <translation>Single value sent!</translation>
+    </message>
+    <message>
+        <source>ONLINE mit VESK!</source>
+        <translation>ONLINE with VESK!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareSeite</name>
+    <message>
+        <source>Talvaro (Ruvado + Quarnel)</source>
+        <translation>Talvaro (Ruvado and Quarnel)</translation>
+    </message>
+    <message>
+        <source>Direkt zum DSP</source>
+        <translation>Direct to DSP</translation>
+    </message>
+    <message>
+        <source>Daten + Parameter zum PIC</source>
+        <translation>Data + parameters to the PIC</translation>
+    </message>
+    <message>
+        <source>Nur Parameter zum PIC</source>
+        <translation>Only parameters to the PIC</translation>
+    </message>
+    <message>
+        <source>Talvaro (nur Quarnel)</source>
+        <translation>Talvaro (Quarnel only)</translation>
+    </message>
+    <message>
+        <source>Eeprom Sicherung</source>
+        <translation>EEPROM backup</translation>
+    </message>
+    <message>
+        <source>Eeprom Wiederherstellung</source>
+        <translation>EEPROM restore</translation>
+    </message>
+    <message>
+        <source>Parameter Vesk -&gt; PC</source>
+        <translation>Parameters Vesk -&gt; PC</translation>
+    </message>
+    <message>
+        <source>Eeprom Vergleich</source>
+        <translation>EEPROM Compare</translation>
+    </message>
+    <message>
+        <source>Befehl direkt zum DSP</source>
+        <translation>Command straight to the DSP</translation>
+    </message>
+    <message>
+        <source>DSP-Befehl</source>
+        <translation>DSP command</translation>
+    </message>
+    <message>
+        <source>Testprogramm zum DSP</source>
+        <translation>Test program to the DSP</translation>
+    </message>
+    <message>
+        <source>Testsoftware</source>
+        <translation>Test software</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterSeite</name>
+    <message>
+        <source>Parameter laden</source>
+        <translation>Load parameters</translation>
+    </message>
+    <message>
+        <source>Parameter speichern</source>
+        <translation>Save parameters</translation>
+    </message>
+    <message>
+        <source>X-Parameter laden</source>
+        <translation>Load X parameters</translation>
+    </message>
+    <message>
+        <source>X-Parameter speichern</source>
+        <translation>Save X parameters</translation>
+    </message>
+    <message>
+        <source>DSP Monitor</source>
+        <translation>DSP Monitor</translation>
+    </message>
+    <message>
+        <source>1 Denoiser</source>
+        <translation>1 Denoiser</translation>
+    </message>
+    <message>
+        <source>2 Mute</source>
+        <translation>2 Mute</translation>
+    </message>
+    <message>
+        <source>3 Noise Bl.</source>
+        <translation>3 Noise Bl.</translation>
+    </message>
+    <message>
+        <source>4 A-Notch</source>
+        <translation>4 A-Notch</translation>
+    </message>
+    <message>
+        <source>5 M-Notch</source>
+        <translation>5 M-Notch</translation>
+    </message>
+    <message>
+        <source>6 Fil.6.2</source>
+        <translation>6 Fil.6.2</translation>
+    </message>
+    <message>
+        <source>7 VOX</source>
+        <translation>7 VOX</translation>
+    </message>
+    <message>
+        <source>9 RF Clip</source>
+        <translation>9 RF Clip</translation>
+    </message>
+    <message>
+        <source>Parameterbank</source>
+        <translation>Parameter bank</translation>
+    </message>
+    <message>
+        <source>Gruen</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Seitenband</source>
+        <translation>Sideband</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>LSB</source>
+        <translation>LSB</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>SSB</source>
+        <translation>SSB</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>DSP-ID</source>
+        <translation>DSP ID</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Vesk</source>
+        <translation>Vesk</translation>
+    </message>
+    <message>
+        <source>6 Fil.6.1</source>
+        <translation>6 Fil.6.1</translation>
+    </message>
+    <message>
+        <source>4 QRO</source>
+        <translation>4 QRO</translation>
+    </message>
+    <message>
+        <source>7 QSK</source>
+        <translation>7 QSK</translation>
+    </message>
+    <message>
+        <source>9 CW Spot</source>
+        <translation>9 CW Spot</translation>
+    </message>
+    <message>
+        <source>USER-Parameter Speichern</source>
+        <comment>FileDialog</comment>
+        <translation>Save USER parameters</translation>
+    </message>
+    <message>
+        <source>Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
+        <comment>FileDialog</comment>
+        <translation>Parameters (*.dpk *.DPK);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>X-Parameter Speichern</source>
+        <comment>FileDialog</comment>
+        <translation>Save X parameters</translation>
+    </message>
+    <message>
+        <source>X-Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
+        <comment>FileDialog</comment>
+        <translation>X parameters (*.dpk *.DPK);;All files (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>SimFenster</name>
     <message>
         <source>Talvaro (Simulation)</source>
@@ -1315,90 +1564,14 @@
         <translation>&lt;b&gt;Completed successfully&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <source>6 Fil.6.1</source>
-        <translation>6 Fil.6.1</translation>
-    </message>
-    <message>
-        <source>6 Fil.6.2</source>
-        <translation>6 Fil.6.2</translation>
-    </message>
-    <message>
-        <source>4 QRO</source>
-        <translation>4 QRO</translation>
-    </message>
-    <message>
-        <source>4 A-Notch</source>
-        <translation>4 A-Notch</translation>
-    </message>
-    <message>
-        <source>7 QSK</source>
-        <translation>7 QSK</translation>
-    </message>
-    <message>
-        <source>7 VOX</source>
-        <translation>7 VOX</translation>
-    </message>
-    <message>
-        <source>9 CW Spot</source>
-        <translation>9 CW Spot</translation>
-    </message>
-    <message>
-        <source>9 RF Clip</source>
-        <translation>9 RF Clip</translation>
-    </message>
-    <message>
         <source>RX-Equalizer</source>
         <comment>TabWindow</comment>
         <translation>RX equalizer</translation>
     </message>
     <message>
-        <source>Equalizer RX</source>
-        <translation>Equalizer RX</translation>
-    </message>
-    <message>
-        <source>RX-Datei laden</source>
-        <translation>Load RX file</translation>
-    </message>
-    <message>
-        <source>RX-Datei speichern</source>
-        <translation>Save RX file</translation>
-    </message>
-    <message>
-        <source>Zum &quot;Vesk&quot; direkt</source>
-        <translation>Straight to the &quot;Vesk&quot;</translation>
-    </message>
-    <message>
         <source>TX-Equalizer</source>
         <comment>TabWindow</comment>
         <translation>TX equalizer</translation>
-    </message>
-    <message>
-        <source>Equalizer TX</source>
-        <translation>Equalizer TX</translation>
-    </message>
-    <message>
-        <source>TX-Datei laden</source>
-        <translation>Load TX file</translation>
-    </message>
-    <message>
-        <source>TX-Datei speichern</source>
-        <translation>Save TX file</translation>
-    </message>
-    <message>
-        <source>(x100Hz)</source>
-        <translation>(x100Hz)</translation>
-    </message>
-    <message>
-        <source>%1dB</source>
-        <translation>%1dB</translation>
-    </message>
-    <message>
-        <source>-90dB</source>
-        <translation>-90dB</translation>
-    </message>
-    <message>
-        <source>Einzelwert gesendet!</source>
-        <translation>Single value sent!</translation>
     </message>
     <message>
         <source>RX Equalizer in DSP laden</source>
@@ -1411,10 +1584,6 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>ONLINE mit VESK!</source>
-        <translation>ONLINE with VESK!</translation>
     </message>
     <message>
         <source>DSP-FW Laden</source>
@@ -1485,165 +1654,9 @@
         <translation>DSP firmware</translation>
     </message>
     <message>
-        <source>Talvaro (Ruvado + Quarnel)</source>
-        <translation>Talvaro (Ruvado and Quarnel)</translation>
-    </message>
-    <message>
-        <source>Direkt zum DSP</source>
-        <translation>Direct to DSP</translation>
-    </message>
-    <message>
-        <source>Daten + Parameter zum PIC</source>
-        <translation>Data + parameters to the PIC</translation>
-    </message>
-    <message>
-        <source>Nur Parameter zum PIC</source>
-        <translation>Only parameters to the PIC</translation>
-    </message>
-    <message>
-        <source>Talvaro (nur Quarnel)</source>
-        <translation>Talvaro (Quarnel only)</translation>
-    </message>
-    <message>
-        <source>Eeprom Sicherung</source>
-        <translation>EEPROM backup</translation>
-    </message>
-    <message>
-        <source>Eeprom Wiederherstellung</source>
-        <translation>EEPROM restore</translation>
-    </message>
-    <message>
-        <source>Parameter Vesk -&gt; PC</source>
-        <translation>Parameters Vesk -&gt; PC</translation>
-    </message>
-    <message>
-        <source>Befehl direkt zum DSP</source>
-        <translation>Command straight to the DSP</translation>
-    </message>
-    <message>
-        <source>DSP-Befehl</source>
-        <translation>DSP command</translation>
-    </message>
-    <message>
-        <source>Testprogramm zum DSP</source>
-        <translation>Test program to the DSP</translation>
-    </message>
-    <message>
-        <source>Testsoftware</source>
-        <translation>Test software</translation>
-    </message>
-    <message>
         <source>DSP-Parameter</source>
         <comment>TabWindow</comment>
         <translation>DSP parameters</translation>
-    </message>
-    <message>
-        <source>Parameter laden</source>
-        <translation>Load parameters</translation>
-    </message>
-    <message>
-        <source>Parameter speichern</source>
-        <translation>Save parameters</translation>
-    </message>
-    <message>
-        <source>X-Parameter laden</source>
-        <translation>Load X parameters</translation>
-    </message>
-    <message>
-        <source>X-Parameter speichern</source>
-        <translation>Save X parameters</translation>
-    </message>
-    <message>
-        <source>DSP Monitor</source>
-        <translation>DSP monitor</translation>
-    </message>
-    <message>
-        <source>1 Denoiser</source>
-        <translation>1 Denoiser</translation>
-    </message>
-    <message>
-        <source>2 Mute</source>
-        <translation>2 Mute</translation>
-    </message>
-    <message>
-        <source>3 Noise Bl.</source>
-        <translation>3 Noise Bl.</translation>
-    </message>
-    <message>
-        <source>5 M-Notch</source>
-        <translation>5 M-Notch</translation>
-    </message>
-    <message>
-        <source>Parameterbank</source>
-        <translation>Parameter bank</translation>
-    </message>
-    <message>
-        <source>Gruen</source>
-        <translation>Green</translation>
-    </message>
-    <message>
-        <source>Gelb</source>
-        <translation>Yellow</translation>
-    </message>
-    <message>
-        <source>Rot</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>Seitenband</source>
-        <translation>Sideband</translation>
-    </message>
-    <message>
-        <source>USB</source>
-        <translation>USB</translation>
-    </message>
-    <message>
-        <source>LSB</source>
-        <translation>LSB</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>SSB</source>
-        <translation>SSB</translation>
-    </message>
-    <message>
-        <source>CW</source>
-        <translation>CW</translation>
-    </message>
-    <message>
-        <source>DSP-ID</source>
-        <translation>DSP ID</translation>
-    </message>
-    <message>
-        <source>User</source>
-        <translation>User</translation>
-    </message>
-    <message>
-        <source>Vesk</source>
-        <translation>Vesk</translation>
-    </message>
-    <message>
-        <source>USER-Parameter Speichern</source>
-        <comment>FileDialog</comment>
-        <translation>Save USER parameters</translation>
-    </message>
-    <message>
-        <source>Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
-        <comment>FileDialog</comment>
-        <translation>Parameters (*.dpk *.DPK);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>X-Parameter Speichern</source>
-        <comment>FileDialog</comment>
-        <translation>Save X parameters</translation>
-    </message>
-    <message>
-        <source>X-Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
-        <comment>FileDialog</comment>
-        <translation>X parameters (*.dpk *.DPK);;All files (*.*)</translation>
     </message>
     <message>
         <source>Parameter-Laden</source>

@@ -2,6 +2,7 @@
 // set puts the same bytes on the line, whichever program started it, as their traces show.
 #include "app/vantrel.h"
 #include "clitest.h"
+#include "download/firmwareseite.h"
 #include "link/serialtrace.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
@@ -79,22 +80,22 @@ class TestCliGleich : public QObject, protected WindowGround {
         const QString pfad = file(QStringLiteral("fenster-%1.trace").arg(op));
         if (!trace.open(pfad))
             return {};
-        trace.attach(w.modem());
+        trace.attach(w.geraet()->modem());
         if (op == "backup")
             dialogs->fileAnswers << file(QStringLiteral("fenster.bin"));
         if (op == "restore")
             dialogs->fileAnswers << file(QStringLiteral("restore.bin"));
         QTimer::singleShot(30, &set.sim, [&set, op] { sobaldOffen(set, op); });
         if (op == "dsp")
-            w.clickdspladen();
+            w.firmwareseite()->clickdspladen();
         else if (op == "pic")
-            w.clickpicladen();
+            w.firmwareseite()->clickpicladen();
         else if (op == "restore")
-            w.clickeerestore();
+            w.firmwareseite()->clickeerestore();
         else if (op == "backup")
-            w.clickeesichern();
+            w.firmwareseite()->clickeesichern();
         else
-            w.clickparam2pc();
+            w.firmwareseite()->clickparam2pc();
         // Read before the close, which switches the telegrams off.
         const QByteArray bytes = gesendet(pfad);
         w.close();

@@ -4,6 +4,8 @@
 // worked out here from the sample files, not asked of the loader's code.
 #include "app/vantrel.h"
 #include "clitest.h"
+#include "download/firmwareseite.h"
+#include "parameters/parameterseite.h"
 #include "scripteddialogs.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
@@ -554,12 +556,12 @@ private slots:
                 lines << k + QLatin1Char('=') + v;
             env->writeConfig(lines);
             vantrel w;
-            QVERIFY(w.rs232offen());
+            QVERIFY(w.geraet()->rs232offen());
             QTimer::singleShot(300, pic.get(), [this] { pic->function(995); });
-            w.clickparam2pc();
-            QVERIFY(w.paramgeladen);
+            w.firmwareseite()->clickparam2pc();
+            QVERIFY(w.geraet()->paramGeladen());
             dialogs.fileAnswers << file("window.dpk");
-            w.clickparamsave();
+            w.parameterseite()->clickparamsave();
             expected = fileBytes(file("window.dpk"));
             w.close();
         }

@@ -5,6 +5,7 @@
 // happened.
 #include "app/vantrel.h"
 #include "calibration/zfkalibrierung.h"
+#include "download/firmwareseite.h"
 #include "fensterteil.h"
 #include "link/link.h"
 #include "link/progress.h"
@@ -15,6 +16,7 @@
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
 #include "sim/simulation.h"
+#include "sitzung.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -181,15 +183,18 @@ class TestFaults : public QObject {
             return false;
         w = std::make_unique<vantrel>();
         sim->zeigen(w.get());
-        w->link()->setDelays(0, 0, 0);
+        w->geraet()->link()->setDelays(0, 0, 0);
         w->geraet()->setAbfrageMs(10);
-        w->einst.ad603filename[size_t(w->vesknr)] = datei(QStringLiteral("AD603.dat"));
-        w->einst.scalfilename[size_t(w->vesknr)] = datei(QStringLiteral("Scal.dat"));
-        // The faults of the restore itself; the dumps around it are the session's own test.
-        w->einst.vorwiederherstellungsichern = false;
-        w->einst.nachschreibenvergleichen = false;
+        einstellen(w->geraet(), [&](TEinstellungen& e) {
+            const size_t p = size_t(w->geraet()->profil());
+            e.ad603filename[p] = datei(QStringLiteral("AD603.dat"));
+            e.scalfilename[p] = datei(QStringLiteral("Scal.dat"));
+            // The faults of the restore itself; the dumps around it are the session's own test.
+            e.vorwiederherstellungsichern = false;
+            e.nachschreibenvergleichen = false;
+        });
         w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()) || !w->rs232offen())
+        if (!QTest::qWaitForWindowExposed(w.get()) || !w->geraet()->rs232offen())
             return false;
         QTest::qWait(30);
         sim->sim().poll();
@@ -216,7 +221,7 @@ class TestFaults : public QObject {
     // A fault must leave the window standing and the user's files as they were.
     void unversehrt() {
         QVERIFY(w->isVisible());
-        QVERIFY(!w->link()->transferActive());
+        QVERIFY(!w->geraet()->link()->transferActive());
         QCOMPARE(abdruck(user->path()), vorher);
     }
 
@@ -226,7 +231,7 @@ class TestFaults : public QObject {
     void restore() {
         pic().function(996);
         dialogs->fileAnswers << datei(QStringLiteral("image.bin"));
-        w->clickeerestore();
+        w->firmwareseite()->clickeerestore();
     }
     bool restoreGeht() {
         dialogs->clear();
@@ -266,12 +271,12 @@ private slots:
     void leitungWeg() {
         QFETCH(QString, was);
         QVERIFY(starten());
-        const ParameterTabelle tabelle = w->parametertabelle;
+        const ParameterTabelle tabelle = w->geraet()->tabelle();
         auto lauf = [&](bool fehler) {
             if (was == "dsp") {
                 if (fehler)
                     trennenNach(200);
-                w->clickdspladen();
+                w->firmwareseite()->clickdspladen();
             } else if (was == "restore") {
                 if (fehler)
                     pic().setDropAfter(1000);
@@ -282,13 +287,13 @@ private slots:
                     pic().setDropAfter(20000);
                 QTimer::singleShot(30, &pic(), [this] { pic().function(997); });
                 dialogs->fileAnswers << datei(QStringLiteral("exee.bin"));
-                w->clickeesichern();
+                w->firmwareseite()->clickeesichern();
             } else {
                 pic().setSendRate(64, 1);
                 if (fehler)
                     pic().setDropAfter(400);
                 QTimer::singleShot(30, &pic(), [this] { pic().function(995); });
-                w->clickparam2pc();
+                w->firmwareseite()->clickparam2pc();
             }
         };
         lauf(true);
@@ -302,7 +307,7 @@ private slots:
             QVERIFY(QFile::remove(datei(QStringLiteral("exee.bin.partial"))));
         unversehrt();
         if (was == "readback")
-            QCOMPARE(w->parametertabelle, tabelle);
+            QCOMPARE(w->geraet()->tabelle(), tabelle);
 
         // A new line, and the very same operation runs to its end.
         QVERIFY(sim->neuVerbinden());
@@ -324,7 +329,7 @@ private slots:
             // The device's values arrived: SSB green of 10..99 is block 0 of its area.
             const QByteArray werte = pic().parameterValues();
             for (int nr = 10; nr < 100; ++nr)
-                QCOMPARE(w->parametertabelle[size_t(nr)].ssbgreen, int(quint8(werte[nr - 10])));
+                QCOMPARE(w->geraet()->tabelle()[size_t(nr)].ssbgreen, int(quint8(werte[nr - 10])));
         }
     }
 
@@ -379,7 +384,7 @@ private slots:
         QFETCH(QString, was);
         QFETCH(int, still);
         QVERIFY(starten());
-        const ParameterTabelle tabelle = w->parametertabelle;
+        const ParameterTabelle tabelle = w->geraet()->tabelle();
         pic().setSilentAfter(still);
         dialogs->geduldMs = 400;
         QElapsedTimer dauer;
@@ -387,8 +392,8 @@ private slots:
         if (was == "readback") {
             pic().setSendRate(64, 1);
             QTimer::singleShot(30, &pic(), [this] { pic().function(995); });
-            w->clickparam2pc();
-            QCOMPARE(w->parametertabelle, tabelle);
+            w->firmwareseite()->clickparam2pc();
+            QCOMPARE(w->geraet()->tabelle(), tabelle);
             QCOMPARE(dialogs->progressLastValue.first(), still);
         } else {
             restore();

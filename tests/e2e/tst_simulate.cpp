@@ -11,6 +11,7 @@
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
 #include "sim/simulation.h"
+#include "sitzung.h"
 #include "testenv.h"
 #include "windowground.h"
 
@@ -103,16 +104,17 @@ private slots:
         {
             Start s;
             QVERIFY(s.sim.isValid());
-            QCOMPARE(s.w->einst.rs232, s.sim.portPath());
-            QVERIFY(s.w->rs232offen());
-            QCOMPARE(s.w->einst.picrs232writetime, 10);
-            QCOMPARE(s.w->vesknr, 0);
-            QCOMPARE(s.w->einst.veskpfad[0], TestEnv::sampleRelease());
-            QCOMPARE(s.w->einst.dspcodefilename[0], TestEnv::sampleRelease() + "/VESK2b1x.dpk");
+            QCOMPARE(s.w->geraet()->einstellungen().rs232, s.sim.portPath());
+            QVERIFY(s.w->geraet()->rs232offen());
+            QCOMPARE(s.w->geraet()->einstellungen().picrs232writetime, 10);
+            QCOMPARE(s.w->geraet()->profil(), 0);
+            QCOMPARE(s.w->geraet()->einstellungen().veskpfad[0], TestEnv::sampleRelease());
+            QCOMPARE(s.w->geraet()->einstellungen().dspcodefilename[0],
+                     TestEnv::sampleRelease() + "/VESK2b1x.dpk");
             QVERIFY(s.log().contains("Simulation: der simulierte Talvaro haengt an " +
                                      s.sim.portPath()));
             // A change the user makes in simulate mode is kept in its own file.
-            s.w->einst.dsprs232writetime = 5;
+            einstellen(s.w->geraet(), [](TEinstellungen& e) { e.dsprs232writetime = 5; });
             erstePort = s.sim.portPath();
         }
         QCOMPARE(QFileInfo::exists(userCfg()), userFile);
@@ -122,8 +124,8 @@ private slots:
 
         // The next start: a new line, the change still there.
         Start s;
-        QCOMPARE(s.w->einst.dsprs232writetime, 5);
-        QCOMPARE(s.w->einst.rs232, s.sim.portPath());
+        QCOMPARE(s.w->geraet()->einstellungen().dsprs232writetime, 5);
+        QCOMPARE(s.w->geraet()->einstellungen().rs232, s.sim.portPath());
         QVERIFY(fileBytes(simCfg()).contains(("rs232=" + s.sim.portPath() + "\n").toLocal8Bit()));
         QCOMPARE(fileBytes(userCfg()), before);
     }
@@ -166,7 +168,7 @@ private slots:
         QFETCH(QString, fortschritt);
         Start s;
         // The PIC's pace would make the echo-checked downloads take minutes.
-        s.w->link()->setDelays(0, s.w->einst.dsprs232writetime, 0);
+        s.w->geraet()->link()->setDelays(0, s.w->geraet()->einstellungen().dsprs232writetime, 0);
         const QByteArray eeprom = muster(SimPic::eepromSize);
         s.sim.pic().eeprom() = eeprom;
         QTemporaryDir out;
@@ -199,7 +201,7 @@ private slots:
 
         if (knopf == "bdspladen") {
             QVERIFY(s.sim.loader().checksumOk());
-            QCOMPARE(s.sim.loader().image(), s.w->downloadimage.buffer);
+            QCOMPARE(s.sim.loader().image(), s.w->geraet()->bild().buffer);
             QVERIFY(s.log().contains("buffer2dsp() Fertig!"));
         } else if (knopf == "beesichern") {
             QTRY_COMPARE(fileBytes(bin).size(), SimPic::eepromSize);
@@ -226,7 +228,7 @@ private slots:
         QFETCH(int, zahl);
         QFETCH(QString, box);
         Start s;
-        s.w->link()->setDelays(0, 0, 0);
+        s.w->geraet()->link()->setDelays(0, 0, 0);
         if (auto* spin = s.f->findChild<QSpinBox*>("sb" + schalter.mid(2)))
             spin->setValue(zahl);
         s.f->findChild<QCheckBox*>(schalter)->setChecked(true);
@@ -239,7 +241,7 @@ private slots:
         const auto m = QRegularExpression(box).match(errors.first().text);
         QVERIFY2(m.hasMatch(), qPrintable(errors.first().text));
         if (schalter == "cbecho") {
-            const int sent = quint8(s.w->downloadimage.buffer.at(zahl));
+            const int sent = quint8(s.w->geraet()->bild().buffer.at(zahl));
             QCOMPARE(m.captured(1).toInt(nullptr, 16), sent);
             QCOMPARE(m.captured(2).toInt(nullptr, 16), sent ^ 1);
         }
@@ -251,8 +253,8 @@ private slots:
         QVERIFY(s.f->bneu->isEnabled());
         s.f->cbtrennen->setChecked(false);
         QTest::mouseClick(s.f->bneu, Qt::LeftButton);
-        QVERIFY(s.w->rs232offen());
-        QCOMPARE(s.w->einst.rs232, s.sim.portPath());
+        QVERIFY(s.w->geraet()->rs232offen());
+        QCOMPARE(s.w->geraet()->einstellungen().rs232, s.sim.portPath());
         QVERIFY(s.f->portanzeige->text().contains(s.sim.portPath()));
         dialogs->clear();
         QTest::mouseClick(s.f->btaste0, Qt::LeftButton);
@@ -278,8 +280,8 @@ private slots:
         // Afterwards it may.
         QTest::mouseClick(s.f->bneu, Qt::LeftButton);
         QCOMPARE(s.f->status(), "Neue Leitung " + s.sim.portPath());
-        QCOMPARE(s.w->einst.rs232, s.sim.portPath());
-        QVERIFY(s.w->rs232offen());
+        QCOMPARE(s.w->geraet()->einstellungen().rs232, s.sim.portPath());
+        QVERIFY(s.w->geraet()->rs232offen());
     }
 
     // The input signal reaches the set's receiver: the IF level and the S-meter byte the

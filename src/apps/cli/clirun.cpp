@@ -44,7 +44,7 @@ CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
     m_geraet.setBediener(&m_bediener);
     m_geraet.setOeffnenBeiBedarf(true);
     QObject::connect(&m_geraet, &Geraet::verbunden, &m_geraet, [this](const QString& text) {
-        const QString port = m_geraet.einst.rs232;
+        const QString port = m_geraet.einstellungen().rs232;
         m_result.insert(QStringLiteral("port"), port);
         if (m_geraet.rs232offen()) {
             m_out.event(QJsonObject{{QStringLiteral("event"), QStringLiteral("line")},
@@ -95,13 +95,16 @@ bool CliRun::loadConfig() {
     m_result.insert(QStringLiteral("config"), m_configPath);
     ConfigFile cfg;
     cfg.load(m_configPath);
-    m_geraet.einst.read(cfg, &m_geraet.vesknr);
-    eepromSchalter(cfg);
+    TEinstellungen e;
+    int profil = 0;
+    e.read(cfg, &profil);
+    eepromSchalter(cfg, e);
     if (m_options.profile >= 0)
-        m_geraet.vesknr = m_options.profile;
+        profil = m_options.profile;
     if (!m_options.port.isEmpty())
-        m_geraet.einst.rs232 = m_options.port;
-    m_result.insert(QStringLiteral("profile"), m_geraet.vesknr + 1);
+        e.rs232 = m_options.port;
+    m_geraet.setEinstellungen(e, profil);
+    m_result.insert(QStringLiteral("profile"), m_geraet.profil() + 1);
     // The data file names of the configuration are relative to its folder, as the window
     // takes them from its own working folder.
     QDir::setCurrent(dir);
@@ -256,12 +259,11 @@ int CliRun::monitor() {
     return ended(r);
 }
 
-void CliRun::eepromSchalter(const ConfigFile& cfg) {
+void CliRun::eepromSchalter(const ConfigFile& cfg, TEinstellungen& e) {
     // The window's switches around an EEPROM write hold here as the configuration file has
     // them. A file that does not name them (a script's own, or one from before they existed)
     // leaves them off, so that no script suddenly waits for a dump nobody starts; the flags
     // turn them on whatever the file says.
-    TEinstellungen& e = m_geraet.einst;
     const auto schalter = [&cfg](const char* key, bool* wert, bool erzwungen) {
         if (cfg.readString(QLatin1String(key), {}).isEmpty())
             *wert = false;

@@ -45,7 +45,7 @@ private:
 
     // Knowing what is in the EEPROM: the switches from the file and the flags, and what
     // the run fingerprinted, kept and compared, for the result.
-    void eepromSchalter(const ConfigFile& cfg);
+    void eepromSchalter(const ConfigFile& cfg, TEinstellungen& e);
     void pruefungErgebnis();
 
     const Options& m_options;

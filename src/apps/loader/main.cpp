@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
                                         trace.errorText());
         w->logzeile(trace.errorText());
     } else if (!tracePath.isEmpty()) {
-        trace.attach(w->modem());
+        trace.attach(w->geraet()->modem());
     }
     w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
     w->show();

@@ -177,7 +177,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     // The options dialog with its port list open: what the system knows of each port. The
     // list is a window of its own, painted over the dialog where it stands.
     odlg* d = w.optionsdialog();
-    d->setEinstellungen(w.einst);
+    d->setEinstellungen(w.geraet()->einstellungen());
     d->seiten()->setCurrentIndex(0);
     d->show();
     pause(150);

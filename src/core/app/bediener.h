@@ -31,8 +31,8 @@ public:
     virtual void log(const QString& zeile) = 0;
 
     // A box with one OK button: Kritisch for a file that cannot be read or written, Fehler
-    // for the "Error!" box of a transfer.
-    enum class Box { Kritisch, Fehler };
+    // for the "Error!" box of a transfer, Info for what the person asked to see.
+    enum class Box { Kritisch, Fehler, Info };
     virtual void meldung(Box box, const QString& titel, const QString& text) = 0;
 
     // A warning before something the person may not have meant; true to go on. The window

@@ -2,6 +2,7 @@
 
 #include "app/bediener.h"
 #include "app/dateischreiben.h"
+#include "control/dspbefehl.h"
 #include "download/datensatz.h"
 #include "download/dspdownload.h"
 #include "download/eeprombackup.h"
@@ -15,6 +16,7 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
+#include "parameters/parametereditor.h"
 #include "parameters/parameterempfang.h"
 #include "parameters/parameterfile.h"
 #include "parameters/parameterwriter.h"
@@ -30,15 +32,6 @@ namespace {
 QString trennlinie() {
     return QStringLiteral("---------------------------------");
 }
-
-// Stands in when no one is there to ask: every box is confirmed, nothing is chosen, the
-// progress is never cancelled.
-class StillerFortschritt : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setValue(int) override {}
-    bool wasCanceled() const override { return false; }
-};
 
 } // namespace
 
@@ -118,19 +111,139 @@ bool Geraet::leitung(TransferResult* fehler) {
 
 // ---- settings and profile ------------------------------------------------------------------
 
+void Geraet::setEinstellungen(const TEinstellungen& e, int profil) {
+    einst = e;
+    if (profil >= 0)
+        vesknr = TEinstellungen::clampProfile(profil);
+    emit einstellungenGeaendert();
+}
+
 bool Geraet::profilWaehlen(int n) {
     if (n == vesknr)
         return false;
+    aenderungenUebernehmen();
     downloadimage.clear();
+    datensatzgeladen = false;
+    vesknr = TEinstellungen::clampProfile(n);
+    // Nothing of the old profile may end up in the new one's files.
     paramreset();
-    vesknr = n;
+    emit profilGewechselt(vesknr);
     return true;
+}
+
+void Geraet::bildLoeschen() {
+    downloadimage.clear();
 }
 
 void Geraet::paramreset() {
     resetParameterTabelle(parametertabelle);
+    paramgeladen = false;
     // Changes of a table that is gone cannot be saved any more: nothing waits for them.
-    xparamgeaendert = false;
+    setParamGeaendert(false, false);
+    emit tabelleZurueckgesetzt();
+}
+
+void Geraet::setParamGeaendert(bool user, bool x) {
+    if (user == m_paramgeaendert && x == xparamgeaendert)
+        return;
+    m_paramgeaendert = user;
+    xparamgeaendert = x;
+    emit speicherstandGeaendert();
+}
+
+// ---- the column and live edits -------------------------------------------------------------
+
+void Geraet::aenderungenUebernehmen() {
+    emit aenderungenFaellig();
+}
+
+void Geraet::spalteSetzen(const Spalte& s) {
+    aenderungenUebernehmen();
+    m_spalte = s;
+    ++m_spaltenwechsel;
+    emit spalteGewechselt();
+}
+
+TransferResult Geraet::spalteWaehlen(const Spalte& s) {
+    spalteSetzen(s);
+    return parameterSenden(m_spalte);
+}
+
+int Geraet::editOben(int i) const {
+    if (i < parameter::kErste || i > parameter::kLetzte)
+        return 0;
+    return parameter::editBereich(parametertabelle[size_t(i)], m_spalte.modus, m_spalte.bank).oben;
+}
+
+QList<std::pair<int, int>> Geraet::parameterAendern(const QList<std::pair<int, int>>& rohwerte) {
+    QList<std::pair<int, int>> faellig;
+    if (!paramgeladen)
+        return faellig;
+    bool user = m_paramgeaendert;
+    bool x = xparamgeaendert;
+    for (const auto& [i, roh] : rohwerte) {
+        if (i < parameter::kErste || i > parameter::kLetzte)
+            continue;
+        // The S-meter calibration owns 68 and above while it runs; 68 is still stored.
+        if (smkalaktiv && i > kSmKalErster)
+            break;
+        TParameter& p = parametertabelle[size_t(i)];
+        const int r = parameter::editBereich(p, m_spalte.modus, m_spalte.bank).begrenzt(roh);
+        const int vorher = parameter::speichereWert(p, m_spalte.modus, m_spalte.bank, r);
+        if (smkalaktiv && i == kSmKalErster)
+            break;
+        if (r == vorher || vorher == TParameter::fehlt)
+            continue;
+        (p.xparam ? x : user) = true;
+        faellig.append({i, r & 0xFF});
+    }
+    setParamGeaendert(user, x);
+    return faellig;
+}
+
+TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
+    TransferResult r;
+    if (frames.isEmpty() || !leitung(&r))
+        return r;
+    const int spalte = m_spaltenwechsel;
+    const bool offen = rs232offen();
+    for (const auto& [nummer, wert] : frames) {
+        // Another column was shown meanwhile and went out as a whole block: a frame of the
+        // old one after it would leave the set with a mix of both.
+        if (spalte != m_spaltenwechsel)
+            break;
+        m_link->dspframe(nummer, wert);
+    }
+    if (offen && download::leitungWeg(*m_link))
+        return download::unterbrochen();
+    return r;
+}
+
+// ---- saving the table ----------------------------------------------------------------------
+
+TransferResult Geraet::parameterSpeichern(const QString& ziel) {
+    const QByteArray bytes = parameter::parameterDatei(parametertabelle, parameter::DateiArt::User);
+    if (!dateiSchreiben(ziel, bytes))
+        return speicherfehler(ziel);
+    setParamGeaendert(false, xparamgeaendert);
+    return TransferResult::done();
+}
+
+TransferResult Geraet::xParameterSpeichern(const QString& ziel) {
+    const bool ok =
+        dateiSchreiben(ziel, parameter::parameterDatei(parametertabelle, parameter::DateiArt::X));
+    TransferResult r = ok ? TransferResult::done() : speicherfehler(ziel);
+    // The table goes beside the configured X-parameter file, wherever this one was saved;
+    // should the person have saved onto the table's own name, it steps aside once more.
+    QString tabelle = parameter::xTabellenName(einst.xparameterfilename[size_t(profil())]);
+    if (QFileInfo(tabelle).absoluteFilePath() == QFileInfo(ziel).absoluteFilePath())
+        tabelle += QLatin1String(".dat");
+    if (!dateiSchreiben(tabelle, parameter::xParameterTabelle(parametertabelle)))
+        return speicherfehler(tabelle);
+    // Only a save that wrote both files counts: the changes are kept until then.
+    if (ok)
+        setParamGeaendert(m_paramgeaendert, false);
+    return r;
 }
 
 // ---- the person ----------------------------------------------------------------------------
@@ -246,14 +359,21 @@ bool Geraet::parameterDateiLesen(const QString& path) {
     applyParameterLines(parametertabelle, zeilen, ladequelle != 0, paramlog);
     // Once some data file of this load failed, the table may be incomplete: it is not
     // offered for use.
-    if (!dateifehler) {
-        paramgeladen = true;
-        emit parameterGeladen();
-    }
+    if (!dateifehler)
+        geladenMelden();
     return true;
 }
 
+void Geraet::geladenMelden() {
+    paramgeladen = true;
+    // What the table holds now is what its files hold.
+    setParamGeaendert(false, false);
+    emit parameterGeladen();
+}
+
 bool Geraet::datensatzLaden(bool mitParametern) {
+    if (mitParametern)
+        aenderungenUebernehmen();
     const int p = profil();
     DatensatzDateien dateien;
     dateien.firmware = einst.dspcodefilename[size_t(p)];
@@ -389,6 +509,10 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
         downloadimage.clear();
         return TransferResult::canceled();
     }
+    // The freshly loaded DSP starts with every function off and the column given; editors
+    // show that before the person is even asked.
+    spalteSetzen(spalte);
+    emit dspNeustart();
     TransferResult r = zumDsp(hinweis::dspLaden(), [this] { return datensatzLaden(); });
     // Parameter frames into a loader that was not fed to its end would land in the middle
     // of a half-loaded program: after a cancel or a failure nothing more goes out.
@@ -627,6 +751,7 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     log(trennlinie());
 
     // The area arrived whole: it is applied whatever an earlier load left behind.
+    aenderungenUebernehmen();
     smkalaktiv = false;
     ladequelle = 0;
     dateifehler = false;
@@ -638,8 +763,9 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     applyParameterLines(parametertabelle, zeilen, false, paramlog);
     // The device's values then replace the file's values of 10..99, exactly as they came.
     parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
-    paramgeladen = true;
-    emit parameterGeladen();
+    geladenMelden();
+    // The set's values are not in any file yet.
+    setParamGeaendert(true, xparamgeaendert);
     if (!ziel.isEmpty()) {
         const QByteArray bytes =
             parameter::parameterDatei(parametertabelle, parameter::DateiArt::User);
@@ -669,19 +795,14 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = rs232offen();
     int frames = 0;
-    bool abgebrochen = false;
     // The block is one transfer: frames that other editors start meanwhile wait until it is
     // closed. Begun from inside another transfer, the frames queue behind that one instead.
     const bool eigene = m_link->beginTransfer();
     m_link->dspframe(parameter::kCmdBlock, 1);
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        // The block runs to its end whatever the progress says: a block cut short would
+        // leave the DSP with a mix of two columns.
         progress->setValue(i);
-        // Cancel skips what is left of the column, but the block is still closed below, so
-        // the DSP is never left waiting inside it.
-        if (progress->wasCanceled()) {
-            abgebrochen = true;
-            break;
-        }
         if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
                                                 spalte.bank, spalte.monitor)) {
             m_link->dspframe(i, *v);
@@ -696,7 +817,7 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // Frames to a port that went away are lost without a word; say so.
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
-    return abgebrochen ? TransferResult::canceled() : TransferResult::done();
+    return TransferResult::done();
 }
 
 TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve) {
@@ -738,10 +859,41 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
 }
 
 bool Geraet::userParameterLaden() {
+    aenderungenUebernehmen();
     smkalaktiv = false;
     ladequelle = 0;
     dateifehler = false;
     return parameterDateiLesen(einst.parameterfilename[size_t(profil())]);
+}
+
+bool Geraet::kalParameterLaden(bool smeter) {
+    aenderungenUebernehmen();
+    smkalaktiv = smeter;
+    ladequelle = 0;
+    return parameterDateiLesen(smeter ? einst.parameterfilename[size_t(profil())]
+                                      : einst.standardparameterfilename[size_t(profil())]);
+}
+
+void Geraet::kalParameterSetzen(int nummer, int wert) {
+    if (nummer < parameter::kErste || nummer > parameter::kLetzte)
+        return;
+    parametertabelle[size_t(nummer)].ssbgreen = wert;
+}
+
+void Geraet::kalibrierungEnde() {
+    smkalaktiv = false;
+    paramreset();
+}
+
+bool Geraet::xParameterLaden() {
+    aenderungenUebernehmen();
+    ladequelle = 1;
+    // A load of its own: what failed before it (another file, an equalizer) is not its
+    // failure.
+    dateifehler = false;
+    const bool ok = parameterDateiLesen(einst.xparameterfilename[size_t(profil())]);
+    ladequelle = 0;
+    return ok;
 }
 
 TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
@@ -810,12 +962,36 @@ TransferResult Geraet::bildSchreiben(bool test, const QString& ziel) {
 }
 
 TransferResult Geraet::befehl(int nummer, int wert) {
+    return framesSenden({{nummer, wert}});
+}
+
+TransferResult Geraet::schalten(int i, bool an) {
+    if (i < 0 || i >= int(dspbefehl::kSchalterBefehle.size()))
+        return TransferResult::done();
+    return framesSenden({{dspbefehl::kSchalterBefehle[size_t(i)], an ? 1 : 0}});
+}
+
+TransferResult Geraet::seitenband(bool cw, bool usb) {
+    return framesSenden({{dspbefehl::kCmdSeitenband, dspbefehl::seitenbandwert(cw, usb)}});
+}
+
+TransferResult Geraet::eqBand(eqcurve::Side side, int band, int wert) {
     TransferResult r;
     if (!leitung(&r))
         return r;
+    // A band update is four frames that belong together: as a transfer of its own, frames
+    // that other editors start meanwhile wait until all four are out.
     const bool offen = rs232offen();
-    m_link->dspframe(nummer, wert);
+    const bool eigene = m_link->beginTransfer();
+    for (const auto& [nummer, w] : eqcurve::bandFrames(side, band, wert))
+        m_link->dspframe(nummer, w);
+    if (eigene)
+        m_link->endTransfer();
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
-    return TransferResult::done();
+    return r;
+}
+
+bool Geraet::uebertragungLaeuft() const {
+    return m_link->transferActive();
 }

@@ -67,26 +67,69 @@ public:
     Leitungswache* leitungswache() const { return m_wache; }
 
     // ---- settings and profile -----------------------------------------------------------
-    TEinstellungen einst;
-    int vesknr = 0;
+    const TEinstellungen& einstellungen() const { return einst; }
+    // New settings (from the configuration file or the options dialog) and, with profil >= 0,
+    // the profile they select; announced by einstellungenGeaendert(). The line is not
+    // reopened: verbinden() does that.
+    void setEinstellungen(const TEinstellungen& e, int profil = -1);
     int profil() const { return TEinstellungen::clampProfile(vesknr); }
-    // Another profile: image and table are emptied. False when it was the profile already.
+    // Another profile: edits pending are stored first, then image and table are emptied and
+    // the old profile's unsaved changes dropped; announced by profilGewechselt(). False when
+    // it was the profile already.
     bool profilWaehlen(int n);
 
     // ---- download image and parameter table ---------------------------------------------
-    DownloadImage downloadimage;
-    QStringList dspzeilen;
-    QStringList filterliste;
-    ParameterTabelle parametertabelle;
-    bool datensatzgeladen = false;
-    bool paramgeladen = false;
-    bool dateifehler = false;
-    int ladequelle = 0;
-    bool smkalaktiv = false;
-    bool xparamgeaendert = false;
+    const DownloadImage& bild() const { return downloadimage; }
+    const QStringList& dspZeilen() const { return dspzeilen; }
+    const QStringList& filterListe() const { return filterliste; }
+    const ParameterTabelle& tabelle() const { return parametertabelle; }
+    // The last datensatzLaden read every file of the data set.
+    bool datensatzGeladen() const { return datensatzgeladen; }
+    // The table holds a parameter file or a read-back and may be edited and sent.
+    bool paramGeladen() const { return paramgeladen; }
+    // A data file of the last load could not be read.
+    bool dateiFehler() const { return dateifehler; }
+    // The S-meter calibration runs and owns parameter 68 and above.
+    bool smKalAktiv() const { return smkalaktiv; }
+    // Live changes of user or X parameters that no file has taken yet.
+    bool paramGeaendert() const { return m_paramgeaendert; }
+    bool xParamGeaendert() const { return xparamgeaendert; }
 
     // The table back to its empty state.
     void paramreset();
+    // The image emptied.
+    void bildLoeschen();
+
+    // The column the panel shows and the last parameter block sent.
+    struct Spalte {
+        parameter::Modus modus = parameter::Modus::Ssb;
+        parameter::Bank bank = parameter::Bank::Gruen;
+        bool monitor = false;
+    };
+    const Spalte& spalte() const { return m_spalte; }
+    // Shows another column (stored edits first) and sends it as one parameter block.
+    TransferResult spalteWaehlen(const Spalte& s);
+    // The column without sending it (a read or a download selects green SSB).
+    void spalteSetzen(const Spalte& s);
+    // Live edits of the column shown, raw values by parameter number: each is stored first,
+    // then the frames of those that changed are sent. Frames not yet out when another column
+    // is shown are dropped: that column follows as a whole block and must be what the set
+    // ends with. Entries the S-meter calibration owns (68 on, while it runs) are stored
+    // from 68 but neither compared nor sent.
+    QList<std::pair<int, int>> parameterAendern(const QList<std::pair<int, int>>& rohwerte);
+    TransferResult framesSenden(const QList<std::pair<int, int>>& frames);
+    // The highest raw value an edit of entry i may store into the column shown: one below
+    // what would make it absent (255) or "as green" (254 in Gelb and Rot).
+    int editOben(int i) const;
+    // Editors with edits not yet taken store them now (before a load, a profile switch, a
+    // calibration or the close); they listen to aenderungenFaellig().
+    void aenderungenUebernehmen();
+
+    // The table into a user parameter file; the flag of unsaved changes is cleared.
+    TransferResult parameterSpeichern(const QString& ziel);
+    // The X parameters into ziel, and their green values as a table beside the configured X
+    // file; the flag is cleared only when both were written.
+    TransferResult xParameterSpeichern(const QString& ziel);
 
     // ---- calibration and monitor state (geraetstrom.cpp) ----------------------------------
     // Who reads the DSP's status telegrams. While at least one of them listens, the stream
@@ -125,21 +168,24 @@ public:
     // Firmware, filters, checksum, then (mitParametern) the user parameters of the profile;
     // true when every file was read. A file that cannot be opened is reported at once.
     bool datensatzLaden(bool mitParametern = true);
-    // Reads a parameter file onto the table (ladequelle 1: the X file); false when it
-    // cannot be opened (reported).
-    bool parameterDateiLesen(const QString& path);
     // The test firmware into the image, with a checksum of its own.
     bool testfirmwareLaden();
     // "Parameter laden": the profile's user parameter file, as a load of its own.
     bool userParameterLaden();
+    // "X-Parameter laden": the profile's X file onto the table, its entries marked X; a load
+    // like the other, so the panel shows what it read.
+    bool xParameterLaden();
+    // A calibration's own load: the user parameters for the S-meter calibration (which then
+    // owns parameter 68 and above until kalibrierungEnde()), else the standard parameters.
+    bool kalParameterLaden(bool smeter);
+    // A calibration sets green SSB of one parameter for its measurement.
+    void kalParameterSetzen(int nummer, int wert);
+    // A calibration ended: the table goes with it.
+    void kalibrierungEnde();
+    // A data file that could not be read: box, log, and the load counts as failed.
+    void ladefehler(const TransferResult& fehler);
 
     // ---- transfers ----------------------------------------------------------------------
-    // The column a parameter block sends.
-    struct Spalte {
-        parameter::Modus modus = parameter::Modus::Ssb;
-        parameter::Bank bank = parameter::Bank::Gruen;
-        bool monitor = false;
-    };
 
     // What the last operation touched, for the CLI's result: files, sizes, counts.
     struct Vorgang {
@@ -183,9 +229,19 @@ public:
     // The download image (test: of the test firmware) into a file; nothing is written when
     // a file of the set is missing.
     TransferResult bildSchreiben(bool test, const QString& ziel);
-    // One command frame.
+    // A command frame the person typed ("DSP-Befehl").
     TransferResult befehl(int nummer, int wert);
+    // Function switch i (0..7: switches 1..7 and 9) on or off.
+    TransferResult schalten(int i, bool an);
+    // Mode and sideband, which travel together in one frame.
+    TransferResult seitenband(bool cw, bool usb);
+    // One equalizer band, its frames as one transfer.
+    TransferResult eqBand(eqcurve::Side side, int band, int wert);
+    // A transfer owns the line now.
+    bool uebertragungLaeuft() const;
 
+    // The stream off at the close-down, whoever listens: (52, 1) goes out in any case.
+    void monitorAus();
     // The monitor for a program without a window: listens to the telegrams and hands each
     // to jedes, until vorbei() or anzahl telegrams (-1: no limit), then stops listening. A
     // line that drops ends it with its failure.
@@ -233,6 +289,18 @@ signals:
     void verbunden(const QString& text);
     // A parameter file or a read-back changed the table, and it may be shown.
     void parameterGeladen();
+    // The table was emptied (a reset, another profile).
+    void tabelleZurueckgesetzt();
+    // The flags of unsaved parameter changes changed.
+    void speicherstandGeaendert();
+    // Another column is shown.
+    void spalteGewechselt();
+    // Editors store the edits they hold (see aenderungenUebernehmen()).
+    void aenderungenFaellig();
+    void einstellungenGeaendert();
+    // "Direkt zum DSP" starts the DSP afresh: every function switch off.
+    void dspNeustart();
+    void profilGewechselt(int profil);
     // A log line of the parameter reader (the S-meter wizard shows them too).
     void parameterzeile(const QString& zeile);
     // One decoded status telegram, to everyone who listens.
@@ -252,10 +320,34 @@ signals:
     void kalibrierungBeendet();
 
 private:
+    // Reads a parameter file onto the table (ladequelle 1: the X file); false when it
+    // cannot be opened (reported).
+    bool parameterDateiLesen(const QString& path);
+    void setParamGeaendert(bool user, bool x);
+    // A read filled the table: it may be used and holds no unsaved change.
+    void geladenMelden();
+    // The S-meter calibration's first parameter.
+    static constexpr int kSmKalErster = 68;
+
+    TEinstellungen einst;
+    int vesknr = 0;
+    DownloadImage downloadimage;
+    QStringList dspzeilen;
+    QStringList filterliste;
+    ParameterTabelle parametertabelle;
+    bool datensatzgeladen = false;
+    bool paramgeladen = false;
+    bool dateifehler = false;
+    int ladequelle = 0;
+    bool smkalaktiv = false;
+    bool xparamgeaendert = false;
+    bool m_paramgeaendert = false;
+    Spalte m_spalte;
+    // Counts the columns shown: frames of an older one are not sent any more.
+    int m_spaltenwechsel = 0;
+
     bool bestaetigt(const Hinweis& h);
     void melden(const TransferResult& r, bool kritisch);
-    // Reports a file that cannot be opened and marks the load failed.
-    void ladefehler(const TransferResult& fehler);
     bool xParameterOffen();
     // The way of the data set and of the test firmware into the DSP's loader: the box, the
     // load, the line, the image.

@@ -131,6 +131,14 @@ void Geraet::abfrage() {
         m_abfragetimer->start(m_abfrageMs);
 }
 
+void Geraet::monitorAus() {
+    // At the close-down: whoever listened, the stream goes off.
+    m_leser = 0;
+    m_abfragetimer->stop();
+    m_link->leeren();
+    m_link->dspframe(parameter::kCmdTelegramm, kTelegrammAus);
+}
+
 TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorbei,
                                    const std::function<void(const TDspDaten&)>& jedes) {
     m_vorgang = {};

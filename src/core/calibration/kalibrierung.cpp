@@ -105,19 +105,18 @@ void Kalibrierung::melden() {
     emit zustand();
 }
 
-bool Kalibrierung::parameterLaden(const QString& datei, int wert, int ohne) {
+bool Kalibrierung::parameterLaden(bool smeter, int wert, int ohne) {
     const int lauf = m_lauf;
-    m_geraet.ladequelle = 0;
     // A missing or empty file stops here, with its box, as a missing table does: nothing of
     // a reset table may go to the DSP as if it were chosen.
-    if (!m_geraet.parameterDateiLesen(datei))
+    if (!m_geraet.kalParameterLaden(smeter))
         return false;
     if (lauf != m_lauf)
         return false;
-    m_geraet.parametertabelle[size_t(kal::kKalParameter)].ssbgreen = wert;
+    m_geraet.kalParameterSetzen(kal::kKalParameter, wert);
     emit m_geraet.kalibrierparameter(kal::kKalParameter, wert, true);
     setLaedt(true);
-    for (const auto& [nummer, w] : kalparameterrahmen(m_geraet.parametertabelle, ohne)) {
+    for (const auto& [nummer, w] : kalparameterrahmen(m_geraet.tabelle(), ohne)) {
         // Each frame's pacing pumps events: once the run has ended, nothing more goes out
         // (the end closed the block already).
         if (lauf != m_lauf)
@@ -173,7 +172,7 @@ void Kalibrierung::beenden() {
         m_blockOffen = false;
         m_geraet.link()->dspframe(parameter::kCmdBlock, 0);
     }
-    m_geraet.paramreset();
+    m_geraet.kalibrierungEnde();
     emit m_geraet.kalibrierungBeendet();
 }
 

@@ -73,10 +73,11 @@ protected:
     void naechsterSchritt();
     // Announces what changed: the busy state to the session, the rest to the page.
     void melden();
-    // The parameter file into the table, the calibration's parameter set, the block to the
-    // DSP leaving out ohne (-1: none). False when the file is missing (nothing was sent) or
-    // the calibration ended meanwhile.
-    bool parameterLaden(const QString& datei, int wert, int ohne);
+    // The calibration's parameter file into the table (the user parameters for the S-meter,
+    // else the standard ones), its parameter set to wert, the block to the DSP leaving out
+    // ohne (-1: none). False when the file is missing (nothing was sent) or the calibration
+    // ended meanwhile.
+    bool parameterLaden(bool smeter, int wert, int ohne);
     // Starts or stops listening to the telegrams.
     void lesen(bool an);
     // The receive error box: 1 no data, 3 and 4 no echo.

@@ -36,7 +36,7 @@ QString SmKalibrierung::fehlertitel() const {
 }
 
 QString SmKalibrierung::scalname() const {
-    return m_geraet.einst.scalfilename[size_t(m_geraet.profil())];
+    return m_geraet.einstellungen().scalfilename[size_t(m_geraet.profil())];
 }
 
 void SmKalibrierung::intro() {
@@ -123,7 +123,7 @@ void SmKalibrierung::weiter() {
             "vantrel", "<b>SCHRITT 4</b><br>Die Kalibrierdatei wurde neu erzeugt.<br>Der "
                        "DSP-Parameter \"S-Meter cal 6.4\" muss auf \"Value = 0\" gesetzt "
                        "werden!<br>ENDE<br>\"WEITER\" druecken!"));
-        m_geraet.parametertabelle[size_t(kal::kSmCalParameter)].ssbgreen = 0;
+        m_geraet.kalParameterSetzen(kal::kSmCalParameter, 0);
         emit m_geraet.kalibrierparameter(kal::kSmCalParameter, 0, false);
         // The end resets the table before the panel's 200 ms send could carry the new
         // value: the DSP gets it now.
@@ -143,12 +143,10 @@ void SmKalibrierung::weiter() {
 
 bool SmKalibrierung::laden() {
     const int lauf = m_lauf;
-    m_geraet.smkalaktiv = true;
     if (!dateilesen())
         return false;
     m_parameterzeilen = true;
-    const bool geladen = parameterLaden(m_geraet.einst.parameterfilename[size_t(m_geraet.profil())],
-                                        kal::kSmParameterWert, kal::kSmOhne);
+    const bool geladen = parameterLaden(true, kal::kSmParameterWert, kal::kSmOhne);
     m_parameterzeilen = false;
     if (!geladen || lauf != m_lauf)
         return false;
@@ -161,11 +159,8 @@ bool SmKalibrierung::dateilesen() {
     const std::optional<QByteArray> inhalt = kaldateilesen(name);
     if (!inhalt) {
         const TransferResult fehler = dateiNichtGefunden(name);
-        if (Bediener* b = m_geraet.bediener())
-            b->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
         log(fehler.text);
-        m_geraet.log(fehler.text);
-        m_geraet.dateifehler = true;
+        m_geraet.ladefehler(fehler);
         return false;
     }
     m_scalzeilen = kalzeilen(*inhalt);

@@ -24,3 +24,12 @@ signals:
     // Emitted once when the user cancels, so that a wait in progress ends at once.
     void canceled();
 };
+
+// A progress nobody watches and nobody cancels: for a session without a person, and for
+// the self-test's dialogs.
+class StillerFortschritt : public Progress {
+public:
+    void setRange(int, int) override {}
+    void setValue(int) override {}
+    bool wasCanceled() const override { return false; }
+};

@@ -23,6 +23,21 @@ SpinAnzeige spinAnzeige(const TParameter& p, int v) {
     return a;
 }
 
+EditBereich editBereich(const TParameter& p, Modus modus, Bank bank) {
+    const bool eigen = bank != Bank::Gruen && spaltenwert(p, modus, bank) != TParameter::wiegruen;
+    EditBereich b;
+    b.oben = qMin(p.max, eigen ? TParameter::wiegruen - 1 : TParameter::fehlt - 1);
+    b.unten = qMin(p.min, b.oben);
+    return b;
+}
+
+SpinAnzeige spinAnzeige(const TParameter& p, int v, const EditBereich& bereich) {
+    SpinAnzeige a = spinAnzeige(p, v);
+    a.minimum = qMin(bereich.unten, v) * p.x;
+    a.maximum = qMax(bereich.oben, v) * p.x;
+    return a;
+}
+
 // Nearest integer, a half going up toward positive infinity (-2.5 gives -2).
 static std::optional<int> halbAuf(double s) {
     const double r = std::floor(s + 0.5);

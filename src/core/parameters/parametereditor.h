@@ -23,6 +23,20 @@ struct SpinAnzeige {
 };
 SpinAnzeige spinAnzeige(const TParameter& p, int v);
 
+// The raw values an edit of p may store into the column of the mode and bank: min up to
+// max, but never 255 (the parameter would vanish) nor 254 where that means "as green" (in
+// Gelb or Rot, for an entry with a value of its own).
+struct EditBereich {
+    int unten = 0;
+    int oben = 0;
+    int begrenzt(int r) const { return r < unten ? unten : (r > oben ? oben : r); }
+};
+EditBereich editBereich(const TParameter& p, Modus modus, Bank bank);
+
+// As above for a box that edits within bereich; its range also takes in v, so that a
+// stored value outside the edit range shows as it is rather than clamped.
+SpinAnzeige spinAnzeige(const TParameter& p, int v, const EditBereich& bereich);
+
 // The raw value of a spin box showing s for scale x: s / x rounded, halves up, whatever s
 // is (255 included). Nothing for x 0, which has no inverse, or for a quotient no int can
 // hold.

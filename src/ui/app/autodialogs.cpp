@@ -8,13 +8,6 @@ namespace {
 void say(const QString& title) {
     std::fprintf(stderr, "box: %s\n", qPrintable(title));
 }
-
-class QuietProgress : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setValue(int) override {}
-    bool wasCanceled() const override { return false; }
-};
 } // namespace
 
 void AutoDialogs::about(QWidget*, const QString& title, const QString&) {
@@ -52,5 +45,5 @@ QString AutoDialogs::existingDirectory(QWidget*, const QString& title, const QSt
 std::unique_ptr<Progress> AutoDialogs::progress(QWidget*, const QString& label, const QString&, int,
                                                 int) {
     say(label);
-    return std::make_unique<QuietProgress>();
+    return std::make_unique<StillerFortschritt>();
 }

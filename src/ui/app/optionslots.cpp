@@ -4,13 +4,13 @@
 #include "app/vantrel.h"
 
 void vantrel::meinst() {
-    m_odlg->setEinstellungen(einst);
+    m_odlg->setEinstellungen(m_geraet->einstellungen());
     m_odlg->exec();
     setactiontexts();
 }
 
 void vantrel::meinstsave() {
-    einst = m_odlg->getEinstellungen();
+    m_geraet->setEinstellungen(m_odlg->getEinstellungen());
     writeSettings();
     if (!m_geraet->verbinden())
         portfehlerzeigen(tr("Einstellungen"), tr("Die RS232 laesst sich nicht oeffnen!"));

@@ -7,25 +7,23 @@
 #include "calibration/smkalseite.h"
 #include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
+#include "download/firmwareseite.h"
 #include "link/leitungswache.h"
 #include "link/link.h"
 #include "link/modem.h"
 #include "monitor/dspmonitor.h"
+#include "parameters/parameterseite.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 
@@ -40,22 +38,13 @@ static void initResources() {
 
 vantrel::vantrel(QWidget* parent)
     : QMainWindow(parent), m_geraet(new Geraet(this)),
-      m_bediener(std::make_unique<FensterBediener>(*this)), einst(m_geraet->einst),
-      vesknr(m_geraet->vesknr), downloadimage(m_geraet->downloadimage),
-      dspzeilen(m_geraet->dspzeilen), filterliste(m_geraet->filterliste),
-      datensatzgeladen(m_geraet->datensatzgeladen), parametertabelle(m_geraet->parametertabelle),
-      paramgeladen(m_geraet->paramgeladen), dateifehler(m_geraet->dateifehler),
-      ladequelle(m_geraet->ladequelle), smkalaktiv(m_geraet->smkalaktiv),
-      xparamgeaendert(m_geraet->xparamgeaendert) {
+      m_bediener(std::make_unique<FensterBediener>(*this)) {
     initResources();
     setObjectName(QStringLiteral("vantrel"));
     configdir = QDir::current();
 
     m_geraet->setBediener(m_bediener.get());
-    m_modem = m_geraet->modem();
-    m_link = m_geraet->link();
-    connect(m_modem, &Modem::setTtyText, this, &vantrel::setAText);
-    connect(m_geraet, &Geraet::parameterGeladen, this, &vantrel::parametergeladen);
+    connect(m_geraet->modem(), &Modem::setTtyText, this, &vantrel::setAText);
     // A pulled adapter comes back by itself: the session tries the port again every second.
     m_geraet->setWiederverbinden(true);
     connect(m_geraet->leitungswache(), &Leitungswache::verloren, this, [this](const QString& p) {
@@ -69,26 +58,23 @@ vantrel::vantrel(QWidget* parent)
     connect(m_geraet, &Geraet::kalibrierungLaeuft, this, &vantrel::kalmessung);
     m_geraet->setAenderungenSichern([this] { return aenderungensichern(); });
 
-    auto makeTimer = [this](const char* name, void (vantrel::*slot)()) {
-        auto* t = new QTimer(this);
-        t->setObjectName(QString::fromLatin1(name));
-        connect(t, &QTimer::timeout, this, slot);
-        return t;
-    };
-    testtimer = makeTimer("testtimer", &vantrel::testtimerstop);
-    repainttimer = makeTimer("repainttimer", &vantrel::actrepainttimer);
-    dspbeftimer = makeTimer("dspbeftimer", &vantrel::tstopdspbef);
-    rxeqtimer = makeTimer("rxeqtimer", &vantrel::timerrxeqstop);
-    txeqtimer = makeTimer("txeqtimer", &vantrel::timertxeqstop);
-    repainttimer->start(1);
-
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     setCentralWidget(tabs);
 
-    bauefirmwareseite();
-    baueparameterseite();
-    baueeqseiten();
+    m_firmware = new FirmwareSeite(*m_geraet);
+    tabs->addTab(m_firmware, tr("DSP-Firmware", "TabWindow"));
+    m_parameter = new ParameterSeite(*m_geraet);
+    tabs->addTab(m_parameter, tr("DSP-Parameter", "TabWindow"));
+    cbdmoni = m_parameter->monitorschalter();
+    paramtabs = m_parameter->parametertabs();
+    connect(m_parameter, &ParameterSeite::monitorGeschaltet, this, &vantrel::setdmoni);
+    connect(m_firmware, &FirmwareSeite::parameterZeigen, this,
+            [this] { tabs->setCurrentWidget(m_parameter); });
+    m_rxeq = new EqSeite(*m_geraet, eqcurve::Side::Rx);
+    tabs->addTab(m_rxeq, tr("RX-Equalizer", "TabWindow"));
+    m_txeq = new EqSeite(*m_geraet, eqcurve::Side::Tx);
+    tabs->addTab(m_txeq, tr("TX-Equalizer", "TabWindow"));
     tabs->addTab(new ZfKalSeite(*m_geraet, tabs), tr("ZF-Kalibrierung (AD603)", "TabWindow"));
     tabs->addTab(new SmKalSeite(*m_geraet, tabs), tr("S-Meter-Kalibrierung", "TabWindow"));
     // Every page as large as its widest and tallest controls (the parameter page's ten
@@ -101,7 +87,7 @@ vantrel::vantrel(QWidget* parent)
     // Closed by its title bar or by a line that dropped: the switch follows.
     connect(m_monitor, &DspMonitor::geschaltet, cbdmoni, &QCheckBox::setChecked);
     connect(m_monitor, &DspMonitor::speicherfehler, this,
-            [this](const QString& path) { speicherfehler(path); });
+            [this](const QString& path) { m_geraet->speicherfehler(path); });
     m_monitor->hide();
 
     m_odlg = new odlg();
@@ -134,15 +120,8 @@ vantrel::vantrel(QWidget* parent)
                           settings.value(QStringLiteral("monisize"), m_monitor->size()).toSize());
 
     readSettings();
-    layoutalles();
-
-    paramgeladen = false;
-    dateifehler = false;
-    ladequelle = 0;
-    smkalaktiv = false;
-    xparamgeaendert = false;
-    bufferloeschen();
-    paramreset();
+    m_geraet->bildLoeschen();
+    m_geraet->paramreset();
 }
 
 vantrel::~vantrel() {
@@ -189,18 +168,18 @@ void vantrel::createactions() {
     vesk1Act->setObjectName(QStringLiteral("vesk1Act"));
     vesk2Act->setObjectName(QStringLiteral("vesk2Act"));
     vesk3Act->setObjectName(QStringLiteral("vesk3Act"));
-    m_neuverbindenAct = new QAction(tr("&Neu verbinden"), this);
-    m_neuverbindenAct->setObjectName(QStringLiteral("neuverbindenAct"));
-    m_neuverbindenAct->setIconText(tr("Neu verbinden"));
-    m_neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
-    connect(m_neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
+    neuverbindenAct = new QAction(tr("&Neu verbinden"), this);
+    neuverbindenAct->setObjectName(QStringLiteral("neuverbindenAct"));
+    neuverbindenAct->setIconText(tr("Neu verbinden"));
+    neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
+    connect(neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
 
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
     datei->addSeparator();
     datei->addAction(exitAct);
     QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
     einstellungen->addAction(optionAct);
-    einstellungen->addAction(m_neuverbindenAct);
+    einstellungen->addAction(neuverbindenAct);
     menuBar()->addSeparator();
     QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     hilfe->addAction(aboutAct);
@@ -214,7 +193,7 @@ void vantrel::createactions() {
     tb->setObjectName(QStringLiteral("filetoolbar"));
     tb->addAction(exitAct);
     tb->addAction(optionAct);
-    tb->addAction(m_neuverbindenAct);
+    tb->addAction(neuverbindenAct);
     tb->addAction(aboutAct);
     tb->addAction(vesk1Act);
     tb->addAction(vesk2Act);
@@ -223,66 +202,67 @@ void vantrel::createactions() {
     statusBar()->showMessage(tr("Ready"));
 }
 
-bool vantrel::rs232offen() const {
-    return m_link->isOpen();
-}
-
 void vantrel::readSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
-    einst.read(cfg, &vesknr);
+    TEinstellungen e;
+    int profil = 0;
+    e.read(cfg, &profil);
+    m_geraet->setEinstellungen(e, profil);
     if (!m_geraet->verbinden())
         portfehlerzeigen(tr("RS232 readSettings()"), tr("Die RS232 ist nicht offen!"));
-    vesk1Act->setChecked(vesknr == 0);
-    vesk2Act->setChecked(vesknr == 1);
-    vesk3Act->setChecked(vesknr == 2);
+    vesk1Act->setChecked(profil == 0);
+    vesk2Act->setChecked(profil == 1);
+    vesk3Act->setChecked(profil == 2);
     setactiontexts();
 }
 
 bool vantrel::writeSettings() {
     ConfigFile cfg;
     cfg.load(configdir.filePath(configFileName()));
-    einst.write(cfg, vesknr);
+    m_geraet->einstellungen().write(cfg, m_geraet->profil());
     if (cfg.save())
         return true;
-    speicherfehler(cfg.fileName());
+    m_geraet->speicherfehler(cfg.fileName());
     return false;
 }
 
 void vantrel::setactiontexts() {
-    vesk1Act->setText(einst.veskpfad[0]);
-    vesk2Act->setText(einst.veskpfad[1]);
-    vesk3Act->setText(einst.veskpfad[2]);
+    const TEinstellungen& e = m_geraet->einstellungen();
+    vesk1Act->setText(e.veskpfad[0]);
+    vesk2Act->setText(e.veskpfad[1]);
+    vesk3Act->setText(e.veskpfad[2]);
 }
 
 void vantrel::setAText(const QString& text) {
     setWindowTitle(QStringLiteral("Talvaro-Loader - ") + QLatin1String(versionText) +
-                   QStringLiteral(" - ") + text + QStringLiteral(" - ") + einst.veskpfad[vesknr]);
+                   QStringLiteral(" - ") + text + QStringLiteral(" - ") +
+                   m_geraet->einstellungen().veskpfad[size_t(m_geraet->profil())]);
 }
 
 void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
     const QString grund = m_geraet->portfehler().text;
     logzeile(grund);
-    UserDialogs::current().about(this, titel,
-                                 satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
+    m_bediener->meldung(Bediener::Box::Fehler, titel,
+                        satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
 }
 
 void vantrel::neuverbinden() {
     // Not while a transfer owns the line: it would end on a closed port.
-    if (link()->transferActive()) {
-        UserDialogs::current().about(this, tr("Neu verbinden"),
-                                     tr("Es laeuft bereits eine Uebertragung!"));
+    if (m_geraet->uebertragungLaeuft()) {
+        m_bediener->meldung(Bediener::Box::Fehler, tr("Neu verbinden"),
+                            tr("Es laeuft bereits eine Uebertragung!"));
         return;
     }
     if (m_geraet->verbinden())
-        logzeile(tr("Die RS232 %1 ist offen.").arg(einst.rs232));
+        logzeile(tr("Die RS232 %1 ist offen.").arg(m_geraet->einstellungen().rs232));
     else
         portfehlerzeigen(tr("Neu verbinden"), tr("Die RS232 laesst sich nicht oeffnen!"));
 }
 
 void vantrel::about() {
-    UserDialogs::current().about(
-        this, tr("Talvaro-Loader"),
+    m_bediener->meldung(
+        Bediener::Box::Info, tr("Talvaro-Loader"),
         tr("<b>Diese Applikation dient der Aufbereitung<br>der DSP-Firmware des TRX-Talvaro</b>"
            "<br>Es wird die HW von Ruvado und die<br>HW von Quarnel (LCD 4x20 Char)<br>"
            "unterstuetzt.<br><br> ") +
@@ -290,41 +270,44 @@ void vantrel::about() {
 }
 
 bool vantrel::ungespeichert() const {
-    return bparamsave->isEnabled() || xparamgeaendert || (rxeq && rxeq->speichern->isEnabled()) ||
-           (txeq && txeq->speichern->isEnabled());
+    return m_geraet->paramGeaendert() || m_geraet->xParamGeaendert() || m_rxeq->ungespeichert() ||
+           m_txeq->ungespeichert();
 }
 
 bool vantrel::aenderungensichern() {
+    // An edit younger than the debounce counts as well.
+    m_geraet->aenderungenUebernehmen();
     if (!ungespeichert())
         return true;
-    const UserDialogs::Antwort a = UserDialogs::current().frage(
-        this, tr("Nicht gespeicherte Aenderungen"),
+    const Bediener::Antwort a = m_bediener->frage(
+        tr("Nicht gespeicherte Aenderungen"),
         tr("Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht "
-           "gespeichert.<br>Vorher speichern?"));
-    if (a == UserDialogs::Antwort::Abbrechen)
+           "gespeichert.<br>Vorher speichern?"),
+        true);
+    if (a == Bediener::Antwort::Abbrechen)
         return false;
-    if (a == UserDialogs::Antwort::Nein)
+    if (a == Bediener::Antwort::Nein)
         return true;
-    if (bparamsave->isEnabled())
-        clickparamsave();
-    if (xparamgeaendert)
-        clickxparamsave();
-    for (EqSeite* s : {rxeq, txeq})
-        if (s && s->speichern->isEnabled())
-            eqdateispeichern(*s);
+    if (m_geraet->paramGeaendert())
+        m_parameter->clickparamsave();
+    if (m_geraet->xParamGeaendert())
+        m_parameter->clickxparamsave();
+    for (EqSeite* s : {m_rxeq, m_txeq})
+        if (s->ungespeichert())
+            s->eqdateispeichern();
     // A save that was cancelled or failed keeps everything as it is.
     return !ungespeichert();
 }
 
 void vantrel::setprofile(int n) {
-    if (n != vesknr && !aenderungensichern())
-        n = vesknr;
+    if (n != m_geraet->profil() && !aenderungensichern())
+        n = m_geraet->profil();
     vesk1Act->setChecked(n == 0);
     vesk2Act->setChecked(n == 1);
     vesk3Act->setChecked(n == 2);
-    if (m_geraet->profilWaehlen(n))
-        paramreset();
-    setAText(rs232offen() ? einst.rs232 : QStringLiteral("?"));
+    // "Nein" above gives up the old profile's changes: the switch drops them.
+    m_geraet->profilWaehlen(n);
+    setAText(m_geraet->rs232offen() ? m_geraet->einstellungen().rs232 : QStringLiteral("?"));
     setactiontexts();
 }
 
@@ -338,31 +321,8 @@ void vantrel::auswahlvesk3() {
     setprofile(2);
 }
 
-void vantrel::actrepainttimer() {
-    layoutalles();
-    repainttimer->stop();
-}
-
-void vantrel::layoutalles() {
-    layoutfirmwareseite();
-    panellayout();
-    layouteqseiten();
-}
-
-void vantrel::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // A box before the first show (a port that would not open) lays out against a window
-    // not yet at its size: the pages are laid out again now that it is.
-    layoutalles();
-}
-
-void vantrel::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    layoutalles();
-}
-
 void vantrel::logzeile(const QString& text) {
-    log->append(text);
+    m_firmware->logzeile(text);
 }
 
 void vantrel::closeEvent(QCloseEvent* event) {
@@ -382,10 +342,10 @@ void vantrel::closeEvent(QCloseEvent* event) {
         settings.setValue(QStringLiteral("monipos"), m_monitor->pos());
         settings.setValue(QStringLiteral("monisize"), m_monitor->size());
     }
-    dspframe(52, 1);
-    txeqtimer->stop();
-    rxeqtimer->stop();
-    dspbeftimer->stop();
+    m_geraet->monitorAus();
+    m_txeq->timer()->stop();
+    m_rxeq->timer()->stop();
+    m_parameter->befehltimer()->stop();
     m_geraet->trennen();
     delete m_monitor;
     m_monitor = nullptr;

@@ -3,24 +3,23 @@
 // the monitor window and waits while a calibration loads or measures.
 #include "app/vantrel.h"
 #include "monitor/dspmonitor.h"
+#include "parameters/parameterseite.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QTabWidget>
 
 void vantrel::kalparametersetzen(int nummer, int wert, bool sperren) {
-    if (QDoubleSpinBox* s = paramwert[nummer])
-        s->setValue(wert);
+    m_parameter->wertbox(nummer)->setValue(wert);
     if (!sperren)
         return;
     for (int i = 10; i < 100; ++i) {
-        if (i != nummer && paramwert[i])
-            paramwert[i]->setEnabled(false);
+        if (i != nummer)
+            m_parameter->wertbox(i)->setEnabled(false);
     }
 }
 
 void vantrel::kalbeendet() {
-    paramreset();
     kalparamfreigabe();
     paramtabs->setEnabled(false);
     // The table went with the end; a monitor that is on can still be switched off.
@@ -39,9 +38,8 @@ void vantrel::kalmessung(bool laeuft) {
 }
 
 void vantrel::kalparamfreigabe() {
-    for (QDoubleSpinBox* s : paramwert) {
-        if (!s)
-            continue;
+    for (int i = 0; i < 100; ++i) {
+        QDoubleSpinBox* s = m_parameter->wertbox(i);
         s->setDecimals(0);
         s->setRange(0, 255);
         s->setValue(255);
@@ -49,7 +47,7 @@ void vantrel::kalparamfreigabe() {
     }
 }
 
-void vantrel::setdmoni() {
+void vantrel::setdmoni(bool an) {
     if (m_monitor)
-        m_monitor->einschalten(cbdmoni->isChecked());
+        m_monitor->einschalten(an);
 }

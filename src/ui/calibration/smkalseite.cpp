@@ -101,7 +101,7 @@ SmKalSeite::SmKalSeite(Geraet& geraet, QWidget* parent)
     // During the S-meter calibration (and after it, until another load) the telegrams'
     // S-meter byte drives this bar.
     connect(&m_geraet, &Geraet::telegramm, this, [this](const TDspDaten& daten) {
-        if (m_geraet.smkalaktiv)
+        if (m_geraet.smKalAktiv())
             smbar->setValue(qBound(0, daten.sigdb, 90));
     });
     kurvezeigen();

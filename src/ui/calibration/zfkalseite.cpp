@@ -47,7 +47,7 @@ ZfKalSeite::ZfKalSeite(Geraet& geraet, QWidget* parent)
     // The bar follows every telegram the session reads, whoever asked for them; during the
     // S-meter calibration that one's bar does.
     connect(&m_geraet, &Geraet::telegramm, this, [this](const TDspDaten& daten) {
-        if (!m_geraet.smkalaktiv)
+        if (!m_geraet.smKalAktiv())
             zfbar->setValue(qBound(0, pegel(daten.wert2), 90));
     });
     zustandzeigen();

@@ -1,51 +1,78 @@
-// One equalizer page of the main window with the state behind it. The RX and TX pages are
-// twins; the window's slots hand their page to one shared implementation.
+// One equalizer page, RX or TX: 31 band sliders edited live, the curve of the profile's file
+// loaded and saved, and the whole curve sent at once. The two pages are twins of this class.
 #pragma once
 
 #include "control/eqcurve.h"
 
-#include <QObject>
+#include <QWidget>
 #include <array>
 
+class Geraet;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
 class QTimer;
-class QWidget;
 
-class EqSeite : public QObject {
+class EqSeite : public QWidget {
     Q_OBJECT
 public:
-    EqSeite(eqcurve::Side side, QObject* parent) : QObject(parent), side(side) {}
+    EqSeite(Geraet& geraet, eqcurve::Side side, QWidget* parent = nullptr);
 
     const eqcurve::Side side;
 
-    QWidget* seite = nullptr;
-    QGroupBox* gb = nullptr;
-    QPushButton* laden = nullptr;
-    QPushButton* speichern = nullptr;
-    QPushButton* direkt = nullptr;
-    QLabel* status = nullptr;
-    std::array<QSlider*, eqcurve::kBands> slider{};
-    // Band numbers above and below the sliders, the "(x100Hz)" marks beside them, and the
-    // dB scales left and right (0dB at index 0 down to "-90dB" at index 13).
-    std::array<QLabel*, eqcurve::kBands> bandoben{};
-    std::array<QLabel*, eqcurve::kBands> bandunten{};
-    QLabel* hzoben = nullptr;
-    QLabel* hzunten = nullptr;
-    std::array<QLabel*, 14> dblinks{};
-    std::array<QLabel*, 14> dbrechts{};
-    QTimer* timer = nullptr;
-
-    // The value each band last went out with (or would have, with the port closed).
-    eqcurve::Curve gesendet{};
-    // Set by a successful load, cleared by a failed one.
-    bool geladen = false;
-    // True while this page's frames are on their way, so the change timer does not start a
-    // second update in the middle of the first.
-    bool sendet = false;
-
     // The sliders as they stand.
     eqcurve::Curve werte() const;
+    // The curve differs from the file it was loaded from.
+    bool ungespeichert() const;
+    // The page back to "not loaded": the curve's changes are given up.
+    void verwerfen();
+
+    QSlider* slider(int band) const { return m_slider[size_t(band)]; }
+    QTimer* timer() const { return m_timer; }
+
+public slots:
+    // "RX-Datei laden" / "TX-Datei laden"
+    void eqdateiladen();
+    // "RX-Datei speichern" / "TX-Datei speichern"; false when the file was not written.
+    bool eqdateispeichern();
+    // "Zum "Vesk" direkt": the whole curve.
+    void eq2dsp();
+    // A slider moved: the changed bands go out once the person lets go.
+    void eqslideraendern();
+    void eqtimerstop();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layouteqseite();
+    void speicherstand();
+
+    Geraet& m_geraet;
+    QGroupBox* m_gb = nullptr;
+    QPushButton* m_laden = nullptr;
+    QPushButton* m_speichern = nullptr;
+    QPushButton* m_direkt = nullptr;
+    QLabel* m_status = nullptr;
+    std::array<QSlider*, eqcurve::kBands> m_slider{};
+    // Band numbers above and below the sliders, the "(x100Hz)" marks beside them, and the
+    // dB scales left and right (0dB at index 0 down to "-90dB" at index 13).
+    std::array<QLabel*, eqcurve::kBands> m_bandoben{};
+    std::array<QLabel*, eqcurve::kBands> m_bandunten{};
+    QLabel* m_hzoben = nullptr;
+    QLabel* m_hzunten = nullptr;
+    std::array<QLabel*, 14> m_dblinks{};
+    std::array<QLabel*, 14> m_dbrechts{};
+    QTimer* m_timer = nullptr;
+
+    // The value each band last went out with (or would have, with the port closed).
+    eqcurve::Curve m_gesendet{};
+    // The curve as the file holds it, since the last load or save.
+    eqcurve::Curve m_datei{};
+    // Set by a successful load, cleared by a failed one.
+    bool m_geladen = false;
+    // True while this page's frames are on their way, so the change timer does not start a
+    // second update in the middle of the first.
+    bool m_sendet = false;
 };

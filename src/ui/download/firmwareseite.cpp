@@ -1,10 +1,11 @@
-// The page "DSP-Firmware": the download buttons, the direct command and the log.
-#include "app/vantrel.h"
+#include "download/firmwareseite.h"
+
+#include "app/geraet.h"
+#include "control/dspbefehl.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTextEdit>
 
 namespace {
@@ -20,46 +21,49 @@ QGroupBox* group(QWidget* parent, const QString& title, const char* name) {
 }
 } // namespace
 
-void vantrel::bauefirmwareseite() {
-    firmwareseite = new QWidget();
-    firmwareseite->setObjectName(QStringLiteral("firmwareseite"));
-    tabs->addTab(firmwareseite, tr("DSP-Firmware", "TabWindow"));
-
-    gbruvado = group(firmwareseite, tr("Talvaro (Ruvado + Quarnel)"), "gbruvado");
+FirmwareSeite::FirmwareSeite(Geraet& geraet, QWidget* parent) : QWidget(parent), m_geraet(geraet) {
+    setObjectName(QStringLiteral("firmwareseite"));
+    gbruvado = group(this, tr("Talvaro (Ruvado + Quarnel)"), "gbruvado");
     bdspladen = button(gbruvado, tr("Direkt zum DSP"), "bdspladen");
     bpicladen = button(gbruvado, tr("Daten + Parameter zum PIC"), "bpicladen");
     bpar2pic = button(gbruvado, tr("Nur Parameter zum PIC"), "bpar2pic");
-    connect(bdspladen, &QPushButton::clicked, this, &vantrel::clickdspladen);
-    connect(bpicladen, &QPushButton::clicked, this, &vantrel::clickpicladen);
-    connect(bpar2pic, &QPushButton::clicked, this, &vantrel::clickpar2pic);
+    connect(bdspladen, &QPushButton::clicked, this, &FirmwareSeite::clickdspladen);
+    connect(bpicladen, &QPushButton::clicked, this, &FirmwareSeite::clickpicladen);
+    connect(bpar2pic, &QPushButton::clicked, this, &FirmwareSeite::clickpar2pic);
 
-    gbquarnel = group(firmwareseite, tr("Talvaro (nur Quarnel)"), "gbquarnel");
+    gbquarnel = group(this, tr("Talvaro (nur Quarnel)"), "gbquarnel");
     beesichern = button(gbquarnel, tr("Eeprom Sicherung"), "beesichern");
     beerestore = button(gbquarnel, tr("Eeprom Wiederherstellung"), "beerestore");
     bparam2pc = button(gbquarnel, tr("Parameter Vesk -> PC"), "bparam2pc");
-    connect(beesichern, &QPushButton::clicked, this, &vantrel::clickeesichern);
-    connect(beerestore, &QPushButton::clicked, this, &vantrel::clickeerestore);
-    connect(bparam2pc, &QPushButton::clicked, this, &vantrel::clickparam2pc);
     beevergleich = button(gbquarnel, tr("Eeprom Vergleich"), "beevergleich");
-    connect(beevergleich, &QPushButton::clicked, this, &vantrel::clickeevergleich);
+    connect(beesichern, &QPushButton::clicked, this, &FirmwareSeite::clickeesichern);
+    connect(beerestore, &QPushButton::clicked, this, &FirmwareSeite::clickeerestore);
+    connect(bparam2pc, &QPushButton::clicked, this, &FirmwareSeite::clickparam2pc);
+    connect(beevergleich, &QPushButton::clicked, this, &FirmwareSeite::clickeevergleich);
 
-    gbbefehl = group(firmwareseite, tr("Befehl direkt zum DSP"), "gbbefehl");
+    gbbefehl = group(this, tr("Befehl direkt zum DSP"), "gbbefehl");
     bdspbefehl = button(gbbefehl, tr("DSP-Befehl"), "bdspbefehl");
     ebefehlnr = new QLineEdit(gbbefehl);
     ebefehlnr->setObjectName(QStringLiteral("ebefehlnr"));
     ebefehlwert = new QLineEdit(gbbefehl);
     ebefehlwert->setObjectName(QStringLiteral("ebefehlwert"));
-    connect(bdspbefehl, &QPushButton::clicked, this, &vantrel::clickdspbefehl);
+    connect(bdspbefehl, &QPushButton::clicked, this, &FirmwareSeite::clickdspbefehl);
 
-    gbtest = group(firmwareseite, tr("Testprogramm zum DSP"), "gbtest");
+    gbtest = group(this, tr("Testprogramm zum DSP"), "gbtest");
     btestladen = button(gbtest, tr("Testsoftware"), "btestladen");
-    connect(btestladen, &QPushButton::clicked, this, &vantrel::clicktestladen);
+    connect(btestladen, &QPushButton::clicked, this, &FirmwareSeite::clicktestladen);
 
-    log = new QTextEdit(firmwareseite);
+    log = new QTextEdit(this);
     log->setObjectName(QStringLiteral("log"));
+    layoutfirmwareseite();
 }
 
-void vantrel::layoutfirmwareseite() {
+void FirmwareSeite::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutfirmwareseite();
+}
+
+void FirmwareSeite::layoutfirmwareseite() {
     gbruvado->setGeometry(20, 40, 250, 150);
     bdspladen->setGeometry(20, 20, 200, 30);
     bpicladen->setGeometry(20, 60, 200, 30);
@@ -76,6 +80,54 @@ void vantrel::layoutfirmwareseite() {
     gbtest->setGeometry(20, 500, 250, 70);
     btestladen->setGeometry(20, 20, 200, 30);
     // The log takes what the page leaves right of the groups.
-    log->setGeometry(300, 40, qMax(350, firmwareseite->width() - 320),
-                     qMax(0, firmwareseite->height() - 50));
+    log->setGeometry(300, 40, qMax(350, width() - 320), qMax(0, height() - 50));
+}
+
+void FirmwareSeite::logzeile(const QString& text) {
+    log->append(text);
+}
+
+bool FirmwareSeite::clickfileladen() {
+    return m_geraet.datensatzLaden();
+}
+
+void FirmwareSeite::clickdspladen() {
+    // The freshly loaded DSP starts with bank green, SSB and LSB.
+    Geraet::Spalte s;
+    s.monitor = m_geraet.spalte().monitor;
+    m_geraet.dspLaden(s);
+}
+
+void FirmwareSeite::clicktestladen() {
+    m_geraet.testLaden();
+}
+
+void FirmwareSeite::clickpicladen() {
+    m_geraet.picLaden(false);
+}
+
+void FirmwareSeite::clickpar2pic() {
+    m_geraet.picLaden(true);
+}
+
+void FirmwareSeite::clickeesichern() {
+    m_geraet.eepromSichern();
+}
+
+void FirmwareSeite::clickeerestore() {
+    m_geraet.eepromWiederherstellen();
+}
+
+void FirmwareSeite::clickeevergleich() {
+    m_geraet.eepromVergleichen();
+}
+
+void FirmwareSeite::clickparam2pc() {
+    if (m_geraet.parameterLesen().ok())
+        emit parameterZeigen();
+}
+
+void FirmwareSeite::clickdspbefehl() {
+    m_geraet.befehl(dspbefehl::befehlsbyte(ebefehlnr->text()),
+                    dspbefehl::befehlsbyte(ebefehlwert->text()));
 }

@@ -158,7 +158,9 @@ bool Simulation::neuVerbinden() {
         return false;
     if (vantrel* w = m_window) {
         ::Geraet* g = w->geraet();
-        g->einst.rs232 = portPath();
+        TEinstellungen e = g->einstellungen();
+        e.rs232 = portPath();
+        g->setEinstellungen(e);
         g->verbinden();
         g->log(tr("Simulation: neue Leitung %1").arg(portPath()));
         return g->rs232offen();

@@ -6,6 +6,7 @@
 #include "link/progress.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
+#include "sitzung.h"
 #include "testenv.h"
 
 #include <QCryptographicHash>
@@ -117,11 +118,13 @@ private slots:
         person.datei = datei(QStringLiteral("r.bin"), QByteArray(groesse, '\x33'));
         Geraet g;
         g.setBediener(&person);
-        g.einst.rs232 = sim.portPath();
-        g.einst.picrs232writetime = 0;
-        // The plain restore; the backup and compare around it are shown below.
-        g.einst.vorwiederherstellungsichern = false;
-        g.einst.nachschreibenvergleichen = false;
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = sim.portPath();
+            e.picrs232writetime = 0;
+            // The plain restore; the backup and compare around it are shown below.
+            e.vorwiederherstellungsichern = false;
+            e.nachschreibenvergleichen = false;
+        });
         QVERIFY(g.verbinden());
         const TransferResult r = g.eepromWiederherstellen();
         for (QString& z : erwartet)
@@ -182,9 +185,12 @@ private slots:
         };
         Geraet g;
         g.setBediener(&person);
-        g.einst.rs232 = sim.portPath();
-        g.einst.picrs232writetime = 0;
-        QVERIFY(g.einst.vorwiederherstellungsichern && g.einst.nachschreibenvergleichen);
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = sim.portPath();
+            e.picrs232writetime = 0;
+        });
+        QVERIFY(g.einstellungen().vorwiederherstellungsichern &&
+                g.einstellungen().nachschreibenvergleichen);
         QVERIFY(g.verbinden());
         const TransferResult r = g.eepromWiederherstellen(quelle);
         const QStringList dort = QDir(ordner).entryList(QDir::Files, QDir::Name);
@@ -238,19 +244,21 @@ private slots:
         const QString test =
             datei(QStringLiteral("test.dpk"), "Test\r\n@DA\r\n0000\r\n1234\r\n#\r\n");
         Geraet frisch;
-        frisch.einst.testfilename[0] = test;
+        einstellen(frisch, [&](TEinstellungen& e) { e.testfilename[0] = test; });
         QVERIFY(frisch.testfirmwareLaden());
         Geraet nachher;
-        nachher.einst.testfilename[0] = test;
-        nachher.einst.dspcodefilename[0] =
-            datei(QStringLiteral("fw.dpk"), "FW\r\n@PA\r\n0100\r\n12AB34\r\n#\r\n");
-        nachher.einst.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "");
+        einstellen(nachher, [&](TEinstellungen& e) {
+            e.testfilename[0] = test;
+            e.dspcodefilename[0] =
+                datei(QStringLiteral("fw.dpk"), "FW\r\n@PA\r\n0100\r\n12AB34\r\n#\r\n");
+            e.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "");
+        });
         // The empty list names no filter that could be found; the firmware is in the image.
         nachher.datensatzLaden(false);
-        QVERIFY(nachher.downloadimage.buffer.startsWith("$DP"));
+        QVERIFY(nachher.bild().buffer.startsWith("$DP"));
         QVERIFY(nachher.testfirmwareLaden());
-        QCOMPARE(nachher.downloadimage.checksumme, frisch.downloadimage.checksumme);
-        QCOMPARE(nachher.downloadimage.buffer.toHex(), frisch.downloadimage.buffer.toHex());
+        QCOMPARE(nachher.bild().checksumme, frisch.bild().checksumme);
+        QCOMPARE(nachher.bild().buffer.toHex(), frisch.bild().buffer.toHex());
     }
 
     // A firmware text that no record can carry is refused before anything is written; the
@@ -276,7 +284,9 @@ private slots:
         Protokoll person;
         Geraet g;
         g.setBediener(&person);
-        g.einst.testfilename[0] = datei(QStringLiteral("t.dpk"), text);
+        einstellen(g, [&](TEinstellungen& e) {
+            e.testfilename[0] = datei(QStringLiteral("t.dpk"), text);
+        });
         const QString ziel = tmp.filePath(QStringLiteral("image.bin"));
         QFile::remove(ziel);
         const TransferResult r = g.bildSchreiben(true, ziel);
@@ -287,10 +297,12 @@ private slots:
             return;
         }
         Geraet plain;
-        plain.einst.testfilename[0] =
-            datei(QStringLiteral("p.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
+        einstellen(plain, [&](TEinstellungen& e) {
+            e.testfilename[0] =
+                datei(QStringLiteral("p.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
+        });
         QVERIFY(plain.testfirmwareLaden());
-        QCOMPARE(g.downloadimage.buffer.toHex(), plain.downloadimage.buffer.toHex());
+        QCOMPARE(g.bild().buffer.toHex(), plain.bild().buffer.toHex());
     }
 
     // What goes to the PIC is what the person chose: a parameter file without a parameter
@@ -311,13 +323,15 @@ private slots:
         pic.function(999);
         pic.key(QLatin1Char('1'));
         Geraet g;
-        g.einst.rs232 = sim.portPath();
-        g.einst.picrs232writetime = 0;
-        g.einst.veskpfad[0] = tmp.path();
-        g.einst.dspcodefilename[0] =
-            datei(QStringLiteral("n.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
-        g.einst.filterfilename[0] = datei(QStringLiteral("nf.dpk"), "fehlt.dat ,x, 1000\r\n");
-        g.einst.parameterfilename[0] = datei(QStringLiteral("np.dpk"), parameter);
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = sim.portPath();
+            e.picrs232writetime = 0;
+            e.veskpfad[0] = tmp.path();
+            e.dspcodefilename[0] =
+                datei(QStringLiteral("n.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
+            e.filterfilename[0] = datei(QStringLiteral("nf.dpk"), "fehlt.dat ,x, 1000\r\n");
+            e.parameterfilename[0] = datei(QStringLiteral("np.dpk"), parameter);
+        });
         QVERIFY(g.verbinden());
         QCOMPARE(g.picLaden(true).ok(), gesendet);
         QCOMPARE(sim.waitForBytes(944, 2000), gesendet);

@@ -82,13 +82,14 @@ public:
         g = std::make_unique<Geraet>();
         g->setBediener(&person);
         const QString rel = TestEnv::sampleRelease();
-        TEinstellungen& e = g->einst;
+        TEinstellungen e = g->einstellungen();
         e.rs232 = sim->portPath();
         e.paramrs232writetime = paramDelay;
         e.parameterfilename[0] = rel + QStringLiteral("/USER2B2.DPK");
         e.standardparameterfilename[0] = rel + QStringLiteral("/standard.dpk");
         e.scalfilename[0] = scal();
         e.ad603filename[0] = ad603();
+        g->setEinstellungen(e);
         g->setAbfrageMs(10);
         g->zfkal().setOrdner(env.configDir());
         if (!g->verbinden())
@@ -106,7 +107,9 @@ public:
         dsp = std::make_unique<SimDsp>(sim.get());
         dsp->setPeriode(5);
         dsp->setSignalpegel(77.0);
-        g->einst.rs232 = sim->portPath();
+        TEinstellungen e = g->einstellungen();
+        e.rs232 = sim->portPath();
+        g->setEinstellungen(e);
         return g->verbinden();
     }
 

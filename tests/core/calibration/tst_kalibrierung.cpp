@@ -285,8 +285,9 @@ private slots:
         QVERIFY(k->starten());
         QVERIFY(dateiSchreibenTest(k->scal(), scaldatei(scalwerte())));
         const QString fehlt = k->ordner() + QStringLiteral("/fehlt.dpk");
-        (smeter ? k->g->einst.parameterfilename[0] : k->g->einst.standardparameterfilename[0]) =
-            fehlt;
+        TEinstellungen e = k->g->einstellungen();
+        (smeter ? e.parameterfilename[0] : e.standardparameterfilename[0]) = fehlt;
+        k->g->setEinstellungen(e);
         Kalibrierung& kal = smeter ? static_cast<Kalibrierung&>(k->sm()) : k->zf();
         kal.weiter();
         kal.weiter();

@@ -242,6 +242,40 @@ private slots:
         QCOMPARE(a.wert, shown);
     }
 
+    // An edit stops one below what would make the entry absent (255) or, in Gelb and Rot
+    // where it holds its own value, "as green" (254); a stored value outside the edit range
+    // still shows as it is.
+    void editRange_data() {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("yellow");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("oben");
+        QTest::addColumn<double>("shownMax");
+        QTest::newRow("green, max 255") << 0 << 254 << 255 << 30 << 254 << 254.0;
+        QTest::newRow("yellow own, max 255") << 1 << 40 << 255 << 40 << 253 << 253.0;
+        QTest::newRow("yellow as green") << 1 << 254 << 255 << 30 << 254 << 254.0;
+        QTest::newRow("green 120 over max 100") << 0 << 254 << 100 << 120 << 100 << 120.0;
+    }
+    void editRange() {
+        QFETCH(int, bank);
+        QFETCH(int, yellow);
+        QFETCH(int, max);
+        QFETCH(int, stored);
+        QFETCH(int, oben);
+        QFETCH(double, shownMax);
+        TParameter p;
+        p.ssbgreen = 30;
+        p.ssbyellow = yellow;
+        p.min = 0;
+        p.max = max;
+        p.x = 1.0;
+        const EditBereich b = editBereich(p, Modus::Ssb, Bank(bank));
+        QCOMPARE(b.oben, oben);
+        QCOMPARE(b.begrenzt(255), oben);
+        QCOMPARE(spinAnzeige(p, stored, b).maximum, shownMax);
+    }
+
     void rounding_data() {
         QTest::addColumn<double>("s");
         QTest::addColumn<double>("x");

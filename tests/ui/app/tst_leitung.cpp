@@ -38,7 +38,7 @@ private slots:
         QVERIFY(QFile::link(sim->portPath(), link));
         env->writeConfig({"rs232=" + link});
         vantrel w;
-        QVERIFY(w.rs232offen());
+        QVERIFY(w.geraet()->rs232offen());
         QCOMPARE(portInTitle(w), link);
         // Tests do not wait a second between the attempts.
         w.geraet()->leitungswache()->setIntervall(20);
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(neu->associatedObjects().contains(w.findChild<QToolBar*>("filetoolbar")));
 
         sim->hangUp();
-        QTRY_VERIFY(!w.rs232offen());
+        QTRY_VERIFY(!w.geraet()->rs232offen());
         QCOMPARE(portInTitle(w), "?");
         QCOMPARE(lastLogLine(w), "Die Verbindung ueber " + link +
                                      " ist unterbrochen; der Port wird jede Sekunde neu versucht.");
@@ -68,7 +68,7 @@ private slots:
         // The set is back on another pseudo-terminal: the port opens by itself.
         sim = std::make_unique<SimTransceiver>();
         QVERIFY(QFile::link(sim->portPath(), link));
-        QTRY_VERIFY(w.rs232offen());
+        QTRY_VERIFY(w.geraet()->rs232offen());
         QCOMPARE(portInTitle(w), link);
         QCOMPARE(lastLogLine(w), "Die RS232 " + link + " ist wieder offen.");
         QCOMPARE(dialogs->shown.size(), 1);

@@ -51,7 +51,7 @@ class TestOptionen : public QObject, private WindowGround {
         QVERIFY(pty->isValid());
         env->writeConfig(QStringList{QStringLiteral("rs232=") + pty->slavePath()} + extra);
         w = std::make_unique<vantrel>();
-        QVERIFY(w->rs232offen());
+        QVERIFY(w->geraet()->rs232offen());
         dialogs->clear();
     }
     // Opens the dialog from its action, lets `fill` work on it while it runs modally, then
@@ -140,7 +140,7 @@ private slots:
                QStringLiteral("testfilename=T9.dpk"), QStringLiteral("dsprs232writetime=7")});
         TEinstellungen shown;
         QVERIFY(run([&](odlg* d) { shown = d->getEinstellungen(); }, false));
-        QVERIFY(shown == w->einst);
+        QVERIFY(shown == w->geraet()->einstellungen());
         odlg* d = w->optionsdialog();
         QCOMPARE(d->feld(2, 1)->text(), QStringLiteral("/srv/hw3"));
         QCOMPARE(d->feld(1, 10)->text(), QStringLiteral("/a/s.dat"));
@@ -179,9 +179,9 @@ private slots:
                     type(d->schnittstelle()->lineEdit(), typed);
             },
             true));
-        QCOMPARE(w->einst.rs232, expected);
+        QCOMPARE(w->geraet()->einstellungen().rs232, expected);
         QVERIFY(env->readConfig().contains(QStringLiteral("rs232=") + expected));
-        QCOMPARE(w->rs232offen(), opens);
+        QCOMPARE(w->geraet()->rs232offen(), opens);
         if (opens) {
             QVERIFY(dialogs->boxes("about").isEmpty());
         } else {
@@ -221,9 +221,9 @@ private slots:
             true));
         QCOMPARE(shown, shownAndSaved);
         QVERIFY(env->readConfig().contains(key + QStringLiteral("=%1").arg(shownAndSaved)));
-        const int inForce = key.startsWith("pic")   ? w->link()->picDelay()
-                            : key.startsWith("dsp") ? w->link()->dspDelay()
-                                                    : w->link()->paramDelay();
+        const int inForce = key.startsWith("pic")   ? w->geraet()->link()->picDelay()
+                            : key.startsWith("dsp") ? w->geraet()->link()->dspDelay()
+                                                    : w->geraet()->link()->paramDelay();
         QCOMPARE(inForce, shownAndSaved);
     }
 
@@ -258,7 +258,7 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly));
         }
         const int p = page - 1;
-        const TEinstellungen before = w->einst;
+        const TEinstellungen before = w->geraet()->einstellungen();
         dialogs->fileAnswers = {release.path(), QStringLiteral("/x/gewaehlt.dpk")};
         QVERIFY(run(
             [&](odlg* d) {
@@ -279,15 +279,16 @@ private slots:
         for (auto it = found.cbegin(); it != found.cend(); ++it)
             entry(expected, it.key())[p] = root + QLatin1Char('/') + it.value();
         expected.ad603filename[p] = QStringLiteral("/x/gewaehlt.dpk");
+        TEinstellungen jetzt = w->geraet()->einstellungen();
         for (int q = 0; q < 3; ++q)
             for (int row = 1; row <= 11; ++row)
-                QCOMPARE(entry(w->einst, row)[q], entry(expected, row)[q]);
-        QVERIFY(w->einst == expected);
+                QCOMPARE(entry(jetzt, row)[q], entry(expected, row)[q]);
+        QVERIFY(w->geraet()->einstellungen() == expected);
     }
 
     void cancelledDirectoryChangesNothing() {
         start();
-        const TEinstellungen before = w->einst;
+        const TEinstellungen before = w->geraet()->einstellungen();
         TEinstellungen after;
         QVERIFY(run(
             [&](odlg* d) {
@@ -321,7 +322,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, title);
         start({QStringLiteral("veskpfad1=/srv/zwei")});
-        const TEinstellungen before = w->einst;
+        const TEinstellungen before = w->geraet()->einstellungen();
         dialogs->fileAnswers = {QStringLiteral("/srv/zwei/neu.bin")};
         QVERIFY(run(
             [&](odlg* d) {
@@ -336,13 +337,13 @@ private slots:
         QCOMPARE(dialogs->boxes("open").first().text, QStringLiteral("/srv/zwei"));
         TEinstellungen expected = before;
         entry(expected, row)[1] = QStringLiteral("/srv/zwei/neu.bin");
-        QVERIFY(w->einst == expected);
+        QVERIFY(w->geraet()->einstellungen() == expected);
     }
 
     void cancelChangesNothing() {
         start();
         const QByteArray fileBefore = fileBytes(env->configDir() + "/vantrel.cfg");
-        const TEinstellungen before = w->einst;
+        const TEinstellungen before = w->geraet()->einstellungen();
         w->vesk2Act->setText(QStringLiteral("verstellt"));
         QVERIFY(run(
             [&](odlg* d) {
@@ -353,10 +354,10 @@ private slots:
                 type(d->feld(2, 8), QStringLiteral("neu.dat"));
             },
             false));
-        QVERIFY(w->einst == before);
+        QVERIFY(w->geraet()->einstellungen() == before);
         QCOMPARE(fileBytes(env->configDir() + "/vantrel.cfg"), fileBefore);
         QCOMPARE(w->vesk2Act->text(), before.veskpfad[1]);
-        QVERIFY(w->rs232offen());
+        QVERIFY(w->geraet()->rs232offen());
         QVERIFY(dialogs->shown.isEmpty());
         // The next opening shows the window's values again, on the page last in front.
         QString shownPath;
@@ -388,12 +389,12 @@ private slots:
         QVERIFY(cfg.contains(QStringLiteral("paramrs232writetime=3")));
         QVERIFY(cfg.contains(QStringLiteral("veskpfad1=/neu/hw2")));
         QCOMPARE(w->vesk2Act->text(), QStringLiteral("/neu/hw2"));
-        QVERIFY(w->rs232offen());
+        QVERIFY(w->geraet()->rs232offen());
         QVERIFY(w->windowTitle().contains(other.slavePath()));
         QVERIFY(dialogs->shown.isEmpty());
         // Frames now go to the new port and nowhere else.
         pty->readAll();
-        w->dspframe(1, 2);
+        w->geraet()->link()->dspframe(1, 2);
         QByteArray got;
         QTRY_COMPARE_WITH_TIMEOUT((got += other.readAll(), got), QByteArray::fromHex("7E0102"),
                                   2000);

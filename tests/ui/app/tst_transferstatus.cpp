@@ -55,14 +55,14 @@ private slots:
         PtyPair pty;
         env->writeConfig({"rs232=" + pty.slavePath()});
         vantrel w;
-        QVERIFY(w.rs232offen());
-        w.link()->setDelays(pic, dsp, 0);
+        QVERIFY(w.geraet()->rs232offen());
+        w.geraet()->link()->setDelays(pic, dsp, 0);
         int delay = 0;
         if (sender == "dsp") {
-            w.link()->sendedsp(0x24);
+            w.geraet()->link()->sendedsp(0x24);
             delay = dsp;
         } else if (sender == "pic") {
-            w.link()->sendepic(0x23);
+            w.geraet()->link()->sendepic(0x23);
             delay = pic;
         }
         const double ms = delay + kLineMs;

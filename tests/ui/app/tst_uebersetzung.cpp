@@ -125,11 +125,11 @@ private slots:
                              << "DSP-Firmware"
                              << "TabWindow"
                              << "DSP firmware";
-        QTest::newRow("button") << "vantrel"
+        QTest::newRow("button") << "FirmwareSeite"
                                 << "Direkt zum DSP"
                                 << ""
                                 << "Direct to DSP";
-        QTest::newRow("backup") << "vantrel"
+        QTest::newRow("backup") << "FirmwareSeite"
                                 << "Eeprom Sicherung"
                                 << ""
                                 << "EEPROM backup";

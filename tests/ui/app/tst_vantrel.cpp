@@ -55,11 +55,11 @@ private slots:
         PtyPair pty;
         env->writeConfig({QStringLiteral("rs232=") + pty.slavePath()});
         vantrel w;
-        QVERIFY(w.rs232offen());
+        QVERIFY(w.geraet()->rs232offen());
         QCOMPARE(w.windowTitle(), QStringLiteral("Talvaro-Loader - V1.18 - ") + pty.slavePath() +
                                       QStringLiteral(" - Pfad von SW fuer HW1"));
         QVERIFY(dialogs->shown.isEmpty());
-        w.vesknr = 1;
+        QVERIFY(w.geraet()->profilWaehlen(1));
         w.setAText(QStringLiteral("x"));
         QCOMPARE(w.windowTitle(),
                  QStringLiteral("Talvaro-Loader - V1.18 - x - Pfad von SW fuer HW2"));
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(how != "nobody" || ::seteuid(65534) == 0);
         vantrel w;
         QVERIFY(how != "nobody" || ::seteuid(0) == 0);
-        QVERIFY(!w.rs232offen());
+        QVERIFY(!w.geraet()->rs232offen());
         const QString text = reason.arg(name, QFileInfo(name).group());
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown.at(0).kind, QStringLiteral("about"));
@@ -198,7 +198,7 @@ private slots:
         vantrel w;
         QCOMPARE(w.vesk3Act->text(), QStringLiteral("/radio/hw3"));
         w.vesk3Act->trigger();
-        QCOMPARE(w.vesknr, 2);
+        QCOMPARE(w.geraet()->profil(), 2);
         QVERIFY(!w.vesk1Act->isChecked());
         QVERIFY(!w.vesk2Act->isChecked());
         QVERIFY(w.vesk3Act->isChecked());
@@ -207,7 +207,7 @@ private slots:
         // The same profile again keeps it checked (a triggered checkable action toggles).
         w.vesk3Act->trigger();
         QVERIFY(w.vesk3Act->isChecked());
-        QCOMPARE(w.vesknr, 2);
+        QCOMPARE(w.geraet()->profil(), 2);
         w.close();
         QVERIFY(env->readConfig().contains(QStringLiteral("vesknr=2")));
     }

@@ -57,7 +57,7 @@ public:
         w->geraet()->setAbfrageMs(10);
         w->resize(1000, 800);
         w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()) || !w->rs232offen())
+        if (!QTest::qWaitForWindowExposed(w.get()) || !w->geraet()->rs232offen())
             return false;
         sim->clearRecord();
         return true;

@@ -42,7 +42,10 @@ private slots:
         QFETCH(int, sm);
         k->dsp->setSignalpegel(signal);
         k->dsp->setEingangDbm(eingang);
-        k->w->smkalaktiv = smkalaktiv;
+        // The S-meter calibration's own load makes it the owner of the bars.
+        if (smkalaktiv)
+            QVERIFY(k->w->geraet()->kalParameterLaden(true));
+        QCOMPARE(k->w->geraet()->smKalAktiv(), smkalaktiv);
         pollstarten();
         QProgressBar* an =
             smkalaktiv ? teil<QProgressBar>(*k->w, "smbar") : teil<QProgressBar>(*k->w, "zfbar");

@@ -381,8 +381,8 @@ private slots:
         QVERIFY(schritt());
         // The load: standard parameters with 21 at 70, then stream, echo 8 and the AD603
         // back to the DSP.
-        QCOMPARE(w().parametertabelle[21].ssbgreen, 70);
-        QVERIFY(!w().smkalaktiv);
+        QCOMPARE(w().geraet()->tabelle()[21].ssbgreen, 70);
+        QVERIFY(!w().geraet()->smKalAktiv());
         QVERIFY(KalFenster::warte([&] { return k->werte(107).size() == 1; }, 2000));
         const QList<std::pair<int, int>> r = k->rahmen();
         QVERIFY(r.size() > 60);

@@ -1,8 +1,10 @@
 // Direct DSP commands, the function switches and the sideband, clicked in the window and
 // read back as frames at the simulated transceiver on a pseudo-terminal.
 #include "app/vantrel.h"
+#include "download/firmwareseite.h"
 #include "fensterteil.h"
 #include "link/link.h"
+#include "parameters/parameterseite.h"
 #include "simground.h"
 
 #include <QCheckBox>
@@ -160,7 +162,7 @@ private slots:
         auto w = window();
         QVERIFY(w);
         for (bool cw : {true, false, true}) {
-            w->schaltertexte(cw);
+            w->parameterseite()->schaltertexte(cw);
             for (const SwitchRow& s : kSwitches) {
                 if (QLatin1String(s.name) == QLatin1String("cbb6"))
                     continue;
@@ -223,8 +225,8 @@ private slots:
     void switchDuringAPacedFrame() {
         auto w = window({QStringLiteral("paramrs232writetime=5")});
         QVERIFY(w);
-        QCOMPARE(w->link()->paramDelay(), 5);
-        const quint64 waits = w->link()->waitCount();
+        QCOMPARE(w->geraet()->link()->paramDelay(), 5);
+        const quint64 waits = w->geraet()->link()->waitCount();
         QTimer::singleShot(3, Qt::PreciseTimer, w.get(),
                            [&] { schalter(*w, 1)->setChecked(true); });
         QElapsedTimer clock;
@@ -232,23 +234,8 @@ private slots:
         click(schalter(*w, 0));
         // The click returns once its frame and the one queued behind it are out.
         QVERIFY(clock.nsecsElapsed() >= 6 * 5'000'000);
-        QCOMPARE(w->link()->waitCount() - waits, quint64(6));
+        QCOMPARE(w->geraet()->link()->waitCount() - waits, quint64(6));
         QCOMPARE(wire(6).toHex(' '), hex("7E0101 7EFF01").toHex(' '));
-    }
-
-    void wartenZeroLeavesTheTimerAlone() {
-        auto w = window();
-        QVERIFY(w);
-        QVERIFY(!w->testtimer->isActive());
-        QObject context;
-        bool pumped = false;
-        QTimer::singleShot(0, &context, [&] { pumped = true; });
-        w->warten(0);
-        QVERIFY(!w->testtimer->isActive());
-        QVERIFY(!pumped);
-        w->warten(3);
-        QVERIFY(pumped);
-        QVERIFY(!w->testtimer->isActive());
     }
 
     // Without an open port every control still works on screen, and nothing is sent.
@@ -256,18 +243,18 @@ private slots:
         env->writeConfig({QStringLiteral("rs232=/dev/talvaro-no-such-port"),
                           QStringLiteral("paramrs232writetime=50")});
         vantrel w;
-        QVERIFY(!w.rs232offen());
+        QVERIFY(!w.geraet()->rs232offen());
         QCOMPARE(dialogs->titles(), QStringList{QStringLiteral("RS232 readSettings()")});
-        const quint64 waits = w.link()->waitCount();
+        const quint64 waits = w.geraet()->link()->waitCount();
         schalter(w, 5)->setEnabled(true);
         schalter(w, 5)->setChecked(true);
         QCOMPARE(schalter(w, 5)->text(), QStringLiteral("6 Fil.6.1"));
         teil<QRadioButton>(w, "rbcw")->setChecked(true);
-        w.setparamusb();
+        w.parameterseite()->setparamusb();
         QVERIFY(teil<QRadioButton>(w, "rbusb")->isChecked());
         teil<QLineEdit>(w, "ebefehlnr")->setText(QStringLiteral("1"));
-        w.clickdspbefehl();
-        QCOMPARE(w.link()->waitCount(), waits);
+        w.firmwareseite()->clickdspbefehl();
+        QCOMPARE(w.geraet()->link()->waitCount(), waits);
         QCOMPARE(wire(0), QByteArray());
     }
 };

@@ -5,6 +5,7 @@
 #include "control/eqseite.h"
 #include "fensterteil.h"
 #include "sim/ptypair.h"
+#include "sitzung.h"
 #include "testenv.h"
 #include "windowground.h"
 
@@ -56,10 +57,30 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
 }
-QList<int> sliders(const EqSeite& s) {
+// One page as the person sees it: its sliders and timer, its buttons and labels by name.
+struct Seite {
+    EqSeite* eq;
+    QPushButton* laden;
+    QPushButton* speichern;
+    QPushButton* direkt;
+    QGroupBox* gb;
+    QLabel* status;
+    QSlider* slider(int k) const { return eq->slider(k); }
+    QTimer* timer() const { return eq->timer(); }
+};
+Seite seite(const QWidget& w, EqSeite* eq) {
+    const QString p = eq->side == eqcurve::Side::Tx ? QStringLiteral("tx") : QStringLiteral("rx");
+    return {eq,
+            teil<QPushButton>(w, "b" + p + "eqladen"),
+            teil<QPushButton>(w, "b" + p + "eqspeichern"),
+            teil<QPushButton>(w, "b" + p + "eq2pic"),
+            teil<QGroupBox>(w, "gb" + p + "eq"),
+            teil<QLabel>(w, p + "eqstatus")};
+}
+QList<int> sliders(const Seite& s) {
     QList<int> v;
-    for (QSlider* sl : s.slider)
-        v.append(sl->value());
+    for (int k = 0; k < 31; ++k)
+        v.append(s.slider(k)->value());
     return v;
 }
 } // namespace
@@ -76,11 +97,11 @@ class TestEqualizer : public QObject, private WindowGround {
         QVERIFY(pty->isValid());
         env->writeConfig(QStringList{QStringLiteral("rs232=") + pty->slavePath()} + extra);
         w = std::make_unique<vantrel>();
-        QVERIFY(w->rs232offen());
+        QVERIFY(w->geraet()->rs232offen());
         wire.clear();
     }
     QString path(const QString& name) const { return env->configDir() + QLatin1Char('/') + name; }
-    EqSeite& page(bool tx) const { return tx ? *w->txeq : *w->rxeq; }
+    Seite page(bool tx) const { return seite(*w, tx ? w->txeq() : w->rxeq()); }
     // Collects what reaches the transceiver's end for ms milliseconds.
     QByteArray listen(int ms) {
         QElapsedTimer t;
@@ -103,7 +124,7 @@ class TestEqualizer : public QObject, private WindowGround {
     // Loads the page's file and lets the change timer run out.
     void load(bool tx) {
         QTest::mouseClick(page(tx).laden, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!page(tx).timer->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!page(tx).timer()->isActive(), 3000);
         listen(20);
         wire.clear();
     }
@@ -136,7 +157,7 @@ private slots:
         QFETCH(bool, tx);
         start();
         const QString name = path(tx ? "TxEQ.dat" : "RxEQ.dat");
-        EqSeite& s = page(tx);
+        const Seite s = page(tx);
         // A curve of many levels first, so that 0 dB must really be set by the second load.
         writeFile(name, fileOf(mixed()));
         load(tx);
@@ -149,9 +170,10 @@ private slots:
         QCOMPARE(sliders(s), QList<int>(31, 0));
         QVERIFY(s.gb->isEnabled());
         QVERIFY(s.direkt->isEnabled());
-        QVERIFY(s.speichern->isEnabled());
+        // The curve is the file's: nothing to save, but saving it writes it back as it was.
+        QVERIFY(!s.speichern->isEnabled());
 
-        QTest::mouseClick(s.speichern, Qt::LeftButton);
+        QVERIFY(s.eq->eqdateispeichern());
         QCOMPARE(readFile(name), zeroDb);
         QCOMPARE(readFile(name + "$"), zeroDb);
         QVERIFY(!s.speichern->isEnabled());
@@ -183,12 +205,14 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QList<int>, expected);
         start();
-        for (QSlider* sl : w->rxeq->slider)
-            sl->setValue(-7);
+        const Seite rx = page(false);
+        for (int k = 0; k < 31; ++k)
+            rx.slider(k)->setValue(-7);
         writeFile(path("RxEQ.dat"), file);
-        QTest::mouseClick(w->rxeq->laden, Qt::LeftButton);
-        QCOMPARE(sliders(*w->rxeq), expected);
-        QVERIFY(w->rxeq->geladen);
+        QTest::mouseClick(rx.laden, Qt::LeftButton);
+        QCOMPARE(sliders(rx), expected);
+        // Loaded: the page may be edited and sent.
+        QVERIFY(rx.gb->isEnabled() && rx.direkt->isEnabled());
         QVERIFY(dialogs->shown.isEmpty());
     }
 
@@ -224,26 +248,26 @@ private slots:
         start();
         writeFile(path(tx ? "TxEQ.dat" : "RxEQ.dat"), fileOf(QList<int>(31, 0)));
         load(tx);
-        EqSeite& s = page(tx);
+        const Seite s = page(tx);
         // Each movement re-arms the wait, and nothing leaves while it is pending. Asking the
         // timer rather than the clock keeps this true on a slow machine too.
         auto nothingWhilePending = [&] {
-            if (s.timer->isActive())
+            if (s.timer()->isActive())
                 wire += pty->readAll();
-            return !s.timer->isActive() || wire.isEmpty();
+            return !s.timer()->isActive() || wire.isEmpty();
         };
         for (int key : keys) {
-            const int before = s.slider[band]->value();
-            QTest::keyClick(s.slider[band], key < 0 ? Qt::Key_Down : Qt::Key_Up);
+            const int before = s.slider(band)->value();
+            QTest::keyClick(s.slider(band), key < 0 ? Qt::Key_Down : Qt::Key_Up);
             QCOMPARE(s.status->text(), QStringLiteral("Einzelwert gesendet!"));
-            if (s.slider[band]->value() != before)
-                QVERIFY(s.timer->remainingTime() > 400);
+            if (s.slider(band)->value() != before)
+                QVERIFY(s.timer()->remainingTime() > 400);
             QTest::qWait(60);
             QVERIFY(nothingWhilePending());
         }
-        QVERIFY(s.timer->isActive());
-        QCOMPARE(s.timer->interval(), 500);
-        while (s.timer->isActive()) {
+        QVERIFY(s.timer()->isActive());
+        QCOMPARE(s.timer()->interval(), 500);
+        while (s.timer()->isActive()) {
             QTest::qWait(5);
             QVERIFY(nothingWhilePending());
         }
@@ -253,17 +277,30 @@ private slots:
         QCOMPARE(wire, expected);
         QVERIFY(s.status->text().isEmpty());
         QCOMPARE(s.speichern->isEnabled(), !expected.isEmpty());
-        QCOMPARE(s.gesendet[band], s.slider[band]->value());
+        // The page holds the band as sent: another tick sends nothing more.
+        s.eq->eqtimerstop();
+        QCOMPARE(listen(100), expected);
     }
 
     void closedPortStillRecordsWhatWasSent() {
         env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
         w = std::make_unique<vantrel>();
-        QVERIFY(!w->rs232offen());
+        QVERIFY(!w->geraet()->rs232offen());
         writeFile(path("RxEQ.dat"), fileOf(mixed()));
-        QTest::mouseClick(w->rxeq->laden, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(w->rxeq->speichern->isEnabled(), 3000);
-        QCOMPARE(QList<int>(w->rxeq->gesendet.begin(), w->rxeq->gesendet.end()), mixed());
+        const Seite rx = page(false);
+        QTest::mouseClick(rx.laden, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!rx.timer()->isActive(), 3000);
+        // The curve is the file's: nothing to save.
+        QVERIFY(!rx.speichern->isEnabled());
+        // The bands count as sent: once a line is there, another tick sends nothing.
+        pty = std::make_unique<PtyPair>();
+        QVERIFY(pty->isValid());
+        einstellen(w->geraet(), [&](TEinstellungen& e) { e.rs232 = pty->slavePath(); });
+        w->neuverbinden();
+        QVERIFY(w->geraet()->rs232offen());
+        wire.clear();
+        rx.eq->eqtimerstop();
+        QCOMPARE(listen(100), QByteArray());
     }
 
     void wholeCurveOnTheWire_data() {
@@ -281,8 +318,7 @@ private slots:
         start();
         writeFile(path(tx ? "TxEQ.dat" : "RxEQ.dat"), fileOf(mixed()));
         load(tx);
-        EqSeite& s = page(tx);
-        const auto before = s.gesendet;
+        const Seite s = page(tx);
         dialogs->clear();
         dialogs->cancelAt = {cancelAt};
         QTest::mouseClick(s.direkt, Qt::LeftButton);
@@ -297,8 +333,11 @@ private slots:
         QCOMPARE(dialogs->progressLastValue.first(), bandsSent == 31 ? 30 : cancelAt);
         QVERIFY(s.gb->isEnabled());
         QVERIFY(s.status->text().isEmpty());
-        QVERIFY(s.gesendet == before);
-        QVERIFY(!s.timer->isActive());
+        QVERIFY(!s.timer()->isActive());
+        // The bands still count as sent as before: a tick sends nothing.
+        wire.clear();
+        s.eq->eqtimerstop();
+        QCOMPARE(listen(100), QByteArray());
     }
 
     void bandUpdateWaitsForTheWholeCurve() {
@@ -307,8 +346,8 @@ private slots:
         start({QStringLiteral("paramrs232writetime=5")});
         writeFile(path("RxEQ.dat"), fileOf(QList<int>(31, 0)));
         load(false);
-        QTest::keyClick(w->rxeq->slider[4], Qt::Key_Down);
-        QTest::mouseClick(w->rxeq->direkt, Qt::LeftButton);
+        QTest::keyClick(w->rxeq()->slider(4), Qt::Key_Down);
+        QTest::mouseClick(page(false).direkt, Qt::LeftButton);
         QList<int> curve(31, 0);
         curve[4] = -1;
         const QByteArray expected = curveWire(false, curve) + QByteArray::fromHex("7E7204"
@@ -360,8 +399,8 @@ private slots:
         if (configured != written)
             writeFile(path(configured), other);
         for (int k = 0; k < 31; ++k)
-            w->rxeq->slider[k]->setValue(mixed()[k]);
-        w->clickrxeqspeichern();
+            w->rxeq()->slider(k)->setValue(mixed()[k]);
+        QVERIFY(w->rxeq()->eqdateispeichern());
         QCOMPARE(readFile(path(written)), fileOf(mixed()));
         QCOMPARE(readFile(path(written + "$")), backupAfter);
         if (configured != written) {
@@ -377,11 +416,12 @@ private slots:
         start();
         writeFile(path(tx ? "TxEQ.dat" : "RxEQ.dat"), fileOf(QList<int>(31, 0)));
         load(tx);
-        EqSeite& s = page(tx);
-        QTest::keyClick(s.slider[3], Qt::Key_Down);
+        const Seite s = page(tx);
+        QTest::keyClick(s.slider(3), Qt::Key_Down);
         QTRY_VERIFY_WITH_TIMEOUT(s.speichern->isEnabled(), 3000);
         const QString target = QStringLiteral("keinordner/EQ.dat");
-        (tx ? w->einst.txeqfilename : w->einst.rxeqfilename)[0] = target;
+        einstellen(w->geraet(),
+                   [&](TEinstellungen& e) { (tx ? e.txeqfilename : e.rxeqfilename)[0] = target; });
         QTest::mouseClick(s.speichern, Qt::LeftButton);
         const QString text =
             QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(target);
@@ -407,12 +447,14 @@ private slots:
         start();
         writeFile(path(tx ? "TxEQ.dat" : "RxEQ.dat"), fileOf(mixed()));
         load(tx);
-        EqSeite& s = page(tx);
-        QVERIFY(s.speichern->isEnabled());
-        QVERIFY(!w->dateifehler);
+        const Seite s = page(tx);
+        QVERIFY(!s.speichern->isEnabled());
+        QVERIFY(!w->geraet()->dateiFehler());
         if (pendingMove)
-            QTest::keyClick(s.slider[0], Qt::Key_Up);
-        (tx ? w->einst.txeqfilename : w->einst.rxeqfilename)[0] = QStringLiteral("fehlt.dat");
+            QTest::keyClick(s.slider(0), Qt::Key_Up);
+        einstellen(w->geraet(), [&](TEinstellungen& e) {
+            (tx ? e.txeqfilename : e.rxeqfilename)[0] = QStringLiteral("fehlt.dat");
+        });
         const QList<int> before = sliders(s);
         QTest::mouseClick(s.laden, Qt::LeftButton);
         const QString text = QStringLiteral("Datei \"fehlt.dat\" nicht gefunden!");
@@ -420,20 +462,20 @@ private slots:
         QCOMPARE(dialogs->boxes("critical").first().title, QStringLiteral("Datei nicht gefunden!"));
         QCOMPARE(dialogs->boxes("critical").first().text, text);
         QVERIFY(teil<QTextEdit>(*w, "log")->toPlainText().contains(text));
-        QVERIFY(w->dateifehler);
+        QVERIFY(w->geraet()->dateiFehler());
         QVERIFY(!s.gb->isEnabled());
         QVERIFY(!s.direkt->isEnabled());
         QVERIFY(!s.speichern->isEnabled());
         QCOMPARE(sliders(s), before);
-        QTRY_VERIFY_WITH_TIMEOUT(!s.timer->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!s.timer()->isActive(), 3000);
         // A band sent after the failed load must not offer to save an unloaded curve.
         QVERIFY(!s.speichern->isEnabled());
         // Nor is "Zum Vesk direkt" possible on a locked page.
         wire.clear();
         listen(20);
         wire.clear();
-        w->clickrxeq2pic();
-        w->clicktxeq2pic();
+        w->rxeq()->eq2dsp();
+        w->txeq()->eq2dsp();
         QCOMPARE(listen(100), QByteArray());
     }
 };

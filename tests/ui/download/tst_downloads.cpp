@@ -2,11 +2,13 @@
 // over a real pseudo-terminal to the simulated set, whose DSP loader and PIC check what
 // arrives. Expectations are worked out here from the release files, not asked of the code.
 #include "app/vantrel.h"
+#include "download/firmwareseite.h"
 #include "fensterteil.h"
 #include "link/link.h"
 #include "sim/simloader.h"
 #include "sim/simpic.h"
 #include "sim/simtransceiver.h"
+#include "sitzung.h"
 #include "testenv.h"
 #include "windowground.h"
 
@@ -348,7 +350,7 @@ private slots:
         Set set;
         configure(set);
         vantrel w;
-        QVERIFY(w.rs232offen());
+        QVERIFY(w.geraet()->rs232offen());
         schalter(w, 1)->setChecked(true);
         teil<QRadioButton>(w, "rbrot")->setChecked(true);
         teil<QRadioButton>(w, "rbcw")->setChecked(true);
@@ -358,10 +360,10 @@ private slots:
         dialogs->clear();
         teil<QTextEdit>(w, "log")->clear();
 
-        w.clickdspladen();
+        w.firmwareseite()->clickdspladen();
 
         const Erwartung e = sampleRelease();
-        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(w.geraet()->bild().buffer.toHex(' '), e.image.toHex(' '));
         QCOMPARE(set.loader.image().toHex(' '), e.image.toHex(' '));
         QCOMPARE(set.loader.errors(), QStringList());
         for (auto it = e.program.begin(); it != e.program.end(); ++it)
@@ -379,7 +381,7 @@ private slots:
         // parameter block of the selected column (SSB, green).
         int sent = 0;
         for (int nr = 10; nr < 100; ++nr)
-            sent += w.parametertabelle[size_t(nr)].ssbgreen != 255 ? 1 : 0;
+            sent += w.geraet()->tabelle()[size_t(nr)].ssbgreen != 255 ? 1 : 0;
         set.sim.waitForFrames(2 + 2 + sent + 1, 300);
         const QList<SimFrame>& f = set.sim.frames();
         QCOMPARE(f.size(), 2 + 2 + sent);
@@ -414,12 +416,12 @@ private slots:
         vantrel w;
         set.sim.setMode(SimTransceiver::Mode::DspLoader);
         teil<QTextEdit>(w, "log")->clear();
-        w.clicktestladen();
+        w.firmwareseite()->clicktestladen();
 
         Erwartung e;
         e.firmware(release() + "/Test05.dpk");
         e.checksum();
-        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(w.geraet()->bild().buffer.toHex(' '), e.image.toHex(' '));
         QCOMPARE(set.loader.image().toHex(' '), e.image.toHex(' '));
         QVERIFY(set.loader.checksumOk());
         QVERIFY(set.loader.started());
@@ -448,16 +450,18 @@ private slots:
         Set set;
         configure(set);
         vantrel w;
-        w.downloadimage.buffer = "old image";
-        w.xparamgeaendert = true;
+        QVERIFY(w.geraet()->testfirmwareLaden());
+        const QByteArray alt = w.geraet()->bild().buffer;
+        QVERIFY(xParameterAendern(*w.geraet()) >= 0);
+        dialogs->clear();
         set.sim.clearRecord();
-        dsp ? w.clickdspladen() : w.clickpicladen();
+        dsp ? w.firmwareseite()->clickdspladen() : w.firmwareseite()->clickpicladen();
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown[0].kind, QStringLiteral("information"));
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("X-PARAMETER"));
         QCOMPARE(dialogs->shown[0].text, kXText);
         QVERIFY(!dialogs->shown[0].withCancel);
-        QCOMPARE(w.downloadimage.buffer, bufferKept ? QByteArray("old image") : QByteArray());
+        QCOMPARE(w.geraet()->bild().buffer, bufferKept ? alt : QByteArray());
         QVERIFY(!set.sim.waitForBytes(1, 150));
         w.close();
     }
@@ -484,17 +488,19 @@ private slots:
         schalter(w, 0)->setChecked(true);
         set.sim.waitForFrames(1, 500);
         set.sim.clearRecord();
-        w.downloadimage.buffer = "kept";
+        QVERIFY(w.geraet()->testfirmwareLaden());
+        const QByteArray kept = w.geraet()->bild().buffer;
         teil<QTextEdit>(w, "log")->clear();
         dialogs->clear();
         dialogs->confirmAnswers << false;
-        void (vantrel::*operationen[])() = {&vantrel::clickdspladen,  &vantrel::clicktestladen,
-                                            &vantrel::clickpicladen,  &vantrel::clickpar2pic,
-                                            &vantrel::clickeesichern, &vantrel::clickeerestore};
-        (w.*operationen[slot])();
+        void (FirmwareSeite::*operationen[])() = {
+            &FirmwareSeite::clickdspladen,  &FirmwareSeite::clicktestladen,
+            &FirmwareSeite::clickpicladen,  &FirmwareSeite::clickpar2pic,
+            &FirmwareSeite::clickeesichern, &FirmwareSeite::clickeerestore};
+        (w.firmwareseite()->*operationen[slot])();
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown[0].title, title);
-        QCOMPARE(w.downloadimage.buffer, QByteArray("kept"));
+        QCOMPARE(w.geraet()->bild().buffer, kept);
         QCOMPARE(teil<QTextEdit>(w, "log")->toPlainText(), QString());
         const bool reset = slot == 0;
         QCOMPARE(teil<QRadioButton>(w, "rbgruen")->isChecked(), reset);
@@ -540,13 +546,13 @@ private slots:
         dialogs->clear();
         teil<QTextEdit>(w, "log")->clear();
         if (slot == "dsp")
-            w.clickdspladen();
+            w.firmwareseite()->clickdspladen();
         else if (slot == "pic")
-            w.clickpicladen();
+            w.firmwareseite()->clickpicladen();
         else if (slot == "par2pic")
-            w.clickpar2pic();
+            w.firmwareseite()->clickpar2pic();
         else
-            w.clicktestladen();
+            w.firmwareseite()->clicktestladen();
         const QList<ShownBox> critical = dialogs->boxes("critical");
         QCOMPARE(critical.size(), 1);
         QCOMPARE(critical[0].title, QStringLiteral("Datei nicht gefunden!"));
@@ -567,11 +573,11 @@ private slots:
         set.pic.key(QLatin1Char('#'));
         set.sim.clearRecord();
         teil<QTextEdit>(w, "log")->clear();
-        w.clickpicladen();
+        w.firmwareseite()->clickpicladen();
 
         const Erwartung e = sampleRelease();
-        const QByteArray block = parameterBlock(w.parametertabelle);
-        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
+        const QByteArray block = parameterBlock(w.geraet()->tabelle());
+        QCOMPARE(w.geraet()->bild().buffer.toHex(' '), e.image.toHex(' '));
         QCOMPARE(set.pic.eeprom().left(e.image.size()).toHex(' '), e.image.toHex(' '));
         QCOMPARE(set.pic.eeprom().at(e.image.size()), char(0xA5));
         QVERIFY(set.sim.waitForBytes(8 + int(e.image.size()) + 944, 1000));
@@ -600,8 +606,8 @@ private slots:
         set.pic.key(QLatin1Char('1'));
         set.sim.clearRecord();
         teil<QTextEdit>(w, "log")->clear();
-        w.clickpar2pic();
-        const QByteArray block = parameterBlock(w.parametertabelle);
+        w.firmwareseite()->clickpar2pic();
+        const QByteArray block = parameterBlock(w.geraet()->tabelle());
         QVERIFY(set.sim.waitForBytes(944, 1000));
         QCOMPARE(set.sim.received().toHex(' '), block.toHex(' '));
         QCOMPARE(set.pic.parameterBlock(), block);
@@ -634,9 +640,9 @@ private slots:
         set.pic.setWrongEcho(wrongAt, -1);
         set.pic.key(QLatin1Char('#'));
         teil<QTextEdit>(w, "log")->clear();
-        w.clickpicladen();
+        w.firmwareseite()->clickpicladen();
         if (first.isEmpty()) {
-            const int sent = quint8(w.downloadimage.buffer[wrongAt]);
+            const int sent = quint8(w.geraet()->bild().buffer[wrongAt]);
             first =
                 QStringLiteral("Adresse 002a File:%1 Pic:%2").arg(sent, 0, 16).arg(sent ^ 1, 0, 16);
         }
@@ -699,7 +705,7 @@ private slots:
         if (cancelAt >= 0)
             dialogs->cancelAt << cancelAt;
         teil<QTextEdit>(w, "log")->clear();
-        w.clickeesichern();
+        w.firmwareseite()->clickeesichern();
 
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
         QCOMPARE(dialogs->shown[0].text, kSicherText);
@@ -767,11 +773,12 @@ private slots:
         if (!path.isEmpty())
             dialogs->fileAnswers << path;
         const QByteArray before = set.pic.eeprom();
-        w.downloadimage.buffer = "the last data set";
+        QVERIFY(w.geraet()->testfirmwareLaden());
+        const QByteArray letzter = w.geraet()->bild().buffer;
         set.pic.function(996);
         set.sim.clearRecord();
         teil<QTextEdit>(w, "log")->clear();
-        w.clickeerestore();
+        w.firmwareseite()->clickeerestore();
 
         QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
         QCOMPARE(dialogs->shown[0].text, kRestoreText);
@@ -786,7 +793,7 @@ private slots:
                      QStringLiteral("Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
                          .arg(path));
             QVERIFY(dialogs->progressLabels.isEmpty());
-            QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
+            QCOMPARE(w.geraet()->bild().buffer, letzter);
             QVERIFY(!set.sim.waitForBytes(1, 150));
             QVERIFY(set.pic.eeprom() == before);
             w.close();
@@ -797,7 +804,7 @@ private slots:
             QVERIFY(dialogs->progressLabels.isEmpty());
             if (size == 0 && !path.isEmpty())
                 QCOMPARE(dialogs->boxes("critical").at(0).title, QStringLiteral("Datei leer!"));
-            QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
+            QCOMPARE(w.geraet()->bild().buffer, letzter);
             QVERIFY(!set.sim.waitForBytes(1, 150));
             if (size < 0) {
                 const QList<ShownBox> critical = dialogs->boxes("critical");
@@ -811,7 +818,7 @@ private slots:
             return;
         }
         // The restore sends the file; the download image stays the data set's.
-        QCOMPARE(w.downloadimage.buffer, QByteArray("the last data set"));
+        QCOMPARE(w.geraet()->bild().buffer, letzter);
         QVERIFY(set.sim.waitForBytes(8 + size, 1000));
         QVERIFY(set.sim.received() == QByteArray(7, '#') + 'x' + content);
         QVERIFY(set.pic.eeprom().left(size) == content);

@@ -2,8 +2,11 @@
 // against an expectation derived here from the files, the log in its order, the parameter
 // table and panel, the two load buttons, and every file that can be missing.
 #include "app/vantrel.h"
+#include "download/firmwareseite.h"
 #include "fensterteil.h"
+#include "parameters/parameterseite.h"
 #include "sim/ptypair.h"
+#include "sitzung.h"
 #include "testenv.h"
 #include "windowground.h"
 
@@ -189,17 +192,18 @@ private slots:
     void sampleReleaseLoads() {
         configure();
         vantrel w;
-        QVERIFY(w.rs232offen());
+        QVERIFY(w.geraet()->rs232offen());
         QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
-        w.smkalaktiv = true;
-        w.ladequelle = 1;
+        // The S-meter calibration's load made it the owner of 68 and above.
+        QVERIFY(w.geraet()->kalParameterLaden(true));
+        QVERIFY(w.geraet()->smKalAktiv());
         teil<QTextEdit>(w, "log")->clear();
 
-        QVERIFY(w.clickfileladen());
-        QVERIFY(w.datensatzgeladen);
+        QVERIFY(w.firmwareseite()->clickfileladen());
+        QVERIFY(w.geraet()->datensatzGeladen());
         const Expected e = derive(release());
-        QCOMPARE(w.downloadimage.buffer.toHex(' '), e.image.toHex(' '));
-        QCOMPARE(w.filterliste.size(), 3);
+        QCOMPARE(w.geraet()->bild().buffer.toHex(' '), e.image.toHex(' '));
+        QCOMPARE(w.geraet()->filterListe().size(), 3);
 
         const QStringList user = paramLines(release() + "/USER2B2.DPK");
         const QString sha = QString::fromLatin1(
@@ -213,16 +217,15 @@ private slots:
         QVERIFY(dialogs->shown.isEmpty());
 
         // The user parameters are in the table, none marked X, and the panel is open.
-        QVERIFY(!w.smkalaktiv);
-        QCOMPARE(w.ladequelle, 0);
-        QVERIFY(w.paramgeladen);
+        QVERIFY(!w.geraet()->smKalAktiv());
+        QVERIFY(w.geraet()->paramGeladen());
         int named = 0;
-        for (const TParameter& p : w.parametertabelle)
+        for (const TParameter& p : w.geraet()->tabelle())
             named += p.name.isEmpty() ? 0 : 1;
         QCOMPARE(named, user.size());
         for (const QString& l : user) {
             const int nr = l.section(QLatin1Char(','), 2, 2).trimmed().toInt();
-            const TParameter& p = w.parametertabelle[nr];
+            const TParameter& p = w.geraet()->tabelle()[nr];
             QCOMPARE(p.name, l.section(QLatin1Char(','), 0, 0));
             QCOMPARE(p.ssbgreen, l.section(QLatin1Char(','), 3, 3).trimmed().toInt());
             QCOMPARE(p.cwred, l.section(QLatin1Char(','), 8, 8).trimmed().toInt());
@@ -246,10 +249,10 @@ private slots:
     void secondLoadSameImage() {
         configure();
         vantrel w;
-        QVERIFY(w.clickfileladen());
-        const QByteArray first = w.downloadimage.buffer;
-        QVERIFY(w.clickfileladen());
-        QCOMPARE(w.downloadimage.buffer, first);
+        QVERIFY(w.firmwareseite()->clickfileladen());
+        const QByteArray first = w.geraet()->bild().buffer;
+        QVERIFY(w.firmwareseite()->clickfileladen());
+        QCOMPARE(w.geraet()->bild().buffer, first);
         w.close();
     }
 
@@ -288,13 +291,19 @@ private slots:
         configure({}, dir);
 
         vantrel w;
-        w.downloadimage.buffer = "previous";
-        w.downloadimage.checksumme = 77;
-        w.parametertabelle[11].name = QStringLiteral("before");
+        // An image and a table of earlier loads.
+        einstellen(w.geraet(), [&](TEinstellungen& e) { e.testfilename[0] = dir + "/Test05.dpk"; });
+        QVERIFY(w.geraet()->testfirmwareLaden());
+        const DownloadImage previous = w.geraet()->bild();
+        ParameterTabelle before;
+        resetParameterTabelle(before);
+        before[11].name = QStringLiteral("before");
+        QVERIFY(tabelleLaden(*w.geraet(), before, copy.path()));
+        dialogs->clear();
         teil<QTextEdit>(w, "log")->clear();
-        QVERIFY(!w.clickfileladen());
-        QVERIFY(!w.datensatzgeladen);
-        QVERIFY(w.dateifehler);
+        QVERIFY(!w.firmwareseite()->clickfileladen());
+        QVERIFY(!w.geraet()->datensatzGeladen());
+        QVERIFY(w.geraet()->dateiFehler());
 
         const QString text = boxText.arg(dir);
         QCOMPARE(dialogs->shown.size(), 1);
@@ -304,28 +313,28 @@ private slots:
         QVERIFY(logLines(w).contains(text));
 
         if (!imageBuilt) {
-            QCOMPARE(w.downloadimage.buffer, QByteArray("previous"));
-            QCOMPARE(w.downloadimage.checksumme, 77);
-            QCOMPARE(w.parametertabelle[11].name, QStringLiteral("before"));
+            QCOMPARE(w.geraet()->bild().buffer, previous.buffer);
+            QCOMPARE(w.geraet()->bild().checksumme, previous.checksumme);
+            QCOMPARE(w.geraet()->tabelle()[11].name, QStringLiteral("before"));
             QCOMPARE(logLines(w).last(), text);
             if (key == QLatin1String("filterfilename"))
-                QCOMPARE(w.dspzeilen.first(), QStringLiteral("@PA"));
+                QCOMPARE(w.geraet()->dspZeilen().first(), QStringLiteral("@PA"));
         } else if (key.isEmpty()) {
             // The filters before the missing one stay, the checksum record closes the image,
             // and the parameters are read all the same but leave the panel closed.
-            const QByteArray b = w.downloadimage.buffer;
+            const QByteArray b = w.geraet()->bild().buffer;
             QVERIFY(b.endsWith('\r'));
             QCOMPARE(b.mid(b.size() - 11, 5), QByteArray("$DP\x37\xFE"));
             QVERIFY(b.contains(QByteArray("$DP\x10\x00\x00\x28", 7)));
             QVERIFY(!b.contains(QByteArray("$DP\x11\x00", 5)));
             QVERIFY(!b.contains(QByteArray("$DP\x12\x00", 5)));
             QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
-            QVERIFY(!w.paramgeladen);
-            QVERIFY(!w.parametertabelle[13].name.isEmpty());
+            QVERIFY(!w.geraet()->paramGeladen());
+            QVERIFY(!w.geraet()->tabelle()[13].name.isEmpty());
         } else {
-            QCOMPARE(w.downloadimage.buffer, derive(dir).image);
-            QCOMPARE(w.parametertabelle[11].name, QStringLiteral("before"));
-            QVERIFY(!w.paramgeladen);
+            QCOMPARE(w.geraet()->bild().buffer, derive(dir).image);
+            QCOMPARE(w.geraet()->tabelle()[11].name, QStringLiteral("before"));
+            QVERIFY(!w.geraet()->paramGeladen());
         }
         w.close();
     }
@@ -336,30 +345,29 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         teil<QTabWidget>(w, "tabs")->setCurrentWidget(teil<QWidget>(w, "parameterseite"));
+        QVERIFY(w.geraet()->kalParameterLaden(true));
         teil<QTextEdit>(w, "log")->clear();
-        w.smkalaktiv = true;
         QTest::mouseClick(teil<QPushButton>(w, "bparamladen"), Qt::LeftButton);
         const QStringList user = paramLines(release() + "/USER2B2.DPK");
         QCOMPARE(
             logLines(w),
             (QStringList{QStringLiteral("---------------------------------"),
                          QStringLiteral("Parameter File %1 Zeilen geladen").arg(user.size() + 1)}));
-        QVERIFY(!w.smkalaktiv);
-        QVERIFY(w.paramgeladen);
-        const ParameterTabelle userTable = w.parametertabelle;
+        QVERIFY(!w.geraet()->smKalAktiv());
+        QVERIFY(w.geraet()->paramGeladen());
+        const ParameterTabelle userTable = w.geraet()->tabelle();
 
         QTest::mouseClick(teil<QPushButton>(w, "bxparamladen"), Qt::LeftButton);
         const QStringList x = paramLines(release() + "/Filters/Xparams.dpk");
         QCOMPARE(logLines(w).size(), 3);
         QCOMPARE(logLines(w).last(),
                  QStringLiteral("Parameter File %1 Zeilen geladen").arg(x.size() + 1));
-        QCOMPARE(w.ladequelle, 1);
         QList<int> xnumbers;
         for (const QString& l : x)
             xnumbers << l.section(QLatin1Char(','), 2, 2).trimmed().toInt();
         QCOMPARE(xnumbers, (QList<int>{12, 45, 77}));
         for (int nr = 0; nr < 100; ++nr) {
-            const TParameter& p = w.parametertabelle[nr];
+            const TParameter& p = w.geraet()->tabelle()[nr];
             if (xnumbers.contains(nr)) {
                 QVERIFY(p.xparam);
                 QVERIFY(p.name.startsWith(QLatin1String("X ")));
@@ -373,21 +381,22 @@ private slots:
     void missingParameterFileThenGoodRead() {
         configure({{"parameterfilename", release() + "/none.dpk"}});
         vantrel w;
-        w.clickparamladen();
-        QVERIFY(w.dateifehler);
+        w.parameterseite()->clickparamladen();
+        QVERIFY(w.geraet()->dateiFehler());
         QCOMPARE(dialogs->boxes("critical").size(), 1);
         QCOMPARE(dialogs->boxes("critical").at(0).text,
                  QStringLiteral("Datei \"%1/none.dpk\" nicht gefunden!").arg(release()));
-        QCOMPARE(w.parametertabelle[11], TParameter{});
-        QVERIFY(!w.paramgeladen);
+        QCOMPARE(w.geraet()->tabelle()[11], TParameter{});
+        QVERIFY(!w.geraet()->paramGeladen());
 
         // The flag tells of the last load: a later good read fills the table and opens the
         // panel.
-        w.einst.parameterfilename[0] = release() + "/USER2B2.DPK";
-        w.clickparamladen();
-        QCOMPARE(w.parametertabelle[11].name.trimmed(), QStringLiteral("AGC attack"));
-        QVERIFY(!w.dateifehler);
-        QVERIFY(w.paramgeladen);
+        einstellen(w.geraet(),
+                   [](TEinstellungen& e) { e.parameterfilename[0] = release() + "/USER2B2.DPK"; });
+        w.parameterseite()->clickparamladen();
+        QCOMPARE(w.geraet()->tabelle()[11].name.trimmed(), QStringLiteral("AGC attack"));
+        QVERIFY(!w.geraet()->dateiFehler());
+        QVERIFY(w.geraet()->paramGeladen());
         QVERIFY(teil<QTabWidget>(w, "paramtabs")->isEnabled());
         QVERIFY(teil<QGroupBox>(w, "gbbank")->isEnabled());
         QVERIFY(teil<QRadioButton>(w, "rbgruen")->isChecked());
@@ -398,21 +407,21 @@ private slots:
     void profileChangeResets() {
         configure();
         vantrel w;
-        QVERIFY(w.clickfileladen());
-        const QByteArray image = w.downloadimage.buffer;
+        QVERIFY(w.firmwareseite()->clickfileladen());
+        const QByteArray image = w.geraet()->bild().buffer;
         // The profile in use keeps both.
         w.auswahlvesk1();
-        QCOMPARE(w.downloadimage.buffer, image);
-        QVERIFY(!w.parametertabelle[11].name.isEmpty());
+        QCOMPARE(w.geraet()->bild().buffer, image);
+        QVERIFY(!w.geraet()->tabelle()[11].name.isEmpty());
         w.auswahlvesk2();
-        QVERIFY(w.downloadimage.buffer.isEmpty());
-        for (const TParameter& p : w.parametertabelle)
+        QVERIFY(w.geraet()->bild().buffer.isEmpty());
+        for (const TParameter& p : w.geraet()->tabelle())
             QCOMPARE(p, TParameter{});
         QVERIFY(!teil<QTabWidget>(w, "paramtabs")->isEnabled());
         QVERIFY(!teil<QPushButton>(w, "bparamsave")->isEnabled());
         QVERIFY(!teil<QCheckBox>(w, "cbdmoni")->isEnabled());
         // The flag survives a reset.
-        QVERIFY(w.paramgeladen);
+        QVERIFY(w.geraet()->paramGeladen());
         w.close();
     }
 
@@ -425,13 +434,13 @@ private slots:
         configure({{"parameterfilename", dir.filePath("bad.dpk")}});
         vantrel w;
         teil<QTextEdit>(w, "log")->clear();
-        w.clickparamladen();
+        w.parameterseite()->clickparamladen();
         const QStringList log = logLines(w);
         QCOMPARE(log.size(), 3);
         QCOMPARE(log.at(1), QStringLiteral("Parameter File 3 Zeilen geladen"));
         QVERIFY2(log.at(2).contains(QStringLiteral("100")), qPrintable(log.at(2)));
-        QCOMPARE(w.parametertabelle[15].name, QStringLiteral("ok"));
-        QVERIFY(w.paramgeladen);
+        QCOMPARE(w.geraet()->tabelle()[15].name, QStringLiteral("ok"));
+        QVERIFY(w.geraet()->paramGeladen());
         w.close();
     }
 };

@@ -5,7 +5,9 @@
 #include "app/vantrel.h"
 #include "fensterteil.h"
 #include "link/link.h"
+#include "parameters/parameterseite.h"
 #include "simground.h"
+#include "sitzung.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -70,14 +72,14 @@ class TestParameterPanel : public QObject, private SimGround {
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
         teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "parameterseite"));
-        w->clickparamladen();
+        w->parameterseite()->clickparamladen();
         quiet(*w);
         return w;
     }
 
     // Lets a pending live-send run finish and forgets what the set received so far.
     void quiet(vantrel& w) {
-        QTRY_VERIFY_WITH_TIMEOUT(!w.dspbeftimer->isActive(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.parameterseite()->befehltimer()->isActive(), 2000);
         sim->waitForBytes(1 << 20, 50);
         sim->clearRecord();
     }
@@ -92,13 +94,18 @@ class TestParameterPanel : public QObject, private SimGround {
     }
 
     // Entry i with one SSB green value and the editor's limits, shown in SSB Gruen.
-    static void setEntry(vantrel& w, int i, int green, int min, int max, double x) {
-        TParameter& p = w.parametertabelle[size_t(i)];
+    static void setEntry(ParameterTabelle& t, int i, int green, int min, int max, double x) {
+        TParameter& p = t[size_t(i)];
         p.ssbgreen = green;
         p.min = min;
         p.max = max;
         p.x = x;
         p.xparam = false;
+    }
+
+    // The table t in the window, loaded from a file that holds it.
+    bool laden(vantrel& w, const ParameterTabelle& t) {
+        return tabelleLaden(*w.geraet(), t, env->home());
     }
 
     static void press(QRadioButton* r) {
@@ -150,8 +157,9 @@ private slots:
         QFETCH(int, sent);
         auto w = window();
         QVERIFY(w);
-        setEntry(*w, 23, raw, 0, max, x);
-        w->paramanzeigen();
+        ParameterTabelle t = w->geraet()->tabelle();
+        setEntry(t, 23, raw, 0, max, x);
+        QVERIFY(laden(*w, t));
         quiet(*w);
         QDoubleSpinBox* s = paramwert(*w, 23);
         QVERIFY(!s->isHidden());
@@ -164,21 +172,22 @@ private slots:
         QCOMPARE(frames(), Frames{});
 
         s->setValue(newValue);
-        QVERIFY(w->dspbeftimer->isActive());
+        QVERIFY(w->parameterseite()->befehltimer()->isActive());
         QCOMPARE(sim->received().size(), 0);
         QCOMPARE(framesSettled(1), (Frames{{23, sent}}));
-        QCOMPARE(w->parametertabelle[23].ssbgreen, sent);
+        QCOMPARE(w->geraet()->tabelle()[23].ssbgreen, sent);
         QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
         QVERIFY(!teil<QPushButton>(*w, "bxparamsave")->isEnabled());
-        QVERIFY(!w->dspbeftimer->isActive());
+        QVERIFY(!w->parameterseite()->befehltimer()->isActive());
     }
 
     // The arrow key steps by x, as a user turning the box would.
     void keyStepsByScale() {
         auto w = window();
         QVERIFY(w);
-        setEntry(*w, 13, 56, 0, 127, 0.5);
-        w->paramanzeigen();
+        ParameterTabelle t = w->geraet()->tabelle();
+        setEntry(t, 13, 56, 0, 127, 0.5);
+        QVERIFY(laden(*w, t));
         quiet(*w);
         QDoubleSpinBox* s = paramwert(*w, 13);
         s->setFocus();
@@ -192,12 +201,14 @@ private slots:
     void yellowSameAsGreen() {
         auto w = window();
         QVERIFY(w);
-        TParameter& p = w->parametertabelle[23];
+        ParameterTabelle t = w->geraet()->tabelle();
+        TParameter& p = t[23];
         p.ssbgreen = 40;
         p.ssbyellow = 254;
         p.min = 0;
         p.max = 100;
         p.x = 1;
+        QVERIFY(laden(*w, t));
         press(teil<QRadioButton>(*w, "rbgelb"));
         QVERIFY(teil<QRadioButton>(*w, "rbgelb")->isChecked());
         quiet(*w);
@@ -205,8 +216,8 @@ private slots:
         QCOMPARE(s->value(), 40.0);
         s->setValue(45);
         QCOMPARE(framesSettled(1), (Frames{{23, 45}}));
-        QCOMPARE(p.ssbgreen, 45);
-        QCOMPARE(p.ssbyellow, 254);
+        QCOMPARE(w->geraet()->tabelle()[23].ssbgreen, 45);
+        QCOMPARE(w->geraet()->tabelle()[23].ssbyellow, 254);
         // Back to Gruen: the same value is there.
         press(teil<QRadioButton>(*w, "rbgruen"));
         QCOMPARE(paramwert(*w, 23)->value(), 45.0);
@@ -218,31 +229,32 @@ private slots:
         QVERIFY(w);
         QDoubleSpinBox* s = paramwert(*w, 21);
         const double old = s->value();
-        const int table = w->parametertabelle[21].ssbgreen;
+        const int table = w->geraet()->tabelle()[21].ssbgreen;
         s->setValue(old + 3);
         QTest::qWait(80);
         s->setValue(old + 1);
         QTest::qWait(80);
         s->setValue(old);
-        QVERIFY(w->dspbeftimer->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(!w->dspbeftimer->isActive(), 2000);
+        QVERIFY(w->parameterseite()->befehltimer()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->parameterseite()->befehltimer()->isActive(), 2000);
         sim->waitForBytes(1, 300);
         QCOMPARE(sim->received(), QByteArray());
-        QCOMPARE(w->parametertabelle[21].ssbgreen, table);
+        QCOMPARE(w->geraet()->tabelle()[21].ssbgreen, table);
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
     }
 
-    // A table value beyond max: the box shows it clamped, but showing is no edit; the
+    // A table value beyond max: the box shows it as stored, and showing is no edit; the
     // table keeps its value and nothing is sent.
     void clampedValueIsOnlyShown() {
         auto w = window();
         QVERIFY(w);
-        setEntry(*w, 23, 120, 0, 100, 1);
-        w->paramanzeigen();
-        QCOMPARE(paramwert(*w, 23)->value(), 100.0);
-        QVERIFY(!w->dspbeftimer->isActive());
+        ParameterTabelle t = w->geraet()->tabelle();
+        setEntry(t, 23, 120, 0, 100, 1);
+        QVERIFY(laden(*w, t));
+        QCOMPARE(paramwert(*w, 23)->value(), 120.0);
+        QVERIFY(!w->parameterseite()->befehltimer()->isActive());
         QVERIFY(!sim->waitForBytes(1, 300));
-        QCOMPARE(w->parametertabelle[23].ssbgreen, 120);
+        QCOMPARE(w->geraet()->tabelle()[23].ssbgreen, 120);
     }
 
     // While the S-meter calibration runs, 68 is stored but not sent and nothing from 69 on
@@ -250,32 +262,33 @@ private slots:
     void smeterCalibrationStopsAt68() {
         auto w = window();
         QVERIFY(w);
+        ParameterTabelle t = w->geraet()->tabelle();
         for (int i : {35, 68, 75})
-            setEntry(*w, i, 50, 0, 200, 1);
-        w->paramanzeigen();
+            setEntry(t, i, 50, 0, 200, 1);
+        QVERIFY(laden(*w, t));
+        // The S-meter calibration's own load of the same table makes it the owner of 68 on.
+        einstellen(w->geraet(), [&](TEinstellungen& e) {
+            e.parameterfilename[0] = env->home() + QStringLiteral("/tabelle-user.dpk");
+        });
+        QVERIFY(w->geraet()->kalParameterLaden(true));
         quiet(*w);
-        w->smkalaktiv = true;
         paramwert(*w, 75)->setValue(60);
         paramwert(*w, 68)->setValue(61);
         paramwert(*w, 35)->setValue(62);
         QCOMPARE(framesSettled(1), (Frames{{35, 62}}));
-        QCOMPARE(w->parametertabelle[35].ssbgreen, 62);
-        QCOMPARE(w->parametertabelle[68].ssbgreen, 61);
-        QCOMPARE(w->parametertabelle[75].ssbgreen, 50);
-        // After the calibration the change of 75 still waits in its box and goes out; 68
-        // was stored already, so the next run finds no difference for it.
-        w->smkalaktiv = false;
-        w->dspbefehl();
-        QCOMPARE(framesSettled(2), (Frames{{35, 62}, {75, 60}}));
+        QCOMPARE(w->geraet()->tabelle()[35].ssbgreen, 62);
+        QCOMPARE(w->geraet()->tabelle()[68].ssbgreen, 61);
+        QCOMPARE(w->geraet()->tabelle()[75].ssbgreen, 50);
     }
 
     // A scale of 0 shows 0, and the live send neither stores nor sends for it.
     void zeroScaleIsLeftAlone() {
         auto w = window();
         QVERIFY(w);
-        setEntry(*w, 23, 40, 0, 100, 0.0);
-        setEntry(*w, 24, 40, 0, 100, 1.0);
-        w->paramanzeigen();
+        ParameterTabelle t = w->geraet()->tabelle();
+        setEntry(t, 23, 40, 0, 100, 0.0);
+        setEntry(t, 24, 40, 0, 100, 1.0);
+        QVERIFY(laden(*w, t));
         QDoubleSpinBox* s = paramwert(*w, 23);
         QVERIFY(!s->isHidden());
         QCOMPARE(s->value(), 0.0);
@@ -283,10 +296,10 @@ private slots:
         quiet(*w);
         paramwert(*w, 24)->setValue(41);
         QCOMPARE(framesSettled(1), (Frames{{24, 41}}));
-        QCOMPARE(w->parametertabelle[23].ssbgreen, 40);
+        QCOMPARE(w->geraet()->tabelle()[23].ssbgreen, 40);
         // A whole column still sends the raw table value: x plays no part there.
         sim->clearRecord();
-        w->parameter2dsp();
+        w->geraet()->parameterSenden(w->geraet()->spalte());
         QVERIFY(sim->waitUntil([this] { return frames().contains({108, 0}); }, 3000));
         QVERIFY(frames().contains(std::pair<int, int>(23, 40)));
     }
@@ -302,7 +315,6 @@ private slots:
             if (changed)
                 return;
             changed = true;
-            QVERIFY(w->dspbefaktiv);
             paramwert(*w, 11)->setValue(paramwert(*w, 11)->value() + 1);
         });
         paramwert(*w, 21)->setValue(paramwert(*w, 21)->value() + 1);
@@ -312,7 +324,7 @@ private slots:
         QCOMPARE(f.at(0).first, 21);
         QCOMPARE(f.at(1).first, 22);
         QCOMPARE(f.at(2).first, 11);
-        QCOMPARE(f.at(2).second, w->parametertabelle[11].ssbgreen);
+        QCOMPARE(f.at(2).second, w->geraet()->tabelle()[11].ssbgreen);
     }
 
     // Edits belong to the column the panel showed: another bank or mode chosen before the
@@ -331,12 +343,13 @@ private slots:
         auto w = window({QStringLiteral("paramrs232writetime=20")});
         QVERIFY(w);
         const QList<int> nummern{11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26, 27};
+        ParameterTabelle t = w->geraet()->tabelle();
         for (int i : nummern) {
-            setEntry(*w, i, 50, 0, 200, 1);
-            w->parametertabelle[size_t(i)].ssbyellow = 60;
-            w->parametertabelle[size_t(i)].cwgreen = 70;
+            setEntry(t, i, 50, 0, 200, 1);
+            t[size_t(i)].ssbyellow = 60;
+            t[size_t(i)].cwgreen = 70;
         }
-        w->paramanzeigen();
+        QVERIFY(laden(*w, t));
         quiet(*w);
         bool gedrueckt = false;
         if (waehrend)
@@ -348,10 +361,10 @@ private slots:
             paramwert(*w, i)->setValue(50 + i);
         if (!waehrend)
             press(w->findChild<QRadioButton*>(button));
-        QTRY_VERIFY_WITH_TIMEOUT(!w->dspbeftimer->isActive() && !w->dspbefaktiv, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->parameterseite()->befehltimer()->isActive(), 5000);
         QCOMPARE(gedrueckt, waehrend);
         for (int i : nummern) {
-            const TParameter& p = w->parametertabelle[size_t(i)];
+            const TParameter& p = w->geraet()->tabelle()[size_t(i)];
             QCOMPARE(p.ssbgreen, 50 + i);
             QCOMPARE(p.ssbyellow, 60);
             QCOMPARE(p.cwgreen, 70);
@@ -437,11 +450,12 @@ private slots:
     void visibility() {
         auto w = window();
         QVERIFY(w);
-        w->parametertabelle[5].ssbgreen = 3;
-        w->parametertabelle[30].ssbgreen = 255;
-        w->parametertabelle[90].ssbgreen = 17;
-        w->parametertabelle[90].max = 100;
-        w->paramanzeigen();
+        ParameterTabelle t = w->geraet()->tabelle();
+        t[5].ssbgreen = 3;
+        t[30].ssbgreen = 255;
+        t[90].ssbgreen = 17;
+        t[90].max = 100;
+        QVERIFY(laden(*w, t));
         QVERIFY(paramwert(*w, 5)->isHidden());
         QVERIFY(paramnr(*w, 5)->isHidden());
         QVERIFY(paramwert(*w, 30)->isHidden());
@@ -450,7 +464,7 @@ private slots:
         QVERIFY(!paramname(*w, 20)->isHidden());
         QCOMPARE(paramname(*w, 20)->text().trimmed(), QStringLiteral("Filter group"));
         QCOMPARE(paramwert(*w, 20)->toolTip(), paramname(*w, 20)->text());
-        QVERIFY(paramwert(*w, 99)->isHidden() == (w->parametertabelle[99].ssbgreen == 255));
+        QVERIFY(paramwert(*w, 99)->isHidden() == (w->geraet()->tabelle()[99].ssbgreen == 255));
     }
 
     // X parameters turn red with an "X" on their number; a later read of the user file and
@@ -461,7 +475,7 @@ private slots:
         const QColor normal = paramwert(*w, 12)->palette().color(QPalette::Button);
         const QPalette::ColorRole role = paramwert(*w, 12)->backgroundRole();
         QVERIFY(normal != QColor(Qt::red));
-        w->clickxparamladen();
+        w->parameterseite()->clickxparamladen();
         QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Button), QColor(Qt::red));
         QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Disabled, QPalette::Button),
                  QColor(Qt::red));
@@ -470,19 +484,19 @@ private slots:
         QVERIFY(paramnr(*w, 77)->text().endsWith(QLatin1Char('X')));
         QCOMPARE(paramwert(*w, 11)->palette().color(QPalette::Button), normal);
         // A refresh keeps one "X".
-        w->paramanzeigen();
+        w->parameterseite()->paramanzeigen();
         QCOMPARE(paramnr(*w, 12)->text().count(QLatin1Char('X')), 1);
 
         // A live change of an X parameter marks the X file as changed.
         quiet(*w);
         paramwert(*w, 12)->setValue(paramwert(*w, 12)->value() + 1);
         QCOMPARE(framesSettled(1).size(), 1);
-        QVERIFY(w->xparamgeaendert);
+        QVERIFY(w->geraet()->xParamGeaendert());
         QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
 
-        w->clickparamladen();
-        QVERIFY(!w->parametertabelle[12].xparam);
+        w->parameterseite()->clickparamladen();
+        QVERIFY(!w->geraet()->tabelle()[12].xparam);
         QCOMPARE(paramwert(*w, 12)->palette().color(QPalette::Button), normal);
         QVERIFY(!paramwert(*w, 12)->testAttribute(Qt::WA_SetPalette));
         QCOMPARE(paramwert(*w, 12)->backgroundRole(), role);
@@ -504,13 +518,13 @@ private slots:
     void notLoadedSendsNothing() {
         env->writeConfig({QStringLiteral("rs232=") + sim->portPath()});
         vantrel w;
-        QVERIFY(!w.paramgeladen);
+        QVERIFY(!w.geraet()->paramGeladen());
         paramwert(w, 21)->setValue(17);
-        QVERIFY(!w.dspbeftimer->isActive());
-        w.parameter2dsp();
+        QVERIFY(!w.parameterseite()->befehltimer()->isActive());
+        w.geraet()->parameterSenden(w.geraet()->spalte());
         sim->waitForBytes(1, 300);
         QCOMPARE(sim->received(), QByteArray());
-        QCOMPARE(w.parametertabelle[21], TParameter{});
+        QCOMPARE(w.geraet()->tabelle()[21], TParameter{});
     }
 
     // Rows close up within their group; the page is as tall as the longest group.

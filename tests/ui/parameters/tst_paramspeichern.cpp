@@ -6,13 +6,16 @@
 #include "calibration/smkalibrierung.h"
 #include "fensterteil.h"
 #include "parameters/parameterfile.h"
+#include "parameters/parameterseite.h"
 #include "sim/ptypair.h"
+#include "sitzung.h"
 #include "testenv.h"
 #include "windowground.h"
 
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -42,20 +45,41 @@ class TestParamSpeichern : public QObject, private WindowGround {
     QTemporaryDir* dir = nullptr;
 
     // The sample's user and X files copied into a folder of the test, so that saving may
-    // replace them; xname is the X file's name there.
-    std::unique_ptr<vantrel> window(const QString& xname = QStringLiteral("Xparams.dpk")) {
+    // replace them; xname is the X file's name there, user what the user file holds instead
+    // of the sample's.
+    std::unique_ptr<vantrel> window(const QString& xname = QStringLiteral("Xparams.dpk"),
+                                    const QByteArray& user = {}) {
         QFile::remove(dir->filePath("USER2B2.DPK"));
         QFile::remove(dir->filePath(xname));
-        QFile::copy(release("USER2B2.DPK"), dir->filePath("USER2B2.DPK"));
+        if (user.isEmpty()) {
+            QFile::copy(release("USER2B2.DPK"), dir->filePath("USER2B2.DPK"));
+        } else {
+            QFile f(dir->filePath("USER2B2.DPK"));
+            if (!f.open(QIODevice::WriteOnly) || f.write(user) != user.size())
+                return nullptr;
+        }
         QFile::copy(release("Filters/Xparams.dpk"), dir->filePath(xname));
         env->writeConfig({QStringLiteral("rs232=") + pty->slavePath(),
                           QStringLiteral("parameterfilename=") + dir->filePath("USER2B2.DPK"),
                           QStringLiteral("xparameterfilename=") + dir->filePath(xname)});
         auto w = std::make_unique<vantrel>();
-        w->clickparamladen();
-        w->clickxparamladen();
+        w->parameterseite()->clickparamladen();
+        w->parameterseite()->clickxparamladen();
         dialogs->clear();
         return w;
+    }
+
+    // A user and an X parameter edited and edited back, as the panel does it: the table
+    // holds what the files hold, but both count as changed and not saved.
+    static void hinUndZurueck(Geraet* g, int nummer) {
+        const int wert = g->tabelle()[size_t(nummer)].ssbgreen;
+        g->parameterAendern({{nummer, wert - 1}});
+        g->parameterAendern({{nummer, wert}});
+    }
+    static void beideGeaendert(Geraet* g) {
+        hinUndZurueck(g, 21);
+        hinUndZurueck(g, 12);
+        QVERIFY(g->paramGeaendert() && g->xParamGeaendert());
     }
 
 private slots:
@@ -100,7 +124,7 @@ private slots:
         QDoubleSpinBox* box = paramwert(*w, 21);
         box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
         QTRY_VERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
-        const ParameterTabelle table = w->parametertabelle;
+        const ParameterTabelle table = w->geraet()->tabelle();
         const QString ziel = dir->filePath("gesichert.dpk");
         dialogs->fileAnswers = {ziel};
         dialogs->questionAnswers = {UserDialogs::Antwort(antwort)};
@@ -109,7 +133,7 @@ private slots:
             gegangen = w->close();
         } else if (was == "profile") {
             w->auswahlvesk2();
-            gegangen = w->vesknr == 1;
+            gegangen = w->geraet()->profil() == 1;
         } else {
             teil<QPushButton>(*w, "bsmstep")->click();
             gegangen = w->geraet()->smkal().schritt() != 0;
@@ -119,19 +143,25 @@ private slots:
         QCOMPARE(QFile::exists(ziel), antwort == int(UserDialogs::Antwort::Ja));
         dialogs->fileAnswers.clear();
         if (!weiter)
-            QCOMPARE(w->parametertabelle, table);
+            QCOMPARE(w->geraet()->tabelle(), table);
     }
 
     // What was written reads back as it was: every field of every user entry, X entries and
     // unnamed ones left out.
     void userFileRoundTrip() {
-        auto w = window();
-        w->parametertabelle[21].ssbgreen = 99;
-        w->parametertabelle[22].name = QString(); // values without a name are not written
-        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
+        // Values without a name are not written.
+        QString ohneName = QString::fromLatin1(fileBytes(release("USER2B2.DPK")));
+        ohneName.replace(
+            QRegularExpression(QStringLiteral("^RX bass *,"), QRegularExpression::MultilineOption),
+            QStringLiteral(","));
+        auto w = window(QStringLiteral("Xparams.dpk"), ohneName.toLatin1());
+        QVERIFY(w);
+        QVERIFY(w->geraet()->tabelle()[22].name.isEmpty());
+        w->geraet()->parameterAendern({{21, 99}});
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
         const QString target = dir->filePath("saved.dpk");
         dialogs->fileAnswers = {target};
-        w->clickparamsave();
+        w->parameterseite()->clickparamsave();
 
         const QList<ShownBox> save = dialogs->boxes(QStringLiteral("save"));
         QCOMPARE(save.size(), 1);
@@ -144,7 +174,7 @@ private slots:
         ParameterTabelle back;
         applyParameterLines(back, lines, false, {});
         for (int i = 0; i < 100; ++i) {
-            const TParameter& p = w->parametertabelle[size_t(i)];
+            const TParameter& p = w->geraet()->tabelle()[size_t(i)];
             if (p.xparam || p.name.isEmpty() || i == 0) {
                 QCOMPARE(back[size_t(i)], TParameter{});
                 continue;
@@ -152,15 +182,16 @@ private slots:
             QCOMPARE(back[size_t(i)], p);
         }
         QCOMPARE(back[21].ssbgreen, 99);
-        QVERIFY(w->parametertabelle[12].xparam);
+        QVERIFY(w->geraet()->tabelle()[12].xparam);
         QCOMPARE(back[12], TParameter{});
         QVERIFY(fileBytes(target).endsWith("END FILE\r\n"));
     }
 
     void userFileDialogCanceled() {
         auto w = window();
-        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
-        w->clickparamsave();
+        beideGeaendert(w->geraet());
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        w->parameterseite()->clickparamsave();
         QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(fileBytes(dir->filePath("USER2B2.DPK")), fileBytes(release("USER2B2.DPK")));
@@ -169,12 +200,12 @@ private slots:
     // The X file where the user chose, the table beside the configured X file.
     void xFileAndTable() {
         auto w = window();
-        w->xparamgeaendert = true;
-        teil<QPushButton>(*w, "bxparamsave")->setEnabled(true);
+        beideGeaendert(w->geraet());
+        QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
         QDir().mkpath(dir->filePath("other"));
         const QString target = dir->filePath("other/mine.dpk");
         dialogs->fileAnswers = {target};
-        w->clickxparamsave();
+        w->parameterseite()->clickxparamsave();
 
         const QList<ShownBox> save = dialogs->boxes(QStringLiteral("save"));
         QCOMPARE(save.size(), 1);
@@ -190,7 +221,7 @@ private slots:
         QCOMPARE(table.size(), 64);
         QCOMPARE(table.mid(0, 61), QStringList(61, QStringLiteral("000000")));
         QCOMPARE(table.mid(61), (QStringList{"4D4949", "2DFF5F", "0C2C2C"}));
-        QVERIFY(!w->xparamgeaendert);
+        QVERIFY(!w->geraet()->xParamGeaendert());
         QVERIFY(!teil<QPushButton>(*w, "bxparamsave")->isEnabled());
     }
 
@@ -200,13 +231,13 @@ private slots:
         auto w = window(QStringLiteral("Xparams.DPK"));
         const QString xfile = dir->filePath("Xparams.DPK");
         dialogs->fileAnswers = {xfile};
-        w->xparamgeaendert = true;
-        w->clickxparamsave();
+        beideGeaendert(w->geraet());
+        w->parameterseite()->clickxparamsave();
         QCOMPARE(fileBytes(xfile), fileBytes(release("Filters/Xparams.dpk")));
         const QStringList table = crlfLines(fileBytes(xfile + QStringLiteral(".dat")));
         QCOMPARE(table.size(), 64);
         QCOMPARE(table.last(), QStringLiteral("0C2C2C"));
-        QVERIFY(!w->xparamgeaendert);
+        QVERIFY(!w->geraet()->xParamGeaendert());
     }
 
     // Saved onto the table's own name: the table steps aside rather than replace it.
@@ -214,7 +245,7 @@ private slots:
         auto w = window();
         const QString onto = dir->filePath("Xparams.dat");
         dialogs->fileAnswers = {onto};
-        w->clickxparamsave();
+        w->parameterseite()->clickxparamsave();
         QCOMPARE(fileBytes(onto), fileBytes(release("Filters/Xparams.dpk")));
         QCOMPARE(crlfLines(fileBytes(onto + QStringLiteral(".dat"))).size(), 64);
     }
@@ -240,12 +271,14 @@ private slots:
         QDir().mkpath(dir->filePath("afolder"));
         const QString path = dir->filePath(failing);
         if (which == QLatin1String("table"))
-            w->einst.xparameterfilename[0] = dir->filePath("gone/Xparams.dpk");
+            einstellen(w->geraet(), [&](TEinstellungen& e) {
+                e.xparameterfilename[0] = dir->filePath("gone/Xparams.dpk");
+            });
         const QString chosen = which == QLatin1String("table") ? dir->filePath("fine.dpk") : path;
         dialogs->fileAnswers = {chosen};
-        teil<QPushButton>(*w, "bparamsave")->setEnabled(true);
-        teil<QPushButton>(*w, "bxparamsave")->setEnabled(true);
-        w->xparamgeaendert = true;
+        beideGeaendert(w->geraet());
+        QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
+        QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
         const QByteArray tableBefore("keep me\r\n");
         {
             QFile t(dir->filePath("Xparams.dat"));
@@ -253,9 +286,9 @@ private slots:
             t.write(tableBefore);
         }
         if (which == QLatin1String("user"))
-            w->clickparamsave();
+            w->parameterseite()->clickparamsave();
         else
-            w->clickxparamsave();
+            w->parameterseite()->clickxparamsave();
 
         const QString text =
             QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(path);
@@ -269,7 +302,7 @@ private slots:
             return;
         }
         QVERIFY(teil<QPushButton>(*w, "bxparamsave")->isEnabled());
-        QVERIFY(w->xparamgeaendert);
+        QVERIFY(w->geraet()->xParamGeaendert());
         if (which == QLatin1String("x")) {
             // The table beside the configured file was still brought up to date.
             QCOMPARE(crlfLines(fileBytes(dir->filePath("Xparams.dat"))).size(), 64);

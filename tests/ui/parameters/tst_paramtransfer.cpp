@@ -1,10 +1,13 @@
 // The parameter block to the running DSP and the read-back of the PIC's parameter area,
 // through the window, on a pseudo-terminal to the simulated set.
 #include "app/vantrel.h"
+#include "download/firmwareseite.h"
 #include "fensterteil.h"
 #include "link/link.h"
+#include "parameters/parameterseite.h"
 #include "sim/simpicparams.h"
 #include "simground.h"
+#include "sitzung.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -75,6 +78,17 @@ class TestParamTransfer : public QObject, private SimGround {
 
     Frames frames() const { return sim->framePairs(); }
 
+    // The column the radio buttons of these names select.
+    static Geraet::Spalte spalte(const QString& mode, const QString& bank, bool monitor) {
+        Geraet::Spalte s;
+        s.modus = mode == QLatin1String("rbcw") ? parameter::Modus::Cw : parameter::Modus::Ssb;
+        s.bank = bank == QLatin1String("rbgelb")  ? parameter::Bank::Gelb
+                 : bank == QLatin1String("rbrot") ? parameter::Bank::Rot
+                                                  : parameter::Bank::Gruen;
+        s.monitor = monitor;
+        return s;
+    }
+
     // Until the block is closed, and a little longer to see nothing follows.
     Frames blockFrames() {
         sim->waitUntil([this] { return frames().contains({108, 0}); }, 3000);
@@ -113,30 +127,27 @@ private slots:
         QFETCH(Frames, inner);
         auto w = window(sim->portPath());
         QVERIFY(w);
-        resetParameterTabelle(w->parametertabelle);
-        TParameter& p = w->parametertabelle[23];
+        ParameterTabelle t;
+        resetParameterTabelle(t);
+        TParameter& p = t[23];
         p.ssbgreen = 40;
         p.ssbyellow = 254;
         p.ssbred = 12;
         p.cwgreen = 90;
         p.cwyellow = 254;
         p.cwred = 255;
-        w->parametertabelle[30].ssbgreen = 5;
-        for (int* v : {&w->parametertabelle[52].ssbgreen, &w->parametertabelle[52].ssbyellow,
-                       &w->parametertabelle[52].ssbred, &w->parametertabelle[52].cwgreen,
-                       &w->parametertabelle[52].cwyellow, &w->parametertabelle[52].cwred})
+        t[30].ssbgreen = 5;
+        for (int* v : {&t[52].ssbgreen, &t[52].ssbyellow, &t[52].ssbred, &t[52].cwgreen,
+                       &t[52].cwyellow, &t[52].cwred})
             *v = 9;
-        w->parametertabelle[5].ssbgreen = 1; // below 10: never sent
-        w->paramgeladen = true;
-        w->findChild<QRadioButton*>(mode)->setChecked(true);
-        w->findChild<QRadioButton*>(bank)->setChecked(true);
-        // The box only; its own slot (the monitor) is not what is tested here.
-        teil<QCheckBox>(*w, "cbdmoni")->blockSignals(true);
-        teil<QCheckBox>(*w, "cbdmoni")->setChecked(monitor);
-        teil<QCheckBox>(*w, "cbdmoni")->blockSignals(false);
+        t[5].ssbgreen = 1; // below 10: never sent
+        Geraet* g = w->geraet();
+        QVERIFY(tabelleLaden(*g, t, env->home()));
+        // The column shown, the monitor as its switch would have it; nothing sent yet.
+        g->spalteSetzen(spalte(mode, bank, monitor));
         sim->clearRecord();
 
-        w->parameter2dsp();
+        g->parameterSenden(g->spalte());
         Frames expected = inner;
         expected.prepend({108, 1});
         expected.append({108, 0});
@@ -145,37 +156,42 @@ private slots:
         QCOMPARE(sim->received().left(3), QByteArray::fromHex("7E6C01"));
         QCOMPARE(dialogs->progressLabels, QStringList{QStringLiteral("Parameter-Laden")});
         QCOMPARE(dialogs->progressLastValue.last(), 99);
-        QVERIFY(!w->link()->transferActive());
+        QVERIFY(!w->geraet()->link()->transferActive());
     }
 
     // Every entry 255: the block is still opened and closed.
     void emptyColumnStillFramed() {
         auto w = window(sim->portPath());
         QVERIFY(w);
-        resetParameterTabelle(w->parametertabelle);
-        w->paramgeladen = true;
-        teil<QRadioButton>(*w, "rbssb")->setChecked(true);
-        teil<QRadioButton>(*w, "rbgruen")->setChecked(true);
+        ParameterTabelle t;
+        resetParameterTabelle(t);
+        // A name only: the file has a line, every bank of the entry stays 255.
+        t[10].name = QStringLiteral("leer");
+        Geraet* g = w->geraet();
+        QVERIFY(tabelleLaden(*g, t, env->home()));
+        g->spalteSetzen(spalte("rbssb", "rbgruen", false));
         sim->clearRecord();
-        w->parameter2dsp();
+        g->parameterSenden(g->spalte());
         QCOMPARE(blockFrames(), (Frames{{108, 1}, {108, 0}}));
     }
 
-    // Cancel skips the rest of the column but closes the block.
+    // A cancel in the progress does not cut the block short: a column half sent would leave
+    // the DSP with a mix of two, so the whole column goes out and the block is closed.
     void cancelClosesTheBlock() {
         auto w = window(sim->portPath());
         QVERIFY(w);
-        resetParameterTabelle(w->parametertabelle);
+        ParameterTabelle t;
+        resetParameterTabelle(t);
         for (int i = 10; i < 100; ++i)
-            w->parametertabelle[size_t(i)].ssbgreen = i;
-        w->paramgeladen = true;
-        teil<QRadioButton>(*w, "rbssb")->setChecked(true);
-        teil<QRadioButton>(*w, "rbgruen")->setChecked(true);
+            t[size_t(i)].ssbgreen = i;
+        Geraet* g = w->geraet();
+        QVERIFY(tabelleLaden(*g, t, env->home()));
+        g->spalteSetzen(spalte("rbssb", "rbgruen", false));
         sim->clearRecord();
         dialogs->cancelAt = {40};
-        w->parameter2dsp();
+        g->parameterSenden(g->spalte());
         Frames expected{{108, 1}};
-        for (int i = 10; i < 40; ++i)
+        for (int i = 10; i < 100; ++i)
             expected.append({i, i});
         expected.append({108, 0});
         QCOMPARE(blockFrames(), expected);
@@ -194,7 +210,7 @@ private slots:
         pic.setTable(table);
         pic.function995(60);
         sim->clearRecord();
-        w->clickparam2pc();
+        w->firmwareseite()->clickparam2pc();
 
         QCOMPARE(pic.sentBytes(), 1023);
         QVERIFY(!sim->waitForBytes(1, 200));
@@ -216,7 +232,7 @@ private slots:
 
         for (int nr = 10; nr <= 99; ++nr) {
             const SimPicParam& s = table[nr];
-            const TParameter& p = w->parametertabelle[size_t(nr)];
+            const TParameter& p = w->geraet()->tabelle()[size_t(nr)];
             QCOMPARE(p.ssbgreen, s.ssb[0]);
             QCOMPARE(p.ssbyellow, s.ssb[1]);
             QCOMPARE(p.ssbred, s.ssb[2]);
@@ -227,13 +243,13 @@ private slots:
             QCOMPARE(p.min, s.min);
             QCOMPARE(p.user, nr / 10 * 10 + s.einer);
         }
-        QCOMPARE(w->parametertabelle[10].user, 17);
-        QCOMPARE(w->parametertabelle[99].user, 94);
+        QCOMPARE(w->geraet()->tabelle()[10].user, 17);
+        QCOMPARE(w->geraet()->tabelle()[99].user, 94);
         // The file gave what the device does not send.
-        QCOMPARE(w->parametertabelle[13].name.trimmed(), QStringLiteral("AGC hang"));
-        QCOMPARE(w->parametertabelle[13].x, 0.5);
+        QCOMPARE(w->geraet()->tabelle()[13].name.trimmed(), QStringLiteral("AGC hang"));
+        QCOMPARE(w->geraet()->tabelle()[13].x, 0.5);
 
-        QVERIFY(w->paramgeladen);
+        QVERIFY(w->geraet()->paramGeladen());
         QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(),
                  teil<QWidget>(*w, "parameterseite"));
         QVERIFY(teil<QPushButton>(*w, "bparamsave")->isEnabled());
@@ -265,9 +281,9 @@ private slots:
         pic.setTable(table);
         pic.function995(60);
         sim->clearRecord();
-        w->clickparam2pc();
+        w->firmwareseite()->clickparam2pc();
         QTest::qWait(400);
-        QCOMPARE(w->parametertabelle[20].ssbgreen, 240);
+        QCOMPARE(w->geraet()->tabelle()[20].ssbgreen, 240);
         QCOMPARE(sim->received().size(), 0);
         QDoubleSpinBox* box = paramwert(*w, 21);
         box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
@@ -275,32 +291,32 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(sim->framePairs().size(), 1);
         QCOMPARE(sim->framePairs().first().first, 21);
-        QCOMPARE(w->parametertabelle[20].ssbgreen, 240);
+        QCOMPARE(w->geraet()->tabelle()[20].ssbgreen, 240);
     }
 
     // Cancelled while the set has stopped part-way: nothing changes.
     void readBackCanceled() {
         auto w = window(sim->portPath());
         QVERIFY(w);
-        w->clickparamladen();
+        w->parameterseite()->clickparamladen();
         teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "firmwareseite"));
         teil<QTextEdit>(*w, "log")->clear();
         dialogs->clear();
-        const ParameterTabelle before = w->parametertabelle;
+        const ParameterTabelle before = w->geraet()->tabelle();
         const double shown = paramwert(*w, 21)->value();
         SimPicParams pic(sim.get());
         pic.setTable(deviceTable());
         pic.setStopAfter(300);
         pic.function995(30);
         dialogs->cancelAt = {300};
-        w->clickparam2pc();
+        w->firmwareseite()->clickparam2pc();
         QCOMPARE(pic.sentBytes(), 300);
-        QCOMPARE(w->parametertabelle, before);
+        QCOMPARE(w->geraet()->tabelle(), before);
         QCOMPARE(paramwert(*w, 21)->value(), shown);
         QCOMPARE(logLines(*w), (QStringList{QStringLiteral("Parameter vom Vesk lesen"), kTrenner}));
         QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(), teil<QWidget>(*w, "firmwareseite"));
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
-        QVERIFY(!w->link()->transferActive());
+        QVERIFY(!w->geraet()->link()->transferActive());
         QCOMPARE(dialogs->shown.size(), 2); // the question and the progress, nothing more
     }
 
@@ -336,7 +352,7 @@ private slots:
                                  : userFile();
         auto w = window(port, user);
         QVERIFY(w);
-        const ParameterTabelle before = w->parametertabelle;
+        const ParameterTabelle before = w->geraet()->tabelle();
         SimPicParams pic(sim.get());
         pic.setTable(deviceTable());
         if (how == QLatin1String("drop")) {
@@ -347,12 +363,12 @@ private slots:
         if (how == QLatin1String("cancel"))
             dialogs->confirmAnswers = {false};
         if (how == QLatin1String("busy"))
-            QVERIFY(w->link()->beginTransfer());
-        w->clickparam2pc();
+            QVERIFY(w->geraet()->link()->beginTransfer());
+        w->firmwareseite()->clickparam2pc();
         if (how == QLatin1String("busy"))
-            w->link()->endTransfer();
+            w->geraet()->link()->endTransfer();
 
-        QCOMPARE(w->parametertabelle, before);
+        QCOMPARE(w->geraet()->tabelle(), before);
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
         QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(), teil<QWidget>(*w, "firmwareseite"));
         if (how == QLatin1String("cancel")) {
@@ -366,7 +382,7 @@ private slots:
         QCOMPARE(boxes[0].title, title);
         QCOMPARE(boxes[0].text, text);
         QCOMPARE(logLines(*w).last(), text);
-        QVERIFY(!w->link()->transferActive());
+        QVERIFY(!w->geraet()->link()->transferActive());
     }
 };
 
