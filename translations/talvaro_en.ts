@@ -1975,5 +1975,21 @@
         <source>Trotzdem speichern?</source>
         <translation>Save anyway?</translation>
     </message>
+    <message>
+        <source>Die Kurve steigt von Stufe %1 bis Stufe %2 nicht</source>
+        <translation>The curve does not rise from step %1 to step %2</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;b&gt;%1 laeuft gerade.&lt;/b&gt;&lt;br&gt;Diese Kalibrierung wartet, bis sie beendet oder abgebrochen ist.</source>
+        <translation>&lt;br&gt;&lt;b&gt;%1 is running.&lt;/b&gt;&lt;br&gt;This calibration waits until it has ended or been aborted.</translation>
+    </message>
+    <message>
+        <source>Die S-Meter-Kalibrierung</source>
+        <translation>The S-meter calibration</translation>
+    </message>
+    <message>
+        <source>Die ZF-Kalibrierung</source>
+        <translation>The IF calibration</translation>
+    </message>
 </context>
 </TS>

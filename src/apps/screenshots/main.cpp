@@ -7,7 +7,9 @@
 #include "app/startup.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/smkalibrierung.h"
 #include "calibration/telegramm.h"
+#include "calibration/zfkalibrierung.h"
 #include "monitor/dspdekoder.h"
 #include "monitor/dspmonitor.h"
 #include "sim/simdsp.h"
@@ -64,7 +66,7 @@ void kopieren(const QString& von, const QString& nach) {
 
 // A wizard's page in front, "START" and the load clicked, then up to 10 s for its step
 // count to reach ziel (the set's first telegram moves it on by itself).
-void assistentLaden(vantrel& w, const char* seite, const char* knopf, const int& schritt,
+void assistentLaden(vantrel& w, const char* seite, const char* knopf, const Kalibrierung& kal,
                     int ziel) {
     w.findChild<QTabWidget*>(QStringLiteral("tabs"))
         ->setCurrentWidget(w.findChild<QWidget*>(QString::fromLatin1(seite)));
@@ -72,7 +74,7 @@ void assistentLaden(vantrel& w, const char* seite, const char* knopf, const int&
     weiter->click();
     pause(100);
     weiter->click();
-    for (int i = 0; i < 100 && schritt < ziel; ++i)
+    for (int i = 0; i < 100 && kal.schritt() < ziel; ++i)
         pause(100);
 }
 
@@ -121,7 +123,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
             dsp.setEingangDbm(-85.0 + 20.0 * std::sin(i / 45.0));
             dsp.setSignalpegel(40.0 + 15.0 * std::sin(i / 30.0));
             dsp.setSenden(i > 380 && i < 440);
-            dspdatenfuellen(d, Telegramm(dsp.telegramm().mid(2)), w.monitorkurve);
+            dspdatenfuellen(d, Telegramm(dsp.telegramm().mid(2)), w.geraet()->monitorkurve());
             mon->aufnehmen(d, t0 - (599 - i) * 100);
         }
         dsp.setSenden(false);
@@ -139,7 +141,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     // The S-meter wizard at its tuning step, against the set's telegrams: the file's table
     // and a few values turned away from it.
     {
-        assistentLaden(w, "smseite", "bsmstep", w.smschritt, 3);
+        assistentLaden(w, "smseite", "bsmstep", w.geraet()->smkal(), 3);
         const std::pair<const char*, int> gedreht[] = {
             {"smnf_2", 9}, {"smnf_6", -7}, {"smip3_4", 12}, {"smip3_9", -10}, {"smdb_1", 6}};
         for (const auto& [name, um] : gedreht)
@@ -158,12 +160,13 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
         SimDsp& dsp = sim.dsp();
         dsp.setPeriode(5);
         dsp.setSignalpegel(77.0);
-        w.empfangintervall = 10;
-        assistentLaden(w, "zfseite", "bzfstep", w.zfschritt, 2);
-        w.zfmessung.pegelmin = dsp.ifpegel(0);
-        w.zfschritt = 18;
-        w.clickifstep();
-        for (int i = 0; i < 600 && w.zfschritt < 20; ++i)
+        w.geraet()->setAbfrageMs(10);
+        ZfKalibrierung& zf = w.geraet()->zfkal();
+        assistentLaden(w, "zfseite", "bzfstep", zf, 2);
+        zf.messungFuerTest().pegelmin = dsp.ifpegel(0);
+        zf.setSchritt(18);
+        zf.weiter();
+        for (int i = 0; i < 600 && zf.schritt() < 20; ++i)
             pause(100);
         pause(300);
         ok &= save(&w, out + "/zf-kurve-" + suffix + ".png");

@@ -16,7 +16,6 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
-#include "monitor/dspdekoder.h"
 #include "parameters/parametereditor.h"
 #include "parameters/parameterempfang.h"
 #include "parameters/parameterfile.h"
@@ -26,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 
 namespace {
 
@@ -45,6 +45,7 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
         emit verbunden(port);
     });
     resetParameterTabelle(parametertabelle);
+    strombauen();
 }
 
 Geraet::~Geraet() {
@@ -79,6 +80,9 @@ void Geraet::setWiederverbinden(bool on) {
 }
 
 void Geraet::trennen() {
+    // Nobody reads telegrams from a line closed on purpose.
+    m_leser = 0;
+    m_abfragetimer->stop();
     m_wache->beenden();
     m_modem->closePort();
     m_link->setOpen(false);
@@ -994,78 +998,4 @@ TransferResult Geraet::eqBand(eqcurve::Side side, int band, int wert) {
 
 bool Geraet::uebertragungLaeuft() const {
     return m_link->transferActive();
-}
-
-// ---- monitor -------------------------------------------------------------------------------
-
-void Geraet::loadcalcurve() {
-    // A file that cannot be opened leaves the table as it is: the last file read, or zeros.
-    ad603dateilesen(einst.ad603filename[size_t(profil())], monitorkurve);
-}
-
-TransferResult Geraet::monitorEin() {
-    TransferResult r;
-    if (!leitung(&r))
-        return r;
-    m_link->dspframe(parameter::kCmdTelegramm, parameter::kTelegrammEin);
-    loadcalcurve();
-    // Whatever came before the telegrams were switched on is not one of them.
-    m_link->leeren();
-    empfangsring.neustart();
-    return r;
-}
-
-void Geraet::monitorAus() {
-    m_link->leeren();
-    m_link->dspframe(parameter::kCmdTelegramm, 1);
-}
-
-TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorbei,
-                                   const std::function<void(const TDspDaten&)>& jedes) {
-    m_vorgang = {};
-    TransferResult r = monitorEin();
-    if (!r.ok())
-        return r;
-    int gesehen = 0;
-    while (!vorbei() && (anzahl < 0 || gesehen < anzahl)) {
-        m_link->warten(100);
-        if (download::leitungWeg(*m_link)) {
-            m_vorgang.frames = gesehen;
-            return download::unterbrochen();
-        }
-        for (auto daten = monitorLesen(); daten && (anzahl < 0 || gesehen < anzahl);
-             daten = monitorNaechstes()) {
-            jedes(*daten);
-            ++gesehen;
-        }
-    }
-    m_vorgang.frames = gesehen;
-    monitorAus();
-    return anzahl >= 0 && gesehen < anzahl ? TransferResult::canceled() : TransferResult::done();
-}
-
-void Geraet::empfangslesen() {
-    QByteArray daten;
-    if (rs232offen()) {
-        daten.resize(Empfangsring::groesse);
-        const int n = m_link->readData(daten.data(), int(daten.size()));
-        daten.resize(qMax(0, n));
-    }
-    empfangsring.aufnehmen(daten);
-}
-
-std::optional<TDspDaten> Geraet::monitorLesen() {
-    // While a transfer owns the line, what arrives is its answer.
-    if (m_link->transferActive())
-        return std::nullopt;
-    empfangslesen();
-    return monitorNaechstes();
-}
-
-std::optional<TDspDaten> Geraet::monitorNaechstes() {
-    if (const std::optional<Telegramm> t = empfangsring.telegrammsuchen()) {
-        dspdatenfuellen(dspdaten, *t, monitorkurve);
-        return dspdaten;
-    }
-    return std::nullopt;
 }

@@ -8,8 +8,6 @@
 #include "app/einstellungen.h"
 #include "calibration/ad603.h"
 #include "calibration/empfangsring.h"
-#include "calibration/smeterwerte.h"
-#include "calibration/zfmessung.h"
 #include "control/eqcurve.h"
 #include "download/downloadimage.h"
 #include "download/eepromvergleich.h"
@@ -26,7 +24,11 @@
 #include <optional>
 
 class Bediener;
+class Kalibrierung;
 class Leitungswache;
+class QTimer;
+class SmKalibrierung;
+class ZfKalibrierung;
 class Link;
 class Modem;
 class Progress;
@@ -50,6 +52,7 @@ public:
     // Opens the configured port with the configured delays (closing what was open first);
     // emits verbunden() with the port's name or "?".
     bool verbinden();
+    // Closes the line on purpose; the telegram stream stops with it.
     void trennen();
     // talvaro-cli opens the line only when an operation needs it, after its files are read;
     // then a port that will not open is that operation's failure.
@@ -128,15 +131,38 @@ public:
     // file; the flag is cleared only when both were written.
     TransferResult xParameterSpeichern(const QString& ziel);
 
-    // ---- calibration and monitor state --------------------------------------------------
-    Empfangsring empfangsring;
-    ZfMessung zfmessung;
-    // The monitor's AD603 table, from the profile's AD603 file; the sweep measures into
-    // zfmessung.calcurve, which the monitor never touches.
-    Calcurve monitorkurve{};
-    Ad603Tabelle ad603tabelle{};
-    SmeterWerte smgesendet;
-    TDspDaten dspdaten;
+    // ---- calibration and monitor state (geraetstrom.cpp) ----------------------------------
+    // Who reads the DSP's status telegrams. While at least one of them listens, the stream
+    // is on (52, 2) and the session polls the line: every telegram goes to every reader
+    // through telegramm(), so none can starve another. When the last one stops listening,
+    // the stream goes off (52, 1).
+    enum class Leser { Monitor = 1, ZfKal = 2, SmKal = 4, Programm = 8 };
+    void lesen(Leser leser, bool an);
+    bool liest(Leser leser) const { return (m_leser & int(leser)) != 0; }
+    bool stromAn() const { return m_leser != 0; }
+    // The poll's period in ms (100; tests and benches shorten it).
+    void setAbfrageMs(int ms);
+    int abfrageMs() const { return m_abfrageMs; }
+    // Polls that read the line since the session was made.
+    int abfragen() const { return m_abfragen; }
+    const Empfangsring& empfangsring() const { return m_ring; }
+    // The last telegram decoded (agc and vogad keep their value between directions).
+    const TDspDaten& dspdaten() const { return m_dspdaten; }
+    // The monitor's AD603 table, from the profile's AD603 file (the sweep measures into the
+    // IF calibration's own curve, which the monitor never touches).
+    const Calcurve& monitorkurve() const { return m_monitorkurve; }
+    // The AD603 file of the profile into monitorkurve; a file that cannot be opened leaves it.
+    void loadcalcurve();
+
+    // The two calibrations; one runs at a time.
+    ZfKalibrierung& zfkal() const { return *m_zfkal; }
+    SmKalibrierung& smkal() const { return *m_smkal; }
+    // The calibration that is under way (not at its introduction), or none.
+    const Kalibrierung* laufendeKalibrierung() const;
+    // Asked before a calibration loads its parameters: live changes not saved yet may be
+    // stored first. False keeps the calibration at its introduction.
+    void setAenderungenSichern(std::function<bool()> f) { m_aenderungenSichern = std::move(f); }
+    bool aenderungenSichern() const { return !m_aenderungenSichern || m_aenderungenSichern(); }
 
     // ---- loads --------------------------------------------------------------------------
     // Firmware, filters, checksum, then (mitParametern) the user parameters of the profile;
@@ -214,23 +240,13 @@ public:
     // A transfer owns the line now.
     bool uebertragungLaeuft() const;
 
-    // The telegram stream on and off; the AD603 file converts the DAC step.
-    TransferResult monitorEin();
+    // The stream off at the close-down, whoever listens: (52, 1) goes out in any case.
     void monitorAus();
-    // Reads what has come; the next complete telegram, decoded.
-    std::optional<TDspDaten> monitorLesen();
-    // The next complete telegram among what has already been read, decoded; after
-    // monitorLesen, calling this until it brings nothing uses every telegram of a poll.
-    std::optional<TDspDaten> monitorNaechstes();
-    // The monitor for a program without a window: monitorEin, then every 100 ms one
-    // monitorLesen whose telegrams go to jedes, until vorbei() or anzahl telegrams (-1:
-    // no limit), then monitorAus. A line that drops ends it with its failure.
+    // The monitor for a program without a window: listens to the telegrams and hands each
+    // to jedes, until vorbei() or anzahl telegrams (-1: no limit), then stops listening. A
+    // line that drops ends it with its failure.
     TransferResult monitorLauf(int anzahl, const std::function<bool()>& vorbei,
                                const std::function<void(const TDspDaten&)>& jedes);
-    // What has arrived from the DSP into the receive ring (nothing while the port is closed).
-    void empfangslesen();
-    // The AD603 file of the profile into monitorkurve; a file that cannot be opened leaves it.
-    void loadcalcurve();
 
     // A file the person owns, whole or not at all: a file that cannot be finished keeps its
     // former contents. Refuses to replace what is not a regular file.
@@ -289,6 +305,21 @@ signals:
     void profilGewechselt(int profil);
     // A log line of the parameter reader (the S-meter wizard shows them too).
     void parameterzeile(const QString& zeile);
+    // One decoded status telegram, to everyone who listens.
+    void telegramm(const TDspDaten& daten);
+    // A poll read the line and found that many telegrams; the calibrations count silence by it.
+    void abgefragt(int telegramme);
+    // The line dropped while telegrams were being read.
+    void telegrammeAbgerissen();
+    // The stream went on or off.
+    void stromGeschaltet(bool an);
+    // A calibration loads its parameters or measures: the monitor switch waits meanwhile.
+    void kalibrierungLaeuft(bool laeuft);
+    // A calibration set parameter nummer (SSB/Gruen) to wert; with sperren, the panel keeps
+    // every other parameter from being edited while it runs.
+    void kalibrierparameter(int nummer, int wert, bool sperren);
+    // A calibration ended and reset the table: the panel goes back to its empty state.
+    void kalibrierungBeendet();
 
 private:
     // Reads a parameter file onto the table (ladequelle 1: the X file); false when it
@@ -354,6 +385,23 @@ private:
     std::optional<download::EepromVergleich> m_vergleich;
     QList<Fingerabdruck> m_fingerabdruecke;
     QString m_sicherung;
+
+    // The telegram stream (geraetstrom.cpp).
+    void strombauen();
+    void abfrage();
+    void kalzustand();
+    int m_leser = 0;
+    int m_abfrageMs = 100;
+    int m_abfragen = 0;
+    bool m_abfrageAktiv = false;
+    bool m_kalLaeuft = false;
+    QTimer* m_abfragetimer = nullptr;
+    Empfangsring m_ring;
+    TDspDaten m_dspdaten;
+    Calcurve m_monitorkurve{};
+    ZfKalibrierung* m_zfkal = nullptr;
+    SmKalibrierung* m_smkal = nullptr;
+    std::function<bool()> m_aenderungenSichern;
 
     Bediener* m_bediener = nullptr;
     Modem* m_modem = nullptr;

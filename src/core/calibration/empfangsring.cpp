@@ -33,6 +33,17 @@ void Empfangsring::aufnehmen(const QByteArray& bytes) {
     aufnehmen(bytes.constData(), int(bytes.size()));
 }
 
+void Empfangsring::einlesen(const char* data, int n, QList<Telegramm>* gefunden) {
+    ++m_leer;
+    for (int anfang = 0; anfang < n; anfang += stueck) {
+        m_leer = 0;
+        for (int i = anfang; i < qMin(n, anfang + stueck); ++i)
+            speichern(quint8(data[i]));
+        while (const std::optional<Telegramm> t = telegrammsuchen())
+            gefunden->append(*t);
+    }
+}
+
 bool Empfangsring::kopfbei(int j) const {
     return at(j - 1) == Telegramm::kopfbyte && at(j) == Telegramm::kopfbyte;
 }

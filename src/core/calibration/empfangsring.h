@@ -6,12 +6,16 @@
 #include "telegramm.h"
 
 #include <QByteArray>
+#include <QList>
 #include <array>
 #include <optional>
 
 class Empfangsring {
 public:
     static constexpr int groesse = 256;
+    // The most bytes that may go in between two searches: a header waiting for its last 22
+    // bytes is never overwritten by them.
+    static constexpr int stueck = groesse - Telegramm::laenge - 2;
     // A poll starts: write index and empty-poll count back to 0, the ring's old bytes
     // no longer count as received.
     void neustart();
@@ -19,6 +23,11 @@ public:
     // poll as empty, then every byte resets that count and goes into the ring.
     void aufnehmen(const QByteArray& bytes);
     void aufnehmen(const char* data, int n);
+
+    // Takes any number of bytes (one poll's reading, however long) in pieces of at most
+    // stueck, and after each piece appends every telegram complete by then to gefunden, in
+    // the order they came: no byte is overwritten before it was searched. Counts as one poll.
+    void einlesen(const char* data, int n, QList<Telegramm>* gefunden);
 
     // telegrammsuchen: the telegram behind the lowest header among the bytes not yet
     // searched, once it has fully arrived. A header whose last bytes are still missing is

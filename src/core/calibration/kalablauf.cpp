@@ -1,9 +1,11 @@
 #include "kalablauf.h"
 
+#include "parameters/parametertransfer.h"
+
 QList<std::pair<int, int>> kalparameterrahmen(const ParameterTabelle& tabelle, int ohne) {
     QList<std::pair<int, int>> rahmen;
-    rahmen.append({108, 1});
-    for (int n = 1; n <= 9; ++n)
+    rahmen.append({parameter::kCmdBlock, 1});
+    for (int n = kal::kSchalterErster; n <= kal::kSchalterLetzter; ++n)
         rahmen.append({n, 0});
     for (int n = 10; n <= 99; ++n) {
         const int v = tabelle[size_t(n)].ssbgreen;
@@ -11,7 +13,7 @@ QList<std::pair<int, int>> kalparameterrahmen(const ParameterTabelle& tabelle, i
             continue;
         rahmen.append({n, v});
     }
-    rahmen.append({108, 0});
+    rahmen.append({parameter::kCmdBlock, 0});
     return rahmen;
 }
 

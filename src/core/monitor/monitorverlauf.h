@@ -16,6 +16,10 @@ public:
     // telegrams/s): should the clock stand still, the oldest still make room.
     static constexpr size_t hoechstzahl = 4096;
 
+    // Telegrams come every 100 ms or faster while the stream runs: a longer silence than
+    // this between two of them is a pause or an outage, and the chart leaves a gap there.
+    static constexpr qint64 lueckeMs = 1000;
+
     struct Eintrag {
         qint64 ms = 0; // arrival, on the clock the caller passes to add
         TDspDaten daten;
@@ -31,6 +35,12 @@ public:
     // Entry i, 0 being the oldest.
     const Eintrag& at(size_t i) const { return m_eintraege[i]; }
     const Eintrag& neuestes() const { return m_eintraege.back(); }
+    // Entry i came more than lueckeMs after the one before it: a line drawn through the
+    // history starts afresh there.
+    bool lueckeVor(size_t i) const {
+        return i > 0 && i < m_eintraege.size() &&
+               m_eintraege[i].ms - m_eintraege[i - 1].ms > lueckeMs;
+    }
 
     // The export: the header line, then one line per entry, oldest first. Fields are
     // separated by ";" (what spreadsheets in German locales expect) and every line ends with

@@ -4,6 +4,8 @@
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
+#include "calibration/smkalseite.h"
+#include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
 #include "download/firmwareseite.h"
 #include "link/leitungswache.h"
@@ -14,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -35,10 +38,7 @@ static void initResources() {
 
 vantrel::vantrel(QWidget* parent)
     : QMainWindow(parent), m_geraet(new Geraet(this)),
-      m_bediener(std::make_unique<FensterBediener>(*this)), empfangsring(m_geraet->empfangsring),
-      zfmessung(m_geraet->zfmessung), calcurve(m_geraet->zfmessung.calcurve),
-      monitorkurve(m_geraet->monitorkurve), ad603tabelle(m_geraet->ad603tabelle),
-      smgesendet(m_geraet->smgesendet), dspdaten(m_geraet->dspdaten) {
+      m_bediener(std::make_unique<FensterBediener>(*this)) {
     initResources();
     setObjectName(QStringLiteral("vantrel"));
     configdir = QDir::current();
@@ -52,21 +52,7 @@ vantrel::vantrel(QWidget* parent)
                     "versucht.")
                      .arg(p));
     });
-    // The S-meter calibration loads the parameters itself: its log shows what was read.
-    connect(m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
-        if (m_geraet->smKalAktiv())
-            smlog(zeile);
-    });
-
-    auto makeTimer = [this](const char* name, void (vantrel::*slot)()) {
-        auto* t = new QTimer(this);
-        t->setObjectName(QString::fromLatin1(name));
-        connect(t, &QTimer::timeout, this, slot);
-        return t;
-    };
-    smbeftimer = makeTimer("smbeftimer", &vantrel::tstopsmbef);
-    empfangtimer = makeTimer("empfangtimer", &vantrel::tstopempfangRS232);
-    dspmonitimer = makeTimer("dspmonitimer", &vantrel::timerdspmonistop);
+    m_geraet->setAenderungenSichern([this] { return aenderungensichern(); });
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -76,24 +62,24 @@ vantrel::vantrel(QWidget* parent)
     tabs->addTab(m_firmware, tr("DSP-Firmware", "TabWindow"));
     m_parameter = new ParameterSeite(*m_geraet);
     tabs->addTab(m_parameter, tr("DSP-Parameter", "TabWindow"));
-    cbdmoni = m_parameter->monitorschalter();
-    paramtabs = m_parameter->parametertabs();
-    connect(m_parameter, &ParameterSeite::monitorGeschaltet, this, &vantrel::setdmoni);
     connect(m_firmware, &FirmwareSeite::parameterZeigen, this,
             [this] { tabs->setCurrentWidget(m_parameter); });
     m_rxeq = new EqSeite(*m_geraet, eqcurve::Side::Rx);
     tabs->addTab(m_rxeq, tr("RX-Equalizer", "TabWindow"));
     m_txeq = new EqSeite(*m_geraet, eqcurve::Side::Tx);
     tabs->addTab(m_txeq, tr("TX-Equalizer", "TabWindow"));
-    bauekalseiten();
+    tabs->addTab(new ZfKalSeite(*m_geraet, tabs), tr("ZF-Kalibrierung (AD603)", "TabWindow"));
+    tabs->addTab(new SmKalSeite(*m_geraet, tabs), tr("S-Meter-Kalibrierung", "TabWindow"));
     // Every page as large as its widest and tallest controls (the parameter page's ten
     // rows, the firmware page's four groups): the window's minimum, and its default size,
     // follow from them, so nothing lies outside the window.
     for (int i = 0; i < tabs->count(); ++i)
         tabs->widget(i)->setMinimumSize(kSeiteMin);
 
-    m_monitor = new DspMonitor();
-    connect(this, &vantrel::sendedspdaten, m_monitor, &DspMonitor::getdspdaten);
+    m_monitor = new DspMonitor(m_geraet);
+    // Closed by its title bar or by a line that dropped: the switch follows.
+    connect(m_parameter, &ParameterSeite::monitorGeschaltet, m_monitor, &DspMonitor::einschalten);
+    connect(m_monitor, &DspMonitor::geschaltet, m_parameter, &ParameterSeite::monitorZeigen);
     connect(m_monitor, &DspMonitor::speicherfehler, this,
             [this](const QString& path) { m_geraet->speicherfehler(path); });
     m_monitor->hide();
@@ -124,18 +110,12 @@ vantrel::vantrel(QWidget* parent)
     resize(settings.value(QStringLiteral("size"), QSize(400, 400))
                .toSize()
                .expandedTo(minimumSizeHint()));
-    m_monitor->move(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint());
-    m_monitor->resize(settings.value(QStringLiteral("monisize"), m_monitor->size())
-                          .toSize()
-                          .expandedTo(m_monitor->minimumSize()));
+    m_monitor->platzieren(settings.value(QStringLiteral("monipos"), QPoint(50, 50)).toPoint(),
+                          settings.value(QStringLiteral("monisize"), m_monitor->size()).toSize());
 
     readSettings();
     m_geraet->bildLoeschen();
     m_geraet->paramreset();
-}
-
-void vantrel::dspframe(int number, int value) {
-    m_geraet->link()->dspframe(number, value);
 }
 
 vantrel::~vantrel() {
@@ -357,11 +337,8 @@ void vantrel::closeEvent(QCloseEvent* event) {
         settings.setValue(QStringLiteral("monisize"), m_monitor->size());
     }
     m_geraet->monitorAus();
-    dspmonitimer->stop();
     m_txeq->timer()->stop();
     m_rxeq->timer()->stop();
-    empfangtimer->stop();
-    smbeftimer->stop();
     m_parameter->befehltimer()->stop();
     m_geraet->trennen();
     delete m_monitor;

@@ -5,11 +5,7 @@
 
 #include "app/einstellungen.h"
 #include "app/geraet.h"
-#include "calibration/empfangsring.h"
-#include "calibration/smeterwerte.h"
-#include "calibration/zfmessung.h"
 #include "download/downloadimage.h"
-#include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
 
 #include <QDir>
@@ -22,11 +18,6 @@
 
 struct Hinweis;
 class QAction;
-class QChartView;
-class QLineSeries;
-class QLabel;
-class QProgressBar;
-class QSpinBox;
 class QRadioButton;
 class QCheckBox;
 class QDoubleSpinBox;
@@ -38,7 +29,6 @@ class QTextEdit;
 class QTimer;
 class QTranslator;
 class DspMonitor;
-class SmKurve;
 class EqSeite;
 class FirmwareSeite;
 class ParameterSeite;
@@ -125,118 +115,4 @@ public:
     QAction* vesk2Act = nullptr;
     QAction* vesk3Act = nullptr;
     QAction* neuverbindenAct = nullptr;
-
-    // ==== the calibration pages and the monitor, until they are classes of their own ====
-    // The DSP's bytes, shared by the calibration poll and the monitor poll.
-    Empfangsring& empfangsring;
-    // The IF wizard's measurement requests and its DAC sweep; calcurve is the sweep's
-    // table, monitorkurve the monitor's own.
-    ZfMessung& zfmessung;
-    Calcurve& calcurve;
-    Calcurve& monitorkurve;
-    Ad603Tabelle& ad603tabelle;
-    double pegelmax = 0;
-    int smschritt = 0;
-    int zfschritt = 0;
-    // The S-meter file has been read; until then no setting is sent live.
-    bool scalgeladen = false;
-    QStringList scalzeilen;
-    // The S-meter settings last sent (scalnf, scalip3, scaldds).
-    SmeterWerte& smgesendet;
-    // The values the S-meter spin boxes show, in the same order.
-    SmeterWerte smboxen() const;
-    // The calibration poll's period in ms (100; tests shorten it).
-    int empfangintervall = 100;
-    // Shows the receive error box for code 1 (no data), 3 or 4 (no echo 6 or 8).
-    void empfangsfehler(int code);
-    // The S-meter file into the boxes; false (and a box) when it cannot be opened.
-    bool smdateilesen();
-    // Writes the S-meter file from the last-sent values; false (and reported) on failure.
-    bool smdateischreiben();
-    // The wizards' text areas.
-    void smlog(const QString& html);
-    void zflog(const QString& html);
-    // The last telegram decoded, kept between telegrams.
-    TDspDaten& dspdaten;
-    // The monitor poll's period in ms (100; tests shorten it).
-    int monitorintervall = 100;
-
-    QTimer* smbeftimer = nullptr;
-    QTimer* empfangtimer = nullptr;
-    QTimer* dspmonitimer = nullptr;
-
-signals:
-    void sendedspdaten(const TDspDaten& daten);
-
-public slots:
-    void tstopempfangRS232();
-    void clicksmstep();
-    void clicksmabbruch();
-    void geaendertsm();
-    void tstopsmbef();
-    void clickifstep();
-    void clickifabbruch();
-    void setdmoni();
-    void timerdspmonistop();
-    void loadcalcurve();
-
-private:
-    void bauekalseiten();
-    void layoutkalseiten();
-    void bauezfkurve();
-    void empfangslesen();
-    void telegrammauswerten(const Telegramm& t);
-    void smintro();
-    void zfintro();
-    // False when the S-meter file is missing: nothing was sent.
-    bool smladefolge(int lauf);
-    void zfladefolge(int lauf);
-    // The load's parameter frames; false when the wizard was aborted on the way.
-    bool kalparametersenden(int ohne, bool smeter, int lauf);
-    void kalparametersetzen(int nummer, int wert);
-    void kalparamfreigabe();
-    // While a wizard measures, the monitor switch is off; afterwards as it was.
-    void kalmessung(bool laeuft);
-    // A wizard ended: the monitor switch usable while the monitor is on.
-    void kalende();
-    bool monitorgesperrt = false;
-    // Before an echo request: what came during the wait before it is dropped, unread.
-    void echobeginnen();
-    bool ad603speichern(const QString& pfad);
-    void zfkurvezeigen();
-    void zftabellezeigen();
-    // Step 11: checks the sweep's curve and table; with a doubt the person decides.
-    bool zfkurvepruefen();
-    // Keeps the old table as "<pfad>.bak", then writes the new one; the log names both.
-    bool kaltabelleersetzen(const QString& pfad, const std::function<bool()>& schreiben);
-    int smlauf = 0;
-    int zflauf = 0;
-    bool empfangaktiv = false;
-    bool monitoraktiv = false;
-    bool smbefaktiv = false;
-    void dspframe(int number, int value);
-
-    QWidget* zfseite = nullptr;
-    QWidget* smseite = nullptr;
-    QCheckBox* cbdmoni = nullptr;
-    QTabWidget* paramtabs = nullptr;
-    QProgressBar* zfbar = nullptr;
-    QTextEdit* zftext = nullptr;
-    QPushButton* bzfstep = nullptr;
-    QPushButton* bzfabbruch = nullptr;
-    QLabel* zflabel = nullptr;
-    QChartView* zfkurve = nullptr;
-    QLineSeries* zfmesspunkte = nullptr;
-    QLineSeries* zftabellenpunkte = nullptr;
-    QProgressBar* smbar = nullptr;
-    QTextEdit* smtext = nullptr;
-    QPushButton* bsmstep = nullptr;
-    QPushButton* bsmabbruch = nullptr;
-    QLabel* smlabel = nullptr;
-    QGroupBox* gbkal = nullptr;
-    // The 26 S-meter spin boxes in file order: NF row, IP3 row, dB row.
-    QSpinBox* smwert[SmeterWerte::zeilen] = {};
-    SmKurve* smkurve = nullptr;
-    // The chart follows the boxes.
-    void smkurvezeigen();
 };

@@ -1,6 +1,7 @@
 #include "dspmonitor.h"
 
 #include "app/dateischreiben.h"
+#include "app/geraet.h"
 #include "app/userdialogs.h"
 #include "calibration/pegel.h"
 #include "monitor/dspdekoder.h"
@@ -8,9 +9,12 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QValueAxis>
@@ -32,7 +36,8 @@ const QColor smeterfarbe(0x1f, 0x5f, 0xbf);
 const QColor agcfarbe(0xd0, 0x60, 0x10);
 } // namespace
 
-DspMonitor::DspMonitor(QWidget* parent) : QWidget(parent), ui(new Ui::DspMonitor) {
+DspMonitor::DspMonitor(Geraet* geraet, QWidget* parent)
+    : QWidget(parent), ui(new Ui::DspMonitor), m_geraet(geraet) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("DspMonitor"));
     m_min.fill(pegelmin);
@@ -40,6 +45,39 @@ DspMonitor::DspMonitor(QWidget* parent) : QWidget(parent), ui(new Ui::DspMonitor
     connect(ui->Buttonreset, &QPushButton::clicked, this, &DspMonitor::on_Buttonreset_clicked);
     baueverlauf();
     m_uhr.start();
+    if (!m_geraet)
+        return;
+    connect(m_geraet, &Geraet::telegramm, this, [this](const TDspDaten& daten) {
+        if (m_an)
+            getdspdaten(daten);
+    });
+    connect(m_geraet, &Geraet::telegrammeAbgerissen, this, [this] { einschalten(false); });
+}
+
+void DspMonitor::einschalten(bool an) {
+    if (an == m_an) {
+        setVisible(an);
+        return;
+    }
+    m_an = an;
+    setVisible(an);
+    if (m_geraet)
+        m_geraet->lesen(Geraet::Leser::Monitor, an);
+    emit geschaltet(an);
+}
+
+void DspMonitor::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    einschalten(false);
+}
+
+void DspMonitor::platzieren(QPoint ort, QSize groesse) {
+    resize(groesse.expandedTo(minimumSize()));
+    // A position stored on a screen that is gone would put the window out of reach.
+    if (!QGuiApplication::screenAt(ort + QPoint(40, 20)))
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            ort = s->availableGeometry().topLeft() + QPoint(60, 60);
+    move(ort);
 }
 
 void DspMonitor::baueverlauf() {
@@ -84,18 +122,13 @@ void DspMonitor::baueverlauf() {
     chart->addAxis(m_zeitachse, Qt::AlignBottom);
     chart->addAxis(m_pegelachse, Qt::AlignLeft);
 
-    m_smeterlinie = new QLineSeries;
-    m_smeterlinie->setName(tr("S-Meter"));
-    m_smeterlinie->setPen(QPen(smeterfarbe, 2));
-    chart->addSeries(m_smeterlinie);
-    m_smeterlinie->attachAxis(m_zeitachse);
-    m_smeterlinie->attachAxis(m_pegelachse);
-
     m_sicht = new QChartView(chart);
     m_sicht->setObjectName(QStringLiteral("monitorverlauf"));
     m_sicht->setRenderHint(QPainter::Antialiasing);
     m_sicht->setMinimumHeight(180);
-    agclinie(); // the first one stands in the legend
+    // The first line of each stands in the legend.
+    linie(false);
+    linie(true);
 
     m_bpause = new QPushButton(tr("Pause"));
     m_bpause->setObjectName(QStringLiteral("bpause"));
@@ -136,19 +169,20 @@ void DspMonitor::baueverlauf() {
     connect(m_zeichentimer, &QTimer::timeout, this, &DspMonitor::zeichneverlauf);
 }
 
-QLineSeries* DspMonitor::agclinie() {
+QLineSeries* DspMonitor::linie(bool agc) {
     auto* linie = new QLineSeries;
-    linie->setName(tr("AGC"));
-    linie->setPen(QPen(agcfarbe, 2, Qt::DashLine));
+    linie->setName(agc ? tr("AGC") : tr("S-Meter"));
+    linie->setPen(agc ? QPen(agcfarbe, 2, Qt::DashLine) : QPen(smeterfarbe, 2));
     QChart* chart = m_sicht->chart();
     chart->addSeries(linie);
     linie->attachAxis(m_zeitachse);
     linie->attachAxis(m_pegelachse);
+    std::vector<QLineSeries*>& linien = agc ? m_agclinien : m_smeterlinien;
     // One entry in the legend for all the stretches.
-    if (!m_agclinien.empty())
+    if (!linien.empty())
         for (QLegendMarker* m : chart->legend()->markers(linie))
             m->setVisible(false);
-    m_agclinien.push_back(linie);
+    linien.push_back(linie);
     return linie;
 }
 
@@ -242,8 +276,7 @@ void DspMonitor::zeichneverlauf() {
     // Time runs to 0 at the newest telegram. The AGC is the receive path's: transmit
     // telegrams carry none, so its line breaks there rather than show a stale value.
     const qint64 jetzt = m_verlauf.neuestes().ms;
-    QList<QPointF> smeter;
-    smeter.reserve(qsizetype(m_verlauf.size()));
+    QList<QList<QPointF>> smeter;
     QList<QList<QPointF>> agc;
     bool empfang = false;
     int tief = 0;
@@ -251,26 +284,37 @@ void DspMonitor::zeichneverlauf() {
     for (size_t i = 0; i < m_verlauf.size(); ++i) {
         const auto& e = m_verlauf.at(i);
         const double x = double(e.ms - jetzt) / 1000.0;
-        smeter.append(QPointF(x, e.daten.sigdb));
+        // Where no telegram came for a while, both lines leave a gap.
+        const bool luecke = m_verlauf.lueckeVor(i);
+        if (i == 0 || luecke)
+            smeter.append(QList<QPointF>());
+        smeter.last().append(QPointF(x, e.daten.sigdb));
         tief = qMin(tief, e.daten.sigdb);
         hoch = qMax(hoch, qMax(e.daten.sigdb, e.daten.agc));
         if (e.daten.rx) {
-            if (!empfang)
+            if (!empfang || luecke)
                 agc.append(QList<QPointF>());
             agc.last().append(QPointF(x, e.daten.agc));
         }
         empfang = e.daten.rx;
     }
-    // A receive bit that flaps must not pile up series: the oldest stretches then join.
-    while (agc.size() > agclinienmax) {
-        agc[1] = agc.at(0) + agc.at(1);
-        agc.removeFirst();
+    // A receive bit that flaps or a line that stutters must not pile up series: the oldest
+    // stretches then join.
+    for (QList<QList<QPointF>>* abschnitte : {&smeter, &agc}) {
+        while (abschnitte->size() > agclinienmax) {
+            (*abschnitte)[1] = abschnitte->at(0) + abschnitte->at(1);
+            abschnitte->removeFirst();
+        }
     }
-    m_smeterlinie->replace(smeter);
-    while (m_agclinien.size() < size_t(agc.size()))
-        agclinie();
-    for (size_t i = 0; i < m_agclinien.size(); ++i)
-        m_agclinien[i]->replace(i < size_t(agc.size()) ? agc.at(qsizetype(i)) : QList<QPointF>{});
+    for (const bool istAgc : {false, true}) {
+        const QList<QList<QPointF>>& abschnitte = istAgc ? agc : smeter;
+        std::vector<QLineSeries*>& linien = istAgc ? m_agclinien : m_smeterlinien;
+        while (linien.size() < size_t(abschnitte.size()))
+            linie(istAgc);
+        for (size_t i = 0; i < linien.size(); ++i)
+            linien[i]->replace(i < size_t(abschnitte.size()) ? abschnitte.at(qsizetype(i))
+                                                             : QList<QPointF>{});
+    }
     // Whole steps of 20 dB, so the axis does not twitch with every telegram.
     m_pegelachse->setRange(20.0 * std::floor(tief / 20.0), 20.0 * std::ceil(hoch / 20.0));
 }

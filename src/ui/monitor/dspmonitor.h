@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class Geraet;
 class QChartView;
 class QLineSeries;
 class QPushButton;
@@ -26,7 +27,8 @@ class DspMonitor;
 class DspMonitor : public QWidget {
     Q_OBJECT
 public:
-    explicit DspMonitor(QWidget* parent = nullptr);
+    // With a session, the window listens to its telegrams while it is switched on.
+    explicit DspMonitor(Geraet* geraet = nullptr, QWidget* parent = nullptr);
     ~DspMonitor() override;
 
     // Receive (true) or transmit presentation, as the last telegram asked for.
@@ -43,6 +45,14 @@ public:
     // The window's clock: ms since it was made.
     qint64 jetzt() const { return m_uhr.elapsed(); }
 
+    // On: shown, and the session's telegrams are read for it (the stream runs). Off: hidden,
+    // and the stream stops unless another reader listens. Closing the window switches it off.
+    void einschalten(bool an);
+    bool eingeschaltet() const { return m_an; }
+    // Puts the window at a stored position and size, brought onto a screen when no screen
+    // shows its title bar any more.
+    void platzieren(QPoint ort, QSize groesse);
+
 public slots:
     void getdspdaten(const TDspDaten& daten);
     void on_Buttonreset_clicked();
@@ -53,8 +63,13 @@ public slots:
     void clickexport();
 
 signals:
+    // Switched on or off (also by its title bar or a line that dropped): the switch follows.
+    void geschaltet(bool an);
     // The export could not write path; the main window reports it (box and log).
     void speicherfehler(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setzemodus(bool rx);
@@ -62,7 +77,7 @@ private:
     void baueverlauf();
     void neuzeichnenplanen();
     void zeichneverlauf();
-    QLineSeries* agclinie();
+    QLineSeries* linie(bool agc);
 
     std::unique_ptr<Ui::DspMonitor> ui;
     std::array<int, 8> m_min;
@@ -73,9 +88,11 @@ private:
     QElapsedTimer m_uhr;
     bool m_pause = false;
     QChartView* m_sicht = nullptr;
-    QLineSeries* m_smeterlinie = nullptr;
-    // The AGC line breaks while transmitting: one series per receive stretch.
+    // One series per stretch without a gap; the AGC line also breaks while transmitting.
+    std::vector<QLineSeries*> m_smeterlinien;
     std::vector<QLineSeries*> m_agclinien;
+    Geraet* m_geraet = nullptr;
+    bool m_an = false;
     QValueAxis* m_zeitachse = nullptr;
     QValueAxis* m_pegelachse = nullptr;
     QPushButton* m_bpause = nullptr;

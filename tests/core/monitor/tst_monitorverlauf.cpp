@@ -10,6 +10,28 @@ using Bytes = QList<std::pair<int, int>>; // (byte 1..22, value); the rest is 0
 class TestMonitorVerlauf : public QObject {
     Q_OBJECT
 private slots:
+    // The chart's lines break where no telegram came for more than a second: a pause of the
+    // stream or an outage is no slope from the last value to the next.
+    void luecken_data() {
+        QTest::addColumn<QList<qint64>>("zeiten");
+        QTest::addColumn<QList<bool>>("luecke");
+        QTest::newRow("steady 100 ms")
+            << QList<qint64>{0, 100, 200, 300} << QList<bool>{false, false, false, false};
+        QTest::newRow("one second is none")
+            << QList<qint64>{0, 1000, 1100} << QList<bool>{false, false, false};
+        QTest::newRow("a pause, an outage") << QList<qint64>{0, 100, 1101, 1200, 9000}
+                                            << QList<bool>{false, false, true, false, true};
+    }
+    void luecken() {
+        QFETCH(QList<qint64>, zeiten);
+        QFETCH(QList<bool>, luecke);
+        MonitorVerlauf verlauf;
+        for (qint64 ms : zeiten)
+            verlauf.add(TDspDaten{}, ms);
+        for (int i = 0; i < zeiten.size(); ++i)
+            QCOMPARE(verlauf.lueckeVor(size_t(i)), luecke.at(i));
+    }
+
     void csv_data() {
         QTest::addColumn<QList<Bytes>>("strom");
         QTest::addColumn<QList<qint64>>("zeiten");

@@ -1,9 +1,11 @@
 // The ground of the calibration tests: a main window on the simulated set's pseudo-terminal,
 // the sample release's parameter files, calibration files in a folder of the test's own, and
-// polls that tick every 10 ms instead of 100 so that a sweep takes seconds, not minutes.
+// a telegram poll that ticks every 10 ms instead of 100 so that a sweep takes seconds.
 #pragma once
 
 #include "app/vantrel.h"
+#include "calibration/smkalibrierung.h"
+#include "calibration/zfkalibrierung.h"
 #include "link/link.h"
 #include "scripteddialogs.h"
 #include "sim/simdsp.h"
@@ -52,8 +54,7 @@ public:
         TestEnv::clearSettings();
         dialoge.clear();
         w = std::make_unique<vantrel>();
-        w->empfangintervall = 10;
-        w->monitorintervall = 10;
+        w->geraet()->setAbfrageMs(10);
         w->resize(1000, 800);
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()) || !w->geraet()->rs232offen())
@@ -61,6 +62,9 @@ public:
         sim->clearRecord();
         return true;
     }
+
+    ZfKalibrierung& zf() const { return w->geraet()->zfkal(); }
+    SmKalibrierung& sm() const { return w->geraet()->smkal(); }
 
     // Lets the set read what is still on its way, then forgets what it received.
     void vergessen() {

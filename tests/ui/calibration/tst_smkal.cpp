@@ -77,7 +77,7 @@ class TestSmKal : public QObject {
     // Steps 1 and 2 (the load); true when the wizard stands at the step the first telegram
     // finishes.
     bool bisZumLaden() {
-        return schritt() && w().smschritt == 1 && schritt() && w().smschritt >= 2;
+        return schritt() && k->sm().schritt() == 1 && schritt() && k->sm().schritt() >= 2;
     }
 
 private slots:
@@ -91,7 +91,7 @@ private slots:
     void anfang() {
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
         QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
-        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(k->sm().schritt(), 0);
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .startsWith(
                         QStringLiteral("Dieser Programmteil dient der Kalibrierung des S-Meters")));
@@ -152,9 +152,9 @@ private slots:
         QFETCH(int, gesendet);
         QFETCH(int, zeilen);
         schreibe(inhalt);
-        w().smdateilesen();
+        k->sm().dateilesen();
         QCOMPARE(smwert(w(), zeile)->value(), box);
-        QCOMPARE(w().smgesendet.wert(zeile), gesendet);
+        QCOMPARE(k->sm().gesendet().wert(zeile), gesendet);
         // The chart: the box on the tuned line, the file's value where it gave one.
         const auto* kurve = teil<SmKurve>(w(), "smkurve");
         const int reihe = zeile < 11 ? 0 : zeile < 22 ? 1 : 2;
@@ -171,21 +171,21 @@ private slots:
         smwert(w(), zeile)->setValue(box + 1);
         QCOMPARE(y(false), std::optional<double>(smwert(w(), zeile)->value()));
         smwert(w(), zeile)->setValue(box);
-        QVERIFY(w().scalgeladen);
-        QCOMPARE(w().scalzeilen.size(), zeilen);
+        QVERIFY(k->sm().scalgeladen());
+        QCOMPARE(k->sm().scalzeilen().size(), zeilen);
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .contains(QStringLiteral("Scall-File %1 Zeilen geladen").arg(zeilen)));
         QVERIFY(k->dialoge.shown.isEmpty());
         // What the file gave is marked as sent and sends nothing; a box that still differs
         // from its last-sent value (a line beyond the box) goes out on the tick.
-        const bool unterschied = w().smboxen() != w().smgesendet;
+        const bool unterschied = k->sm().boxen() != k->sm().gesendet();
         QCOMPARE(unterschied, box != gesendet);
         QTest::qWait(300);
         QCOMPARE(k->werte(67).size(), unterschied ? 1 : 0);
     }
 
     void dateiFehlt() {
-        w().smdateilesen();
+        k->sm().dateilesen();
         const QString text = QStringLiteral("Datei \"%1\" nicht gefunden!").arg(k->scal());
         QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).size(), 1);
         QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().title,
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext")).contains(text));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "log")).contains(text));
         QVERIFY(w().geraet()->dateiFehler());
-        QVERIFY(!w().scalgeladen);
+        QVERIFY(!k->sm().scalgeladen());
         // Nothing is sent live until a file was read.
         smwert(w(), 0)->setValue(150);
         QTest::qWait(300);
@@ -203,7 +203,7 @@ private slots:
 
     void liveSenden() {
         schreibe(scaldatei(standardzeilen()));
-        w().smdateilesen();
+        k->sm().dateilesen();
         QTest::qWait(250);
         k->vergessen();
         // Three quick changes, the dB row first: they go out NF, IP3, dB, one per tick.
@@ -220,8 +220,8 @@ private slots:
             QVERIFY2(ms > 180 && ms < 1000, qPrintable(QString::number(ms)));
         }
         // The first goes out 200 ms after the last change, not at once.
-        QVERIFY(!w().smbeftimer->isActive());
-        QCOMPARE(w().smgesendet.wert(23), -10);
+        QVERIFY(!teil<QTimer>(w(), "smbeftimer")->isActive());
+        QCOMPARE(k->sm().gesendet().wert(23), -10);
         // Back and forth within 200 ms, ending where it was: nothing is sent.
         k->sim->clearRecord();
         smwert(w(), 0)->setValue(111);
@@ -235,9 +235,9 @@ private slots:
         // The set answers only after ten seconds: "WEITER!" comes first.
         k->dsp->setPeriode(10000);
         QVERIFY(bisZumLaden());
-        QCOMPARE(w().smschritt, 2);
+        QCOMPARE(k->sm().schritt(), 2);
         QVERIFY(schritt());
-        QCOMPARE(w().smschritt, 3);
+        QCOMPARE(k->sm().schritt(), 3);
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .startsWith(QStringLiteral("SCHRITT 3")));
@@ -245,7 +245,7 @@ private slots:
         // A telegram now changes nothing in the steps.
         k->dsp->setPeriode(5);
         QTest::qWait(300);
-        QCOMPARE(w().smschritt, 3);
+        QCOMPARE(k->sm().schritt(), 3);
         QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
     }
 
@@ -256,7 +256,7 @@ private slots:
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .endsWith(QStringLiteral("Ist alles getan? \"WEITER\" druecken!")));
         QVERIFY(schritt());
-        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(KalFenster::warte([&] { return k->sm().schritt() == 3; }, 2000));
         QVERIFY(teil<QGroupBox>(w(), "gbkal")->isEnabled());
         QVERIFY(teil<QCheckBox>(w(), "cbdmoni")->isEnabled());
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
@@ -284,7 +284,7 @@ private slots:
         k->vergessen();
         QVERIFY(schritt());
         if (fall == "fehlt") {
-            QCOMPARE(w().smschritt, 1);
+            QCOMPARE(k->sm().schritt(), 1);
             QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).first().title,
                      QStringLiteral("Datei nicht gefunden!"));
             QVERIFY(teil<QPushButton>(w(), "bsmstep")->isEnabled());
@@ -293,7 +293,7 @@ private slots:
             QVERIFY(!QFile::exists(k->scal()));
             return;
         }
-        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(KalFenster::warte([&] { return k->sm().schritt() == 3; }, 2000));
         if (fall == "stille") {
             k->w->geraet()->link()->dspframe(52, 1);
             QVERIFY(KalFenster::warte([&] { return !k->dialoge.shown.isEmpty(); }, 3000));
@@ -316,7 +316,7 @@ private slots:
     void speichernScheitert() {
         schreibe(scaldatei(standardzeilen()));
         QVERIFY(bisZumLaden());
-        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(KalFenster::warte([&] { return k->sm().schritt() == 3; }, 2000));
         smwert(w(), 0)->setValue(120);
         // The folder goes away before "SAVE Daten".
         const QString ordner = k->env.configDir() + QStringLiteral("/kal");
@@ -333,7 +333,7 @@ private slots:
                     .startsWith(QStringLiteral("SCHRITT 3")));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext")).endsWith(boxen.first().text));
         // Still on the saving step, the tuned value kept.
-        QCOMPARE(w().smschritt, 3);
+        QCOMPARE(k->sm().schritt(), 3);
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("SAVE Daten"));
         QVERIFY(teil<QPushButton>(w(), "bsmstep")->isEnabled());
         QCOMPARE(smwert(w(), 0)->value(), 120);
@@ -342,7 +342,7 @@ private slots:
         QVERIFY(QDir().mkpath(ordner));
         QVERIFY(schritt());
         QCOMPARE(KalFenster::datei(k->scal()).left(8), QByteArray("007800\r\n"));
-        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(k->sm().schritt(), 0);
     }
 
     void abbruchWaehrendDesLadens() {
@@ -369,11 +369,11 @@ private slots:
         // Nothing more went out, and the stream was never switched on.
         QCOMPARE(int(k->sim->frames().size()), gesendet);
         QVERIFY(!k->werte(52).contains(2));
-        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(k->sm().schritt(), 0);
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .startsWith(QStringLiteral("Dieser Programmteil")));
-        QVERIFY(!w().empfangtimer->isActive());
+        QVERIFY(!w().geraet()->stromAn());
         QVERIFY(gesperrt);
     }
 
@@ -407,7 +407,7 @@ private slots:
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
                     .contains(QStringLiteral("Scall-File 26 Zeilen")));
 
-        QVERIFY(KalFenster::warte([&] { return w().smschritt == 3; }, 2000));
+        QVERIFY(KalFenster::warte([&] { return k->sm().schritt() == 3; }, 2000));
         // The user tunes the 20m band's NF setting until the bar reads 56 dB.
         smwert(w(), 6)->setValue(135);
         QVERIFY(KalFenster::warte([&] { return teil<QProgressBar>(w(), "smbar")->value() == 56; },
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(KalFenster::datei(k->scal()), scaldatei(zeilenvon(bytes)));
         QVERIFY(KalFenster::warte([&] { return k->dsp->parameter(64) == 0; }, 2000));
         // Back at the intro, with the parameter table reset.
-        QCOMPARE(w().smschritt, 0);
+        QCOMPARE(k->sm().schritt(), 0);
         QCOMPARE(teil<QPushButton>(w(), "bsmstep")->text(), QStringLiteral("START"));
         QVERIFY(!teil<QGroupBox>(w(), "gbkal")->isEnabled());
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "smtext"))
@@ -448,9 +448,8 @@ private slots:
         QCOMPARE(paramwert(w(), 22)->value(), 255.0);
         QVERIFY(!teil<QTabWidget>(w(), "paramtabs")->isEnabled());
         QVERIFY(k->dialoge.shown.isEmpty());
-        // The poll goes on, and the S-meter bar stays the one the telegrams drive.
-        QVERIFY(w().empfangtimer->isActive());
-        QVERIFY(w().geraet()->smKalAktiv());
+        // The stream went off with the calibration.
+        QVERIFY(!w().geraet()->stromAn());
     }
 };
 

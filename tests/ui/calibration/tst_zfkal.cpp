@@ -59,17 +59,17 @@ class TestZfKal : public QObject {
     vantrel& w() { return *k->w; }
     bool schritt() { return KalFenster::klick(teil<QPushButton>(w(), "bzfstep")); }
     bool warteAuf(int zfschritt, int ms = 5000) {
-        return KalFenster::warte([&] { return w().zfschritt == zfschritt; }, ms);
+        return KalFenster::warte([&] { return k->zf().schritt() == zfschritt; }, ms);
     }
     QString log() { return KalFenster::text(teil<QTextEdit>(w(), "zftext")); }
     // START and the load: the wizard stands at step 2, the set streams telegrams.
-    bool geladen() { return schritt() && schritt() && w().zfschritt == 2; }
+    bool geladen() { return schritt() && schritt() && k->zf().schritt() == 2; }
     // Straight to the sweep with the minimum step 16 would have measured; true once it
     // ended, at step 20, or after a Nein back at 18.
     bool sweep() {
-        w().zfmessung.pegelmin = pegelvon(k->dsp->pegelwort(0));
-        w().zfschritt = 18;
-        return schritt() && KalFenster::warte([&] { return w().zfschritt != 19; }, 60000);
+        k->zf().messungFuerTest().pegelmin = pegelvon(k->dsp->pegelwort(0));
+        k->zf().setSchritt(18);
+        return schritt() && KalFenster::warte([&] { return k->zf().schritt() != 19; }, 60000);
     }
     QList<QPointF> reihe(const QString& name) {
         for (QAbstractSeries* s : teil<QChartView>(w(), "zfkurve")->chart()->series())
@@ -101,11 +101,11 @@ private slots:
         QFETCH(QString, box);
         QFETCH(int, danach);
         // The average the poll left after step 10's measurement.
-        w().zfschritt = 11;
-        w().zfmessung.pegelsumme = mittel;
+        k->zf().setSchritt(11);
+        k->zf().messungFuerTest().pegelsumme = mittel;
         QVERIFY(schritt());
-        QCOMPARE(w().zfschritt, danach);
-        QCOMPARE(w().pegelmax, mittel);
+        QCOMPARE(k->zf().schritt(), danach);
+        QCOMPARE(k->zf().pegelmax(), mittel);
         QVERIFY(log().contains(
             QStringLiteral("Die Pegelanzeige betraegt: %1dB").arg(mittel, 0, 'f', 2)));
         const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
@@ -120,9 +120,9 @@ private slots:
         QVERIFY(!log().contains(QStringLiteral("WEITER")));
         // The next click measures again.
         QVERIFY(schritt());
-        QCOMPARE(w().zfschritt, 11);
-        QVERIFY(w().zfmessung.messung);
-        QCOMPARE(w().zfmessung.messzaehler, 10);
+        QCOMPARE(k->zf().schritt(), 11);
+        QVERIFY(k->zf().messung().messung);
+        QCOMPARE(k->zf().messung().messzaehler, 10);
         QVERIFY(log().endsWith(QStringLiteral("Pegelmessung ...")));
     }
 
@@ -160,10 +160,10 @@ private slots:
                  QStringLiteral("<b>Fehler im Datentelegramm vom Talvaro</B><BR>Es wird ein "
                                 "Zeichen als Echo erwartet, welches aber<br> nicht kommt."));
         // The abort: intro, table reset, nothing more to the set.
-        QCOMPARE(w().zfschritt, 0);
+        QCOMPARE(k->zf().schritt(), 0);
         QVERIFY(log().startsWith(QStringLiteral("Dieser Programmteil dient der Kalibrierung")));
         QCOMPARE(teil<QPushButton>(w(), "bzfstep")->text(), QStringLiteral("START"));
-        QVERIFY(!w().zfmessung.messung);
+        QVERIFY(!k->zf().messung().messung);
         // Code 4 means the first echo came: the second test had begun.
         QCOMPARE(k->werte(57).last(), code == 3 ? 6 : 8);
     }
@@ -175,10 +175,11 @@ private slots:
                            [this] { KalFenster::klick(teil<QPushButton>(w(), "bzfabbruch")); });
         QVERIFY(schritt());
         QTest::qWait(300);
-        // The step ended with its wait: no line test was sent, nothing is measured.
-        QVERIFY(k->rahmen().isEmpty());
-        QVERIFY(!w().zfmessung.messung);
-        QCOMPARE(w().zfschritt, 0);
+        // The step ended with its wait: no line test was sent, nothing is measured, and the
+        // stream went off with the calibration.
+        QCOMPARE(k->rahmen(), (QList<std::pair<int, int>>{{52, 1}}));
+        QVERIFY(!k->zf().messung().messung);
+        QCOMPARE(k->zf().schritt(), 0);
         QCOMPARE(teil<QPushButton>(w(), "bzfstep")->text(), QStringLiteral("START"));
         QVERIFY(teil<QPushButton>(w(), "bzfstep")->isEnabled());
     }
@@ -187,7 +188,7 @@ private slots:
         k->dsp->setSignalpegel(77.0);
         QVERIFY(geladen());
         // Straight to the sweep: its measurement needs nothing of the steps between.
-        w().zfschritt = 18;
+        k->zf().setSchritt(18);
         k->vergessen();
         QVERIFY(schritt());
         QVERIFY(KalFenster::warte([&] { return k->werte(107).size() >= 6; }, 5000));
@@ -200,9 +201,9 @@ private slots:
         QCOMPARE(int(k->werte(107).size()), gesendet);
         QVERIFY(!k->werte(107).contains(64));
         QCOMPARE(k->werte(107).mid(0, 3), (QList<int>{63, 62, 61}));
-        QCOMPARE(w().zfschritt, 0);
-        // The poll goes on and keeps the bar moving.
-        QVERIFY(w().empfangtimer->isActive());
+        QCOMPARE(k->zf().schritt(), 0);
+        // The stream went off with the calibration, nobody else listening.
+        QVERIFY(!w().geraet()->stromAn());
     }
 
     // While the wizard measures, "WEITER!" and the monitor switch are off; the monitor has a
@@ -227,18 +228,18 @@ private slots:
         QVERIFY(geladen());
         QVERIFY(monitor->isEnabled());
         if (fall == "sweep" || fall == "pegel") {
-            w().zfschritt = fall == "sweep" ? 18 : 10;
+            k->zf().setSchritt(fall == "sweep" ? 18 : 10);
             QVERIFY(schritt());
-            QVERIFY(w().zfmessung.messung);
+            QVERIFY(k->zf().messung().messung);
             QVERIFY(!weiter->isEnabled() && !monitor->isEnabled());
             QTest::mouseClick(weiter, Qt::LeftButton);
-            QCOMPARE(w().zfschritt, fall == "sweep" ? 19 : 11);
+            QCOMPARE(k->zf().schritt(), fall == "sweep" ? 19 : 11);
             QVERIFY(warteAuf(fall == "sweep" ? 20 : 12, 30000));
             QVERIFY(weiter->isEnabled() && monitor->isEnabled());
             if (fall == "sweep")
                 QVERIFY(!KalFenster::datei(k->ad603eins()).contains("003300"));
             else
-                QCOMPARE(w().pegelmax, 77.0);
+                QCOMPARE(k->zf().pegelmax(), 77.0);
             QVERIFY(k->dialoge.shown.isEmpty());
             return;
         }
@@ -247,21 +248,21 @@ private slots:
         f.write(QByteArray("002A00\r\n").repeated(46));
         f.close();
         for (int d = 0; d < 64; ++d)
-            w().calcurve[size_t(d)] = 0.62 * d;
+            k->zf().messungFuerTest().calcurve[size_t(d)] = 0.62 * d;
         monitor->setChecked(true);
-        QVERIFY(KalFenster::warte([&] { return w().monitorkurve[0] == 42.0; }, 2000));
-        QCOMPARE(w().calcurve[1], 0.62);
+        QVERIFY(KalFenster::warte([&] { return w().geraet()->monitorkurve()[0] == 42.0; }, 2000));
+        QCOMPARE(k->zf().messung().calcurve[1], 0.62);
         if (fall == "aus") {
             monitor->setChecked(false);
             QTest::qWait(500);
             QVERIFY(k->dsp->streamAn());
-            QCOMPARE(w().zfschritt, 2);
+            QCOMPARE(k->zf().schritt(), 2);
             QVERIFY(k->dialoge.shown.isEmpty());
         } else if (fall == "abbruch") {
             QVERIFY(KalFenster::klick(teil<QPushButton>(w(), "bzfabbruch")));
             QVERIFY(monitor->isEnabled() && monitor->isChecked());
             monitor->setChecked(false);
-            QVERIFY(!w().dspmonitimer->isActive());
+            QVERIFY(!w().geraet()->liest(Geraet::Leser::Monitor));
         }
     }
 
@@ -271,10 +272,10 @@ private slots:
         QVERIFY(dateiSchreiben(k->ad603(), kAlt));
         k->dsp->setSignalpegel(77.0);
         QVERIFY(geladen() && sweep());
-        QVERIFY(w().zfschritt == 20 && w().calcurve[63] > 35);
+        QVERIFY(k->zf().schritt() == 20 && k->zf().messung().calcurve[63] > 35);
         QList<QPointF> messung, tabelle;
         for (int d = 0; d < 64; ++d)
-            messung << QPointF(d, w().calcurve[size_t(d)]);
+            messung << QPointF(d, k->zf().messung().calcurve[size_t(d)]);
         for (int i = 0; i < 20; ++i)
             tabelle << QPointF(0x15, i);
         QCOMPARE(reihe("Messung"), messung);
@@ -293,8 +294,9 @@ private slots:
             delle << (d >= 28 && d <= 33 ? g - 5.0 : g);
             schmal << (d == 0 ? 0.0 : 1.0 + g * 14.0 / 40.0);
         }
+        // Measured at the minimum level, the steps count as measured: the curve is flat there.
         QTest::newRow("steps 1..10 flat")
-            << loecher << "DAC-Stufen ohne Messwert: 10 (z. B. Stufe 1)";
+            << loecher << "Die Kurve steigt von Stufe 1 bis Stufe 10 nicht";
         QTest::newRow("a dip of 5 dB") << delle << "Die Kurve faellt bei Stufe 28 um 5.0 dB";
         QTest::newRow("15 dB only") << schmal << "30 von 46 Tabellenwerten sind Fuellwerte (99)";
         QTest::newRow("the model") << QList<double>() << "";
@@ -308,7 +310,7 @@ private slots:
         QVERIFY(geladen() && sweep());
         const QList<ShownBox> fragen = k->dialoge.boxes(QStringLiteral("question"));
         if (zweifel.isEmpty()) {
-            QVERIFY(fragen.isEmpty() && w().zfschritt == 20);
+            QVERIFY(fragen.isEmpty() && k->zf().schritt() == 20);
             QVERIFY(KalFenster::datei(k->ad603eins()) != kAlt);
             return;
         }
@@ -319,8 +321,8 @@ private slots:
         QVERIFY(log().contains(zweifel) && log().contains(QStringLiteral("nicht gespeichert")));
         QCOMPARE(KalFenster::datei(k->ad603()), kAlt);
         QCOMPARE(KalFenster::datei(k->ad603eins()), kAlt);
-        QCOMPARE(w().zfschritt, 18);
-        QVERIFY(schritt() && w().zfmessung.messung && w().zfmessung.dacstufe == 63);
+        QCOMPARE(k->zf().schritt(), 18);
+        QVERIFY(schritt() && k->zf().messung().messung && k->zf().messung().dacstufe == 63);
     }
 
     void speichernScheitert_data() {
@@ -334,12 +336,12 @@ private slots:
         const QString sperre = profildatei ? k->ad603() : k->ad603eins();
         QVERIFY(QDir().mkpath(sperre));
         for (int d = 0; d < 64; ++d)
-            w().calcurve[size_t(d)] = 0.62 * d;
-        w().zfmessung.gemessen.fill(true);
-        w().zfschritt = 19;
+            k->zf().messungFuerTest().calcurve[size_t(d)] = 0.62 * d;
+        k->zf().messungFuerTest().gemessen.fill(true);
+        k->zf().setSchritt(19);
         QVERIFY(schritt());
         if (profildatei) {
-            QCOMPARE(w().zfschritt, 20);
+            QCOMPARE(k->zf().schritt(), 20);
             QVERIFY(schritt());
             QVERIFY(schritt());
         }
@@ -347,11 +349,13 @@ private slots:
         const QList<ShownBox> boxen = k->dialoge.boxes(QStringLiteral("critical"));
         QCOMPARE(boxen.size(), 1);
         QCOMPARE(boxen.first().title, QStringLiteral("Speichern fehlgeschlagen!"));
+        // The session's box for what is no file and is not replaced.
         QCOMPARE(boxen.first().text,
-                 QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(sperre));
+                 QStringLiteral("\"%1\" ist keine Datei und wird nicht ersetzt!").arg(sperre));
         QVERIFY(KalFenster::text(teil<QTextEdit>(w(), "log")).contains(boxen.first().text));
-        QVERIFY(log().contains(boxen.first().text));
-        QCOMPARE(w().zfschritt, stufe);
+        QVERIFY(log().contains(
+            QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(sperre)));
+        QCOMPARE(k->zf().schritt(), stufe);
         QVERIFY(teil<QPushButton>(w(), "bzfstep")->isEnabled());
         QVERIFY(!log().contains(QStringLiteral("wurde ersetzt")));
         // The user clears the way; "WEITER!" writes, and only then comes the success.
@@ -362,12 +366,12 @@ private slots:
             QVERIFY(schritt());
             QVERIFY(schritt());
         }
-        QCOMPARE(w().zfschritt, 22);
+        QCOMPARE(k->zf().schritt(), 22);
         QVERIFY(schritt());
         QVERIFY(log().startsWith(QStringLiteral("Erfolgreich Abgeschlossen")));
         QCOMPARE(k->dialoge.boxes(QStringLiteral("critical")).size(), 1);
         QVERIFY(schritt());
-        QCOMPARE(w().zfschritt, 0);
+        QCOMPARE(k->zf().schritt(), 0);
     }
 
     void ganzerAssistent() {
@@ -404,7 +408,7 @@ private slots:
         QVERIFY(schritt());
         QVERIFY(schritt());
         QVERIFY(warteAuf(12));
-        QCOMPARE(w().pegelmax, 77.0);
+        QCOMPARE(k->zf().pegelmax(), 77.0);
         QVERIFY(k->dialoge.shown.isEmpty());
 
         QVERIFY(schritt());
@@ -419,7 +423,7 @@ private slots:
         QVERIFY(log().contains(
             QStringLiteral("Der Pegelbereich des AD603 betraegt  : %1.00dB").arg(77 - minimum)));
         QVERIFY(schritt());
-        QCOMPARE(w().zfschritt, 18);
+        QCOMPARE(k->zf().schritt(), 18);
 
         k->vergessen();
         QVERIFY(schritt());
@@ -440,7 +444,7 @@ private slots:
         QVERIFY(schritt());
         QVERIFY(log().startsWith(QStringLiteral("Erfolgreich Abgeschlossen")));
         QVERIFY(schritt());
-        QCOMPARE(w().zfschritt, 0);
+        QCOMPARE(k->zf().schritt(), 0);
         QVERIFY(k->dialoge.shown.isEmpty());
 
         // Both files, as the set's gain curve gives them.
@@ -451,7 +455,7 @@ private slots:
         QCOMPARE(KalFenster::datei(k->ad603eins()), erwartet);
         QCOMPARE(KalFenster::datei(k->ad603()), erwartet);
         // The sweep's log: every entry but step 0's.
-        QCOMPARE(w().calcurve[40], double(pegel[40] - pegel[0]));
+        QCOMPARE(k->zf().messung().calcurve[40], double(pegel[40] - pegel[0]));
         // About 40 dB: the table reaches 39 or 40 dB and no more.
         QVERIFY(erwartet.contains("003F00\r\n"));
         QVERIFY(erwartet.endsWith("006300\r\n"));

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -64,6 +65,7 @@ private slots:
     void gesamtgain_data();
     void gesamtgain();
     void ueberPseudoTerminal();
+    void platzieren();
 
 private:
     QString text(const QString& name) const {
@@ -360,6 +362,16 @@ void TestDspMonitor::ueberPseudoTerminal() {
     QCOMPARE(text(QStringLiteral("labelsmeter")), QStringLiteral("S9"));
     QCOMPARE(text(QStringLiteral("label_hang")), QStringLiteral("Hang"));
     QCOMPARE(text(QStringLiteral("label_ad603")), QStringLiteral("58"));
+}
+
+// A stored position on no screen any more is brought onto one; one on a screen is kept.
+void TestDspMonitor::platzieren() {
+    fenster->platzieren(QPoint(-5000, 9000), QSize(600, 400));
+    QVERIFY(QGuiApplication::screenAt(fenster->pos() + QPoint(40, 20)));
+    QCOMPARE(fenster->size(), QSize(600, 400));
+    fenster->platzieren(QPoint(50, 60), QSize(10, 10));
+    QCOMPARE(fenster->pos(), QPoint(50, 60));
+    QCOMPARE(fenster->size(), fenster->minimumSize());
 }
 
 QTEST_MAIN(TestDspMonitor)

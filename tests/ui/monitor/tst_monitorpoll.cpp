@@ -72,23 +72,39 @@ private slots:
         QVERIFY(!mon()->isVisible());
         QVERIFY(einschalten());
         QVERIFY(mon()->isVisible());
-        QVERIFY(w().dspmonitimer->isActive());
+        QVERIFY(w().geraet()->liest(Geraet::Leser::Monitor));
         QVERIFY(k->sim->waitForFrames(1, 1000));
         QCOMPARE(k->rahmen().first(), (std::pair<int, int>{52, 2}));
         QVERIFY(zeigt("label_ad603", QStringLiteral("0")));
         // The table was loaded: entry k is the first step that reaches k dB.
-        QCOMPARE(w().monitorkurve[0], 1.0);
-        QVERIFY(w().monitorkurve[40] == 63.0 || w().monitorkurve[40] == 99.0);
+        QCOMPARE(w().geraet()->monitorkurve()[0], 1.0);
+        QVERIFY(w().geraet()->monitorkurve()[40] == 63.0 ||
+                w().geraet()->monitorkurve()[40] == 99.0);
 
         k->vergessen();
         QVERIFY(KalFenster::klick(teil<QCheckBox>(w(), "cbdmoni")));
         QVERIFY(!mon()->isVisible());
-        QVERIFY(!w().dspmonitimer->isActive());
+        QVERIFY(!w().geraet()->liest(Geraet::Leser::Monitor));
         QVERIFY(k->sim->waitForFrames(1, 1000));
         QCOMPARE(k->rahmen(), (QList<std::pair<int, int>>{{52, 1}}));
         QVERIFY(!k->dsp->streamAn());
         // No silence box from the monitor's poll, whatever the line does.
         QVERIFY(k->dialoge.shown.isEmpty());
+    }
+
+    // Closed by its title bar, the window switches the telegrams off and unticks its box.
+    void schliessen() {
+        QVERIFY(einschalten());
+        QVERIFY(zeigt("label_ad603", QStringLiteral("0")));
+        k->vergessen();
+        QVERIFY(mon()->close());
+        QVERIFY(!teil<QCheckBox>(w(), "cbdmoni")->isChecked());
+        QVERIFY(k->sim->waitForFrames(1, 1000));
+        QCOMPARE(k->rahmen(), (QList<std::pair<int, int>>{{52, 1}}));
+        QVERIFY(!w().geraet()->stromAn());
+        // Ticked again, it comes back with the telegrams.
+        QVERIFY(einschalten());
+        QVERIFY(mon()->isVisible() && w().geraet()->stromAn());
     }
 
     void anzeige_data() {
@@ -131,7 +147,7 @@ private slots:
         // The gain: the first table entry at or above the step, counted from 0 dB.
         int gain = 0;
         for (int j = 1; j <= 43; ++j) {
-            if (w().monitorkurve[size_t(j)] >= dac) {
+            if (w().geraet()->monitorkurve()[size_t(j)] >= dac) {
                 gain = j - 1;
                 break;
             }
@@ -144,13 +160,13 @@ private slots:
     }
 
     void ohneTabelle() {
+        schreibeAd603(QByteArray("000700\r\n").repeated(64));
+        w().geraet()->loadcalcurve();
         QFile::remove(k->ad603());
-        for (int d = 0; d < 64; ++d)
-            w().monitorkurve[size_t(d)] = 7.0;
         QVERIFY(einschalten());
         QVERIFY(zeigt("label_ad603", QStringLiteral("0")));
         // The file is missing: the table keeps what it held.
-        QCOMPARE(w().monitorkurve[63], 7.0);
+        QCOMPARE(w().geraet()->monitorkurve()[63], 7.0);
         QVERIFY(k->dialoge.shown.isEmpty());
     }
 
@@ -159,9 +175,9 @@ private slots:
         for (int i = 0; i < 70; ++i)
             inhalt += "002A00\r\n";
         schreibeAd603(inhalt);
-        w().loadcalcurve();
+        w().geraet()->loadcalcurve();
         for (int d = 0; d < 64; ++d)
-            QCOMPARE(w().monitorkurve[size_t(d)], 42.0);
+            QCOMPARE(w().geraet()->monitorkurve()[size_t(d)], 42.0);
     }
 
     void verlauf() {

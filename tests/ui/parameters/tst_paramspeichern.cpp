@@ -3,6 +3,7 @@
 // can fail (box, log line, button left enabled).
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/smkalibrierung.h"
 #include "fensterteil.h"
 #include "parameters/parameterfile.h"
 #include "parameters/parameterseite.h"
@@ -136,7 +137,7 @@ private slots:
             gegangen = w->geraet()->profil() == 1;
         } else {
             teil<QPushButton>(*w, "bsmstep")->click();
-            gegangen = w->smschritt != 0;
+            gegangen = w->geraet()->smkal().schritt() != 0;
         }
         QCOMPARE(dialogs->boxes("question").size(), 1);
         QCOMPARE(gegangen, weiter);
