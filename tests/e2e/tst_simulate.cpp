@@ -2,6 +2,7 @@
 // pseudo-terminal in the same process, its device window beside the main window, buttons of
 // both clicked. The user's own configuration stays untouched throughout.
 #include "app/simconfig.h"
+#include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "fensterteil.h"
 #include "link/link.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
@@ -280,6 +282,37 @@ private slots:
         QCOMPARE(s.f->status(), "Neue Leitung " + s.sim.portPath());
         QCOMPARE(s.w->einst.rs232, s.sim.portPath());
         QVERIFY(s.w->rs232offen());
+    }
+
+    // The real boxes are modal to the main window only: while the box of "Nur Parameter zum
+    // PIC" is open, the panel takes "999" and "Taste 1" as the box says, then OK runs the
+    // transfer. Clicks go through the window system, where a modal box blocks them.
+    void panelDuringBox() {
+        Start s;
+        s.w->link()->setDelays(0, 0, 0);
+        s.w->show();
+        RealDialogs real;
+        UserDialogs::install(&real);
+        const auto klick = [&s](QPushButton* b) {
+            QTest::mouseClick(s.f->windowHandle(), Qt::LeftButton, {},
+                              b->mapTo(s.f, b->rect().center()));
+        };
+        bool genommen = false;
+        QTimer::singleShot(100, s.f, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            klick(s.f->bf999);
+            klick(s.f->btaste1);
+            genommen = s.sim.pic().state() == SimPic::State::Parameter;
+            box->button(genommen ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        });
+        QTest::mouseClick(teil<QPushButton>(*s.w, "bpar2pic"), Qt::LeftButton);
+        UserDialogs::install(dialogs.get());
+        QVERIFY(genommen);
+        QTRY_VERIFY2(!s.f->verlauf().filter("Eeprom: 944 Bytes Parameter geschrieben").isEmpty(),
+                     qPrintable(s.f->verlauf().join('\n')));
+        QCOMPARE(s.sim.pic().errors(), QStringList());
     }
 
     // The input signal reaches the set's receiver: the IF level and the S-meter byte the
