@@ -109,8 +109,9 @@ private slots:
             QVERIFY(s.w->rs232offen());
             QCOMPARE(s.w->einst.picrs232writetime, 10);
             QCOMPARE(s.w->vesknr, 0);
-            QCOMPARE(s.w->einst.veskpfad[0], TestEnv::sampleRelease());
-            QCOMPARE(s.w->einst.dspcodefilename[0], TestEnv::sampleRelease() + "/VESK2b1x.dpk");
+            const QString kopie = simconfig::releaseCopy(env->configDir());
+            QCOMPARE(s.w->einst.veskpfad[0], kopie);
+            QCOMPARE(s.w->einst.dspcodefilename[0], kopie + "/VESK2b1x.dpk");
             QVERIFY(s.log().contains("Simulation: der simulierte Talvaro haengt an " +
                                      s.sim.portPath()));
             // A change the user makes in simulate mode is kept in its own file.

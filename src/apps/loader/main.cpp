@@ -97,8 +97,10 @@ int main(int argc, char* argv[]) {
             qCritical("talvaro-loader: kein Pseudo-Terminal fuer die Simulation");
             return 1;
         }
-        simulation->konfigurieren(simconfig::findRelease(QCoreApplication::applicationDirPath(),
-                                                         QStringLiteral(TALVARO_SAMPLE_RELEASE)));
+        const QString programm = QCoreApplication::applicationDirPath();
+        const QString quelle = QStringLiteral(TALVARO_SAMPLE_RELEASE);
+        simulation->konfigurieren(simconfig::findRelease(programm, quelle),
+                                  simconfig::releaseOrigins(programm, quelle));
     }
 
     auto* w = new vantrel();

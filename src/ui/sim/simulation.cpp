@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -33,7 +34,7 @@ Simulation::~Simulation() {
     delete m_fenster;
 }
 
-bool Simulation::konfigurieren(const QString& releaseDir) {
+bool Simulation::konfigurieren(const QString& releaseDir, const QStringList& herkunft) {
     // The same folder the window will take: ~/vantrel, else the home folder itself.
     QDir dir = QDir::home();
     if (!dir.cd(QStringLiteral("vantrel"))) {
@@ -42,10 +43,24 @@ bool Simulation::konfigurieren(const QString& releaseDir) {
             dir = QDir::home();
     }
     vantrel::configFileName() = simconfig::fileName();
-    m_release = releaseDir;
+    // The wizards and the parameter files save into the profile's folder: that must be a
+    // copy of the person's own, not the source tree or an installed release. A copy made
+    // before keeps what was saved into it.
+    const QString kopie = simconfig::releaseCopy(dir.path());
+    m_release.clear();
+    m_kopierfehler.clear();
+    if (!releaseDir.isEmpty()) {
+        m_kopierfehler = simconfig::copyRelease(releaseDir, kopie);
+        m_release = kopie;
+    } else if (QFileInfo(kopie).isDir()) {
+        m_release = kopie;
+    }
+    QStringList alt = herkunft;
+    if (!releaseDir.isEmpty())
+        alt.append(releaseDir);
     m_konfig = dir.filePath(simconfig::fileName());
-    m_konfigOk = simconfig::prepare(m_konfig, releaseDir, portPath());
-    return m_konfigOk;
+    m_konfigOk = simconfig::prepare(m_konfig, m_release, portPath(), alt);
+    return m_konfigOk && m_kopierfehler.isEmpty();
 }
 
 SimFenster* Simulation::fenster() const {
@@ -60,8 +75,17 @@ SimFenster* Simulation::zeigen(vantrel* w) {
         UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"), text);
         w->logzeile(text);
     }
+    if (!m_kopierfehler.isEmpty()) {
+        UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"),
+                                        m_kopierfehler);
+        w->logzeile(m_kopierfehler);
+    }
     w->logzeile(tr("Simulation: der simulierte Talvaro haengt an %1").arg(portPath()));
-    if (m_release.isEmpty())
+    if (!m_release.isEmpty())
+        w->logzeile(tr("Simulation: Profil 1 arbeitet mit einer Kopie des Beispieldatensatzes "
+                       "in %1")
+                        .arg(m_release));
+    else
         w->logzeile(tr("Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 "
                        "bitte unter \"Einstellungen\" waehlen"));
     if (!m_fenster) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class SimDsp;
@@ -39,11 +40,13 @@ public:
     bool echtzeit() const { return m_echtzeit; }
 
     // Before the main window is built: its configuration becomes "vantrel-sim.cfg" in the
-    // configuration folder, readied for this set's port with profile 1 at releaseDir. The
-    // user's "vantrel.cfg" is neither read nor written from here on. False when the file
-    // could not be written (zeigen() reports it).
-    bool konfigurieren(const QString& releaseDir);
-    // The sample release profile 1 was pointed at; empty when none was found.
+    // configuration folder, readied for this set's port with profile 1 at a copy of
+    // releaseDir in that folder (made on first use; the release itself is never written).
+    // Profiles of an older file that name releaseDir or one of herkunft move to the copy. The
+    // user's "vantrel.cfg" is neither read nor written from here on. False when the copy or
+    // the file could not be written (zeigen() reports it).
+    bool konfigurieren(const QString& releaseDir, const QStringList& herkunft = {});
+    // The copy of the sample release profile 1 was pointed at; empty when none was found.
     QString release() const { return m_release; }
     QString konfigDatei() const { return m_konfig; }
 
@@ -79,5 +82,6 @@ private:
     QPointer<SimFenster> m_fenster;
     QString m_konfig;
     QString m_release;
+    QString m_kopierfehler;
     bool m_konfigOk = true;
 };
