@@ -316,6 +316,44 @@ private slots:
         QCOMPARE(s.sim.pic().errors(), QStringList());
     }
 
+    // Where the main window and the device window go: both inside the screen's free area,
+    // side by side where there is room, the main window never below its minimum (so its
+    // status bar shows), and a placement that holds already kept.
+    void placement_data() {
+        QTest::addColumn<QRect>("frei");
+        QTest::addColumn<QRect>("haupt");
+        QTest::addColumn<bool>("nebeneinander");
+        QTest::addColumn<bool>("bleibt");
+        QTest::newRow("1366 x 768, first start")
+            << QRect(0, 0, 1366, 768) << QRect(200, 200, 854, 690) << true << false;
+        QTest::newRow("1366 x 768 under a desktop panel")
+            << QRect(0, 28, 1366, 740) << QRect(200, 200, 854, 690) << true << false;
+        QTest::newRow("kept from the last run")
+            << QRect(0, 0, 1920, 1080) << QRect(60, 80, 1000, 800) << true << true;
+        QTest::newRow("larger than the screen")
+            << QRect(0, 0, 1366, 768) << QRect(0, 0, 1300, 900) << true << false;
+        QTest::newRow("screen too narrow for both")
+            << QRect(0, 0, 1024, 768) << QRect(300, 300, 900, 700) << false << false;
+    }
+    void placement() {
+        QFETCH(QRect, frei);
+        QFETCH(QRect, haupt);
+        QFETCH(bool, nebeneinander);
+        QFETCH(bool, bleibt);
+        const QSize hauptMin(854, 690);
+        const QMargins rahmen(4, 28, 4, 4);
+        const auto p = Simulation::platzierung(frei, haupt, hauptMin, QSize(400, 800),
+                                               QSize(380, 500), rahmen);
+        const QRect h = p.haupt.marginsAdded(rahmen), f = p.feld.marginsAdded(rahmen);
+        QVERIFY(frei.contains(h));
+        QVERIFY(frei.contains(f));
+        QVERIFY(p.haupt.width() >= hauptMin.width() && p.haupt.height() >= hauptMin.height());
+        QCOMPARE(p.feld.width(), 400);
+        QVERIFY(p.feld.height() >= 500);
+        QCOMPARE(!h.intersects(f), nebeneinander);
+        QCOMPARE(p.haupt == haupt, bleibt);
+    }
+
     // The input signal reaches the set's receiver: the IF level and the S-meter byte the
     // calibrations and the monitor measure.
     void signal_data() {

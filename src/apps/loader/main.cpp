@@ -112,9 +112,11 @@ int main(int argc, char* argv[]) {
         trace.attach(w->modem());
     }
     w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
-    w->show();
+    // The simulated set's panel is placed beside the window before either is mapped: a
+    // window manager then frames both where they were put.
     if (simulation)
         simulation->zeigen(w);
+    w->show();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     const int rc = app.exec();

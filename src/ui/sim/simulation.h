@@ -3,8 +3,10 @@
 // put on a new line after a fault dropped the old one; it keeps its EEPROM and its levels.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -61,6 +63,18 @@ public:
     // The loader is in the middle of a transfer: the line must not be swapped under it.
     bool uebertragungLaeuft() const;
 
+    // Where the main window and the device window go on a screen whose free area is frei:
+    // beside each other, neither covering the other and both inside frei where it is large
+    // enough; a placement that holds already is kept. haupt is the main window's geometry,
+    // feld the panel's wanted size, rahmen the frame round each window; the result is each
+    // window's geometry without its frame.
+    struct Platz {
+        QRect haupt;
+        QRect feld;
+    };
+    static Platz platzierung(const QRect& frei, const QRect& haupt, const QSize& hauptMin,
+                             QSize feld, const QSize& feldMin, const QMargins& rahmen);
+
     // Records longer than this are dropped: the set runs as long as the loader does.
     static constexpr qsizetype kRecordMax = 1 << 20;
 
@@ -75,6 +89,8 @@ signals:
 private:
     struct Geraet;
     void bauen();
+    // The device window beside the main window, both on w's screen.
+    void platzieren(vantrel* w);
 
     std::unique_ptr<Geraet> m_geraet;
     bool m_echtzeit = true;
