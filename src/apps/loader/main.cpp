@@ -54,6 +54,13 @@ int main(int argc, char* argv[]) {
         return rc;
 
     QApplication app(argc, argv);
+    // Windows without a title of their own (the progress of a transfer, the monitor, the
+    // options) take the program's name, not the binary's. A display name would do that too,
+    // but would also be appended to every other title, the main window's included. The
+    // desktop file names the icon for the task bar where the window manager asks it.
+    QCoreApplication::setApplicationName(QStringLiteral("Talvaro-Loader"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("talvaro-loader"));
+    QApplication::setWindowIcon(programmIcon());
     const QStringList args = app.arguments();
     const LoaderCommandLine commandLine = LoaderCommandLine::parse(args, true);
     if (const int rc = answer(commandLine); rc >= 0)
@@ -111,7 +118,6 @@ int main(int argc, char* argv[]) {
     } else if (!tracePath.isEmpty()) {
         trace.attach(w->modem());
     }
-    w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
     // The simulated set's panel is placed beside the window before either is mapped: a
     // window manager then frames both where they were put.
     if (simulation)
