@@ -752,6 +752,10 @@
         <source>Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 bitte unter &quot;Einstellungen&quot; waehlen</source>
         <translation>Simulation: no sample release found - please choose the files of profile 1 under &quot;Settings&quot;</translation>
     </message>
+    <message>
+        <source>Simulation: Profil 1 arbeitet mit einer Kopie des Beispieldatensatzes in %1</source>
+        <translation>Simulation: profile 1 works on a copy of the sample release in %1</translation>
+    </message>
 </context>
 <context>
     <name>SmKurve</name>
@@ -1990,6 +1994,14 @@
     <message>
         <source>Die ZF-Kalibrierung</source>
         <translation>The IF calibration</translation>
+    </message>
+    <message>
+        <source>Ordner &quot;%1&quot; kann nicht angelegt werden!</source>
+        <translation>Folder &quot;%1&quot; cannot be created!</translation>
+    </message>
+    <message>
+        <source>Ordner &quot;%1&quot; nicht gefunden!</source>
+        <translation>Folder &quot;%1&quot; not found!</translation>
     </message>
 </context>
 </TS>

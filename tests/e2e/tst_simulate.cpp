@@ -2,6 +2,7 @@
 // pseudo-terminal in the same process, its device window beside the main window, buttons of
 // both clicked. The user's own configuration stays untouched throughout.
 #include "app/simconfig.h"
+#include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "fensterteil.h"
 #include "link/link.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
@@ -108,9 +110,9 @@ private slots:
             QVERIFY(s.w->geraet()->rs232offen());
             QCOMPARE(s.w->geraet()->einstellungen().picrs232writetime, 10);
             QCOMPARE(s.w->geraet()->profil(), 0);
-            QCOMPARE(s.w->geraet()->einstellungen().veskpfad[0], TestEnv::sampleRelease());
-            QCOMPARE(s.w->geraet()->einstellungen().dspcodefilename[0],
-                     TestEnv::sampleRelease() + "/VESK2b1x.dpk");
+            const QString kopie = simconfig::releaseCopy(env->configDir());
+            QCOMPARE(s.w->geraet()->einstellungen().veskpfad[0], kopie);
+            QCOMPARE(s.w->geraet()->einstellungen().dspcodefilename[0], kopie + "/VESK2b1x.dpk");
             QVERIFY(s.log().contains("Simulation: der simulierte Talvaro haengt an " +
                                      s.sim.portPath()));
             // A change the user makes in simulate mode is kept in its own file.
@@ -282,6 +284,75 @@ private slots:
         QCOMPARE(s.f->status(), "Neue Leitung " + s.sim.portPath());
         QCOMPARE(s.w->geraet()->einstellungen().rs232, s.sim.portPath());
         QVERIFY(s.w->geraet()->rs232offen());
+    }
+
+    // The real boxes are modal to the main window only: while the box of "Nur Parameter zum
+    // PIC" is open, the panel takes "999" and "Taste 1" as the box says, then OK runs the
+    // transfer. Clicks go through the window system, where a modal box blocks them.
+    void panelDuringBox() {
+        Start s;
+        s.w->geraet()->link()->setDelays(0, 0, 0);
+        s.w->show();
+        RealDialogs real;
+        UserDialogs::install(&real);
+        const auto klick = [&s](QPushButton* b) {
+            QTest::mouseClick(s.f->windowHandle(), Qt::LeftButton, {},
+                              b->mapTo(s.f, b->rect().center()));
+        };
+        bool genommen = false;
+        QTimer::singleShot(100, s.f, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            klick(s.f->bf999);
+            klick(s.f->btaste1);
+            genommen = s.sim.pic().state() == SimPic::State::Parameter;
+            box->button(genommen ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        });
+        QTest::mouseClick(teil<QPushButton>(*s.w, "bpar2pic"), Qt::LeftButton);
+        UserDialogs::install(dialogs.get());
+        QVERIFY(genommen);
+        QTRY_VERIFY2(!s.f->verlauf().filter("Eeprom: 944 Bytes Parameter geschrieben").isEmpty(),
+                     qPrintable(s.f->verlauf().join('\n')));
+        QCOMPARE(s.sim.pic().errors(), QStringList());
+    }
+
+    // Where the main window and the device window go: both inside the screen's free area,
+    // side by side where there is room, the main window never below its minimum (so its
+    // status bar shows), and a placement that holds already kept.
+    void placement_data() {
+        QTest::addColumn<QRect>("frei");
+        QTest::addColumn<QRect>("haupt");
+        QTest::addColumn<bool>("nebeneinander");
+        QTest::addColumn<bool>("bleibt");
+        QTest::newRow("1366 x 768, first start")
+            << QRect(0, 0, 1366, 768) << QRect(200, 200, 854, 690) << true << false;
+        QTest::newRow("1366 x 768 under a desktop panel")
+            << QRect(0, 28, 1366, 740) << QRect(200, 200, 854, 690) << true << false;
+        QTest::newRow("kept from the last run")
+            << QRect(0, 0, 1920, 1080) << QRect(60, 80, 1000, 800) << true << true;
+        QTest::newRow("larger than the screen")
+            << QRect(0, 0, 1366, 768) << QRect(0, 0, 1300, 900) << true << false;
+        QTest::newRow("screen too narrow for both")
+            << QRect(0, 0, 1024, 768) << QRect(300, 300, 900, 700) << false << false;
+    }
+    void placement() {
+        QFETCH(QRect, frei);
+        QFETCH(QRect, haupt);
+        QFETCH(bool, nebeneinander);
+        QFETCH(bool, bleibt);
+        const QSize hauptMin(854, 690);
+        const QMargins rahmen(4, 28, 4, 4);
+        const auto p = Simulation::platzierung(frei, haupt, hauptMin, QSize(400, 800),
+                                               QSize(380, 500), rahmen);
+        const QRect h = p.haupt.marginsAdded(rahmen), f = p.feld.marginsAdded(rahmen);
+        QVERIFY(frei.contains(h));
+        QVERIFY(frei.contains(f));
+        QVERIFY(p.haupt.width() >= hauptMin.width() && p.haupt.height() >= hauptMin.height());
+        QCOMPARE(p.feld.width(), 400);
+        QVERIFY(p.feld.height() >= 500);
+        QCOMPARE(!h.intersects(f), nebeneinander);
+        QCOMPARE(p.haupt == haupt, bleibt);
     }
 
     // The input signal reaches the set's receiver: the IF level and the S-meter byte the

@@ -1,7 +1,7 @@
 #include "clirun.h"
 
 #include "app/configfile.h"
-#include "control/dspbefehl.h"
+#include "commands.h"
 #include "download/ladefehler.h"
 #include "interrupt.h"
 #include "link/portinfo.h"
@@ -12,31 +12,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-
-namespace {
-
-// One monitor line: the fields of TDspDaten in their declared order, flags as 0 or 1.
-QString telegrammZeile(const TDspDaten& d) {
-    const int felder[] = {d.wert0,    d.wert1,  d.wert2,      d.wert3,        d.wert4,
-                          d.wert5,    d.wert6,  d.wert7,      d.sigdb,        d.spike ? 1 : 0,
-                          d.adcstufe, d.agcroh, d.rx ? 1 : 0, d.hang ? 1 : 0, d.smeter,
-                          d.ad603,    d.gain,   d.adc,        d.agc,          d.vogad};
-    QStringList s;
-    for (int f : felder)
-        s.append(QString::number(f));
-    return s.join(QLatin1Char('\t'));
-}
-
-Geraet::Spalte spalte(const Options& o) {
-    Geraet::Spalte s;
-    s.modus = o.mode == QLatin1String("cw") ? parameter::Modus::Cw : parameter::Modus::Ssb;
-    s.bank = o.bank == QLatin1String("gelb")  ? parameter::Bank::Gelb
-             : o.bank == QLatin1String("rot") ? parameter::Bank::Rot
-                                              : parameter::Bank::Gruen;
-    return s;
-}
-
-} // namespace
 
 CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
     : m_options(options), m_out(out), m_interrupt(interrupt), m_bediener(out, interrupt),
@@ -155,78 +130,21 @@ int CliRun::ended(const TransferResult& r) {
 
 int CliRun::run() {
     m_result.insert(QStringLiteral("command"), m_options.command);
-    // Listing the ports needs neither the configuration nor the line.
-    if (m_options.command == QLatin1String("ports"))
-        return ports();
-    if (!loadConfig())
+    const Command* command = commands::finden(m_options.command);
+    if (!command)
         return Usage;
-    if (!m_options.trace.isEmpty()) {
-        const QString path = absolute(m_options.trace);
-        if (!m_trace.open(path))
-            return saveFailed(path);
-        m_trace.attach(m_geraet.modem());
-        m_result.insert(QStringLiteral("trace"), path);
+    if (command->konfiguration) {
+        if (!loadConfig())
+            return Usage;
+        if (!m_options.trace.isEmpty()) {
+            const QString path = absolute(m_options.trace);
+            if (!m_trace.open(path))
+                return saveFailed(path);
+            m_trace.attach(m_geraet.modem());
+            m_result.insert(QStringLiteral("trace"), path);
+        }
     }
-    const QString arg0 = m_options.args.isEmpty() ? QString() : m_options.args.at(0);
-    using Handler = int (*)(CliRun&, const QString&);
-    static const QList<std::pair<QLatin1String, Handler>> handlers{
-        {QLatin1String("image"), [](CliRun& c, const QString& a) { return c.image(false, a); }},
-        {QLatin1String("test-image"), [](CliRun& c, const QString& a) { return c.image(true, a); }},
-        {QLatin1String("dsp-download"),
-         [](CliRun& c, const QString&) {
-             // The freshly started DSP gets the user parameters of bank Gruen in SSB, as the
-             // panel shows them after a load.
-             return c.ended(c.m_geraet.dspLaden(Geraet::Spalte{}));
-         }},
-        {QLatin1String("test-download"),
-         [](CliRun& c, const QString&) { return c.ended(c.m_geraet.testLaden()); }},
-        {QLatin1String("pic-download"),
-         [](CliRun& c, const QString&) {
-             return c.ended(c.m_geraet.picLaden(c.m_options.paramsOnly));
-         }},
-        {QLatin1String("eeprom-backup"),
-         [](CliRun& c, const QString& a) {
-             return c.ended(c.m_geraet.eepromSichern(c.absolute(a)));
-         }},
-        {QLatin1String("eeprom-restore"),
-         [](CliRun& c, const QString& a) {
-             return c.ended(c.m_geraet.eepromWiederherstellen(c.absolute(a)));
-         }},
-        {QLatin1String("eeprom-verify"),
-         [](CliRun& c, const QString& a) {
-             return c.ended(c.m_geraet.eepromVergleichen(c.absolute(a)));
-         }},
-        {QLatin1String("params-send"),
-         [](CliRun& c, const QString&) {
-             const TransferResult r = c.m_geraet.parameterDateiSenden(spalte(c.m_options));
-             if (c.m_geraet.vorgang().frames >= 0)
-                 c.m_result.insert(QStringLiteral("frames"), c.m_geraet.vorgang().frames);
-             return c.ended(r);
-         }},
-        {QLatin1String("params-readback"),
-         [](CliRun& c, const QString& a) {
-             return c.ended(c.m_geraet.parameterLesen(c.absolute(a)));
-         }},
-        {QLatin1String("eq-send"),
-         [](CliRun& c, const QString& a) {
-             return c.ended(c.m_geraet.eqDateiSenden(a == QLatin1String("rx") ? eqcurve::Side::Rx
-                                                                              : eqcurve::Side::Tx));
-         }},
-        {QLatin1String("command"),
-         [](CliRun& c, const QString& a) {
-             const int nummer = dspbefehl::befehlsbyte(a);
-             const int wert = dspbefehl::befehlsbyte(c.m_options.args.at(1));
-             const TransferResult r = c.m_geraet.befehl(nummer, wert);
-             if (c.m_geraet.rs232offen())
-                 c.m_result.insert(QStringLiteral("frame"), QJsonArray{nummer, wert});
-             return c.ended(r);
-         }},
-        {QLatin1String("monitor"), [](CliRun& c, const QString&) { return c.monitor(); }},
-    };
-    int rc = Usage;
-    for (const auto& [name, handler] : handlers)
-        if (m_options.command == name)
-            rc = handler(*this, arg0);
+    int rc = command->run(*this);
     m_geraet.trennen();
     if (rc == Done && !m_trace.errorText().isEmpty())
         rc = saveFailed(m_trace.fileName());
@@ -234,29 +152,6 @@ int CliRun::run() {
         m_result.insert(QStringLiteral("status"),
                         rc == Done ? QStringLiteral("done") : QStringLiteral("failed"));
     return rc;
-}
-
-int CliRun::image(bool test, const QString& arg) {
-    const TransferResult r = m_geraet.bildSchreiben(test, absolute(arg));
-    if (r.ok())
-        m_result.insert(QStringLiteral("checksum"), m_geraet.vorgang().checksumme);
-    return ended(r);
-}
-
-int CliRun::monitor() {
-    // A reader that has gone away ends the monitor as Ctrl-C does.
-    const auto vorbei = [this] { return m_interrupt.triggered() || m_out.stdoutGone(); };
-    const TransferResult r = m_geraet.monitorLauf(
-        m_options.count, vorbei, [this](const TDspDaten& d) { m_out.log(telegrammZeile(d)); });
-    m_result.insert(QStringLiteral("telegrams"), qMax(0, m_geraet.vorgang().frames));
-    // Telegrams nobody can read are lost: that is a failure, not an end by request.
-    if (r.ok() && m_out.stdoutGone() && !m_interrupt.triggered()) {
-        m_out.message(QStringLiteral("Die Ausgabe kann nicht geschrieben werden!"));
-        m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
-        return DeviceFailed;
-    }
-    // Without --count the interrupt is the way to end.
-    return ended(r);
 }
 
 void CliRun::eepromSchalter(const ConfigFile& cfg, TEinstellungen& e) {
@@ -303,22 +198,6 @@ void CliRun::pruefungErgebnis() {
         m_result.insert(QStringLiteral("bytesCompared"), v->verglichen());
         m_result.insert(QStringLiteral("shortFile"), v->kuerzer());
     }
-}
-
-int CliRun::ports() {
-    const QList<PortInfo> ports = PortInfo::systemPorts();
-    if (m_options.json) {
-        m_out.log(
-            QString::fromUtf8(QJsonDocument(PortInfo::json(ports)).toJson(QJsonDocument::Compact)));
-    } else {
-        for (const PortInfo& p : ports)
-            m_out.log(p.zeile());
-        if (ports.isEmpty())
-            m_out.message(QStringLiteral("Das System meldet keine seriellen Ports."));
-    }
-    m_result.insert(QStringLiteral("status"), QStringLiteral("done"));
-    m_result.insert(QStringLiteral("count"), int(ports.size()));
-    return Done;
 }
 
 void CliRun::portsAfterFailure() {

@@ -28,17 +28,20 @@ public:
     // What the --json result line carries besides the status.
     const QJsonObject& result() const { return m_result; }
 
-private:
-    bool loadConfig();
+    // What a command (commands.cpp) works with: the session, the options, the output, a path
+    // relative to where the program was started, a field of the result, and the exit status
+    // and result fields for how an operation ended.
+    Geraet& geraet() { return m_geraet; }
+    const Options& options() const { return m_options; }
+    Output& out() { return m_out; }
+    Interrupt& interrupt() { return m_interrupt; }
     QString absolute(const QString& path) const;
-    int saveFailed(const QString& path);
-    // The exit status and the result's fields for how an operation ended.
+    void ergebnis(const QString& key, const QJsonValue& value) { m_result.insert(key, value); }
     int ended(const TransferResult& r);
 
-    // The commands: each hands its arguments to the session's operation.
-    int image(bool test, const QString& arg);
-    int monitor();
-    int ports();
+private:
+    bool loadConfig();
+    int saveFailed(const QString& path);
     // After a port that did not open: the ports the system reports, for the person and the
     // result.
     void portsAfterFailure();

@@ -1,39 +1,8 @@
 #include "options.h"
 
-#include <QHash>
+#include "commands.h"
 
 namespace {
-
-struct CommandShape {
-    int positional;      // arguments the command takes
-    QStringList options; // its own options
-    QStringList valued;  // those of them that take a value
-};
-
-const QHash<QString, CommandShape>& commands() {
-    static const QHash<QString, CommandShape> table{
-        {QStringLiteral("image"), {1, {}, {}}},
-        {QStringLiteral("test-image"), {1, {}, {}}},
-        {QStringLiteral("dsp-download"), {0, {}, {}}},
-        {QStringLiteral("test-download"), {0, {}, {}}},
-        {QStringLiteral("pic-download"),
-         {0, {QStringLiteral("params-only"), QStringLiteral("backup-first")}, {}}},
-        {QStringLiteral("eeprom-backup"), {1, {}, {}}},
-        {QStringLiteral("eeprom-restore"),
-         {1, {QStringLiteral("backup-first"), QStringLiteral("verify")}, {}}},
-        {QStringLiteral("eeprom-verify"), {1, {}, {}}},
-        {QStringLiteral("params-send"),
-         {0,
-          {QStringLiteral("mode"), QStringLiteral("bank")},
-          {QStringLiteral("mode"), QStringLiteral("bank")}}},
-        {QStringLiteral("params-readback"), {1, {}, {}}},
-        {QStringLiteral("eq-send"), {1, {}, {}}},
-        {QStringLiteral("command"), {2, {}, {}}},
-        {QStringLiteral("monitor"), {0, {QStringLiteral("count")}, {QStringLiteral("count")}}},
-        {QStringLiteral("ports"), {0, {}, {}}},
-    };
-    return table;
-}
 
 const QStringList kGlobalValued{QStringLiteral("config"), QStringLiteral("profile"),
                                 QStringLiteral("port"), QStringLiteral("trace")};
@@ -102,7 +71,7 @@ QString setCommandOption(Options* o, const QString& name, const QString& value) 
 
 QString parseOptions(const QStringList& arguments, Options* o) {
     *o = Options();
-    const CommandShape* shape = nullptr;
+    const Command* shape = nullptr;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -112,11 +81,10 @@ QString parseOptions(const QStringList& arguments, Options* o) {
         }
         if (optionsEnded || !isOption(a)) {
             if (!shape) {
-                const auto it = commands().constFind(a);
-                if (it == commands().constEnd())
+                shape = commands::finden(a);
+                if (!shape)
                     return QStringLiteral("Unbekannter Befehl \"%1\"").arg(a);
                 o->command = a;
-                shape = &it.value();
             } else {
                 o->args.append(a);
             }
@@ -164,53 +132,20 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             .arg(o->command)
             .arg(shape->positional)
             .arg(o->args.size());
-    for (const QString& a : std::as_const(o->args))
-        if (a.isEmpty() && o->command != QLatin1String("command"))
-            return QStringLiteral("\"%1\": leerer Dateiname").arg(o->command);
-    if (o->command == QLatin1String("params-send") && (o->mode.isEmpty() || o->bank.isEmpty()))
-        return QStringLiteral("\"params-send\" braucht --mode und --bank");
-    if (o->command == QLatin1String("eq-send")) {
-        const QString side = o->args.at(0).toLower();
-        if (side != QLatin1String("rx") && side != QLatin1String("tx"))
-            return QStringLiteral("\"eq-send\" nimmt rx oder tx, nicht \"%1\"").arg(o->args.at(0));
-        o->args[0] = side;
-    }
-    return {};
+    if (!shape->leerErlaubt)
+        for (const QString& a : std::as_const(o->args))
+            if (a.isEmpty())
+                return QStringLiteral("\"%1\": leerer Dateiname").arg(o->command);
+    return shape->pruefen ? shape->pruefen(o) : QString();
 }
 
 QString usageText() {
-    return QStringLiteral(
+    static constexpr char kKopf[] =
         "usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
         "                   [--trace FILE] COMMAND ...\n"
         "       talvaro-cli --help | --version\n"
-        "\n"
-        "  image OUT.bin              build the profile's download image (firmware, filters,\n"
-        "                             checksum record)\n"
-        "  test-image OUT.bin         the same for the profile's test firmware (firmware and\n"
-        "                             checksum only)\n"
-        "  dsp-download               load the data set, stream it to the DSP loader, then send\n"
-        "                             the user parameters (SSB, Gruen)\n"
-        "  test-download              stream the test firmware to the DSP loader\n"
-        "  pic-download [--params-only] [--backup-first]   handshake and echo-checked image,\n"
-        "                             then the parameter block (or the block only)\n"
-        "  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)\n"
-        "  eeprom-restore IN.bin [--backup-first] [--verify]   handshake and echo-checked write\n"
-        "                             of the file (function 996)\n"
-        "  eeprom-verify FILE         receive the dump (function 997) and compare it with the\n"
-        "                             file; nothing is written (exit 1 when they differ)\n"
-        "  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile's\n"
-        "                             user parameters\n"
-        "  params-readback OUT.dpk    receive the parameter area (function 995) onto the\n"
-        "                             profile's user parameters and write them as a user\n"
-        "                             parameter file\n"
-        "  eq-send rx|tx              send the profile's equalizer curve as a whole\n"
-        "  command N V                one command frame (low 8 bits of each, as the\n"
-        "                             \"DSP-Befehl\" button)\n"
-        "  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch\n"
-        "                             them off (without --count: until interrupted)\n"
-        "  ports                      list the serial ports the system reports, one a line:\n"
-        "                             name, description, maker, USB ids, serial number\n"
-        "                             (--json: one JSON array on stdout)\n"
+        "\n";
+    static constexpr char kFuss[] =
         "\n"
         "The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data\n"
         "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
@@ -223,5 +158,9 @@ QString usageText() {
         "--backup-first: before the first byte is written, receive the dump (function 997) and\n"
         "keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after\n"
         "the restore, receive the dump (function 997) and compare it with the file. Both are\n"
-        "also on when the configuration file says so (the options dialog's switches).\n");
+        "also on when the configuration file says so (the options dialog's switches).\n";
+    QString text = QLatin1String(kKopf);
+    for (const Command& c : commands::alle())
+        text += QLatin1String(c.usage);
+    return text + QLatin1String(kFuss);
 }

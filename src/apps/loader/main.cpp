@@ -54,6 +54,13 @@ int main(int argc, char* argv[]) {
         return rc;
 
     QApplication app(argc, argv);
+    // Windows without a title of their own (the progress of a transfer, the monitor, the
+    // options) take the program's name, not the binary's. A display name would do that too,
+    // but would also be appended to every other title, the main window's included. The
+    // desktop file names the icon for the task bar where the window manager asks it.
+    QCoreApplication::setApplicationName(QStringLiteral("Talvaro-Loader"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("talvaro-loader"));
+    QApplication::setWindowIcon(programmIcon());
     const QStringList args = app.arguments();
     const LoaderCommandLine commandLine = LoaderCommandLine::parse(args, true);
     if (const int rc = answer(commandLine); rc >= 0)
@@ -97,8 +104,10 @@ int main(int argc, char* argv[]) {
             qCritical("talvaro-loader: kein Pseudo-Terminal fuer die Simulation");
             return 1;
         }
-        simulation->konfigurieren(simconfig::findRelease(QCoreApplication::applicationDirPath(),
-                                                         QStringLiteral(TALVARO_SAMPLE_RELEASE)));
+        const QString programm = QCoreApplication::applicationDirPath();
+        const QString quelle = QStringLiteral(TALVARO_SAMPLE_RELEASE);
+        simulation->konfigurieren(simconfig::findRelease(programm, quelle),
+                                  simconfig::releaseOrigins(programm, quelle));
     }
 
     auto* w = new vantrel();
@@ -109,10 +118,11 @@ int main(int argc, char* argv[]) {
     } else if (!tracePath.isEmpty()) {
         trace.attach(w->geraet()->modem());
     }
-    w->setWindowIcon(QIcon(QStringLiteral(":vantrel.ico")));
-    w->show();
+    // The simulated set's panel is placed beside the window before either is mapped: a
+    // window manager then frames both where they were put.
     if (simulation)
         simulation->zeigen(w);
+    w->show();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     const int rc = app.exec();

@@ -1,7 +1,10 @@
 // talvaro-screenshots: pictures of the loader for the documentation. It runs the loader in
 // simulate mode in a throw-away home folder, loads the sample release into the simulated set
 // and grabs every page of the main window, the device window and the monitor, in German and
-// with the given translation. Run it offscreen: scripts/screenshots.
+// with the given translation. On a display (scripts/screenshots runs it on a virtual one of
+// 1366 x 768 with a window manager) the pages and a transfer are pictured as the whole
+// screen, the set's panel beside the main window as the simulate mode places it; offscreen,
+// each window alone.
 #include "app/autodialogs.h"
 #include "app/odlg.h"
 #include "app/startup.h"
@@ -10,6 +13,7 @@
 #include "calibration/smkalibrierung.h"
 #include "calibration/telegramm.h"
 #include "calibration/zfkalibrierung.h"
+#include "link/progress.h"
 #include "monitor/dspdekoder.h"
 #include "monitor/dspmonitor.h"
 #include "sim/simdsp.h"
@@ -24,8 +28,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -37,6 +44,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 void pause(int ms) {
@@ -51,18 +59,49 @@ bool save(QWidget* w, const QString& path) {
     return ok;
 }
 
-void kopieren(const QString& von, const QString& nach) {
-    QDir().mkpath(nach);
-    const QDir quelle(von);
-    for (const QFileInfo& f :
-         quelle.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString ziel = nach + QLatin1Char('/') + f.fileName();
-        if (f.isDir())
-            kopieren(f.filePath(), ziel);
-        else
-            QFile::copy(f.filePath(), ziel);
-    }
+// The whole screen, windows, frames and boxes as a person sees them; false when there is no
+// screen to picture (offscreen).
+bool g_bildschirm = false;
+
+bool bildschirm(const QString& path) {
+    const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(0);
+    const bool ok = bild.save(path);
+    std::fprintf(stderr, "%s %s (%dx%d)\n", ok ? "saved" : "FAILED", qPrintable(path), bild.width(),
+                 bild.height());
+    return ok;
 }
+
+// The main window as a page shows it: the screen on a display, else the window.
+bool seite(QWidget* w, const QString& path) {
+    return g_bildschirm ? bildschirm(path) : save(w, path);
+}
+
+// The boxes answer themselves, but a transfer shows its real progress dialog, and one
+// instruction box can be shown for real, pictured with the screen and cancelled.
+class Bilddialoge : public AutoDialogs {
+public:
+    // Where the next instruction box is pictured; empty: it answers itself.
+    QString boxBild;
+    bool boxOk = true;
+
+    bool information(QWidget* parent, const QString& title, const QString& text,
+                     bool withCancel) override {
+        if (boxBild.isEmpty())
+            return AutoDialogs::information(parent, title, text, withCancel);
+        QTimer::singleShot(800, [this, pfad = std::exchange(boxBild, {})] {
+            boxOk = bildschirm(pfad);
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+        return RealDialogs().information(parent, title, text, withCancel);
+    }
+    std::unique_ptr<Progress> progress(QWidget* parent, const QString& label,
+                                       const QString& cancelText, int minimum,
+                                       int maximum) override {
+        return RealDialogs().progress(parent, label, cancelText, minimum, maximum);
+    }
+};
+Bilddialoge* g_dialoge = nullptr;
 
 // A wizard's page in front, "START" and the load clicked, then up to 10 s for its step
 // count to reach ziel (the set's first telegram moves it on by itself).
@@ -81,33 +120,41 @@ void assistentLaden(vantrel& w, const char* seite, const char* knopf, const Kali
 // One round of pictures in the language in force; suffix "de" or "en".
 bool pictures(const QString& out, const QString& suffix, const QString& release) {
     bool ok = true;
-    // The wizards write into the profile's folder: a copy of the release takes it.
-    QTemporaryDir kopie;
-    kopieren(release, kopie.path());
+    // The simulate mode works on its own copy of the release, in the throw-away home.
     Simulation sim;
-    sim.konfigurieren(kopie.path());
+    sim.konfigurieren(release);
     vantrel w;
-    // The size of a first start: the smallest that holds every control of every page.
+    // The size of a first start: the smallest that holds every control of every page. The
+    // panel goes beside it before either is shown, as talvaro-loader --simulate does.
     w.resize(w.minimumSizeHint());
-    w.show();
     SimFenster* f = sim.zeigen(&w);
+    w.show();
     f->cbechtzeit->setChecked(false);
-    pause(100);
+    pause(g_bildschirm ? 800 : 100);
 
     // A download with the configured pace, pictured half way: the status bar's figures.
     f->btaste0->click();
-    QTimer::singleShot(2500, &w, [&] { ok &= save(&w, out + "/transfer-" + suffix + ".png"); });
+    QTimer::singleShot(2500, &w, [&] { ok &= seite(&w, out + "/transfer-" + suffix + ".png"); });
     w.findChild<QPushButton*>(QStringLiteral("bdspladen"))->click();
     pause(300);
+
+    // An instruction box over the main window, the panel beside it free to take the keys the
+    // box asks for.
+    if (g_bildschirm) {
+        g_dialoge->boxBild = out + "/anleitung-" + suffix + ".png";
+        w.findChild<QPushButton*>(QStringLiteral("bpar2pic"))->click();
+        ok &= g_dialoge->boxOk;
+        pause(200);
+    }
 
     static const char* names[] = {"firmware", "parameter", "rxeq", "txeq", "zf", "smeter"};
     for (int i = 0; i < w.findChild<QTabWidget*>(QStringLiteral("tabs"))->count() && i < 6; ++i) {
         w.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(i);
-        pause(150);
-        ok &= save(&w, QStringLiteral("%1/main-%2-%3-%4.png")
-                           .arg(out)
-                           .arg(i + 1)
-                           .arg(QLatin1String(names[i]), suffix));
+        pause(g_bildschirm ? 400 : 150);
+        ok &= seite(&w, QStringLiteral("%1/main-%2-%3-%4.png")
+                            .arg(out)
+                            .arg(i + 1)
+                            .arg(QLatin1String(names[i]), suffix));
     }
     ok &= save(f, out + "/device-" + suffix + ".png");
 
@@ -216,8 +263,14 @@ int main(int argc, char* argv[]) {
     const QString release = QDir(args[2]).absolutePath();
     const QString qm = QFileInfo(args[3]).absoluteFilePath();
     QDir().mkpath(out);
-    AutoDialogs dialogs;
+    Bilddialoge dialogs;
     UserDialogs::install(&dialogs);
+    g_dialoge = &dialogs;
+    // Named and drawn as talvaro-loader does it.
+    QCoreApplication::setApplicationName(QStringLiteral("Talvaro-Loader"));
+    QApplication::setWindowIcon(programmIcon());
+    g_bildschirm = QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                   QGuiApplication::platformName() != QLatin1String("minimal");
 
     QTranslator qtDeutsch;
     if (qtDeutschLaden(qtDeutsch))

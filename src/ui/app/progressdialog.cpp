@@ -8,6 +8,8 @@ ProgressDialog::ProgressDialog(QWidget* parent, const QString& label, const QStr
                                int minimum, int maximum)
     : m_dialog(new QProgressDialog(label, cancelText, minimum, maximum, parent)) {
     m_dialog->setWindowModality(Qt::WindowModal);
+    // Wide enough for its title, the program's name, in a window manager's frame.
+    m_dialog->setMinimumWidth(320);
     m_dialog->setMinimumDuration(0);
     // The transfer decides when the dialog goes; reaching the maximum must not close it.
     m_dialog->setAutoClose(false);

@@ -1,4 +1,4 @@
-// A Progress shown as a modal QProgressDialog, visible at once.
+// A Progress shown as a QProgressDialog modal to its parent's window, visible at once.
 #pragma once
 
 #include "link/progress.h"

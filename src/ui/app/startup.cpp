@@ -16,3 +16,10 @@ bool qtDeutschLaden(QTranslator& translator) {
     return translator.load(QStringLiteral("qtbase_de"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
+
+QIcon programmIcon() {
+    QIcon icon;
+    for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(n), QSize(n, n));
+    return icon;
+}

@@ -1,6 +1,8 @@
-// Program start shared by talvaro-loader and its tests: the translation argument rule.
+// Program start shared by talvaro-loader and its tests: the translation argument rule and
+// the program's icon.
 #pragma once
 
+#include <QIcon>
 #include <QStringList>
 
 class QTranslator;
@@ -13,3 +15,7 @@ QString translationArgument(const QStringList& arguments);
 // window's German; false when the system has no such file (the buttons then stay English).
 // Only for a run without an English translation.
 bool qtDeutschLaden(QTranslator& translator);
+
+// The program's icon in every size it is drawn in (16 to 256 pixels), for the windows, the
+// boxes and the task bar.
+QIcon programmIcon();

@@ -57,26 +57,51 @@ void UserDialogs::install(UserDialogs* d) {
     g_installed = d;
 }
 
+namespace {
+// Every box and chooser is modal to the window it belongs to, not to the whole program: the
+// simulated set's panel beside the loader must take the keys and functions a box asks for
+// while the box is open. exec() still waits in a local loop.
+QMessageBox::StandardButton zeigen(QMessageBox& box) {
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+QString waehlen(QFileDialog& d) {
+    d.setWindowModality(Qt::WindowModal);
+    if (d.exec() != QDialog::Accepted)
+        return {};
+    return d.selectedFiles().value(0);
+}
+} // namespace
+
 void RealDialogs::about(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::about(parent, title, text);
+    // As QMessageBox::about: the program's icon beside the text.
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    const QIcon icon = box.windowIcon();
+    box.setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    zeigen(box);
 }
 
 bool RealDialogs::information(QWidget* parent, const QString& title, const QString& text,
                               bool withCancel) {
     const auto buttons = withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok;
-    return QMessageBox::information(parent, title, text, buttons) == QMessageBox::Ok;
+    QMessageBox box(QMessageBox::Information, title, text, buttons, parent);
+    return zeigen(box) == QMessageBox::Ok;
 }
 
 void RealDialogs::critical(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    zeigen(box);
 }
 
 UserDialogs::Antwort RealDialogs::frage(QWidget* parent, const QString& title, const QString& text,
                                         bool abbrechbar) {
     const auto knoepfe = abbrechbar ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                     : QMessageBox::Yes | QMessageBox::No;
-    const auto b = QMessageBox::question(parent, title, text, knoepfe,
-                                         abbrechbar ? QMessageBox::Yes : QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, title, text, knoepfe, parent);
+    box.setDefaultButton(abbrechbar ? QMessageBox::Yes : QMessageBox::No);
+    const auto b = zeigen(box);
     return b == QMessageBox::Yes  ? Antwort::Ja
            : b == QMessageBox::No ? Antwort::Nein
                                   : Antwort::Abbrechen;
@@ -88,16 +113,24 @@ void RealDialogs::aboutQt(QWidget* parent) {
 
 QString RealDialogs::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                   const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+    QFileDialog d(parent, title, dir, filter);
+    d.setFileMode(QFileDialog::ExistingFile);
+    return waehlen(d);
 }
 
 QString RealDialogs::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                   const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, dir, filter);
+    QFileDialog d(parent, title, dir, filter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    return waehlen(d);
 }
 
 QString RealDialogs::existingDirectory(QWidget* parent, const QString& title, const QString& dir) {
-    return QFileDialog::getExistingDirectory(parent, title, dir, QFileDialog::ShowDirsOnly);
+    QFileDialog d(parent, title, dir);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly);
+    return waehlen(d);
 }
 
 std::unique_ptr<Progress> RealDialogs::progress(QWidget* parent, const QString& label,

@@ -50,7 +50,8 @@ public:
     static void install(UserDialogs* d);
 };
 
-// The real dialogs: QMessageBox, QFileDialog, QProgressDialog.
+// The real dialogs: QMessageBox, QFileDialog, QProgressDialog, each modal to the window of its
+// parent only, so that other windows of the program (the simulated set's panel) stay usable.
 class RealDialogs : public UserDialogs {
 public:
     void about(QWidget* parent, const QString& title, const QString& text) override;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -33,7 +34,7 @@ Simulation::~Simulation() {
     delete m_fenster;
 }
 
-bool Simulation::konfigurieren(const QString& releaseDir) {
+bool Simulation::konfigurieren(const QString& releaseDir, const QStringList& herkunft) {
     // The same folder the window will take: ~/vantrel, else the home folder itself.
     QDir dir = QDir::home();
     if (!dir.cd(QStringLiteral("vantrel"))) {
@@ -42,10 +43,24 @@ bool Simulation::konfigurieren(const QString& releaseDir) {
             dir = QDir::home();
     }
     vantrel::configFileName() = simconfig::fileName();
-    m_release = releaseDir;
+    // The wizards and the parameter files save into the profile's folder: that must be a
+    // copy of the person's own, not the source tree or an installed release. A copy made
+    // before keeps what was saved into it.
+    const QString kopie = simconfig::releaseCopy(dir.path());
+    m_release.clear();
+    m_kopierfehler.clear();
+    if (!releaseDir.isEmpty()) {
+        m_kopierfehler = simconfig::copyRelease(releaseDir, kopie);
+        m_release = kopie;
+    } else if (QFileInfo(kopie).isDir()) {
+        m_release = kopie;
+    }
+    QStringList alt = herkunft;
+    if (!releaseDir.isEmpty())
+        alt.append(releaseDir);
     m_konfig = dir.filePath(simconfig::fileName());
-    m_konfigOk = simconfig::prepare(m_konfig, releaseDir, portPath());
-    return m_konfigOk;
+    m_konfigOk = simconfig::prepare(m_konfig, m_release, portPath(), alt);
+    return m_konfigOk && m_kopierfehler.isEmpty();
 }
 
 SimFenster* Simulation::fenster() const {
@@ -60,8 +75,17 @@ SimFenster* Simulation::zeigen(vantrel* w) {
         UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"), text);
         w->logzeile(text);
     }
+    if (!m_kopierfehler.isEmpty()) {
+        UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"),
+                                        m_kopierfehler);
+        w->logzeile(m_kopierfehler);
+    }
     w->logzeile(tr("Simulation: der simulierte Talvaro haengt an %1").arg(portPath()));
-    if (m_release.isEmpty())
+    if (!m_release.isEmpty())
+        w->logzeile(tr("Simulation: Profil 1 arbeitet mit einer Kopie des Beispieldatensatzes "
+                       "in %1")
+                        .arg(m_release));
+    else
         w->logzeile(tr("Simulation: kein Beispieldatensatz gefunden - die Dateien von Profil 1 "
                        "bitte unter \"Einstellungen\" waehlen"));
     if (!m_fenster) {
@@ -69,16 +93,7 @@ SimFenster* Simulation::zeigen(vantrel* w) {
         // The panel goes with the loader: closing the loader ends the program.
         m_fenster->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    // Beside the main window, on the screen where there is room.
-    const QRect rahmen = w->frameGeometry();
-    QPoint ort(rahmen.right() + 8, rahmen.top());
-    if (const QScreen* bild = w->screen()) {
-        const QRect frei = bild->availableGeometry();
-        const int breite = m_fenster->sizeHint().width();
-        if (ort.x() + breite > frei.right())
-            ort.setX(qMax(frei.left(), rahmen.left() - breite - 8));
-    }
-    m_fenster->move(ort);
+    platzieren(w);
     m_fenster->show();
 
     auto* zeige = new QAction(tr("Talvaro (Simulation)"), w);
@@ -94,6 +109,71 @@ SimFenster* Simulation::zeigen(vantrel* w) {
     else
         w->addAction(zeige);
     return m_fenster;
+}
+
+Simulation::Platz Simulation::platzierung(const QRect& frei, const QRect& haupt,
+                                          const QSize& hauptMin, QSize feld, const QSize& feldMin,
+                                          const QMargins& rahmen) {
+    constexpr int kAbstand = 8;
+    const auto mitRahmen = [&rahmen](const QRect& r) { return r.marginsAdded(rahmen); };
+    const QSize zusatz(rahmen.left() + rahmen.right(), rahmen.top() + rahmen.bottom());
+    feld.setHeight(qMin(feld.height(), qMax(feldMin.height(), frei.height() - zusatz.height())));
+    // The panel right of the main window, else left of it, else at the screen's right edge
+    // over the main window (a screen too small for both).
+    const auto daneben = [&](const QRect& h) {
+        const QRect hr = mitRahmen(h);
+        QRect f(QPoint(hr.right() + 1 + kAbstand, hr.top()), feld + zusatz);
+        if (!frei.contains(f))
+            f.moveRight(hr.left() - 1 - kAbstand);
+        if (!frei.contains(f))
+            f.moveRight(frei.right());
+        return f.marginsRemoved(rahmen);
+    };
+    Platz p{haupt, daneben(haupt)};
+    if (frei.contains(mitRahmen(p.haupt)) && frei.contains(mitRahmen(p.feld)) &&
+        !mitRahmen(p.haupt).intersects(mitRahmen(p.feld)))
+        return p;
+    // The pair from the screen's top, side by side and centred: the main window as large as
+    // it is, but no wider or taller than the screen leaves, never below its own minimum.
+    const int breite =
+        qMax(hauptMin.width(),
+             qMin(haupt.width(), frei.width() - kAbstand - feld.width() - 2 * zusatz.width()));
+    const int hoehe =
+        qMax(hauptMin.height(), qMin(haupt.height(), frei.height() - zusatz.height()));
+    const int paar = breite + kAbstand + feld.width() + 2 * zusatz.width();
+    p.haupt = QRect(QPoint(frei.left() + qMax(0, (frei.width() - paar) / 2) + rahmen.left(),
+                           frei.top() + rahmen.top()),
+                    QSize(breite, hoehe));
+    p.feld = daneben(p.haupt);
+    return p;
+}
+
+void Simulation::platzieren(vantrel* w) {
+    // Both windows side by side on the screen, neither covering the other, the main window's
+    // status bar above the screen's bottom. Where the windows already stand so (placed by the
+    // person, and kept from the last run), they stay.
+    const QScreen* bild = w->screen();
+    if (!bild)
+        return;
+    const QRect g = w->geometry();
+    const QRect fg = w->frameGeometry();
+    QMargins rahmen(g.left() - fg.left(), g.top() - fg.top(), fg.right() - g.right(),
+                    fg.bottom() - g.bottom());
+    // The frame a window manager puts round a window is known only once it has one; until
+    // then a title bar's height is kept free.
+    const QString plattform = QGuiApplication::platformName();
+    if (rahmen.isNull() && plattform != QLatin1String("offscreen") &&
+        plattform != QLatin1String("minimal"))
+        rahmen = QMargins(0, 30, 0, 0);
+    const Platz p =
+        platzierung(bild->availableGeometry(), g, w->minimumSizeHint().expandedTo(w->minimumSize()),
+                    m_fenster->sizeHint().expandedTo(m_fenster->minimumSizeHint()),
+                    m_fenster->minimumSizeHint(), rahmen);
+    // A window's position is that of its frame.
+    w->resize(p.haupt.size());
+    w->move(p.haupt.marginsAdded(rahmen).topLeft());
+    m_fenster->resize(p.feld.size());
+    m_fenster->move(p.feld.marginsAdded(rahmen).topLeft());
 }
 
 void Simulation::bauen() {

@@ -3,9 +3,12 @@
 // put on a new line after a fault dropped the old one; it keeps its EEPROM and its levels.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class SimDsp;
@@ -39,11 +42,13 @@ public:
     bool echtzeit() const { return m_echtzeit; }
 
     // Before the main window is built: its configuration becomes "vantrel-sim.cfg" in the
-    // configuration folder, readied for this set's port with profile 1 at releaseDir. The
-    // user's "vantrel.cfg" is neither read nor written from here on. False when the file
-    // could not be written (zeigen() reports it).
-    bool konfigurieren(const QString& releaseDir);
-    // The sample release profile 1 was pointed at; empty when none was found.
+    // configuration folder, readied for this set's port with profile 1 at a copy of
+    // releaseDir in that folder (made on first use; the release itself is never written).
+    // Profiles of an older file that name releaseDir or one of herkunft move to the copy. The
+    // user's "vantrel.cfg" is neither read nor written from here on. False when the copy or
+    // the file could not be written (zeigen() reports it).
+    bool konfigurieren(const QString& releaseDir, const QStringList& herkunft = {});
+    // The copy of the sample release profile 1 was pointed at; empty when none was found.
     QString release() const { return m_release; }
     QString konfigDatei() const { return m_konfig; }
 
@@ -57,6 +62,18 @@ public:
     bool neuVerbinden();
     // The loader is in the middle of a transfer: the line must not be swapped under it.
     bool uebertragungLaeuft() const;
+
+    // Where the main window and the device window go on a screen whose free area is frei:
+    // beside each other, neither covering the other and both inside frei where it is large
+    // enough; a placement that holds already is kept. haupt is the main window's geometry,
+    // feld the panel's wanted size, rahmen the frame round each window; the result is each
+    // window's geometry without its frame.
+    struct Platz {
+        QRect haupt;
+        QRect feld;
+    };
+    static Platz platzierung(const QRect& frei, const QRect& haupt, const QSize& hauptMin,
+                             QSize feld, const QSize& feldMin, const QMargins& rahmen);
 
     // Records longer than this are dropped: the set runs as long as the loader does.
     static constexpr qsizetype kRecordMax = 1 << 20;
@@ -72,6 +89,8 @@ signals:
 private:
     struct Geraet;
     void bauen();
+    // The device window beside the main window, both on w's screen.
+    void platzieren(vantrel* w);
 
     std::unique_ptr<Geraet> m_geraet;
     bool m_echtzeit = true;
@@ -79,5 +98,6 @@ private:
     QPointer<SimFenster> m_fenster;
     QString m_konfig;
     QString m_release;
+    QString m_kopierfehler;
     bool m_konfigOk = true;
 };

@@ -5,6 +5,7 @@
 #include "testenv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,13 +59,14 @@ private slots:
         QTest::addColumn<bool>("exists");
         QTest::addColumn<Lines>("before");
         QTest::addColumn<Lines>("after"); // keys that must hold these values afterwards
+        QTest::addColumn<QStringList>("origins");
         const QString r = TestEnv::sampleRelease();
         Lines fresh = profileAt(r);
         fresh.insert("rs232", "/dev/pts/77");
         fresh.insert("picrs232writetime", "10");
         fresh.insert("dsprs232writetime", "2");
         fresh.insert("veskpfad1", "Pfad von SW fuer HW2");
-        QTest::newRow("first start") << false << Lines{} << fresh;
+        QTest::newRow("first start") << false << Lines{} << fresh << QStringList();
 
         // The user chose other files and delays since; only the port follows the new line.
         Lines edited = profileAt(r);
@@ -75,7 +77,8 @@ private slots:
         edited["meinschluessel"] = "wert=mit=gleich";
         Lines editedAfter = edited;
         editedAfter["rs232"] = "/dev/pts/77";
-        QTest::newRow("later start keeps the user's changes") << true << edited << editedAfter;
+        QTest::newRow("later start keeps the user's changes")
+            << true << edited << editedAfter << QStringList();
 
         // Profile 1 names a folder that is gone (the release moved, or a file made by hand):
         // it is pointed at the release again, the other profiles stay.
@@ -86,20 +89,41 @@ private slots:
         Lines movedAfter = profileAt(r);
         movedAfter["veskpfad2"] = "/home/dl1abc/hw3";
         movedAfter["rs232"] = "/dev/pts/77";
-        QTest::newRow("moved release is found again") << true << moved << movedAfter;
+        QTest::newRow("moved release is found again")
+            << true << moved << movedAfter << QStringList();
 
         // An empty file is a first start as well.
-        QTest::newRow("empty file") << true << Lines{} << fresh;
+        QTest::newRow("empty file") << true << Lines{} << fresh << QStringList();
+
+        // A file from before the copy names the release it was copied from: every profile's
+        // folder and file inside it moves to the copy (here r); a folder that only begins
+        // with the same letters, and one elsewhere, stay.
+        const QString o = dir.filePath("quelle");
+        QDir().mkpath(o);
+        Lines old = profileAt(o);
+        old["veskpfad2"] = o + "/hw3";
+        old["scalfilename1"] = o + "/Filters/Scal2.dat";
+        old["veskpfad1"] = o + "x/hw2";
+        old["rxeqfilename1"] = "/home/dl1abc/RxEQ.dat";
+        Lines oldAfter = profileAt(r);
+        oldAfter["veskpfad2"] = r + "/hw3";
+        oldAfter["scalfilename1"] = r + "/Filters/Scal2.dat";
+        oldAfter["veskpfad1"] = o + "x/hw2";
+        oldAfter["rxeqfilename1"] = "/home/dl1abc/RxEQ.dat";
+        oldAfter["rs232"] = "/dev/pts/77";
+        QTest::newRow("profiles in the original move to the copy")
+            << true << old << oldAfter << QStringList{"/usr/share/talvaro-loader/x", o};
     }
     void prepare() {
         QFETCH(bool, exists);
         QFETCH(Lines, before);
         QFETCH(Lines, after);
+        QFETCH(QStringList, origins);
         const QString path = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".cfg");
         QFile::remove(path);
         if (exists)
             writeLines(path, before);
-        QVERIFY(simconfig::prepare(path, TestEnv::sampleRelease(), "/dev/pts/77"));
+        QVERIFY(simconfig::prepare(path, TestEnv::sampleRelease(), "/dev/pts/77", origins));
         const Lines got = readLines(path);
         for (auto it = after.begin(); it != after.end(); ++it)
             QCOMPARE(got.value(it.key(), "<fehlt>"), it.value());
@@ -117,6 +141,34 @@ private slots:
         // A folder that cannot hold the file: reported, not ignored.
         QVERIFY(!simconfig::prepare("/dev/null/vantrel-sim.cfg", TestEnv::sampleRelease(),
                                     "/dev/pts/77"));
+    }
+
+    // The copy the simulate mode works on: every file of the release byte for byte, except
+    // what an earlier copy holds already (a table saved into it); a copy that cannot be made
+    // says so.
+    void copyRelease() {
+        QTemporaryDir root;
+        const QString to = simconfig::releaseCopy(root.path());
+        QCOMPARE(to, root.path() + "/simulation/sample-release");
+        QDir().mkpath(to + "/Filters");
+        {
+            QFile saved(to + "/Filters/Scal.dat");
+            QVERIFY(saved.open(QIODevice::WriteOnly));
+            saved.write("gespeichert\r\n");
+        }
+        const QString from = TestEnv::sampleRelease();
+        QCOMPARE(simconfig::copyRelease(from, to), QString());
+        int files = 0;
+        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString rel = QDir(from).relativeFilePath(it.next());
+            QFile a(it.filePath()), b(to + '/' + rel);
+            QVERIFY2(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly), qPrintable(rel));
+            QCOMPARE(b.readAll(), rel == "Filters/Scal.dat" ? "gespeichert\r\n" : a.readAll());
+            ++files;
+        }
+        QVERIFY(files >= 10);
+        QVERIFY(!simconfig::copyRelease(from, "/dev/null/kopie").isEmpty());
     }
 
     void fileName() { QCOMPARE(simconfig::fileName(), QStringLiteral("vantrel-sim.cfg")); }
