@@ -137,7 +137,6 @@ void Geraet::bildLoeschen() {
 
 void Geraet::paramreset() {
     resetParameterTabelle(parametertabelle);
-    paramgeladen = false;
     // Changes of a table that is gone cannot be saved any more: nothing waits for them.
     setParamGeaendert(false, false);
     emit tabelleZurueckgesetzt();
@@ -359,8 +358,13 @@ bool Geraet::parameterDateiLesen(const QString& path) {
     applyParameterLines(parametertabelle, zeilen, ladequelle != 0, paramlog);
     // Once some data file of this load failed, the table may be incomplete: it is not
     // offered for use.
-    if (!dateifehler)
+    if (!dateifehler) {
         geladenMelden();
+    } else if (paramgeladen) {
+        // The table now holds part of a failed load: no longer offered for use.
+        paramgeladen = false;
+        emit parameterGesperrt();
+    }
     return true;
 }
 

@@ -291,6 +291,8 @@ signals:
     void parameterGeladen();
     // The table was emptied (a reset, another profile).
     void tabelleZurueckgesetzt();
+    // A load that failed changed the table: it is no longer offered for editing.
+    void parameterGesperrt();
     // The flags of unsaved parameter changes changed.
     void speicherstandGeaendert();
     // Another column is shown.

@@ -44,6 +44,7 @@ ParameterSeite::ParameterSeite(Geraet& geraet, QWidget* parent)
     bauen();
     connect(&m_geraet, &Geraet::parameterGeladen, this, &ParameterSeite::parametergeladen);
     connect(&m_geraet, &Geraet::tabelleZurueckgesetzt, this, &ParameterSeite::paramreset);
+    connect(&m_geraet, &Geraet::parameterGesperrt, this, &ParameterSeite::paramreset);
     connect(&m_geraet, &Geraet::speicherstandGeaendert, this, &ParameterSeite::speicherstandzeigen);
     connect(&m_geraet, &Geraet::spalteGewechselt, this, &ParameterSeite::paramanzeigen);
     connect(&m_geraet, &Geraet::dspNeustart, this, &ParameterSeite::dspneustart);

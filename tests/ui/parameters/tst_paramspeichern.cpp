@@ -14,6 +14,7 @@
 
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -290,8 +291,11 @@ private slots:
         else
             w->parameterseite()->clickxparamsave();
 
-        const QString text =
-            QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!").arg(path);
+        // A folder is no file to replace, and the box says so.
+        const QString text = (QFileInfo(path).isDir()
+                                  ? QStringLiteral("\"%1\" ist keine Datei und wird nicht ersetzt!")
+                                  : QStringLiteral("Datei \"%1\" kann nicht geschrieben werden!"))
+                                 .arg(path);
         const QList<ShownBox> boxes = dialogs->boxes(QStringLiteral("critical"));
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].title, QStringLiteral("Speichern fehlgeschlagen!"));
