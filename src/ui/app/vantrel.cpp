@@ -52,10 +52,6 @@ vantrel::vantrel(QWidget* parent)
                     "versucht.")
                      .arg(p));
     });
-    // The calibrations' effects on the parameter panel and the monitor switch.
-    connect(m_geraet, &Geraet::kalibrierparameter, this, &vantrel::kalparametersetzen);
-    connect(m_geraet, &Geraet::kalibrierungBeendet, this, &vantrel::kalbeendet);
-    connect(m_geraet, &Geraet::kalibrierungLaeuft, this, &vantrel::kalmessung);
     m_geraet->setAenderungenSichern([this] { return aenderungensichern(); });
 
     tabs = new QTabWidget(this);
@@ -66,9 +62,6 @@ vantrel::vantrel(QWidget* parent)
     tabs->addTab(m_firmware, tr("DSP-Firmware", "TabWindow"));
     m_parameter = new ParameterSeite(*m_geraet);
     tabs->addTab(m_parameter, tr("DSP-Parameter", "TabWindow"));
-    cbdmoni = m_parameter->monitorschalter();
-    paramtabs = m_parameter->parametertabs();
-    connect(m_parameter, &ParameterSeite::monitorGeschaltet, this, &vantrel::setdmoni);
     connect(m_firmware, &FirmwareSeite::parameterZeigen, this,
             [this] { tabs->setCurrentWidget(m_parameter); });
     m_rxeq = new EqSeite(*m_geraet, eqcurve::Side::Rx);
@@ -85,7 +78,8 @@ vantrel::vantrel(QWidget* parent)
 
     m_monitor = new DspMonitor(m_geraet);
     // Closed by its title bar or by a line that dropped: the switch follows.
-    connect(m_monitor, &DspMonitor::geschaltet, cbdmoni, &QCheckBox::setChecked);
+    connect(m_parameter, &ParameterSeite::monitorGeschaltet, m_monitor, &DspMonitor::einschalten);
+    connect(m_monitor, &DspMonitor::geschaltet, m_parameter, &ParameterSeite::monitorZeigen);
     connect(m_monitor, &DspMonitor::speicherfehler, this,
             [this](const QString& path) { m_geraet->speicherfehler(path); });
     m_monitor->hide();

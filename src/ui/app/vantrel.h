@@ -115,20 +115,4 @@ public:
     QAction* vesk2Act = nullptr;
     QAction* vesk3Act = nullptr;
     QAction* neuverbindenAct = nullptr;
-
-private:
-    // ==== what the calibrations and the monitor do to the parameter panel (kalpanel.cpp) ====
-    // A calibration set parameter nummer; with sperren, the other boxes wait meanwhile.
-    void kalparametersetzen(int nummer, int wert, bool sperren);
-    // A calibration ended: the boxes back to their empty state, the monitor switch usable
-    // while the monitor is on.
-    void kalbeendet();
-    void kalparamfreigabe();
-    // While a calibration loads or measures, the monitor switch is off; afterwards as it was.
-    void kalmessung(bool laeuft);
-    // The "DSP Monitor" box switched the monitor window.
-    void setdmoni(bool an);
-    bool monitorgesperrt = false;
-    QCheckBox* cbdmoni = nullptr;
-    QTabWidget* paramtabs = nullptr;
 };

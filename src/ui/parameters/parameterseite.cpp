@@ -48,6 +48,9 @@ ParameterSeite::ParameterSeite(Geraet& geraet, QWidget* parent)
     connect(&m_geraet, &Geraet::speicherstandGeaendert, this, &ParameterSeite::speicherstandzeigen);
     connect(&m_geraet, &Geraet::spalteGewechselt, this, &ParameterSeite::paramanzeigen);
     connect(&m_geraet, &Geraet::dspNeustart, this, &ParameterSeite::dspneustart);
+    connect(&m_geraet, &Geraet::kalibrierparameter, this, &ParameterSeite::kalparametersetzen);
+    connect(&m_geraet, &Geraet::kalibrierungLaeuft, this, &ParameterSeite::kalmessung);
+    connect(&m_geraet, &Geraet::kalibrierungBeendet, this, &ParameterSeite::kalbeendet);
     // Before a load, a profile switch, a calibration or the close, an edit younger than the
     // debounce is stored like any other.
     connect(&m_geraet, &Geraet::aenderungenFaellig, this, [this] {
@@ -519,6 +522,36 @@ void ParameterSeite::setparamlsb() {
     rbusb->setChecked(false);
     if (rbssb->isChecked() || rbcw->isChecked())
         m_geraet.seitenband(rbcw->isChecked(), false);
+}
+
+// ---- calibrations and the monitor --------------------------------------------------------
+
+void ParameterSeite::kalparametersetzen(int nummer, int wert, bool sperren) {
+    paramzeigen(nummer, wert);
+    if (!sperren)
+        return;
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i)
+        paramwert[size_t(i)]->setEnabled(i == nummer);
+}
+
+void ParameterSeite::kalmessung(bool laeuft) {
+    if (laeuft && cbdmoni->isEnabled()) {
+        monitorgesperrt = true;
+        cbdmoni->setEnabled(false);
+    } else if (!laeuft && monitorgesperrt) {
+        monitorgesperrt = false;
+        cbdmoni->setEnabled(true);
+    }
+}
+
+void ParameterSeite::kalbeendet() {
+    // The table went with the end; a monitor that is on can still be switched off.
+    monitorgesperrt = false;
+    cbdmoni->setEnabled(cbdmoni->isChecked());
+}
+
+void ParameterSeite::monitorZeigen(bool an) {
+    cbdmoni->setChecked(an);
 }
 
 // ---- files ---------------------------------------------------------------------------------

@@ -45,6 +45,8 @@ signals:
     void monitorGeschaltet(bool an);
 
 public slots:
+    // The monitor window went on or off by itself (its title bar, a dropped line).
+    void monitorZeigen(bool an);
     void clickparamladen();
     void clickxparamladen();
     void clickparamsave();
@@ -89,6 +91,12 @@ private:
     // Stores every edited box into the column shown and gives the frames that are due.
     QList<std::pair<int, int>> paramuebernehmen();
     void spaltewaehlen(parameter::Modus modus, parameter::Bank bank);
+    // What a calibration does to the panel: a parameter it sets (with sperren, the other
+    // boxes wait), the monitor switch waiting while it loads or measures, its end.
+    void kalparametersetzen(int nummer, int wert, bool sperren);
+    void kalmessung(bool laeuft);
+    void kalbeendet();
+    bool monitorgesperrt = false;
 
     Geraet& m_geraet;
     // What each parameter box showed when the table was last shown or sent from it.
