@@ -1962,5 +1962,25 @@
         <source>Trotzdem speichern?</source>
         <translation>Save anyway?</translation>
     </message>
+    <message>
+        <source>Port %1 ist belegt: %2 hat ihn offen</source>
+        <translation>Port %1 is busy: %2 has it open</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: %2 haben ihn offen</source>
+        <translation>Port %1 is busy: %2 have it open</translation>
+    </message>
+    <message>
+        <source>ModemManager prueft neue USB-Adapter mit AT-Befehlen; eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; fuer den Adapter haelt ihn fern (oder sudo systemctl disable --now ModemManager, wenn kein Modem gebraucht wird).</source>
+        <translation>ModemManager probes new USB adapters with AT commands; a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter keeps it away (or sudo systemctl disable --now ModemManager when no modem is needed).</translation>
+    </message>
+    <message>
+        <source>brltty nimmt manche USB-Adapter (CH340, CP210x) fuer eine Braillezeile; ohne Braillezeile haelt sudo apt remove brltty ihn fern, sonst seine udev-Regel fuer diesen Adapter abschalten.</source>
+        <translation>brltty takes some USB adapters (CH340, CP210x) for a braille display; without a braille display sudo apt remove brltty keeps it away, otherwise disable its udev rule for this adapter.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung fuer %1 (Modus %2, Gruppe &quot;%3&quot;): keine Gruppe, der man beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den Adapter der Gruppe &quot;dialout&quot; gibt (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; ein Beispiel steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer &quot;%4&quot; in diese Gruppe aufnehmen (sudo usermod -aG dialout %4) und ab- und wieder anmelden.</source>
+        <translation>No permission for %1 (mode %2, group &quot;%3&quot;): no group one can join may read and write it. Remedy: a udev rule that gives the adapter to the group &quot;dialout&quot; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; there is an example in /usr/share/doc/talvaro-loader/adapters.md), then add the user &quot;%4&quot; to that group (sudo usermod -aG dialout %4) and log out and in again.</translation>
+    </message>
 </context>
 </TS>

@@ -266,8 +266,10 @@ void vantrel::setAText(const QString& text) {
 void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
     const QString grund = m_geraet->portfehler().text;
     logzeile(grund);
-    UserDialogs::current().about(this, titel,
-                                 satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
+    UserDialogs::current().about(
+        this, titel,
+        satz + QStringLiteral("<br>") +
+            grund.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
 }
 
 void vantrel::neuverbinden() {

@@ -1,16 +1,19 @@
-// Why a port will not open: missing, no serial device, no permission (the hint names the
-// group that owns the device file), or held by another program. The refusals are real: for
-// permission and for a port held exclusively, a child process gives up root and opens a
-// pseudo-terminal whose owner, group and mode the test sets, as a user outside the group
-// would (root passes both checks).
+// Why a port will not open: missing, no serial device, no permission (the hint names a group
+// that may use the device, or the udev rule that would make one), or held by another program,
+// which is named. The refusals are real: for permission and for a port held exclusively, a
+// child process gives up root and opens a pseudo-terminal whose owner, group and mode the test
+// sets, as a user outside the group would (root passes the mode, and is refused a held port
+// all the same).
 #include "link/modem.h"
 #include "link/portzugriff.h"
 #include "sim/ptypair.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <csignal>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/ioctl.h>
@@ -41,6 +44,11 @@ QString seen(const QString& name) {
         return QStringLiteral("open");
     const portzugriff::Portfehler f = portzugriff::diagnose(modem, name);
     return portzugriff::schluessel(f.grund) + QLatin1Char(' ') + f.text;
+}
+
+QString readComm(pid_t pid) {
+    QFile f(QStringLiteral("/proc/%1/comm").arg(pid));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).trimmed() : QString();
 }
 
 // The same, in a child that runs as nobody; "child failed" when it could not.
@@ -77,17 +85,20 @@ private slots:
         QTest::addColumn<int>("gid");
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("dialout, group only") << 20 << 0660 << false;
-        QTest::newRow("uucp, group only") << 10 << 0660 << false;
-        QTest::newRow("tty, as a pts is") << 5 << 0620 << false;
+        QTest::addColumn<bool>("join"); // the advice names the group to join
+        QTest::newRow("dialout, group only") << 20 << 0660 << false << true;
+        QTest::newRow("uucp, group only") << 10 << 0660 << false << true;
+        // The group may only write (as for a pts): joining it would not help.
+        QTest::newRow("tty, as a pts is") << 5 << 0620 << false << false;
         // A group without a name shows its number.
-        QTest::newRow("group without a name") << 54321 << 0660 << false;
-        QTest::newRow("open to everyone") << 20 << 0666 << true;
+        QTest::newRow("group without a name") << 54321 << 0660 << false << true;
+        QTest::newRow("open to everyone") << 20 << 0666 << true << false;
     }
     void refusedOpen() {
         QFETCH(int, gid);
         QFETCH(int, mode);
         QFETCH(bool, opens);
+        QFETCH(bool, join);
         if (::geteuid() != 0)
             QSKIP("giving the port to another user needs root");
         PtyPair pty;
@@ -106,10 +117,116 @@ private slots:
         QVERIFY(!group.isEmpty());
         if (gid == 54321)
             QCOMPARE(group, QStringLiteral("54321"));
-        QCOMPARE(seen.mid(11), portzugriff::hinweisText(pty.slavePath(), group, "nobody"));
-        QVERIFY(seen.startsWith("permission Keine Berechtigung fuer " + pty.slavePath() + ": "));
+        QVERIFY(seen.startsWith("permission Keine Berechtigung fuer " + pty.slavePath()));
         QVERIFY(seen.contains("\"" + group + "\""));
-        QVERIFY(seen.contains("usermod -aG " + group + " nobody"));
+        QCOMPARE(seen.contains("usermod -aG " + group + " nobody"), join);
+        QCOMPARE(seen.contains("MODE=\"0660\""), !join);
+    }
+
+    // The advice from the device's mode and group alone (root passes every mode, so the
+    // refusal itself is tried above).
+    void advice_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("gid");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("expected");
+        const QString join = "Keine Berechtigung fuer ttyUSB0: den Benutzer \"anna\" in die Gruppe "
+                             "\"%1\" aufnehmen (sudo usermod -aG %1 anna), dann ab- und wieder "
+                             "anmelden.";
+        const QString udev =
+            "Keine Berechtigung fuer ttyUSB0 (Modus %1, Gruppe \"%2\"): keine Gruppe, der man "
+            "beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den "
+            "Adapter der Gruppe \"dialout\" gibt (GROUP=\"dialout\", MODE=\"0660\"; ein Beispiel "
+            "steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer \"anna\" in "
+            "diese Gruppe aufnehmen (sudo usermod -aG dialout anna) und ab- und wieder anmelden.";
+        const QString only = "Keine Berechtigung fuer ttyUSB0";
+        QTest::newRow("600 root:root") << 0600 << 0 << "root" << udev.arg("0600", "root");
+        QTest::newRow("660 root:root") << 0660 << 0 << "root" << udev.arg("0660", "root");
+        QTest::newRow("660 root:dialout") << 0660 << 20 << "dialout" << join.arg("dialout");
+        QTest::newRow("670 root:uucp") << 0670 << 10 << "uucp" << join.arg("uucp");
+        QTest::newRow("640 root:dialout") << 0640 << 20 << "dialout" << udev.arg("0640", "dialout");
+        QTest::newRow("620 root:tty") << 0620 << 5 << "tty" << udev.arg("0620", "tty");
+        QTest::newRow("666, refused elsewhere") << 0666 << 20 << "dialout" << only;
+        QTest::newRow("rights unknown") << -1 << 0 << "" << only;
+    }
+    void advice() {
+        QFETCH(int, mode);
+        QFETCH(int, gid);
+        QFETCH(QString, group);
+        QFETCH(QString, expected);
+        std::optional<portzugriff::Dateirechte> r;
+        if (mode >= 0)
+            r = portzugriff::Dateirechte{unsigned(mode), 0, unsigned(gid), group};
+        QCOMPARE(portzugriff::hinweisText("ttyUSB0", r, "anna"), expected);
+    }
+
+    // A port held in exclusive mode is refused for root as well, and the text names the
+    // holder by its process; the same device under a second name counts as held too.
+    void heldPort_data() {
+        QTest::addColumn<QString>("holder"); // "ModemManager": a program; "link": our own Modem
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("ModemManager, as root") << "ModemManager" << false;
+        QTest::newRow("ModemManager, as a user") << "ModemManager" << true;
+        QTest::newRow("a second name, as root") << "link" << false;
+        QTest::newRow("a second name, as a user") << "link" << true;
+    }
+    void heldPort() {
+        QFETCH(QString, holder);
+        QFETCH(bool, asNobody);
+        if (::geteuid() != 0)
+            QSKIP("holding and opening the port as other users needs root");
+        PtyPair pty;
+        const QByteArray path = QFile::encodeName(pty.slavePath());
+        QCOMPARE(::chmod(path.constData(), 0666), 0);
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QVERIFY(QFile::link(pty.slavePath(), dir.filePath("talvaro")));
+        const QString opened = holder == "link" ? dir.filePath("talvaro") : pty.slavePath();
+
+        int fd = -1;
+        pid_t child = -1;
+        Modem own;
+        QString expected;
+        if (holder == "link") {
+            QVERIFY(own.openPort(pty.slavePath()));
+            fd = int(own.port()->handle());
+            // Our own process (or, for the child, the one that started it) is not named.
+            expected = "busy Port %1 ist belegt: ein anderes Programm hat ihn offen";
+        } else {
+            // A program whose name is ModemManager, with the port as its standard input and
+            // in exclusive mode; the same user as the opener, so /proc shows its descriptors.
+            const QString exe = dir.filePath("ModemManager");
+            QVERIFY(QFile::copy("/bin/sleep", exe));
+            fd = ::open(path.constData(), O_RDWR | O_NOCTTY);
+            QCOMPARE(::ioctl(fd, TIOCEXCL), 0);
+            child = ::fork();
+            if (child == 0) {
+                ::dup2(fd, 0);
+                if (asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                                 ::setuid(kNobody) != 0))
+                    ::_exit(99);
+                ::execl(QFile::encodeName(exe).constData(), "ModemManager", "60", nullptr);
+                ::_exit(98);
+            }
+            QTRY_COMPARE(readComm(child), QStringLiteral("ModemManager"));
+            expected = "busy Port %1 ist belegt: ModemManager (PID " + QString::number(child) +
+                       ") hat ihn offen\nModemManager prueft neue USB-Adapter mit AT-Befehlen; "
+                       "eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=\"1\" fuer den Adapter "
+                       "haelt ihn fern (oder sudo systemctl disable --now ModemManager, wenn "
+                       "kein Modem gebraucht wird).";
+        }
+        const QString got = asNobody ? openAsNobody(opened) : seen(opened);
+        int exclusive = 0;
+        QCOMPARE(::ioctl(fd, TIOCGEXCL, &exclusive), 0);
+        if (child > 0) {
+            ::kill(child, SIGTERM);
+            ::waitpid(child, nullptr, 0);
+            ::close(fd);
+        }
+        QCOMPARE(got, expected.arg(opened));
+        // Nothing went into the holder's line, and its exclusive mode is still on.
+        QCOMPARE(pty.readAll(), QByteArray());
+        QCOMPARE(exclusive, 1);
     }
 
     // Reasons beyond those the window and talvaro-cli show for their ports.
