@@ -777,6 +777,11 @@
         <comment>Option Dialog</comment>
         <translation>Back up before the PIC download</translation>
     </message>
+    <message>
+        <source>Geraet</source>
+        <comment>Option Dialog</comment>
+        <translation>Device</translation>
+    </message>
 </context>
 <context>
     <name>vantrel</name>
@@ -1961,6 +1966,10 @@
     <message>
         <source>Trotzdem speichern?</source>
         <translation>Save anyway?</translation>
+    </message>
+    <message>
+        <source>fester Name %1</source>
+        <translation>stable name %1</translation>
     </message>
     <message>
         <source>Port %1 ist belegt: %2 hat ihn offen</source>
