@@ -1030,6 +1030,11 @@
         <comment>Option Dialog</comment>
         <translation>Back up before the PIC download</translation>
     </message>
+    <message>
+        <source>Geraet</source>
+        <comment>Option Dialog</comment>
+        <translation>Device</translation>
+    </message>
 </context>
 <context>
     <name>vantrel</name>
@@ -1284,14 +1289,6 @@
     <message>
         <source>RS232 readSettings()</source>
         <translation>RS232 readSettings()</translation>
-    </message>
-    <message>
-        <source>Talvaro-Loader</source>
-        <translation>Talvaro-Loader</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Diese Applikation dient der Aufbereitung&lt;br&gt;der DSP-Firmware des TRX-Talvaro&lt;/b&gt;&lt;br&gt;Es wird die HW von Ruvado und die&lt;br&gt;HW von Quarnel (LCD 4x20 Char)&lt;br&gt;unterstuetzt.&lt;br&gt;&lt;br&gt; </source>
-        <translation>&lt;b&gt;This application prepares&lt;br&gt;the DSP firmware of the TRX Talvaro&lt;/b&gt;&lt;br&gt;Supported are the HW of Ruvado and the&lt;br&gt;HW of Quarnel (LCD 4x20 char)&lt;br&gt;alike.&lt;br&gt;&lt;br&gt; </translation>
     </message>
     <message>
         <source>&lt;b&gt;Datenempfang auf der RS232 defekt&lt;/B&gt;&lt;BR&gt;Es kommen vom Talvaro keine Daten zur Auswertung zum PC.&lt;br&gt; Eventuell ist die RS232 nicht angeschlossen oder&lt;br&gt; unterbrochen.</source>
@@ -1912,10 +1909,6 @@
         <translation>Close the configured port and open it again</translation>
     </message>
     <message>
-        <source>Die RS232 %1 ist offen.</source>
-        <translation>The RS232 port %1 is open.</translation>
-    </message>
-    <message>
         <source>Die Datei enthaelt keine Ladedaten!</source>
         <translation>The file holds no load data!</translation>
     </message>
@@ -1930,14 +1923,6 @@
     <message>
         <source>Datei &quot;%1&quot; ersetzt, die bisherige ist jetzt &quot;%2&quot;.</source>
         <translation>File &quot;%1&quot; replaced, the previous one is now &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Nicht gespeicherte Aenderungen</source>
-        <translation>Unsaved changes</translation>
-    </message>
-    <message>
-        <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
-        <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
     </message>
     <message>
         <source>DAC-Stufen ohne Messwert: %1 (z. B. Stufe %2)</source>
@@ -2002,6 +1987,50 @@
     <message>
         <source>Ordner &quot;%1&quot; nicht gefunden!</source>
         <translation>Folder &quot;%1&quot; not found!</translation>
+    </message>
+    <message>
+        <source>fester Name %1</source>
+        <translation>stable name %1</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: %2 hat ihn offen</source>
+        <translation>Port %1 is busy: %2 has it open</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: %2 haben ihn offen</source>
+        <translation>Port %1 is busy: %2 have it open</translation>
+    </message>
+    <message>
+        <source>ModemManager prueft neue USB-Adapter mit AT-Befehlen; eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; fuer den Adapter haelt ihn fern (oder sudo systemctl disable --now ModemManager, wenn kein Modem gebraucht wird).</source>
+        <translation>ModemManager probes new USB adapters with AT commands; a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter keeps it away (or sudo systemctl disable --now ModemManager when no modem is needed).</translation>
+    </message>
+    <message>
+        <source>brltty nimmt manche USB-Adapter (CH340, CP210x) fuer eine Braillezeile; ohne Braillezeile haelt sudo apt remove brltty ihn fern, sonst seine udev-Regel fuer diesen Adapter abschalten.</source>
+        <translation>brltty takes some USB adapters (CH340, CP210x) for a braille display; without a braille display sudo apt remove brltty keeps it away, otherwise disable its udev rule for this adapter.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung fuer %1 (Modus %2, Gruppe &quot;%3&quot;): keine Gruppe, der man beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den Adapter der Gruppe &quot;dialout&quot; gibt (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; ein Beispiel steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer &quot;%4&quot; in diese Gruppe aufnehmen (sudo usermod -aG dialout %4) und ab- und wieder anmelden.</source>
+        <translation>No permission for %1 (mode %2, group &quot;%3&quot;): no group one can join may read and write it. Remedy: a udev rule that gives the adapter to the group &quot;dialout&quot; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; there is an example in /usr/share/doc/talvaro-loader/adapters.md), then add the user &quot;%4&quot; to that group (sudo usermod -aG dialout %4) and log out and in again.</translation>
+    </message>
+    <message>
+        <source>Die RS232 %1 ist offen.</source>
+        <translation>The RS232 port %1 is open.</translation>
+    </message>
+    <message>
+        <source>Talvaro-Loader</source>
+        <translation>Talvaro-Loader</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Diese Applikation dient der Aufbereitung&lt;br&gt;der DSP-Firmware des TRX-Talvaro&lt;/b&gt;&lt;br&gt;Es wird die HW von Ruvado und die&lt;br&gt;HW von Quarnel (LCD 4x20 Char)&lt;br&gt;unterstuetzt.&lt;br&gt;&lt;br&gt; </source>
+        <translation>&lt;b&gt;This application prepares&lt;br&gt;the DSP firmware of the TRX Talvaro&lt;/b&gt;&lt;br&gt;Supported are the HW of Ruvado and the&lt;br&gt;HW of Quarnel (LCD 4x20 char)&lt;br&gt;alike.&lt;br&gt;&lt;br&gt; </translation>
+    </message>
+    <message>
+        <source>Nicht gespeicherte Aenderungen</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
+        <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "link/link.h"
 #include "link/modem.h"
+#include "link/portinfo.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -40,6 +41,15 @@ void Leitungswache::weg() {
 }
 
 void Leitungswache::geoeffnet(const QString& port, bool ok) {
+    if (ok) {
+        // Only now is the link there to be found: udev removes it with the adapter.
+        const QString device = Modem::systemPortName(port);
+        m_fest = PortInfo::byIdFuer(device);
+        if (QFileInfo(device).absoluteFilePath() == m_fest)
+            m_fest.clear();
+    } else if (port != m_port) {
+        m_fest.clear();
+    }
     if (ok || port != m_port)
         beenden();
 }
@@ -57,16 +67,18 @@ void Leitungswache::versuch() {
     // A transfer that is still unwinding from the drop finishes on the old line first.
     if (m_link->transferActive())
         return;
+    // The adapter by its stable name, under whatever name it came back; while that name is
+    // missing, not the configured one either: another adapter may have taken it.
+    const QString port = m_fest.isEmpty() ? m_port : m_fest;
 #ifndef Q_OS_WIN
     // While the device is gone, not even an attempt: each would write "?" to the title and a
     // note into a trace.
-    if (!QFileInfo::exists(Modem::systemPortName(m_port)))
+    if (!QFileInfo::exists(Modem::systemPortName(port)))
         return;
 #endif
-    if (!m_modem->openPort(m_port))
+    if (!m_modem->openPort(port))
         return;
     m_link->setOpen(true);
-    const QString port = m_port;
     beenden();
     emit wieder(port);
 }

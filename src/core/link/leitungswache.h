@@ -1,6 +1,7 @@
 // Keeps watch over the line after it drops (cable pulled, adapter gone): the Link counts as
 // closed at once, and the same port is tried again once a second, quietly, until it opens or
-// another port is configured.
+// another port is configured. A USB adapter often comes back under another name (ttyUSB1 for
+// ttyUSB0): the watch remembers the stable name the port had when it opened and follows it.
 #pragma once
 
 #include <QObject>
@@ -25,6 +26,8 @@ public:
     // An open was asked for (options, "Neu verbinden"): a port that opened, or another port
     // than the one lost, ends the retries; the lost one failing again keeps them going.
     void geoeffnet(const QString& port, bool ok);
+    // The stable name of the port last opened; empty when it had none (or is one itself).
+    QString festerName() const { return m_fest; }
     // No more attempts until the next drop (the line closed on purpose).
     void beenden();
     // The port lost and being tried again; empty when none is.
@@ -44,4 +47,5 @@ private:
     QTimer* m_timer = nullptr;
     bool m_wiederholen = false;
     QString m_port;
+    QString m_fest;
 };

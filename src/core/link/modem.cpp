@@ -6,6 +6,11 @@
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 Modem::Modem(QObject* parent) : QObject(parent) {}
 
@@ -41,7 +46,29 @@ bool Modem::openPort(const QString& name) {
     }
     delete m_port;
     m_port = new QSerialPort(this);
-    m_port->setPortName(systemPortName(name));
+    m_belegung = {};
+    const QString device = systemPortName(name);
+    m_port->setPortName(device);
+#ifdef Q_OS_LINUX
+    // Asked before QSerialPort opens the device: root passes another program's exclusive
+    // mode, would write into its line, and clear that mode again on close. The look's
+    // descriptor stays open until the port is set up, so the device sees a single open
+    // (modem lines rise once, and a last close in between would drop them).
+    struct Sonde {
+        int fd = -1;
+        ~Sonde() {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } sonde;
+    sonde.fd =
+        ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    m_belegung = portzugriff::belegung(device, sonde.fd);
+    if (m_belegung.belegt) {
+        emit setTtyText(QStringLiteral("?"));
+        return false;
+    }
+#endif
     if (!m_port->open(QIODevice::ReadWrite)) {
         emit setTtyText(QStringLiteral("?"));
         return false;

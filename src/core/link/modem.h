@@ -2,6 +2,8 @@
 // reads without ever waiting, writes one byte at a time and reports its state as a short text.
 #pragma once
 
+#include "link/portzugriff.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,8 +16,11 @@ public:
     ~Modem() override;
 
     // Opens and configures the port with DTR and RTS inactive. Emits the name as given on
-    // success, "?" on failure.
+    // success, "?" on failure. A port another program holds is refused without touching it,
+    // also when the program runs as root.
     bool openPort(const QString& name);
+    // Whether the last openPort found the port held by another program, and by whom.
+    const portzugriff::Belegung& belegung() const { return m_belegung; }
     // Closes the port if it is open; always emits "?" and returns true.
     bool closePort();
     // Reads at most n bytes of what has already arrived; 0 when nothing waits. Never waits.
@@ -54,4 +59,5 @@ private:
     void lineLost();
 
     QSerialPort* m_port = nullptr;
+    portzugriff::Belegung m_belegung;
 };

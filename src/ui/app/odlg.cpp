@@ -142,9 +142,9 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
     // only the name.
     m_portmodell = new QStandardItemModel(0, kSpalten, this);
     m_portmodell->setHorizontalHeaderLabels(
-        {tr("Port", "Option Dialog"), tr("Beschreibung", "Option Dialog"),
-         tr("Hersteller", "Option Dialog"), tr("USB-ID", "Option Dialog"),
-         tr("Seriennummer", "Option Dialog")});
+        {tr("Port", "Option Dialog"), tr("Geraet", "Option Dialog"),
+         tr("Beschreibung", "Option Dialog"), tr("Hersteller", "Option Dialog"),
+         tr("USB-ID", "Option Dialog"), tr("Seriennummer", "Option Dialog")});
     auto* liste = new QTreeView(m_port);
     liste->setObjectName(QStringLiteral("portliste"));
     liste->setRootIsDecorated(false);
@@ -252,9 +252,12 @@ void odlg::portlistefuellen() {
     const QString gewaehlt =
         m_port->currentIndex() >= 0 ? m_port->itemText(m_port->currentIndex()) : QString();
     m_system = system;
-    auto zeile = [](const PortInfo& p) {
+    // A row stores the name in its first column; for a stable name, the device it leads to
+    // now stands beside it.
+    auto zeile = [](const PortInfo& p, bool fest) {
         QList<QStandardItem*> z;
-        for (const QString& s : {p.name, p.description, p.manufacturer, p.usbIds(), p.serial}) {
+        for (const QString& s : {fest ? p.byId : p.name, fest ? p.name : QString(), p.description,
+                                 p.manufacturer, p.usbIds(), p.serial}) {
             auto* item = new QStandardItem(s);
             item->setToolTip(p.zeile());
             z.append(item);
@@ -277,11 +280,19 @@ void odlg::portlistefuellen() {
         else
             oben.append(p);
     }
+    // The stable names first: chosen, they find the adapter whatever ttyUSB it gets.
+    int feste = 0;
+    for (const PortInfo& p : system) {
+        if (!p.byId.isEmpty()) {
+            m_portmodell->appendRow(zeile(p, true));
+            ++feste;
+        }
+    }
     for (const PortInfo& p : std::as_const(oben))
-        m_portmodell->appendRow(zeile(p));
+        m_portmodell->appendRow(zeile(p, false));
     for (const PortInfo& p : std::as_const(com))
-        m_portmodell->appendRow(zeile(p));
-    m_systemports = int(oben.size());
+        m_portmodell->appendRow(zeile(p, false));
+    m_systemports = feste + int(oben.size());
     m_portlisteGefuellt = true;
     if (auto* liste = qobject_cast<QTreeView*>(m_port->view()))
         for (int s = 0; s < kSpalten; ++s)
@@ -299,7 +310,8 @@ QString odlg::portinfotext() const {
         return {};
     const QString device = Modem::systemPortName(name);
     for (const PortInfo& p : m_system) {
-        if (p.name == name || Modem::systemPortName(p.name) == device) {
+        if (p.name == name || Modem::systemPortName(p.name) == device ||
+            (!p.byId.isEmpty() && p.byId == device)) {
             const QStringList d = p.details();
             return d.isEmpty() ? tr("Vom System gemeldet, ohne weitere Angaben", "Option Dialog")
                                : d.join(QStringLiteral(", "));

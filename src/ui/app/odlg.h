@@ -28,9 +28,11 @@ public:
     static constexpr int kZeilen = 11;
     // The port list holds these after whatever ports the system reports.
     static constexpr int kComAnzahl = 256;
-    // Columns of the port list: the name (what is stored), then what the system knows.
+    // Columns of the port list: the name (what is stored), the device a stable name leads
+    // to, then what the system knows.
     enum Spalte {
         SpalteName,
+        SpalteGeraet,
         SpalteBeschreibung,
         SpalteHersteller,
         SpalteUsb,
@@ -94,7 +96,8 @@ private:
     QPushButton* m_abbruch = nullptr;
     std::array<std::array<QLineEdit*, kZeilen>, 3> m_felder{};
     std::array<std::array<QPushButton*, kZeilen>, 3> m_knoepfe{};
-    // How many items at the top of the port list came from the system.
+    // How many items at the top of the port list came from the system: first the stable
+    // names of the adapters that have one, then the ports by the system's names.
     int m_systemports = 0;
 
     // The EEPROM's backup and compare around a write.

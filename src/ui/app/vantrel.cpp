@@ -237,8 +237,10 @@ void vantrel::setAText(const QString& text) {
 void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
     const QString grund = m_geraet->portfehler().text;
     logzeile(grund);
-    m_bediener->meldung(Bediener::Box::Fehler, titel,
-                        satz + QStringLiteral("<br>") + grund.toHtmlEscaped());
+    m_bediener->meldung(
+        Bediener::Box::Fehler, titel,
+        satz + QStringLiteral("<br>") +
+            grund.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
 }
 
 void vantrel::neuverbinden() {

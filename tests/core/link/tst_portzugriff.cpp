@@ -1,16 +1,19 @@
-// Why a port will not open: missing, no serial device, no permission (the hint names the
-// group that owns the device file), or held by another program. The refusals are real: for
-// permission and for a port held exclusively, a child process gives up root and opens a
-// pseudo-terminal whose owner, group and mode the test sets, as a user outside the group
-// would (root passes both checks).
+// Why a port will not open: missing, no serial device, no permission (the hint names a group
+// that may use the device, or a udev rule), or held by another program, which is named. The
+// refusals are real: for permission and for a port held exclusively, a child process gives up
+// root and opens a pseudo-terminal whose owner, group and mode the test sets, as a user
+// outside the group would (root passes the mode; a held port is refused to root as well).
 #include "link/modem.h"
 #include "link/portzugriff.h"
 #include "sim/ptypair.h"
+#include "testenv.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <csignal>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/ioctl.h>
@@ -106,10 +109,111 @@ private slots:
         QVERIFY(!group.isEmpty());
         if (gid == 54321)
             QCOMPARE(group, QStringLiteral("54321"));
-        QCOMPARE(seen.mid(11), portzugriff::hinweisText(pty.slavePath(), group, "nobody"));
-        QVERIFY(seen.startsWith("permission Keine Berechtigung fuer " + pty.slavePath() + ": "));
+        QVERIFY(seen.startsWith("permission Keine Berechtigung fuer " + pty.slavePath()));
         QVERIFY(seen.contains("\"" + group + "\""));
-        QVERIFY(seen.contains("usermod -aG " + group + " nobody"));
+        // The group of a pts may only write: joining it would not help.
+        QCOMPARE(seen.contains("usermod -aG " + group + " nobody"), mode != 0620);
+    }
+
+    // The advice from the device's mode and group alone (root passes every mode).
+    void advice_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("gid");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("expected");
+        const QString join = "Keine Berechtigung fuer ttyUSB0: den Benutzer \"anna\" in die Gruppe "
+                             "\"%1\" aufnehmen (sudo usermod -aG %1 anna), dann ab- und wieder "
+                             "anmelden.";
+        const QString udev =
+            "Keine Berechtigung fuer ttyUSB0 (Modus %1, Gruppe \"%2\"): keine Gruppe, der man "
+            "beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den "
+            "Adapter der Gruppe \"dialout\" gibt (GROUP=\"dialout\", MODE=\"0660\"; ein Beispiel "
+            "steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer \"anna\" in "
+            "diese Gruppe aufnehmen (sudo usermod -aG dialout anna) und ab- und wieder anmelden.";
+        const QString only = "Keine Berechtigung fuer ttyUSB0";
+        QTest::newRow("600 root:root") << 0600 << 0 << "root" << udev.arg("0600", "root");
+        QTest::newRow("660 root:root") << 0660 << 0 << "root" << udev.arg("0660", "root");
+        QTest::newRow("660 root:dialout") << 0660 << 20 << "dialout" << join.arg("dialout");
+        QTest::newRow("620 root:tty") << 0620 << 5 << "tty" << udev.arg("0620", "tty");
+        QTest::newRow("666, refused elsewhere") << 0666 << 20 << "dialout" << only;
+        QTest::newRow("rights unknown") << -1 << 0 << "" << only;
+    }
+    void advice() {
+        QFETCH(int, mode);
+        QFETCH(int, gid);
+        QFETCH(QString, group);
+        QFETCH(QString, expected);
+        std::optional<portzugriff::Dateirechte> r;
+        if (mode >= 0)
+            r = portzugriff::Dateirechte{unsigned(mode), 0, unsigned(gid), group};
+        QCOMPARE(portzugriff::hinweisText("ttyUSB0", r, "anna"), expected);
+    }
+
+    // A port held in exclusive mode is refused for root as well, and the text names the
+    // holder by its process; the same device under a second name counts as held too.
+    void heldPort_data() {
+        QTest::addColumn<QString>("holder"); // "ModemManager": a program; "link": our own Modem
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("ModemManager, as root") << "ModemManager" << false;
+        QTest::newRow("ModemManager, as a user") << "ModemManager" << true;
+        QTest::newRow("a second name, as root") << "link" << false;
+        QTest::newRow("a second name, as a user") << "link" << true;
+    }
+    void heldPort() {
+        QFETCH(QString, holder);
+        QFETCH(bool, asNobody);
+        if (::geteuid() != 0)
+            QSKIP("holding and opening the port as other users needs root");
+        PtyPair pty;
+        const QByteArray path = QFile::encodeName(pty.slavePath());
+        QCOMPARE(::chmod(path.constData(), 0666), 0);
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QVERIFY(QFile::link(pty.slavePath(), dir.filePath("talvaro")));
+        const QString opened = holder == "link" ? dir.filePath("talvaro") : pty.slavePath();
+
+        int fd = -1;
+        pid_t child = -1;
+        Modem own;
+        QString expected;
+        if (holder == "link") {
+            QVERIFY(own.openPort(pty.slavePath()));
+            fd = int(own.port()->handle());
+            // Our own process (or, for the child, the one that started it) is not named.
+            expected = "busy Port %1 ist belegt: ein anderes Programm hat ihn offen";
+        } else {
+            // A program whose name is ModemManager, with the port as its standard input and
+            // in exclusive mode; the same user as the opener, so /proc shows its descriptors.
+            const QString exe = dir.filePath("ModemManager");
+            QVERIFY(QFile::copy("/bin/sleep", exe));
+            fd = ::open(path.constData(), O_RDWR | O_NOCTTY);
+            QCOMPARE(::ioctl(fd, TIOCEXCL), 0);
+            child = ::fork();
+            if (child == 0) {
+                ::dup2(fd, 0);
+                if (asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                                 ::setuid(kNobody) != 0))
+                    ::_exit(99);
+                ::execl(QFile::encodeName(exe).constData(), "ModemManager", "60", nullptr);
+                ::_exit(98);
+            }
+            QTRY_COMPARE(fileBytes(QStringLiteral("/proc/%1/comm").arg(child)), "ModemManager\n");
+            expected = "busy Port %1 ist belegt: ModemManager (PID " + QString::number(child) +
+                       ") hat ihn offen\nModemManager prueft neue USB-Adapter";
+        }
+        const QString got = asNobody ? openAsNobody(opened) : seen(opened);
+        int exclusive = 0;
+        QCOMPARE(::ioctl(fd, TIOCGEXCL, &exclusive), 0);
+        if (child > 0) {
+            ::kill(child, SIGTERM);
+            ::waitpid(child, nullptr, 0);
+            ::close(fd);
+        }
+        QCOMPARE(got.left(expected.arg(opened).size()), expected.arg(opened));
+        QCOMPARE(got.contains("ENV{ID_MM_DEVICE_IGNORE}=\"1\""), holder == "ModemManager");
+        // Nothing went into the holder's line, and its exclusive mode is still on.
+        QCOMPARE(pty.readAll(), QByteArray());
+        QCOMPARE(exclusive, 1);
     }
 
     // Reasons beyond those the window and talvaro-cli show for their ports.
