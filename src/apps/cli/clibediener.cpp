@@ -22,7 +22,8 @@ std::unique_ptr<Progress> CliBediener::fortschritt(const QString& label, int min
 }
 
 void CliBediener::log(const QString& zeile) {
-    m_out.log(zeile);
+    // The window's log shows rich text; a terminal gets no raw <br>.
+    m_out.log(Output::plain(zeile));
 }
 
 void CliBediener::meldung(Box, const QString& titel, const QString& text) {

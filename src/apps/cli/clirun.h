@@ -32,6 +32,9 @@ private:
     bool loadConfig();
     QString absolute(const QString& path) const;
     int saveFailed(const QString& path);
+    // The file of this command (its configuration, its file argument, the profile's data
+    // files) that is the same file as trace, or empty.
+    QString gleicheWie(const QString& trace) const;
     // The exit status and the result's fields for how an operation ended.
     int ended(const TransferResult& r);
 

@@ -17,6 +17,7 @@ public:
                                           double msProSchritt, const QString& einheit) override;
     void log(const QString& zeile) override;
     void meldung(Box box, const QString& titel, const QString& text) override;
+    void status(const QString& text) override;
 
 private:
     vantrel& m_fenster;

@@ -17,9 +17,11 @@ void vantrel::ladefehler(const TransferResult& fehler) {
 }
 
 bool vantrel::dspdateilesen(const QString& path) {
-    if (readFirmwareFile(path, &dspzeilen, [this](const QString& s) { logzeile(s); }))
+    const TransferResult r =
+        readFirmwareFile(path, &dspzeilen, [this](const QString& s) { logzeile(s); });
+    if (r.ok())
         return true;
-    ladefehler(dateiNichtGefunden(path));
+    ladefehler(r);
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "testenv.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,13 +30,22 @@ public:
     QString abbruchLabel;
     int abbruchBei = -1;
 
+    // A transfer that does not end within its own deadline is cancelled, and the record says
+    // so: the case fails with that line instead of running into the suite's timeout.
     class Fortschritt : public Progress {
     public:
         int abbruch = -1;
         int wert = 0;
+        QStringList* zeilen = nullptr;
+        QString label;
+        QElapsedTimer uhr;
         void setRange(int, int) override {}
         void setValue(int v) override { wert = v; }
-        bool wasCanceled() const override { return abbruch >= 0 && wert >= abbruch; }
+        bool wasCanceled() const override {
+            if (uhr.elapsed() > 15000 && !zeilen->contains("timeout " + label))
+                zeilen->append("timeout " + label);
+            return (abbruch >= 0 && wert >= abbruch) || uhr.elapsed() > 15000;
+        }
     };
 
     bool bestaetigen(const QString& titel, const QString&, bool) override {
@@ -53,15 +63,26 @@ public:
                                           const QString&) override {
         zeilen << QStringLiteral("progress %1 %2..%3").arg(label).arg(minimum).arg(maximum);
         auto f = std::make_unique<Fortschritt>();
+        f->zeilen = &zeilen;
+        f->label = label;
+        f->uhr.start();
+        // The waits end on the cancel signal, which a deadline alone would never send.
+        QTimer::singleShot(15001, f.get(), [p = f.get()] {
+            if (p->wasCanceled())
+                emit p->canceled();
+        });
         if (label == abbruchLabel)
             f->abbruch = abbruchBei;
         return f;
     }
     void log(const QString& zeile) override { zeilen << QStringLiteral("log ") + zeile; }
     void meldung(Box box, const QString& titel, const QString& text) override {
-        zeilen << (box == Box::Kritisch ? QStringLiteral("critical ") : QStringLiteral("error ")) +
+        zeilen << (box == Box::Kritisch  ? QStringLiteral("critical ")
+                   : box == Box::Warnung ? QStringLiteral("warning ")
+                                         : QStringLiteral("error ")) +
                       titel + QStringLiteral(": ") + text;
     }
+    void status(const QString& text) override { zeilen << QStringLiteral("status ") + text; }
 };
 
 } // namespace
@@ -139,12 +160,16 @@ private slots:
     // them by default: the backup holds the old EEPROM, the EEPROM the file, the log both
     // fingerprints. Without a whole backup, nothing is written.
     void sichernSchreibenVergleichen_data() {
-        QTest::addColumn<int>("abbruchBei"); // the backup's dump is cancelled there; -1: never
-        QTest::newRow("backup, restore, compare") << -1;
-        QTest::newRow("backup cancelled") << 1000;
+        QTest::addColumn<int>("abbruchBei");  // the backup's dump is cancelled there; -1: never
+        QTest::addColumn<QString>("stempel"); // of the older backups
+        QTest::newRow("backup, restore, compare") << -1 << "20200101";
+        QTest::newRow("backup cancelled") << 1000 << "20200101";
+        // A clock set back, or a folder from another PC: the one just made is still kept.
+        QTest::newRow("older backups stamped later") << -1 << "20991231";
     }
     void sichernSchreibenVergleichen() {
         QFETCH(int, abbruchBei);
+        QFETCH(QString, stempel);
         TestEnv env; // the backups go to this HOME's vantrel/sicherungen
         SimTransceiver sim;
         QVERIFY(sim.isValid());
@@ -158,16 +183,21 @@ private slots:
         for (char& c : neu)
             c = char(zufall.bounded(256));
         const QString quelle = datei(QStringLiteral("neu.bin"), neu);
-        // Older backups: 21 of this profile, one of another, and a file of the person's own.
+        // Older backups: 21 of this profile, one of another, a file of the person's own and
+        // one merely named like a backup (not the EEPROM's size).
         const QString ordner = Geraet::sicherungsordner();
         QVERIFY(QDir().mkpath(ordner));
         QStringList fremde{QStringLiteral("eeprom-HW2-20190101-000000.bin"),
-                           QStringLiteral("eigene.bin")};
+                           QStringLiteral("eigene.bin"),
+                           QStringLiteral("eeprom-HW1-20000101-000000.bin")};
         for (int i = 0; i < 21; ++i)
-            fremde << QStringLiteral("eeprom-HW1-20200101-0000%1.bin").arg(i, 2, 10, QChar('0'));
+            fremde << QStringLiteral("eeprom-HW1-%1-0000%2.bin")
+                          .arg(stempel)
+                          .arg(i, 2, 10, QChar('0'));
         for (const QString& n : std::as_const(fremde)) {
             QFile f(QDir(ordner).filePath(n));
             QVERIFY(f.open(QIODevice::WriteOnly));
+            f.resize(n.startsWith("eeprom-HW1-2000") ? 100 : SimPic::eepromSize);
         }
         Protokoll person;
         person.abbruchLabel = QStringLiteral("Eeprom vor dem Schreiben sichern");
@@ -221,14 +251,16 @@ private slots:
                               QStringLiteral("box Externen Eeprom SICHERN"),
                               QStringLiteral("box Datei kleiner als der Eeprom"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
-        // The newest 20 of this profile are kept; nothing else is touched.
+        // The newest 20 of this profile are kept, the one just made among them; nothing else
+        // is touched, and every removal is logged.
         const QString neueste = QFileInfo(g.sicherung()).fileName();
-        QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 20);
-        const QStringList weg{QStringLiteral("eeprom-HW1-20200101-000000.bin"),
-                              QStringLiteral("eeprom-HW1-20200101-000001.bin")};
+        QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 21);
+        const QStringList weg{QStringLiteral("eeprom-HW1-%1-000000.bin").arg(stempel),
+                              QStringLiteral("eeprom-HW1-%1-000001.bin").arg(stempel)};
         for (const QString& n : std::as_const(fremde))
             QCOMPARE(dort.contains(n), !weg.contains(n));
         QVERIFY(dort.contains(neueste));
+        QCOMPARE(person.zeilen.filter("log Alte Sicherung").size(), 2);
     }
 
     // The image of a set of files is the same whatever was built before it, as the set's
@@ -244,8 +276,8 @@ private slots:
         nachher.einst.testfilename[0] = test;
         nachher.einst.dspcodefilename[0] =
             datei(QStringLiteral("fw.dpk"), "FW\r\n@PA\r\n0100\r\n12AB34\r\n#\r\n");
-        nachher.einst.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "");
-        // The empty list names no filter that could be found; the firmware is in the image.
+        nachher.einst.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "fehlt.dat ,x, 1\n");
+        // The list names no filter that could be found; the firmware is in the image.
         nachher.datensatzLaden(false);
         QVERIFY(nachher.downloadimage.buffer.startsWith("$DP"));
         QVERIFY(nachher.testfirmwareLaden());
@@ -293,34 +325,154 @@ private slots:
         QCOMPARE(g.downloadimage.buffer.toHex(), plain.downloadimage.buffer.toHex());
     }
 
-    // What goes to the PIC is what the person chose: a parameter file without a parameter
-    // line sends nothing; the parameters alone need no filter coefficients.
-    void nurParameter_data() {
+    // Nothing goes to the set or into a file that the person did not choose: a file that
+    // defines no parameter, a filter past FFFF, a firmware without a word are refused before
+    // anything is asked or sent, with a reason that says what is wrong; a list with the line
+    // ends of an old Mac loads every filter; the parameters alone need no firmware.
+    void dateienLesen_data() {
+        QTest::addColumn<QString>("was"); // "params-send", "pic-params", "readback", "image"
+        QTest::addColumn<QByteArray>("firmware"); // "-": no such file
+        QTest::addColumn<QByteArray>("liste");
         QTest::addColumn<QByteArray>("parameter");
-        QTest::addColumn<bool>("gesendet");
-        QTest::newRow("empty parameter file") << QByteArray() << false;
-        QTest::newRow("filter missing")
-            << fileBytes(TestEnv::sampleRelease() + "/USER2B2.DPK") << true;
+        QTest::addColumn<int>("bytes");       // sent to the set, or the image's size
+        QTest::addColumn<QString>("meldung"); // of the critical box; empty: none
+        const QByteArray fw = "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n";
+        const QByteArray liste = "a.dat ,x, 1000\r\nb.dat ,x, 2000\r\n";
+        const QByteArray user = fileBytes(TestEnv::sampleRelease() + "/USER2B2.DPK");
+        const QString keine = "Datei fehlerhaft!: Datei \"%1/p.dpk\" enthaelt keine Parameter!";
+        QTest::newRow("blank line as parameter file")
+            << "params-send" << fw << liste << QByteArray("h\r\nu\r\n\r\n") << 0 << keine;
+        QTest::newRow("firmware as parameter file")
+            << "pic-params" << fw << liste << fw << 0 << keine;
+        QTest::newRow("read-back onto a header")
+            << "readback" << fw << liste << QByteArray("h\r\nu\r\n") << 0 << keine;
+        QTest::newRow("empty parameter file") << "params-send" << fw << liste << QByteArray() << 0
+                                              << "Datei leer!: Datei \"%1/p.dpk\" ist leer!";
+        QTest::newRow("parameters alone, no firmware")
+            << "pic-params" << QByteArray("-") << liste << user << 944 << QString();
+        QTest::newRow("filter list with CR only")
+            << "image" << QByteArray("FW\r@PA\r0100\r123456\r#\r")
+            << QByteArray(liste).replace("\r\n", "\r") << user << 50 << QString();
+        QTest::newRow("filter past FFFF")
+            << "image" << fw << QByteArray("a.dat ,x, FFFF\r\n") << user << 0
+            << "Filter fehlerhaft!: Datei \"%1/a.dat\": der Filter bei FFFF hat 2 Worte und "
+               "reicht ueber die Adresse FFFF hinaus!";
+        QTest::newRow("firmware without a word")
+            << "image" << QByteArray("FW\r\n@PA\r\n0100\r\n#\r\n") << liste << user << 0
+            << "Firmware fehlerhaft!: Datei \"%1/fw.dpk\": Die Datei enthaelt keine Ladedaten!";
+        QTest::newRow("device as firmware") << "image" << QByteArray("/dev/null") << liste << user
+                                            << 0 << "Keine Datei!: /dev/null ist keine Datei!";
     }
-    void nurParameter() {
+    void dateienLesen() {
+        QFETCH(QString, was);
+        QFETCH(QByteArray, firmware);
+        QFETCH(QByteArray, liste);
         QFETCH(QByteArray, parameter);
-        QFETCH(bool, gesendet);
+        QFETCH(int, bytes);
+        QFETCH(QString, meldung);
+        QTemporaryDir ordner;
+        const auto ablegen = [&ordner](const QString& name, const QByteArray& inhalt) {
+            QFile f(ordner.filePath(name));
+            return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
+        };
+        QVERIFY(ablegen("a.dat", "123456 ABCDEF END") && ablegen("b.dat", "111111 222222 END"));
+        QVERIFY(ablegen("l.dpk", liste) && ablegen("p.dpk", parameter));
+        if (!firmware.startsWith('/') && firmware != "-")
+            QVERIFY(ablegen("fw.dpk", firmware));
         SimTransceiver sim;
         QVERIFY(sim.isValid());
         SimPic pic(&sim);
-        pic.function(999);
+        pic.function(was == "readback" ? 995 : 999);
         pic.key(QLatin1Char('1'));
+        Protokoll person;
         Geraet g;
+        g.setBediener(&person);
         g.einst.rs232 = sim.portPath();
         g.einst.picrs232writetime = 0;
-        g.einst.veskpfad[0] = tmp.path();
+        g.einst.paramrs232writetime = 0;
+        g.einst.vorpicladensichern = false;
+        g.einst.veskpfad[0] = ordner.path();
         g.einst.dspcodefilename[0] =
-            datei(QStringLiteral("n.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
-        g.einst.filterfilename[0] = datei(QStringLiteral("nf.dpk"), "fehlt.dat ,x, 1000\r\n");
-        g.einst.parameterfilename[0] = datei(QStringLiteral("np.dpk"), parameter);
+            firmware.startsWith('/') ? QString(firmware) : ordner.filePath("fw.dpk");
+        g.einst.filterfilename[0] = ordner.filePath("l.dpk");
+        g.einst.parameterfilename[0] = ordner.filePath("p.dpk");
         QVERIFY(g.verbinden());
-        QCOMPARE(g.picLaden(true).ok(), gesendet);
-        QCOMPARE(sim.waitForBytes(944, 2000), gesendet);
+        const QString bild = ordner.filePath("bild.bin");
+        QElapsedTimer uhr;
+        uhr.start();
+        const TransferResult r = was == "params-send"  ? g.parameterDateiSenden({})
+                                 : was == "pic-params" ? g.picLaden(true)
+                                 : was == "readback"   ? g.parameterLesen()
+                                                       : g.bildSchreiben(false, bild);
+        QVERIFY(uhr.elapsed() < 5000);
+        const QStringList kritisch = person.zeilen.filter(QRegularExpression("^critical "));
+        QCOMPARE(kritisch, meldung.isEmpty()
+                               ? QStringList()
+                               : QStringList{"critical " + meldung.arg(ordner.path())});
+        QCOMPARE(r.ok(), meldung.isEmpty());
+        QCOMPARE(r.datei, !meldung.isEmpty());
+        if (was == "image") {
+            QCOMPARE(QFileInfo(bild).size(), qint64(bytes));
+            return;
+        }
+        // The read-back is refused before the set is asked to send; nothing on the line.
+        if (!r.ok() && was == "readback")
+            QVERIFY(person.zeilen.filter(QRegularExpression("^box ")).isEmpty());
+        QCOMPARE(sim.waitForBytes(qMax(bytes, 1), bytes > 0 ? 5000 : 300), bytes > 0);
+        QCOMPARE(sim.received().size(), bytes);
+    }
+
+    // What the person reads says what happened: a compare that finds differences ends with
+    // them, not with the dump's success; a closed port sent nothing and nothing is "Fertig";
+    // a dump counts its bytes to 65536.
+    void meldungen_data() {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QStringList>("da");
+        QTest::addColumn<QStringList>("nicht");
+        QTest::newRow("differences")
+            << "vergleich"
+            << QStringList{"status Unterschiede: 3 Bytes",
+                           "warning Eeprom Vergleich: Eeprom-Vergleich: 3 Bytes verschieden (die "
+                           "ersten 100 Bytes verglichen, die Datei ist kuerzer als der Eeprom)"}
+            << QStringList{};
+        QTest::newRow("port closed")
+            << "zu" << QStringList{"log Die RS232 ist nicht offen! Nichts gesendet."}
+            << QStringList{"log buffer2dsp() Fertig!", "log parameter2dsp() Fertig!"};
+        QTest::newRow("a dump counts bytes")
+            << "sicherung" << QStringList{"progress ExEeprom in Datei Speichern 0..65536"}
+            << QStringList{};
+    }
+    void meldungen() {
+        QFETCH(QString, fall);
+        QFETCH(QStringList, da);
+        QFETCH(QStringList, nicht);
+        SimTransceiver sim;
+        QVERIFY(sim.isValid());
+        SimPic pic(&sim);
+        Protokoll person;
+        person.amGeraet = [&pic](const QString&) { pic.function(997); };
+        Geraet g;
+        g.setBediener(&person);
+        g.einst.rs232 = sim.portPath();
+        g.einst.dspcodefilename[0] = TestEnv::sampleRelease() + "/VESK2b1x.dpk";
+        g.einst.filterfilename[0] = TestEnv::sampleRelease() + "/Filters/filters.dpk";
+        g.einst.veskpfad[0] = TestEnv::sampleRelease();
+        g.einst.parameterfilename[0] = TestEnv::sampleRelease() + "/USER2B2.DPK";
+        if (fall != "zu")
+            QVERIFY(g.verbinden());
+        QByteArray vergleich = pic.eeprom().left(100);
+        for (int i : {3, 50, 99})
+            vergleich[i] = char(~vergleich[i]);
+        if (fall == "vergleich")
+            g.eepromVergleichen(datei("v.bin", vergleich));
+        else if (fall == "zu")
+            g.dspLaden({});
+        else
+            g.eepromSichern(tmp.filePath("dump.bin"));
+        for (const QString& z : std::as_const(da))
+            QVERIFY2(person.zeilen.contains(z), qPrintable(person.zeilen.join('\n')));
+        for (const QString& z : std::as_const(nicht))
+            QVERIFY2(!person.zeilen.contains(z), qPrintable(z));
     }
 
     // A "%" in a file name is no place holder of the log line it stands in.
