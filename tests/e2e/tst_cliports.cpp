@@ -16,28 +16,25 @@ class TestCliPorts : public QObject {
     Q_OBJECT
     TestEnv env;
 
+    static QStringList names() {
+        QStringList n;
+        for (const QSerialPortInfo& i : QSerialPortInfo::availablePorts())
+            if (!i.portName().isEmpty() && !n.contains(i.portName()))
+                n << i.portName();
+        return n;
+    }
+
 private slots:
     void listAsJson() {
         const CliRun r = runCli({"ports", "--json"});
         QCOMPARE(r.exitCode, 0);
         const QJsonArray a = QJsonDocument::fromJson(r.out).array();
-        QCOMPARE(r.out.trimmed().front(), '[');
-        // The system's own list, each name once, its texts or null.
-        QStringList names;
-        for (const QSerialPortInfo& i : QSerialPortInfo::availablePorts())
-            if (!i.portName().isEmpty() && !names.contains(i.portName()))
-                names << i.portName();
-        QCOMPARE(a.size(), names.size());
+        // The system's own list, each name once.
+        QCOMPARE(a.size(), names().size());
         for (qsizetype k = 0; k < a.size(); ++k) {
-            const QJsonObject o = a.at(k).toObject();
-            QCOMPARE(o.keys(),
+            QCOMPARE(a.at(k).toObject().keys(),
                      QStringList({"description", "manufacturer", "name", "pid", "serial", "vid"}));
-            QCOMPARE(o.value("name").toString(), names.at(k));
-            const QSerialPortInfo info(names.at(k));
-            QCOMPARE(o.value("vid").isNull(), !info.hasVendorIdentifier());
-            if (info.hasVendorIdentifier())
-                QCOMPARE(o.value("vid").toInt(), int(info.vendorIdentifier()));
-            QCOMPARE(o.value("serial").toString(), info.serialNumber().trimmed());
+            QCOMPARE(a.at(k)["name"].toString(), names().at(k));
         }
     }
 
@@ -82,20 +79,12 @@ private slots:
         const QString text = reason.arg(port, QFileInfo(port).group());
         const qsizetype at = err.indexOf("Die RS232 ist nicht offen! " + text);
         QVERIFY2(at >= 0, qPrintable(err.join('\n')));
-        // Then the ports the system reports, one a line, each by its name.
-        QStringList names;
-        for (const QSerialPortInfo& i : QSerialPortInfo::availablePorts())
-            if (!i.portName().isEmpty() && !names.contains(i.portName()))
-                names << i.portName();
-        if (names.isEmpty()) {
-            QCOMPARE(err.value(at + 1), "Das System meldet keine seriellen Ports.");
-            return;
-        }
-        QCOMPARE(err.value(at + 1), "Das System meldet diese seriellen Ports:");
-        for (qsizetype k = 0; k < names.size(); ++k)
-            QVERIFY2(err.value(at + 2 + k) == "  " + names.at(k) ||
-                         err.value(at + 2 + k).startsWith("  " + names.at(k) + "  "),
-                     qPrintable(err.value(at + 2 + k)));
+        // Then the ports the system reports, each line led by its name.
+        const QStringList n = names();
+        QCOMPARE(err.value(at + 1), n.isEmpty() ? "Das System meldet keine seriellen Ports."
+                                                : "Das System meldet diese seriellen Ports:");
+        for (qsizetype k = 0; k < n.size(); ++k)
+            QCOMPARE(err.value(at + 2 + k).section("  ", 0, 1), "  " + n.at(k));
     }
 };
 

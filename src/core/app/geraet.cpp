@@ -541,25 +541,28 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
                      QString::number(download::kEepromGroesse)));
     };
     // A file named on the command line is read before anything is asked; one the person
-    // chooses, after the box.
+    // chooses, after the box, unless a backup comes first: then the file is chosen and
+    // looked at before its long dump.
     QString name = quelle;
     QByteArray inhalt;
-    if (!name.isEmpty()) {
-        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
-            return r;
-    }
-    if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
-        return s;
-    if (!bestaetigt(h))
-        return abgelehnt();
-    if (name.isEmpty()) {
+    const bool sichern = einst.vorwiederherstellungsichern;
+    const auto waehlen = [&]() -> TransferResult {
         name = binDateiWaehlen(
             Bediener::Wahl::Oeffnen,
             QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"));
         // The EEPROM gets the chosen file or nothing: never what the image held before.
-        if (name.isEmpty())
-            return TransferResult::canceled();
-        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
+        return name.isEmpty() ? TransferResult::canceled() : lesen(name, &inhalt);
+    };
+    if (!name.isEmpty() || sichern) {
+        if (const TransferResult r = name.isEmpty() ? waehlen() : lesen(name, &inhalt); !r.ok())
+            return r;
+    }
+    if (const TransferResult s = sichernVorSchreiben(sichern); !s.ok())
+        return s;
+    if (!bestaetigt(h))
+        return abgelehnt();
+    if (name.isEmpty()) {
+        if (const TransferResult r = waehlen(); !r.ok())
             return r;
     }
     if (!kurzBestaetigt(name, inhalt))
