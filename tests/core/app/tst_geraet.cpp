@@ -64,7 +64,7 @@ public:
         auto f = std::make_unique<Fortschritt>();
         f->zeilen = &zeilen;
         // The waits end on the cancel signal, which a deadline alone would never send.
-        QTimer::singleShot(15001, f.get(), [p = f.get()] { emit p->canceled(); });
+        QTimer::singleShot(15050, Qt::PreciseTimer, f.get(), [p = f.get()] { emit p->canceled(); });
         if (label == abbruchLabel)
             f->abbruch = abbruchBei;
         return f;
