@@ -1039,6 +1039,50 @@
 <context>
     <name>vantrel</name>
     <message>
+        <source>Eeprom-Sicherung: nichts empfangen - keine Datei geschrieben</source>
+        <translation>EEPROM backup: nothing received - no file written</translation>
+    </message>
+    <message>
+        <source>Keine Datei!</source>
+        <translation>Not a file!</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Datei!</source>
+        <translation>%1 is not a file!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; ist groesser als %2 MiB!</source>
+        <translation>File &quot;%1&quot; is larger than %2 MiB!</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar!</source>
+        <translation>File not readable!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; kann nicht gelesen werden!</source>
+        <translation>File &quot;%1&quot; cannot be read!</translation>
+    </message>
+    <message>
+        <source>Filter fehlerhaft!</source>
+        <translation>Faulty filter!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot;: der Filter bei %2 hat %3 Worte und reicht ueber die Adresse FFFF hinaus!</source>
+        <translation>File &quot;%1&quot;: the filter at %2 has %3 words and runs past address FFFF!</translation>
+    </message>
+    <message>
+        <source>Alte Sicherung &quot;%1&quot; entfernt</source>
+        <translation>Old backup &quot;%1&quot; removed</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagen nach %1 von %2 Bytes</source>
+        <translation>Failed after %1 of %2 bytes</translation>
+    </message>
+    <message>
+        <source>Unterschiede: %1 Bytes</source>
+        <translation>Differences: %1 bytes</translation>
+    </message>
+    <message>
         <source>Speichern fehlgeschlagen!</source>
         <translation>Saving failed!</translation>
     </message>
@@ -1738,10 +1782,6 @@
     <message>
         <source>Das Segment bei %1 hat %2 Worte und reicht ueber die Adresse FFFF hinaus!</source>
         <translation>The segment at %1 has %2 words and runs past address FFFF!</translation>
-    </message>
-    <message>
-        <source>Datei &quot;%1&quot; ist leer - nichts zu vergleichen!</source>
-        <translation>File &quot;%1&quot; is empty - nothing to compare!</translation>
     </message>
     <message>
         <source>Download-Image</source>

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 QString release() {
     return TestEnv::sampleRelease();
@@ -339,9 +341,10 @@ private slots:
             args << "--params-only";
         const CliRun r = runCli(args);
         QVERIFY2(r.exitCode == 1, (r.out + r.err).constData());
-        QVERIFY2(r.outLines.contains(text), r.out.constData());
+        // No raw <br> on a terminal, in the log on stdout nor in the box on stderr.
         QString plain = text;
         plain.replace(QLatin1String("<br>"), QLatin1String("\n"));
+        QVERIFY2(QString::fromLocal8Bit(r.out).contains(plain), r.out.constData());
         QVERIFY2(QString::fromLocal8Bit(r.err).contains(plain), r.err.constData());
         if (!paramsOnly) {
             QVERIFY(pic->parameterBlock().isEmpty());
@@ -386,6 +389,30 @@ private slots:
         QVERIFY(!QFile::exists(out + ".partial"));
     }
 
+    // Started with stdout and stderr closed (from a cron job, say), the backup still runs to
+    // its end: nothing the program opens takes the place of a standard stream.
+    void eepromBackupWithoutStreams() {
+        pic->eeprom() = randomBytes(SimPic::eepromSize, 11);
+        const QString out = file("ohne.bin");
+        const QString trace = file("ohne.trace");
+        QFile::remove(out);
+        QProcess p;
+        p.setChildProcessModifier([] {
+            ::close(1);
+            ::close(2);
+            for (int fd = 3; fd < 1024; ++fd)
+                ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        });
+        p.start(TALVARO_CLI_PATH, {"--config", cfg, "--trace", trace, "eeprom-backup", out});
+        // The trace names the port once it is open.
+        QVERIFY(pumpUntil([&] { return fileBytes(trace).contains("# port /"); }, 20000));
+        QTest::qWait(200);
+        pic->function(997);
+        QVERIFY(pumpUntil([&] { return p.state() == QProcess::NotRunning; }, 30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(fileBytes(out) == pic->eeprom());
+    }
+
     void eepromBackupInterrupted_data() {
         QTest::addColumn<bool>("sending");
         QTest::newRow("while the dump comes") << true;
@@ -401,7 +428,10 @@ private slots:
         QFile f(out);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("older backup") == 12);
         f.close();
-        QFile::remove(out + ".partial");
+        // A partial of an earlier run: nothing received keeps it.
+        QFile g(out + ".partial");
+        QVERIFY(g.open(QIODevice::WriteOnly | QIODevice::Truncate) && g.write("earlier") == 7);
+        g.close();
         CliProcess p({"--config", cfg, "--json", "eeprom-backup", out});
         QVERIFY(p.waitEvent(QStringLiteral("line")));
         if (sending) {
@@ -417,10 +447,17 @@ private slots:
         QCOMPARE(p.exitCode(), 1);
         const QJsonObject r = p.result();
         QCOMPARE(r.value("status").toString(), QStringLiteral("canceled"));
-        QVERIFY(r.value("partial").toBool());
         const int n = r.value("bytes").toInt();
         QVERIFY(sending ? n >= 1000 && n < SimPic::eepromSize : n == 0);
         QCOMPARE(fileBytes(out), QByteArray("older backup"));
+        QCOMPARE(r.value("partial").toBool(), sending);
+        if (!sending) {
+            QCOMPARE(fileBytes(out + ".partial"), QByteArray("earlier"));
+            QCOMPARE(
+                p.outLines().last(),
+                QStringLiteral("Eeprom-Sicherung: nichts empfangen - keine Datei geschrieben"));
+            return;
+        }
         QVERIFY(fileBytes(out + ".partial") == pic->eeprom().left(n));
         QCOMPARE(QFileInfo(out + ".partial").size(), qint64(n));
         QCOMPARE(p.outLines().last(),
@@ -454,6 +491,7 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("3000 bytes") << 3000;
         QTest::newRow("empty file") << 0;
+        QTest::newRow("larger than the EEPROM") << 65537;
     }
     void eepromRestore() {
         QFETCH(int, size);
@@ -465,8 +503,9 @@ private slots:
         f.close();
         pic->function(996);
         const CliRun r = runCli({"--config", cfg, "eeprom-restore", in});
-        // An empty file is refused before the line is touched; a short one is said.
-        if (size == 0) {
+        // An empty file and one larger than the EEPROM are refused before the line is
+        // touched; a short one is said.
+        if (size == 0 || size > 65536) {
             QCOMPARE(r.exitCode, 2);
             QCOMPARE(pic->syncBytes(), 0);
             return;

@@ -4,9 +4,18 @@
 #include "interrupt.h"
 #include "output.h"
 
+#include <QStringList>
+
 bool CliBediener::bestaetigen(const QString& titel, const QString& text, bool) {
     // The box tells what to do on the set; whoever runs the command has read it already.
-    m_out.box(titel, text);
+    // What it says of the window's dialog and of the file names the window suggests is not
+    // for a terminal: a command has its files from its arguments and asks nothing.
+    QStringList zeilen = Output::plain(text).split(QLatin1Char('\n'));
+    zeilen.removeIf([](const QString& z) {
+        return z.contains(QLatin1String("Dialog")) || z.contains(QLatin1String("\"exee.bin\"")) ||
+               z.contains(QLatin1String("\"*.bin\""));
+    });
+    m_out.box(titel, zeilen.join(QLatin1Char('\n')));
     return true;
 }
 
@@ -22,7 +31,8 @@ std::unique_ptr<Progress> CliBediener::fortschritt(const QString& label, int min
 }
 
 void CliBediener::log(const QString& zeile) {
-    m_out.log(zeile);
+    // The window's log shows rich text; a terminal gets no raw <br>.
+    m_out.log(Output::plain(zeile));
 }
 
 void CliBediener::meldung(Box, const QString& titel, const QString& text) {

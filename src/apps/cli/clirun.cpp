@@ -3,6 +3,7 @@
 #include "app/configfile.h"
 #include "commands.h"
 #include "download/ladefehler.h"
+#include "download/linereader.h"
 #include "interrupt.h"
 #include "link/portinfo.h"
 #include "output.h"
@@ -12,6 +13,10 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
     : m_options(options), m_out(out), m_interrupt(interrupt), m_bediener(out, interrupt),
@@ -55,9 +60,10 @@ bool CliRun::loadConfig() {
                               .arg(m_configPath));
     } else {
         m_configPath = absolute(m_options.config);
-        QFile f(m_configPath);
-        if (QFileInfo(m_configPath).isDir() || !f.open(QIODevice::ReadOnly)) {
-            const TransferResult r = dateiNichtGefunden(m_options.config);
+        QByteArray inhalt;
+        if (const LineReader::Fehler f = LineReader::dateiLesen(m_configPath, &inhalt);
+            f != LineReader::Fehler::Keiner) {
+            const TransferResult r = lesefehler(m_options.config, f);
             m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
             m_out.log(r.text);
             m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
@@ -138,6 +144,17 @@ int CliRun::run() {
             return Usage;
         if (!m_options.trace.isEmpty()) {
             const QString path = absolute(m_options.trace);
+            // A trace in place of a file this command reads or writes would destroy it.
+            if (const QString gelesen = gleicheWie(path); !gelesen.isEmpty()) {
+                TransferResult r = TransferResult::failed(
+                    QStringLiteral("Speichern fehlgeschlagen!"),
+                    QStringLiteral("Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
+                                   "wird nicht ersetzt!")
+                        .arg(path, gelesen));
+                r.datei = true;
+                m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
+                return ended(r);
+            }
             if (!m_trace.open(path))
                 return saveFailed(path);
             m_trace.attach(m_geraet.modem());
@@ -152,6 +169,38 @@ int CliRun::run() {
         m_result.insert(QStringLiteral("status"),
                         rc == Done ? QStringLiteral("done") : QStringLiteral("failed"));
     return rc;
+}
+
+QString CliRun::gleicheWie(const QString& trace) const {
+    QStringList dateien{m_configPath};
+    static const QStringList mitDatei{"image",          "test-image",    "eeprom-backup",
+                                      "eeprom-restore", "eeprom-verify", "params-readback"};
+    if (!m_options.args.isEmpty() && mitDatei.contains(m_options.command))
+        dateien << absolute(m_options.args.at(0));
+    const TEinstellungen& e = m_geraet.einstellungen();
+    const size_t p = size_t(m_geraet.profil());
+    for (const TEinstellungen::Profile* name :
+         {&e.dspcodefilename, &e.filterfilename, &e.parameterfilename, &e.xparameterfilename,
+          &e.rxeqfilename, &e.txeqfilename, &e.ad603filename, &e.standardparameterfilename,
+          &e.scalfilename, &e.testfilename})
+        if (!(*name)[p].isEmpty())
+            dateien << QFileInfo((*name)[p]).absoluteFilePath();
+    for (const QString& d : std::as_const(dateien)) {
+#ifdef Q_OS_UNIX
+        // Another name for the same file (a link, "./", another path) is the same file.
+        struct stat a {
+        }, b{};
+        if (::stat(QFile::encodeName(trace).constData(), &a) == 0 &&
+            ::stat(QFile::encodeName(d).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+            a.st_ino == b.st_ino)
+            return d;
+#else
+        const QString c = QFileInfo(trace).canonicalFilePath();
+        if (!c.isEmpty() && c == QFileInfo(d).canonicalFilePath())
+            return d;
+#endif
+    }
+    return {};
 }
 
 void CliRun::eepromSchalter(const ConfigFile& cfg, TEinstellungen& e) {

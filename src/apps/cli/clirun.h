@@ -42,6 +42,9 @@ public:
 private:
     bool loadConfig();
     int saveFailed(const QString& path);
+    // The file of this command (its configuration, its file argument, the profile's data
+    // files) that is the same file as trace, or empty.
+    QString gleicheWie(const QString& trace) const;
     // After a port that did not open: the ports the system reports, for the person and the
     // result.
     void portsAfterFailure();

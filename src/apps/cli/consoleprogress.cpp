@@ -35,6 +35,8 @@ void ConsoleProgress::setRange(int minimum, int maximum) {
 
 void ConsoleProgress::setValue(int value) {
     m_started = true;
+    if (m_firstMs < 0)
+        m_firstMs = m_clock.elapsed();
     m_value = value;
     m_eta.sample(qint64(value) - m_minimum, m_clock.elapsed());
     if (m_finished)
@@ -65,8 +67,11 @@ void ConsoleProgress::show(bool last) {
     const int done = qBound(0, m_value - m_minimum, qMax(span, 0));
     const int percent = span > 0 ? int(qint64(done) * 100 / span) : 100;
     const qint64 now = m_clock.elapsed();
-    const double r = m_eta.rate(now);
-    const qint64 left = m_eta.remainingMs(now);
+    // At the end the rate is what was measured, not what the configuration promised.
+    const qint64 dauer = now - qMax<qint64>(0, m_firstMs);
+    const double r =
+        last ? (dauer > 0 ? double(done) * 1000.0 / double(dauer) : 0.0) : m_eta.rate(now);
+    const qint64 left = last ? 0 : m_eta.remainingMs(now);
     if (m_out.json()) {
         QJsonObject o{{QStringLiteral("event"), QStringLiteral("progress")},
                       {QStringLiteral("label"), m_label},

@@ -41,6 +41,8 @@ private:
     int m_value;
     TransferEta m_eta;
     bool m_started = false;
+    // When the first value came: a wait for the set before it is no part of the rate.
+    qint64 m_firstMs = -1;
     bool m_finished = false;
     bool m_shown = false;
     QElapsedTimer m_clock;

@@ -10,7 +10,27 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_UNIX
+    // Started with a standard stream closed, the next descriptor opened would take its number:
+    // the Ctrl-C socket on 2 would get every error line as a signal, the port on 1 every
+    // output line. /dev/null holds the place instead.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int n = ::open("/dev/null", O_RDWR);
+        if (n >= 0 && n != fd) {
+            ::dup2(n, fd);
+            ::close(n);
+        }
+    }
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("talvaro-cli"));
     Interrupt interrupt;

@@ -31,8 +31,9 @@ public:
     virtual void log(const QString& zeile) = 0;
 
     // A box with one OK button: Kritisch for a file that cannot be read or written, Fehler
-    // for the "Error!" box of a transfer, Info for what the person asked to see.
-    enum class Box { Kritisch, Fehler, Info };
+    // for the "Error!" box of a transfer, Info for what the person asked to see, Warnung for a
+    // result the person must heed (an EEPROM that differs from its file).
+    enum class Box { Kritisch, Fehler, Info, Warnung };
     virtual void meldung(Box box, const QString& titel, const QString& text) = 0;
 
     // A warning before something the person may not have meant; true to go on. The window
@@ -50,6 +51,10 @@ public:
         Q_UNUSED(abbrechbar);
         return Antwort::Nein;
     }
+
+    // How an operation ended, in a few words, where the person looks for it (the window's
+    // status bar); a program that prints its result anyway may leave it.
+    virtual void status(const QString& text) { Q_UNUSED(text); }
 
     // The person has asked to stop before the line was even opened (Ctrl-C in a terminal).
     virtual bool aufgegeben() const { return false; }

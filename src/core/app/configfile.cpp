@@ -1,8 +1,7 @@
 #include "configfile.h"
 
 #include "app/dateischreiben.h"
-
-#include <QFile>
+#include "download/linereader.h"
 
 #include <algorithm>
 
@@ -12,28 +11,18 @@ ConfigFile::~ConfigFile() {
 
 void ConfigFile::load(const QString& path) {
     m_fileName = path;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray all = f.readAll();
-    f.close();
-    loadData(all);
+    // Never opened when it is no regular file: a FIFO would block the start.
+    QByteArray all;
+    if (LineReader::readFile(path, &all))
+        loadData(all);
 }
 
 void ConfigFile::loadData(const QByteArray& all) {
-    if (all.isEmpty()) {
-        sortieren();
-        return;
-    }
-    qsizetype pos = 0;
-    while (pos < all.size()) {
-        qsizetype end = all.indexOf('\n', pos);
-        const qsizetype next = end < 0 ? all.size() : end + 1;
-        if (end < 0)
-            end = all.size();
-        QByteArray line = all.mid(pos, end - pos);
-        if (line.endsWith('\r'))
-            line.chop(1);
+    LineReader in;
+    in.setData(all);
+    while (!in.atEnd()) {
+        const qsizetype pos = in.pos();
+        const QByteArray line = in.readLineBytes();
         const QString text = QString::fromLocal8Bit(line);
         // Reading stops at the first line that is no "key=value", but what stands from there
         // on is the person's and goes back into the file as it was.
@@ -43,7 +32,6 @@ void ConfigFile::loadData(const QByteArray& all) {
         }
         m_lines.append(text);
         m_roh.append(line);
-        pos = next;
     }
     sortieren();
 }

@@ -9,6 +9,7 @@
 #include "download/firmwarefile.h"
 #include "download/hinweistexte.h"
 #include "download/ladefehler.h"
+#include "download/linereader.h"
 #include "download/picdownload.h"
 #include "download/picparameterblock.h"
 #include "download/transferhelfer.h"
@@ -257,7 +258,16 @@ LogSink Geraet::logSink() {
 }
 
 bool Geraet::bestaetigt(const Hinweis& h) {
+    // talvaro-cli opens its line before the first box: a port that will not open is said
+    // once, before the person is told to start anything at the set.
+    m_leitungsfehler = {};
+    if (m_beiBedarf && !rs232offen() && !leitung(&m_leitungsfehler))
+        return false;
     return !m_bediener || m_bediener->bestaetigen(h.titel, h.text, true);
+}
+
+TransferResult Geraet::abgelehnt() const {
+    return m_leitungsfehler.ok() ? TransferResult::canceled() : m_leitungsfehler;
 }
 
 void Geraet::melden(const TransferResult& r, bool kritisch) {
@@ -313,7 +323,8 @@ TransferResult Geraet::dumpEmpfangen(const QString& label, QByteArray* data) {
     TransferResult r;
     if (!leitung(&r))
         return r;
-    auto progress = fortschritt(label, 0, download::kEepromGroesse - 1, byteMs(0));
+    // A count of bytes: 65536 of 65536 when it is whole.
+    auto progress = fortschritt(label, 0, download::kEepromGroesse, byteMs(0));
     r = download::eepromsichern(*m_link, *progress, data);
     progress->ergebnis(r);
     progress->finish();
@@ -331,27 +342,15 @@ bool Geraet::parameterDateiLesen(const QString& path) {
         log(s);
         emit parameterzeile(s);
     };
-    QStringList zeilen;
-    if (!readParameterLines(path, &zeilen)) {
-        const TransferResult fehler = dateiNichtGefunden(path);
-        if (m_bediener)
-            m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
-        paramlog(fehler.text);
-        dateifehler = true;
-        return false;
-    }
     // A file without one parameter line (empty, cut off, not a parameter file) would leave
     // the table as the reset left it: 255 everywhere, sent as if chosen.
-    ParameterTabelle probe = parametertabelle;
-    if (applyParameterLines(probe, zeilen, ladequelle != 0, {}) == 0) {
-        TransferResult fehler = TransferResult::failed(
-            QCoreApplication::translate("vantrel", "Datei fehlerhaft!"),
-            QCoreApplication::translate("vantrel", "Datei \"%1\" enthaelt keine Parameter!")
-                .arg(path));
+    QStringList zeilen;
+    if (const TransferResult fehler = leseParameterDatei(path, &zeilen); !fehler.ok()) {
         if (m_bediener)
             m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
         paramlog(fehler.text);
         dateifehler = true;
+        m_parameterFehler = fehler;
         return false;
     }
     paramlog(parameterFileLogLine(int(zeilen.size())));
@@ -423,8 +422,8 @@ bool Geraet::firmwareTauglich(const QString& path) {
 
 bool Geraet::testfirmwareLaden() {
     const QString test = einst.testfilename[size_t(profil())];
-    if (!readFirmwareFile(test, &dspzeilen, logSink())) {
-        ladefehler(dateiNichtGefunden(test));
+    if (const TransferResult r = readFirmwareFile(test, &dspzeilen, logSink()); !r.ok()) {
+        ladefehler(r);
         return false;
     }
     if (!firmwareTauglich(test))
@@ -464,8 +463,12 @@ TransferResult Geraet::nichtGeladen(bool schreiben) {
 TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label) {
     const double ms = zumPic ? byteMs(m_link->picDelay()) + byteMs(0) : byteMs(m_link->dspDelay());
     auto progress = fortschritt(label, 0, int(bild.size()), ms);
-    const TransferResult r = zumPic ? download::buffer2pic_alt(*m_link, bild, *progress, logSink())
-                                    : download::buffer2dsp(*m_link, bild, *progress, logSink());
+    qint64 gesendet = 0;
+    const TransferResult r =
+        zumPic ? download::buffer2pic_alt(*m_link, bild, *progress, logSink(), &gesendet)
+               : download::buffer2dsp(*m_link, bild, *progress, logSink(), &gesendet);
+    // What went on the line, not what was meant to.
+    m_vorgang.bytes = gesendet;
     progress->ergebnis(r);
     progress->finish();
     melden(r, false);
@@ -490,7 +493,7 @@ TransferResult Geraet::parameterblockZumPic() {
 
 TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& laden) {
     if (!bestaetigt(h))
-        return TransferResult::canceled();
+        return abgelehnt();
     log(trennlinie());
     // A set that did not load completely would send an image the person never chose.
     if (!laden()) {
@@ -502,7 +505,8 @@ TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& lad
     m_vorgang.bytes = downloadimage.buffer.size();
     r = sendeBild(false, downloadimage.buffer,
                   QCoreApplication::translate("vantrel", "DSP-FW Laden"));
-    if (r.ok())
+    // A closed port sent nothing: its "Nichts gesendet" is the last word.
+    if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "buffer2dsp() Fertig!"));
     return r;
 }
@@ -524,7 +528,7 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
         return r;
     r = parameterSenden(spalte);
     melden(r, false);
-    if (r.ok())
+    if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
     return r;
 }
@@ -536,18 +540,29 @@ TransferResult Geraet::testLaden() {
 
 TransferResult Geraet::picLaden(bool nurParameter) {
     m_vorgang = {};
+    pruefungBeginnen();
     if (!nurParameter && xParameterOffen())
         return TransferResult::canceled();
-    if (const TransferResult s = sichernVorSchreiben(einst.vorpicladensichern); !s.ok())
-        return s;
+    // The parameters alone need nothing but the parameter file; the image needs the set.
+    const auto laden = [this, nurParameter] {
+        return nurParameter ? userParameterLaden() : datensatzLaden();
+    };
+    // With a backup first, the files and the image are looked at before its long dump: a
+    // set that does not load must not keep the person waiting for nothing.
+    const bool sichern = einst.vorpicladensichern;
+    if (sichern) {
+        log(trennlinie());
+        if (!laden())
+            return nichtGeladen(false);
+        if (const TransferResult s = sichernVorSchreiben(true); !s.ok())
+            return s;
+    }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
-        return TransferResult::canceled();
-    log(trennlinie());
-    // The whole set is read although only the parameters may go out: the table must be the
-    // one of this set, not what an earlier load left. The parameters alone need no filter.
-    const bool geladen = datensatzLaden();
-    if (nurParameter ? !m_parameterGelesen : !geladen) {
-        return nichtGeladen(false);
+        return abgelehnt();
+    if (!sichern) {
+        log(trennlinie());
+        if (!laden())
+            return nichtGeladen(false);
     }
     TransferResult r;
     if (!leitung(&r))
@@ -564,10 +579,11 @@ TransferResult Geraet::picLaden(bool nurParameter) {
                            "geladen!"));
             return r;
         }
-        log(QCoreApplication::translate("vantrel", "buffer2pic_alt() Fertig!"));
+        if (rs232offen())
+            log(QCoreApplication::translate("vantrel", "buffer2pic_alt() Fertig!"));
     }
     r = parameterblockZumPic();
-    if (r.ok())
+    if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "parameter2pic_alt() Fertig!"));
     return r;
 }
@@ -587,7 +603,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         m_link->leeren();
     const Hinweis h = hinweis::eeSichern();
     if (!bestaetigt(h))
-        return TransferResult::canceled();
+        return abgelehnt();
     QString name = ziel;
     if (name.isEmpty())
         name = binDateiWaehlen(
@@ -618,6 +634,13 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     // A dump that ended early never takes the place of the file the person named: an older
     // backup of that name stays whole. What arrived is kept beside it, and the log says how
     // much of the EEPROM that is.
+    // Nothing arrived: nothing to keep, and an earlier partial of that name stays as it was.
+    if (data.isEmpty()) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Eeprom-Sicherung: nichts empfangen - keine Datei "
+                                        "geschrieben"));
+        return r;
+    }
     const QString teil = name + QStringLiteral(".partial");
     if (!dateiSchreiben(teil, data))
         return speicherfehler(teil);
@@ -630,39 +653,12 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
 
 TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     m_vorgang = {};
+    pruefungBeginnen();
     const Hinweis h = hinweis::eeRestore();
-    const auto lesen = [this](const QString& name, QByteArray* inhalt) -> TransferResult {
-        // The EEPROM holds 65536 bytes; a longer file would wrap round and overwrite its
-        // start. Its size is looked at before it is read.
-        const QFileInfo info(name);
-        if (info.isFile() && info.size() > download::kEepromGroesse) {
-            TransferResult r = TransferResult::failed(
-                QCoreApplication::translate("vantrel", "Datei zu gross!"),
-                QCoreApplication::translate(
-                    "vantrel", "Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
-                    .arg(name));
-            r.datei = true;
-            melden(r, true);
-            return r;
-        }
-        QFile file(name);
-        if (info.isFile() && file.open(QIODevice::ReadOnly))
-            *inhalt = file.read(download::kEepromGroesse + 1);
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            TransferResult r = dateiNichtGefunden(name);
-            r.datei = true;
-            melden(r, true);
-            return r;
-        }
-        if (inhalt->isEmpty()) {
-            TransferResult r = TransferResult::failed(
-                QCoreApplication::translate("vantrel", "Datei leer!"),
-                QCoreApplication::translate("vantrel", "Datei \"%1\" ist leer!").arg(name));
-            r.datei = true;
-            melden(r, true);
-            return r;
-        }
-        return TransferResult::done();
+    const auto lesen = [this](const QString& name, QByteArray* inhalt) {
+        const TransferResult r = download::eepromDateiLesen(name, inhalt);
+        melden(r, true);
+        return r;
     };
     // A file shorter than the EEPROM leaves the rest of it as it was: only after a warning.
     const auto kurzBestaetigt = [this](const QString& name, const QByteArray& inhalt) {
@@ -677,25 +673,28 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
                      QString::number(download::kEepromGroesse)));
     };
     // A file named on the command line is read before anything is asked; one the person
-    // chooses, after the box.
+    // chooses, after the box, unless a backup comes first: then the file is chosen and
+    // looked at before its long dump.
     QString name = quelle;
     QByteArray inhalt;
-    if (!name.isEmpty()) {
-        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
-            return r;
-    }
-    if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
-        return s;
-    if (!bestaetigt(h))
-        return TransferResult::canceled();
-    if (name.isEmpty()) {
+    const bool sichern = einst.vorwiederherstellungsichern;
+    const auto waehlen = [&]() -> TransferResult {
         name = binDateiWaehlen(
             Bediener::Wahl::Oeffnen,
             QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"));
         // The EEPROM gets the chosen file or nothing: never what the image held before.
-        if (name.isEmpty())
-            return TransferResult::canceled();
-        if (const TransferResult r = lesen(name, &inhalt); !r.ok())
+        return name.isEmpty() ? TransferResult::canceled() : lesen(name, &inhalt);
+    };
+    if (!name.isEmpty() || sichern) {
+        if (const TransferResult r = name.isEmpty() ? waehlen() : lesen(name, &inhalt); !r.ok())
+            return r;
+    }
+    if (const TransferResult s = sichernVorSchreiben(sichern); !s.ok())
+        return s;
+    if (!bestaetigt(h))
+        return abgelehnt();
+    if (name.isEmpty()) {
+        if (const TransferResult r = waehlen(); !r.ok())
             return r;
     }
     if (!kurzBestaetigt(name, inhalt))
@@ -720,21 +719,20 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
 
 TransferResult Geraet::parameterLesen(const QString& ziel) {
     m_vorgang = {};
-    const Hinweis h = hinweis::param2pc();
-    if (!bestaetigt(h))
-        return TransferResult::canceled();
     // The parameter file gives names, scales, pages and X marks, and the target must take
-    // the result: both are looked at before the set is asked to send.
+    // the result: both are looked at before the set is asked to send. Without one named
+    // parameter the area would be received only to be dropped.
     const QString pfad = einst.parameterfilename[size_t(profil())];
     QStringList zeilen;
-    if (!readParameterLines(pfad, &zeilen)) {
-        TransferResult r = dateiNichtGefunden(pfad);
-        r.datei = true;
+    if (TransferResult r = leseParameterDatei(pfad, &zeilen); !r.ok()) {
         melden(r, true);
         return r;
     }
     if (!ziel.isEmpty() && !zielSchreibbar(ziel))
         return speicherfehler(ziel);
+    const Hinweis h = hinweis::param2pc();
+    if (!bestaetigt(h))
+        return abgelehnt();
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -798,9 +796,13 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     }
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = rs232offen();
+    // Frames that went on the line, not those meant to: after a drop none go.
     int frames = 0;
+    const QMetaObject::Connection zaehler =
+        connect(m_link, &Link::frameSent, this, [&frames] { ++frames; });
     // The block is one transfer: frames that other editors start meanwhile wait until it is
     // closed. Begun from inside another transfer, the frames queue behind that one instead.
+    // A cancel does not end it (see below).
     const bool eigene = m_link->beginTransfer();
     m_link->dspframe(parameter::kCmdBlock, 1);
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
@@ -810,14 +812,14 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
         if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
                                                 spalte.bank, spalte.monitor)) {
             m_link->dspframe(i, *v);
-            ++frames;
         }
     }
     m_link->dspframe(parameter::kCmdBlock, 0);
+    disconnect(zaehler);
     if (eigene)
         m_link->endTransfer();
     progress->finish();
-    m_vorgang.frames = frames + 2;
+    m_vorgang.frames = frames;
     // Frames to a port that went away are lost without a word; say so.
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
@@ -836,6 +838,7 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
     const bool offen = rs232offen();
     bool abgebrochen = false;
     const bool eigene = m_link->beginTransfer();
+    Link::Abbruch abbruch(*m_link, progress.get());
     for (const auto& [nummer, w] : eqcurve::curveOpenFrames(side))
         m_link->dspframe(nummer, w);
     for (int k = 0; k < eqcurve::kBands; ++k) {
@@ -902,14 +905,11 @@ bool Geraet::xParameterLaden() {
 
 TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
     m_vorgang = {};
-    if (!userParameterLaden()) {
-        TransferResult r = dateiNichtGefunden(einst.parameterfilename[size_t(profil())]);
-        r.datei = true;
-        return r;
-    }
+    if (!userParameterLaden())
+        return m_parameterFehler;
     TransferResult r = parameterSenden(spalte);
     melden(r, false);
-    if (r.ok())
+    if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
     return r;
 }
@@ -918,12 +918,13 @@ bool Geraet::eqDateiLesen(eqcurve::Side side, eqcurve::Curve* kurve, QList<int>*
     const int p = profil();
     const QString name =
         side == eqcurve::Side::Rx ? einst.rxeqfilename[size_t(p)] : einst.txeqfilename[size_t(p)];
-    QFile file(name);
-    if (QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly)) {
-        ladefehler(dateiNichtGefunden(name));
+    QByteArray inhalt;
+    if (const LineReader::Fehler f = LineReader::dateiLesen(name, &inhalt);
+        f != LineReader::Fehler::Keiner) {
+        ladefehler(lesefehler(name, f));
         return false;
     }
-    const QList<int> gelesen = eqcurve::readCurve(file);
+    const QList<int> gelesen = eqcurve::readCurve(inhalt);
     *kurve = eqcurve::Curve{};
     for (qsizetype k = 0; k < gelesen.size() && k < eqcurve::kBands; ++k)
         (*kurve)[size_t(k)] = gelesen[k];

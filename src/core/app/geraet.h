@@ -54,8 +54,9 @@ public:
     bool verbinden();
     // Closes the line on purpose; the telegram stream stops with it.
     void trennen();
-    // talvaro-cli opens the line only when an operation needs it, after its files are read;
-    // then a port that will not open is that operation's failure.
+    // talvaro-cli opens the line only when an operation needs it, before the operation's
+    // first box (or its first byte); then a port that will not open is that operation's
+    // failure.
     void setOeffnenBeiBedarf(bool on) { m_beiBedarf = on; }
 
     // ---- finding and keeping the port -----------------------------------------------------
@@ -349,6 +350,8 @@ private:
     int m_spaltenwechsel = 0;
 
     bool bestaetigt(const Hinweis& h);
+    // Why the last bestaetigt() went no further: the line that would not open, or canceled.
+    TransferResult abgelehnt() const;
     void melden(const TransferResult& r, bool kritisch);
     bool xParameterOffen();
     // The way of the data set and of the test firmware into the DSP's loader: the box, the
@@ -374,8 +377,9 @@ private:
 
     // Knowing what is in the EEPROM (geraetpruefung.cpp): hooks at the start and the end of
     // the writing operations, and the fingerprints of the log.
-    // Begins an operation's record; with an, the dump is kept as a backup first. Not done:
-    // nothing may be written.
+    // Begins an operation's record: no comparison, no fingerprints, no backup yet.
+    void pruefungBeginnen();
+    // With an, the dump is kept as a backup first. Not done: nothing may be written.
     TransferResult sichernVorSchreiben(bool an);
     // With the option on, the dump compared with what was just written.
     TransferResult vergleichNachSchreiben(const QByteArray& geschrieben);
@@ -409,6 +413,9 @@ private:
     bool m_beiBedarf = false;
     // The last datensatzLaden read its parameter file.
     bool m_parameterGelesen = false;
+    TransferResult m_leitungsfehler;
+    // Why the last parameter file could not be used (marked datei).
+    TransferResult m_parameterFehler;
     Vorgang m_vorgang;
     Leitungswache* m_wache = nullptr;
     portzugriff::Portfehler m_portfehler;

@@ -14,39 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
-
-// A file to compare with: at most the EEPROM's size and not empty, for an empty file would
-// be "equal" to anything.
-TransferResult vergleichsdatei(const QString& name, QByteArray* inhalt) {
-    const QFileInfo info(name);
-    TransferResult r;
-    if (info.isFile() && info.size() > download::kEepromGroesse) {
-        r = TransferResult::failed(
-            QCoreApplication::translate("vantrel", "Datei zu gross!"),
-            QCoreApplication::translate("vantrel",
-                                        "Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
-                .arg(name));
-    } else if (info.isFile() && info.size() == 0) {
-        r = TransferResult::failed(
-            QCoreApplication::translate("vantrel", "Datei leer!"),
-            QCoreApplication::translate("vantrel", "Datei \"%1\" ist leer - nichts zu vergleichen!")
-                .arg(name));
-    } else {
-        QFile file(name);
-        if (info.isFile() && file.open(QIODevice::ReadOnly))
-            *inhalt = file.read(download::kEepromGroesse + 1);
-        if (file.isOpen() && file.error() == QFileDevice::NoError && !inhalt->isEmpty())
-            return TransferResult::done();
-        r = dateiNichtGefunden(name);
-    }
-    r.datei = true;
-    return r;
-}
 
 // eeprom-HW<profile>-<yyyyMMdd-HHmmss>[-n].bin: the stamp and the number sort them by age.
 const QRegularExpression& sicherungsmuster() {
@@ -96,8 +67,12 @@ TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
     // The log holds the verdict and the addresses already; the box only says it.
     r = TransferResult::failed(QCoreApplication::translate("vantrel", "Eeprom Vergleich"),
                                v.zusammenfassung());
-    if (m_bediener)
-        m_bediener->meldung(Bediener::Box::Fehler, r.title, r.text);
+    // The dump itself went well; the transfer's "Fertig" is not the verdict.
+    if (m_bediener) {
+        m_bediener->status(
+            QCoreApplication::translate("vantrel", "Unterschiede: %1 Bytes").arg(v.unterschiede()));
+        m_bediener->meldung(Bediener::Box::Warnung, r.title, r.text);
+    }
     return r;
 }
 
@@ -111,7 +86,7 @@ TransferResult Geraet::eepromVergleichen(const QString& datei) {
     QString name = datei;
     QByteArray inhalt;
     const auto lesen = [&]() {
-        TransferResult r = vergleichsdatei(name, &inhalt);
+        TransferResult r = download::eepromDateiLesen(name, &inhalt);
         melden(r, true);
         return r;
     };
@@ -122,7 +97,7 @@ TransferResult Geraet::eepromVergleichen(const QString& datei) {
     }
     const Hinweis h = hinweis::eeVergleich(false);
     if (!bestaetigt(h))
-        return TransferResult::canceled();
+        return abgelehnt();
     if (name.isEmpty()) {
         name = binDateiWaehlen(
             Bediener::Wahl::Oeffnen,
@@ -147,41 +122,61 @@ TransferResult Geraet::vergleichNachSchreiben(const QByteArray& geschrieben) {
     if (!bestaetigt(hinweis::eeVergleich(true))) {
         log(QCoreApplication::translate(
             "vantrel", "Eeprom-Vergleich nach dem Schreiben abgebrochen - nichts verglichen!"));
-        return TransferResult::canceled();
+        return abgelehnt();
     }
     return mitDumpVergleichen(geschrieben);
 }
 
-TransferResult Geraet::sichernVorSchreiben(bool an) {
+void Geraet::pruefungBeginnen() {
     m_vergleich.reset();
     m_fingerabdruecke.clear();
     m_sicherung.clear();
+}
+
+TransferResult Geraet::sichernVorSchreiben(bool an) {
     if (!an)
         return TransferResult::done();
     const QString ordner = sicherungsordner();
     const QString stempel =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString stamm = QStringLiteral("eeprom-HW%1-%2").arg(profil() + 1).arg(stempel);
-    QString name = QDir(ordner).filePath(stamm + QStringLiteral(".bin"));
-    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
-        name = QDir(ordner).filePath(stamm + QStringLiteral("-%1.bin").arg(n));
-    // Where the backup goes is looked at before the set is asked: a dump that cannot be kept
-    // would let the write go ahead without one.
+    // The name is taken by creating the file: two runs in the same second (two sets on two
+    // ports) never share one. The empty file holds the name until the dump replaces it, and
+    // goes again when there is no dump. Where it cannot be made, the set is not even asked:
+    // a dump that cannot be kept would let the write go ahead without one.
+    QString name;
     {
-        QSaveFile probe(name);
-        if (!QDir().mkpath(ordner) || !probe.open(QIODevice::WriteOnly)) {
+        QDir().mkpath(ordner);
+        QFile platz;
+        for (int n = 1; n < 1000; ++n) {
+            name = QDir(ordner).filePath(n == 1 ? stamm + QStringLiteral(".bin")
+                                                : stamm + QStringLiteral("-%1.bin").arg(n));
+            platz.setFileName(name);
+            // Taken by another: the next number. Not made for another reason: give up.
+            if (platz.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+                !(QFileInfo::exists(name) || QFileInfo(name).isSymLink()))
+                break;
+        }
+        if (!platz.isOpen()) {
             log(QCoreApplication::translate("vantrel",
                                             "Keine Sicherung moeglich - nichts geschrieben!"));
             return speicherfehler(name);
         }
-        probe.cancelWriting();
     }
+    struct Platzhalter {
+        QString pfad;
+        bool behalten = false;
+        ~Platzhalter() {
+            if (!behalten)
+                QFile::remove(pfad);
+        }
+    } platzhalter{name};
     if (rs232offen())
         m_link->leeren();
     if (!bestaetigt(hinweis::eeSicherungVorSchreiben())) {
         log(QCoreApplication::translate(
             "vantrel", "Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!"));
-        return TransferResult::canceled();
+        return abgelehnt();
     }
     QByteArray dump;
     TransferResult r = dumpEmpfangen(
@@ -197,6 +192,7 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
                                         "Keine Sicherung moeglich - nichts geschrieben!"));
         return speicherfehler(name);
     }
+    platzhalter.behalten = true;
     m_sicherung = name;
     log(QCoreApplication::translate("vantrel", "Eeprom-Sicherung vor dem Schreiben in Datei \"%1\"")
             .arg(name));
@@ -213,19 +209,30 @@ void Geraet::sicherungenAufraeumen() {
     };
     QList<Eintrag> eigene;
     const QString hw = QString::number(profil() + 1);
+    const QString neu = QFileInfo(m_sicherung).absoluteFilePath();
     const QDir ordner(sicherungsordner());
     for (const QFileInfo& info : ordner.entryInfoList(QDir::Files | QDir::NoSymLinks)) {
         const QRegularExpressionMatch m = sicherungsmuster().match(info.fileName());
-        if (m.hasMatch() && m.captured(1) == hw)
-            eigene.append({m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt(),
-                           info.absoluteFilePath()});
+        // Only the program's own backups go: its name and a whole EEPROM. A file merely named
+        // like one stays, and so does the one just made, whatever its stamp says (a clock
+        // set back, a folder copied from another PC).
+        if (!m.hasMatch() || m.captured(1) != hw || info.size() != download::kEepromGroesse ||
+            info.absoluteFilePath() == neu)
+            continue;
+        eigene.append({m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt(),
+                       info.absoluteFilePath()});
     }
     std::sort(eigene.begin(), eigene.end(), [](const Eintrag& a, const Eintrag& b) {
         return a.stempel != b.stempel ? a.stempel < b.stempel : a.nummer < b.nummer;
     });
-    for (qsizetype i = 0; i + kSicherungenBehalten < eigene.size(); ++i)
-        if (!QFile::remove(eigene[i].pfad))
+    // The one just made counts among those kept.
+    for (qsizetype i = 0; i + kSicherungenBehalten - 1 < eigene.size(); ++i) {
+        if (QFile::remove(eigene[i].pfad))
+            log(QCoreApplication::translate("vantrel", "Alte Sicherung \"%1\" entfernt")
+                    .arg(eigene[i].pfad));
+        else
             log(QCoreApplication::translate("vantrel",
                                             "Alte Sicherung \"%1\" kann nicht entfernt werden")
                     .arg(eigene[i].pfad));
+    }
 }

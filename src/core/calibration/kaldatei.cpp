@@ -1,24 +1,12 @@
 #include "kaldatei.h"
 
 #include "app/dateischreiben.h"
-#include <QFile>
+#include "download/linereader.h"
+
 #include <QFileInfo>
 
 QStringList kalzeilen(const QByteArray& inhalt) {
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    while (anfang < inhalt.size()) {
-        qsizetype ende = inhalt.indexOf('\n', anfang);
-        const qsizetype naechste = ende < 0 ? inhalt.size() : ende + 1;
-        if (ende < 0)
-            ende = inhalt.size();
-        qsizetype laenge = ende - anfang;
-        if (laenge > 0 && inhalt.at(anfang + laenge - 1) == '\r')
-            --laenge;
-        zeilen.append(QString::fromLatin1(inhalt.constData() + anfang, laenge));
-        anfang = naechste;
-    }
-    return zeilen;
+    return LineReader::zeilen(inhalt);
 }
 
 namespace {
@@ -49,10 +37,10 @@ QByteArray kalzeile(int wert) {
 }
 
 std::optional<QByteArray> kaldateilesen(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    QByteArray inhalt;
+    if (!LineReader::readFile(pfad, &inhalt))
         return std::nullopt;
-    return datei.readAll();
+    return inhalt;
 }
 
 bool kaldateischreiben(const QString& pfad, const QByteArray& inhalt) {

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <optional>
 
-// The lines of a file's content without their ends. CR LF and LF both end a line; a
-// final line end does not start another line.
+// The lines of a file's content without their ends (LF, CR LF or CR); a final line end
+// does not start another line.
 QStringList kalzeilen(const QByteArray& inhalt);
 
 // The byte of one line: its third and fourth characters as two hexadecimal digits (either
@@ -18,7 +18,8 @@ std::optional<int> kalzeilenwert(const QString& zeile);
 // One line "00%02X00" + CR LF for the low 8 bits of wert (a line holds one byte).
 QByteArray kalzeile(int wert);
 
-// The content of the file at pfad, or nothing when it cannot be opened.
+// The content of the file at pfad, or nothing when it cannot be read (missing, not a
+// regular file, larger than a text file of the set can be).
 std::optional<QByteArray> kaldateilesen(const QString& pfad);
 
 // Writes inhalt to pfad through QSaveFile: the old file stays whole unless the new one was

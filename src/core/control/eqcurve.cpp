@@ -1,7 +1,6 @@
 #include "eqcurve.h"
 
-#include <QBuffer>
-#include <QIODevice>
+#include "download/linereader.h"
 
 namespace eqcurve {
 
@@ -11,10 +10,8 @@ constexpr std::array<quint32, 14> kCodes = {0x7FFF00, 0x721500, 0x65AD00, 0x5A9E
                                             0x47FB00, 0x402700, 0x392D00, 0x32F500, 0x2D6B00,
                                             0x287A00, 0x241300, 0x202700, 0x000000};
 
-// A sound line is six digits; anything far longer cannot be a gain code, so the reader keeps
-// only this much of a line and never holds an endless one in memory.
+// A sound line is six digits; anything far longer cannot be a gain code.
 constexpr qint64 kLineKeep = 64;
-constexpr qint64 kChunk = 4096;
 
 int sideValue(Side side) {
     return side == Side::Tx ? 1 : 0;
@@ -42,33 +39,15 @@ int valueForLine(QByteArrayView line) {
     return valueForCode(quint32(code));
 }
 
-QList<int> readCurve(QIODevice& in) {
+QList<int> readCurve(const QByteArray& bytes) {
+    LineReader in;
+    in.setData(bytes);
     QList<int> values;
     while (values.size() < kBands && !in.atEnd()) {
-        QByteArray line;
-        qint64 length = 0;
-        bool ended = false;
-        while (!ended && !in.atEnd()) {
-            const QByteArray chunk = in.readLine(kChunk);
-            if (chunk.isEmpty())
-                break; // read error: the device has nothing more to give
-            ended = chunk.endsWith('\n');
-            length += chunk.size();
-            if (length <= kLineKeep)
-                line.append(chunk);
-        }
-        values.append(length <= kLineKeep ? valueForLine(line) : 0);
-        if (!ended && !in.atEnd())
-            break;
+        const QByteArray line = in.readLineBytes();
+        values.append(line.size() <= kLineKeep ? valueForLine(line) : 0);
     }
     return values;
-}
-
-QList<int> readCurve(const QByteArray& bytes) {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    return readCurve(buffer);
 }
 
 QByteArray curveFileBytes(const Curve& curve) {

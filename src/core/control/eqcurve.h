@@ -8,8 +8,6 @@
 #include <array>
 #include <utility>
 
-class QIODevice;
-
 namespace eqcurve {
 
 enum class Side { Rx = 0, Tx = 1 };
@@ -42,7 +40,6 @@ int valueForLine(QByteArrayView line);
 
 // Reads the slider values of a curve file from its first lines, at most 31; lines after the
 // 31st are not read. Never fails: what cannot be read yields fewer values.
-QList<int> readCurve(QIODevice& in);
 QList<int> readCurve(const QByteArray& bytes);
 // The file as written: 31 lines of "%06X" with CR LF.
 QByteArray curveFileBytes(const Curve& curve);

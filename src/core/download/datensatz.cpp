@@ -8,15 +8,15 @@
 DatensatzStatus ladeDatensatz(DownloadImage& image, QStringList* dspzeilen,
                               QStringList* filterliste, const DatensatzDateien& dateien,
                               const LogSink& log, const FailSink& fail) {
-    if (!readFirmwareFile(dateien.firmware, dspzeilen, log)) {
+    if (const TransferResult r = readFirmwareFile(dateien.firmware, dspzeilen, log); !r.ok()) {
         if (fail)
-            fail(dateiNichtGefunden(dateien.firmware));
+            fail(r);
         return DatensatzStatus::Abgebrochen;
     }
     QStringList liste;
-    if (!readListFile(dateien.filterlist, &liste)) {
+    if (const TransferResult r = readListFile(dateien.filterlist, &liste); !r.ok()) {
         if (fail)
-            fail(dateiNichtGefunden(dateien.filterlist));
+            fail(r);
         return DatensatzStatus::Abgebrochen;
     }
     *filterliste = liste;

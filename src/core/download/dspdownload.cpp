@@ -20,10 +20,15 @@ bool programmsatz(const QByteArray& b, qsizetype i) {
 } // namespace
 
 TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progress,
-                          const LogSink& log) {
+                          const LogSink& log, qint64* gesendet) {
+    qint64 bytes = 0;
+    if (!gesendet)
+        gesendet = &bytes;
+    *gesendet = 0;
     TransferGuard guard(link);
     if (!guard.acquired())
         return besetzt();
+    Link::Abbruch abbruch(link, &progress);
     const qsizetype size = buffer.size();
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = link.isOpen();
@@ -35,6 +40,7 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
         link.warten(kLaderPause);
         sende(link, "$$$\r", 4);
         link.warten(kLaderPause);
+        Geschrieben zaehler(link, gesendet);
         for (qsizetype i = 0; i < size; ++i) {
             progress.setValue(int(i));
             if (!progress.wasCanceled() && programmsatz(buffer, i))
@@ -49,7 +55,7 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
             // call, which every byte need not pay.
             if (i % 16 == 0 && leitungWeg(link)) {
                 if (log)
-                    log(abgebrochen(i, size));
+                    log(fehlgeschlagen(zaehler.anzahl(), size));
                 return unterbrochen();
             }
             link.sendedsp(quint8(buffer[i]));
@@ -62,8 +68,11 @@ TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progre
     link.warten(kLaderPause);
     sende(link, "$GO\0\0\r", 6);
     link.warten(kLaderPause);
-    if (offen && leitungWeg(link))
+    if (offen && leitungWeg(link)) {
+        if (log)
+            log(fehlgeschlagen(*gesendet, size));
         return unterbrochen();
+    }
     progress.setValue(int(size));
     return TransferResult::done();
 }

@@ -20,8 +20,9 @@ constexpr int kCmdLaden = 111;
 
 // buffer2dsp. Progress runs 0..size; a cancel stops before the next byte and sends neither
 // the end bytes nor the start record. With the port not open nothing is written, but the
-// pauses still pass (the end bytes go to the closed port) and the log says so.
+// pauses still pass (the end bytes go to the closed port) and the log says so. gesendet, if
+// given, gets the count of the buffer's bytes that went on the line.
 TransferResult buffer2dsp(Link& link, const QByteArray& buffer, Progress& progress,
-                          const LogSink& log);
+                          const LogSink& log, qint64* gesendet = nullptr);
 
 } // namespace download

@@ -1,5 +1,7 @@
 #include "download/eeprombackup.h"
 
+#include "download/ladefehler.h"
+#include "download/linereader.h"
 #include "download/transferhelfer.h"
 #include "link/link.h"
 #include "link/progress.h"
@@ -37,9 +39,30 @@ TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
                 return TransferResult::canceled();
             data->append(chunk[i]);
         }
+        progress.setValue(int(data->size()));
         ereignisse(link);
     }
-    progress.setValue(kEepromGroesse - 1);
+    progress.setValue(kEepromGroesse);
+    return TransferResult::done();
+}
+
+TransferResult eepromDateiLesen(const QString& path, QByteArray* data) {
+    QByteArray bytes;
+    const LineReader::Fehler f = LineReader::dateiLesen(path, &bytes, kEepromGroesse);
+    if (f == LineReader::Fehler::ZuGross) {
+        TransferResult r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei zu gross!"),
+            QCoreApplication::translate("vantrel",
+                                        "Datei \"%1\" ist groesser als der Eeprom (65536 Bytes)!")
+                .arg(path));
+        r.datei = true;
+        return r;
+    }
+    if (f != LineReader::Fehler::Keiner)
+        return lesefehler(path, f);
+    if (bytes.isEmpty())
+        return dateiLeer(path);
+    *data = bytes;
     return TransferResult::done();
 }
 

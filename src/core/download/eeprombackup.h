@@ -14,10 +14,15 @@ namespace download {
 
 constexpr int kEepromGroesse = 65536;
 
-// Appends what arrives to data, up to kEepromGroesse bytes in all. Progress runs 0..65535
+// Appends what arrives to data, up to kEepromGroesse bytes in all. Progress runs 0..65536
 // and holds the count of bytes kept; a cancel keeps exactly that many. Done only when data
 // is complete; a port that is not open or a dropped line fail at once.
 TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data);
+
+// A file to restore or to compare with: a regular file of 1..65536 bytes; a longer one
+// would wrap round in the EEPROM and overwrite its start, an empty one would be "equal" to
+// anything. A failure (marked datei) says why.
+TransferResult eepromDateiLesen(const QString& path, QByteArray* data);
 
 // The log line for a backup that ends early: how much of the EEPROM the file holds.
 QString sicherungUnvollstaendig(const QString& path, qint64 bytes);

@@ -1,33 +1,14 @@
 #include "download/firmwarefile.h"
 
 #include "download/downloadimage.h"
+#include "download/ladefehler.h"
 #include "download/linereader.h"
 
 #include <QCoreApplication>
 
-// The text as lines of bytes: a UTF-16 text (with its byte-order mark) is decoded, and line
-// ends of a lone CR, as an old editor leaves them, count as line ends.
-static QByteArray alsText(const QByteArray& data) {
-    QByteArray text = data;
-    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
-        const bool le = text.startsWith("\xFF\xFE");
-        QString s;
-        for (qsizetype i = 2; i + 1 < text.size(); i += 2) {
-            const auto a = quint8(text[i]), b = quint8(text[i + 1]);
-            s.append(QChar(le ? char16_t(a | b << 8) : char16_t(b | a << 8)));
-        }
-        text = s.toLatin1();
-    }
-    if (text.contains('\r')) {
-        text.replace("\r\n", "\n");
-        text.replace('\r', '\n');
-    }
-    return text;
-}
-
 QStringList firmwareZeilen(const QByteArray& data) {
     LineReader in;
-    in.setData(alsText(data));
+    in.setData(data);
     in.readLine();
     QStringList lines;
     // The end of the file is tested after each read, so a file of only its header still
@@ -41,16 +22,26 @@ QStringList firmwareZeilen(const QByteArray& data) {
     return lines;
 }
 
-bool readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log) {
+// The bytes of a text file the load cannot do without.
+static TransferResult textLesen(const QString& path, QByteArray* data) {
+    if (const LineReader::Fehler f = LineReader::dateiLesen(path, data);
+        f != LineReader::Fehler::Keiner)
+        return lesefehler(path, f);
+    if (data->isEmpty())
+        return dateiLeer(path);
+    return TransferResult::done();
+}
+
+TransferResult readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log) {
     QByteArray data;
-    if (!LineReader::readFile(path, &data))
-        return false;
+    if (const TransferResult r = textLesen(path, &data); !r.ok())
+        return r;
     *dspzeilen = firmwareZeilen(data);
     if (log)
         log(QCoreApplication::translate("vantrel", "DSP File ") +
             QString::asprintf("%i", int(dspzeilen->size() + 1)) +
             QCoreApplication::translate("vantrel", " Zeilen geladen"));
-    return true;
+    return TransferResult::done();
 }
 
 QString firmwareFehler(const QStringList& dspzeilen) {
@@ -58,7 +49,7 @@ QString firmwareFehler(const QStringList& dspzeilen) {
     // line, the words up to the line with "#".
     const qsizetype lines = dspzeilen.size();
     qsizetype i = 0;
-    int records = 0;
+    qint64 worte = 0;
     while (i < lines) {
         const QString kopf = DownloadImage::ohneBlanks(dspzeilen.at(i++));
         if (i >= lines)
@@ -82,20 +73,18 @@ QString firmwareFehler(const QStringList& dspzeilen) {
                                                "Das Segment bei %1 hat %2 Worte und reicht ueber "
                                                "die Adresse FFFF hinaus!")
                 .arg(QString::asprintf("%04X", address), QString::number(n));
-        ++records;
+        worte += n;
     }
-    if (records == 0)
+    // Segments without a single word would load nothing and still be called a firmware.
+    if (worte == 0)
         return QCoreApplication::translate("vantrel", "Die Datei enthaelt keine Ladedaten!");
     return {};
 }
 
-bool readListFile(const QString& path, QStringList* lines) {
-    LineReader in;
-    if (!in.open(path))
-        return false;
-    lines->clear();
-    do {
-        lines->append(in.readLine());
-    } while (!in.atEnd());
-    return true;
+TransferResult readListFile(const QString& path, QStringList* lines) {
+    QByteArray data;
+    if (const TransferResult r = textLesen(path, &data); !r.ok())
+        return r;
+    *lines = LineReader::zeilen(data);
+    return TransferResult::done();
 }

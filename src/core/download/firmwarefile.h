@@ -8,18 +8,17 @@
 #include <QStringList>
 
 // Reads the lines after the header into dspzeilen and logs "DSP File <n> Zeilen geladen",
-// n counting the header but not the ESC line. False, with dspzeilen untouched, when the file
-// cannot be opened.
-bool readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log);
+// n counting the header but not the ESC line. A failure, with dspzeilen untouched, when the
+// file cannot be read or is empty.
+TransferResult readFirmwareFile(const QString& path, QStringList* dspzeilen, const LogSink& log);
 
 // What makes the firmware lines unfit for a load, or empty: a segment whose words do not fit
-// a record's 16-bit count or run past address FFFF, or no load record at all.
+// a record's 16-bit count or run past address FFFF, or not one data word at all.
 QString firmwareFehler(const QStringList& dspzeilen);
 
-// The lines after the header of firmware text already read, up to the first ESC line. A
-// UTF-16 text with its byte-order mark is decoded; a lone CR ends a line as well.
+// The lines after the header of firmware text already read, up to the first ESC line.
 QStringList firmwareZeilen(const QByteArray& data);
 
-// The lines of a text file as the loader reads a list: to the end of the file, where an empty
-// file still gives one empty line. False when the file cannot be opened.
-bool readListFile(const QString& path, QStringList* lines);
+// The lines of a text file as the loader reads a list: to the end of the file. A failure
+// when the file cannot be read or is empty.
+TransferResult readListFile(const QString& path, QStringList* lines);

@@ -17,3 +17,42 @@ TransferResult filterNichtGefunden(const QString& path) {
                                                         "nicht gefunden!")
                      .arg(path));
 }
+
+TransferResult dateiLeer(const QString& path) {
+    TransferResult r = TransferResult::failed(
+        QCoreApplication::translate("vantrel", "Datei leer!"),
+        QCoreApplication::translate("vantrel", "Datei \"%1\" ist leer!").arg(path));
+    r.datei = true;
+    return r;
+}
+
+TransferResult lesefehler(const QString& path, LineReader::Fehler fehler) {
+    TransferResult r;
+    switch (fehler) {
+    case LineReader::Fehler::Keiner:
+        return r;
+    case LineReader::Fehler::Fehlt:
+        r = dateiNichtGefunden(path);
+        break;
+    case LineReader::Fehler::KeineDatei:
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Keine Datei!"),
+            QCoreApplication::translate("vantrel", "%1 ist keine Datei!").arg(path));
+        break;
+    case LineReader::Fehler::ZuGross:
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei zu gross!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" ist groesser als %2 MiB!")
+                .arg(path)
+                .arg(LineReader::kMaxGroesse / (1024 * 1024)));
+        break;
+    case LineReader::Fehler::Unlesbar:
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei nicht lesbar!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht gelesen werden!")
+                .arg(path));
+        break;
+    }
+    r.datei = true;
+    return r;
+}

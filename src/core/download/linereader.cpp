@@ -2,49 +2,98 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
-bool LineReader::readFile(const QString& path, QByteArray* data) {
-    // A folder opens on some platforms but holds no text: it counts as not found, so that
-    // an empty file name in a list is reported instead of read as nothing.
-    if (path.isEmpty() || QFileInfo(path).isDir())
-        return false;
+LineReader::Fehler LineReader::dateiLesen(const QString& path, QByteArray* data, qint64 maxBytes) {
+    // Looked at before it is opened: opening a FIFO waits for a writer, and a device such as
+    // /dev/zero never ends. An empty name is the working folder, no file.
+    if (path.isEmpty())
+        return Fehler::KeineDatei;
+    const QFileInfo info(path);
+    // A link that points nowhere counts as missing.
+    if (!info.exists())
+        return Fehler::Fehlt;
+    if (!info.isFile())
+        return Fehler::KeineDatei;
+    if (info.size() > maxBytes)
+        return Fehler::ZuGross;
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    *data = f.readAll();
-    return true;
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Fehler::Unlesbar;
+    // It may have grown since: never more than the bound is held.
+    const QByteArray bytes = f.read(maxBytes + 1);
+    if (f.error() != QFileDevice::NoError)
+        return Fehler::Unlesbar;
+    if (bytes.size() > maxBytes)
+        return Fehler::ZuGross;
+    *data = bytes;
+    return Fehler::Keiner;
 }
 
-bool LineReader::open(const QString& path) {
+LineReader::Fehler LineReader::open(const QString& path) {
     QByteArray data;
-    if (!readFile(path, &data))
-        return false;
-    setData(data);
-    return true;
+    const Fehler f = dateiLesen(path, &data);
+    if (f == Fehler::Keiner)
+        setData(data);
+    return f;
 }
 
 void LineReader::setData(const QByteArray& data) {
-    m_data = data;
     m_pos = 0;
+    m_utf8 = false;
+    m_data = data;
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        m_utf8 = true;
+        m_pos = 3;
+    } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+        const bool le = data.startsWith("\xFF\xFE");
+        QString s;
+        s.reserve((data.size() - 2) / 2);
+        for (qsizetype i = 2; i + 1 < data.size(); i += 2) {
+            const auto a = quint8(data[i]), b = quint8(data[i + 1]);
+            s.append(QChar(le ? char16_t(a | b << 8) : char16_t(b | a << 8)));
+        }
+        m_data = s.toUtf8();
+        m_utf8 = true;
+    }
 }
 
-QString LineReader::readLine() {
+QString LineReader::text(const char* bytes, qsizetype n) const {
+    return m_utf8 ? QString::fromUtf8(bytes, n) : QString::fromLatin1(bytes, n);
+}
+
+QByteArray LineReader::readLineBytes() {
     if (atEnd())
-        return QString();
-    qsizetype end = m_data.indexOf('\n', m_pos);
-    const qsizetype next = end < 0 ? m_data.size() : end + 1;
-    if (end < 0)
-        end = m_data.size();
-    qsizetype len = end - m_pos;
-    if (len > 0 && m_data.at(m_pos + len - 1) == '\r')
-        --len;
-    const QString line = QString::fromLatin1(m_data.constData() + m_pos, len);
+        return QByteArray();
+    qsizetype end = m_pos;
+    while (end < m_data.size() && m_data.at(end) != '\n' && m_data.at(end) != '\r')
+        ++end;
+    const QByteArray line = m_data.mid(m_pos, end - m_pos);
+    qsizetype next = end;
+    if (next < m_data.size())
+        next += m_data.at(next) == '\r' && next + 1 < m_data.size() && m_data.at(next + 1) == '\n'
+                    ? 2
+                    : 1;
     m_pos = next;
     return line;
 }
 
+QString LineReader::readLine() {
+    const QByteArray line = readLineBytes();
+    return text(line.constData(), line.size());
+}
+
 QString LineReader::readRest() {
-    const QString rest = QString::fromLatin1(m_data.constData() + m_pos, m_data.size() - m_pos);
+    const QString rest = text(m_data.constData() + m_pos, m_data.size() - m_pos);
     m_pos = m_data.size();
     return rest;
+}
+
+QStringList LineReader::zeilen(const QByteArray& data) {
+    LineReader in;
+    in.setData(data);
+    QStringList lines;
+    while (!in.atEnd())
+        lines.append(in.readLine());
+    return lines;
 }

@@ -20,8 +20,10 @@ TransferResult ohneAntwort(Link::Wait w) {
 }
 
 void protokoll(const LogSink& log, const TransferResult& r, qint64 done, qint64 total) {
-    if (log && !r.ok())
+    if (log && r.wasCanceled())
         log(abgebrochen(done, total));
+    else if (log && r.failed())
+        log(fehlgeschlagen(done, total));
 }
 } // namespace
 
@@ -71,7 +73,9 @@ TransferResult picsync(Link& link, Progress& progress) {
 }
 
 TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& progress,
-                              const LogSink& log) {
+                              const LogSink& log, qint64* gesendet) {
+    if (gesendet)
+        *gesendet = 0;
     if (!link.isOpen()) {
         if (log)
             log(nichtOffen());
@@ -80,6 +84,7 @@ TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& prog
     TransferGuard guard(link);
     if (!guard.acquired())
         return besetzt();
+    Link::Abbruch abbruch(link, &progress);
     if (leitungWeg(link))
         return unterbrochen();
     link.leeren();
@@ -89,13 +94,12 @@ TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& prog
         protokoll(log, r, 0, size);
         return r;
     }
+    Geschrieben zaehler(link, gesendet);
     for (qsizetype i = 0; i < size; ++i) {
         progress.setValue(int(i));
-        qint64 gesendet = i;
         if (progress.wasCanceled()) {
             r = TransferResult::canceled();
         } else {
-            gesendet = i + 1;
             const auto byte = quint8(data[i]);
             link.sendepic(byte);
             quint8 echo = 0;
@@ -108,7 +112,7 @@ TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& prog
                 ereignisseNach(link, link.picDelay());
         }
         if (!r.ok()) {
-            protokoll(log, r, gesendet, size);
+            protokoll(log, r, zaehler.anzahl(), size);
             return r;
         }
     }
@@ -126,6 +130,7 @@ TransferResult parameter2pic_alt(Link& link, const ParameterTabelle& tabelle, Pr
     TransferGuard guard(link);
     if (!guard.acquired())
         return besetzt();
+    Link::Abbruch abbruch(link, &progress);
     if (leitungWeg(link))
         return unterbrochen();
     const QByteArray block = picParameterBlock(tabelle);

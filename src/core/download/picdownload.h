@@ -22,9 +22,10 @@ constexpr int kSyncFolge = 7;
 TransferResult picsync(Link& link, Progress& progress);
 
 // buffer2pic_alt: flush, picsync, then every byte of data with its echo compared; progress
-// runs 0..size. With the port not open nothing happens (logged, not reported).
+// runs 0..size. With the port not open nothing happens (logged, not reported). gesendet, if
+// given, gets the count of data's bytes that went on the line.
 TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& progress,
-                              const LogSink& log);
+                              const LogSink& log, qint64* gesendet = nullptr);
 
 // parameter2pic_alt: the parameter block with its echoes, without a handshake; progress
 // runs 0..944. The last byte's echo is not awaited. Port not open: nothing (logged).

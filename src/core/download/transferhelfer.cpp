@@ -13,6 +13,16 @@ TransferGuard::~TransferGuard() {
         m_link.endTransfer();
 }
 
+Geschrieben::Geschrieben(Link& link, qint64* ziel) : m_ziel(ziel) {
+    m_verbindung = QObject::connect(&link, &Link::byteWritten, [this] { ++m_anzahl; });
+}
+
+Geschrieben::~Geschrieben() {
+    QObject::disconnect(m_verbindung);
+    if (m_ziel)
+        *m_ziel = m_anzahl;
+}
+
 bool leitungWeg(Link& link) {
     // A wait for no bytes returns at once, unless the port is gone or its line dropped.
     return link.waitBytes(0, nullptr) == Link::Wait::Closed;
@@ -58,6 +68,12 @@ QString nichtOffen() {
 
 QString abgebrochen(qint64 done, qint64 total) {
     return QCoreApplication::translate("vantrel", "Abgebrochen nach %1 von %2 Bytes")
+        .arg(done)
+        .arg(total);
+}
+
+QString fehlgeschlagen(qint64 done, qint64 total) {
+    return QCoreApplication::translate("vantrel", "Fehlgeschlagen nach %1 von %2 Bytes")
         .arg(done)
         .arg(total);
 }

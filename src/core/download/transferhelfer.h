@@ -5,6 +5,7 @@
 
 #include "link/transferresult.h"
 
+#include <QObject>
 #include <QString>
 
 class Link;
@@ -25,6 +26,22 @@ private:
     bool m_acquired = false;
 };
 
+// Counts the bytes handed to the port while it lives, and leaves the count in *ziel (if
+// given) when it goes: what went on the line, whatever the transfer had meant to send.
+class Geschrieben {
+public:
+    Geschrieben(Link& link, qint64* ziel);
+    ~Geschrieben();
+    Geschrieben(const Geschrieben&) = delete;
+    Geschrieben& operator=(const Geschrieben&) = delete;
+    qint64 anzahl() const { return m_anzahl; }
+
+private:
+    QMetaObject::Connection m_verbindung;
+    qint64* m_ziel;
+    qint64 m_anzahl = 0;
+};
+
 // The port is gone: never opened, closed since, or its line dropped.
 bool leitungWeg(Link& link);
 // Handles pending events once, as a wait would, so the window and the cancel button stay
@@ -43,5 +60,7 @@ TransferResult nichtOffenFehler();
 // Log lines.
 QString nichtOffen();
 QString abgebrochen(qint64 done, qint64 total);
+// A transfer that failed (the line dropped, an echo error) after done of total bytes.
+QString fehlgeschlagen(qint64 done, qint64 total);
 
 } // namespace download

@@ -74,6 +74,14 @@ Link::Pumping::~Pumping() {
             --l->m_waitDepth;
 }
 
+Link::Abbruch::Abbruch(Link& link, Progress* progress) : m_link(link), m_vorher(link.m_abbruch) {
+    m_link.m_abbruch = progress;
+}
+
+Link::Abbruch::~Abbruch() {
+    m_link.m_abbruch = m_vorher;
+}
+
 void Link::setModem(Modem* modem) {
     m_modem = modem;
 }
@@ -124,10 +132,14 @@ void Link::warten(int ms) {
 void Link::send(int value, int delayMs) {
     // A full driver queue is waited out with events running, a little at a time; a queue
     // that stays full for kVollMs is left to the write, whose failure then tells.
+    // A cancel ends that wait at once: the person must not wait kVollMs for every byte.
     if (m_modem && !m_modem->schreibbereit()) {
         const qint64 bis = m_clock.nsecsElapsed() + qint64(kVollMs) * kMs;
-        while (m_modem && !m_modem->schreibbereit() && m_clock.nsecsElapsed() < bis)
+        while (m_modem && !m_modem->schreibbereit() && m_clock.nsecsElapsed() < bis) {
+            if (m_abbruch && m_abbruch->wasCanceled())
+                return;
             warten(2);
+        }
     }
     // The delay counts from the write, so the time the write takes is part of it.
     const qint64 written = m_clock.nsecsElapsed();

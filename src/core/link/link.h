@@ -98,6 +98,20 @@ public:
         QList<QPointer<Link>> m_links;
     };
 
+    // For as long as it lives, a cancel of progress also ends the wait for room in a full
+    // driver queue: the byte is then not written, and the transfer sees the cancel.
+    class Abbruch {
+    public:
+        Abbruch(Link& link, Progress* progress);
+        ~Abbruch();
+        Abbruch(const Abbruch&) = delete;
+        Abbruch& operator=(const Abbruch&) = delete;
+
+    private:
+        Link& m_link;
+        QPointer<Progress> m_vorher;
+    };
+
     // The Link's clock (ns since it was made); write times are on it.
     qint64 nowNs() const { return m_clock.nsecsElapsed(); }
 
@@ -117,6 +131,7 @@ private:
     bool nestedSince(int waitBase, int loopBase) const;
 
     QPointer<Modem> m_modem;
+    QPointer<Progress> m_abbruch;
     bool m_open = false;
     int m_picDelay = 10;
     int m_dspDelay = 2;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QStringList>
 
@@ -20,6 +21,16 @@ bool SerialTrace::open(const QString& path) {
     m_error.clear();
     m_lines = 0;
     m_file.setFileName(path);
+    // Looked at before it is opened, as every file written is: a FIFO would block the open
+    // until a reader comes, a device or a folder is no trace, and a link that points nowhere
+    // would create a file where the person never looked.
+    const QFileInfo info(path);
+    if (info.isSymLink() ? !info.isFile() : info.exists() && !info.isFile()) {
+        m_error =
+            QCoreApplication::translate("vantrel", "\"%1\" ist keine Datei und wird nicht ersetzt!")
+                .arg(path);
+        return false;
+    }
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_error =
             QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")

@@ -47,6 +47,16 @@ QByteArray koeffizientenWorte(const QString& text) {
     return words;
 }
 
+TransferResult filterZuLang(const QString& pfad, int adresse, int worte) {
+    TransferResult r = TransferResult::failed(
+        QCoreApplication::translate("vantrel", "Filter fehlerhaft!"),
+        QCoreApplication::translate("vantrel", "Datei \"%1\": der Filter bei %2 hat %3 Worte und "
+                                               "reicht ueber die Adresse FFFF hinaus!")
+            .arg(pfad, QString::asprintf("%04X", adresse), QString::number(worte)));
+    r.datei = true;
+    return r;
+}
+
 bool filterladen(DownloadImage& image, const QStringList& filterliste, const QString& ordner,
                  const LogSink& log, const FailSink& fail) {
     auto say = [&log](const QString& s) {
@@ -58,15 +68,26 @@ bool filterladen(DownloadImage& image, const QStringList& filterliste, const QSt
         const QString pfad = QDir::toNativeSeparators(ordner + QLatin1Char('/') + z.dateiname);
         say(pfad);
         LineReader in;
-        if (z.dateiname.isEmpty() || !in.open(pfad)) {
+        const LineReader::Fehler f =
+            z.dateiname.isEmpty() ? LineReader::Fehler::Fehlt : in.open(pfad);
+        if (f != LineReader::Fehler::Keiner) {
             if (fail)
-                fail(filterNichtGefunden(pfad));
+                fail(f == LineReader::Fehler::Fehlt ? filterNichtGefunden(pfad)
+                                                    : lesefehler(pfad, f));
             return false;
         }
         say(z.adresstext);
 
-        image.zwischenpuffer = koeffizientenWorte(in.readRest());
-        const int n = int(image.zwischenpuffer.size() / 3);
+        const QByteArray worte = koeffizientenWorte(in.readRest());
+        const int n = int(worte.size() / 3);
+        // The words load at consecutive addresses: past FFFF they would wrap round into the
+        // low program memory.
+        if (z.adresse + qint64(n) > 0x10000) {
+            if (fail)
+                fail(filterZuLang(pfad, z.adresse, n));
+            return false;
+        }
+        image.zwischenpuffer = worte;
         for (int w = 0; w < n; ++w) {
             image.wortbyte1 = quint8(image.zwischenpuffer.at(3 * w));
             image.wortbyte2 = quint8(image.zwischenpuffer.at(3 * w + 1));

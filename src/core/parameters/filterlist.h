@@ -32,9 +32,12 @@ QByteArray koeffizientenWorte(const QString& text);
 // One record holds at most this many words: its count is one byte.
 constexpr int maxFilterWorte = 255;
 
+// A filter whose words would run past address FFFF.
+TransferResult filterZuLang(const QString& pfad, int adresse, int worte);
+
 // Appends one record per filter of the list to the image, every word added to the checksum;
 // a file of more than 255 words becomes several records at consecutive word addresses.
-// Stops at the first coefficient file that cannot be opened (reported to fail); the
-// records before it stay. True when every file was read.
+// Stops at the first coefficient file that cannot be read or whose words would run past
+// address FFFF (reported to fail); the records before it stay. True when every file was read.
 bool filterladen(DownloadImage& image, const QStringList& filterliste, const QString& ordner,
                  const LogSink& log, const FailSink& fail);

@@ -1,5 +1,6 @@
 #include "parameters/parameterfile.h"
 
+#include "download/ladefehler.h"
 #include "download/linereader.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,37 @@ bool readParameterLines(const QString& path, QStringList* lines) {
         return false;
     *lines = parameterLines(data);
     return true;
+}
+
+int definierteParameter(const QStringList& lines) {
+    int n = 0;
+    TParameter p;
+    for (const QString& line : lines) {
+        const int nummer = parseParameterLine(line, &p);
+        if (nummer >= 1 && istParameterNummer(nummer))
+            ++n;
+    }
+    return n;
+}
+
+TransferResult leseParameterDatei(const QString& path, QStringList* lines) {
+    QByteArray data;
+    if (const LineReader::Fehler f = LineReader::dateiLesen(path, &data);
+        f != LineReader::Fehler::Keiner)
+        return lesefehler(path, f);
+    if (data.isEmpty())
+        return dateiLeer(path);
+    const QStringList gelesen = parameterLines(data);
+    if (definierteParameter(gelesen) == 0) {
+        TransferResult r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Datei fehlerhaft!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" enthaelt keine Parameter!")
+                .arg(path));
+        r.datei = true;
+        return r;
+    }
+    *lines = gelesen;
+    return TransferResult::done();
 }
 
 QString parameterFileLogLine(int dataLines) {

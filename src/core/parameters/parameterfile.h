@@ -13,6 +13,15 @@
 // on). False, with lines untouched, when the file cannot be opened.
 bool readParameterLines(const QString& path, QStringList* lines);
 
+// The data lines of a parameter file that is to be used: a failure (marked datei) when it
+// cannot be read, is empty, or defines no parameter of 1..99 (blank lines, comments and
+// lines without a comma fill entry 0 only; a firmware or a curve named as parameter file
+// has nothing else).
+TransferResult leseParameterDatei(const QString& path, QStringList* lines);
+
+// How many lines define a parameter of 1..99.
+int definierteParameter(const QStringList& lines);
+
 // The same for file contents already read.
 QStringList parameterLines(const QByteArray& data);
 

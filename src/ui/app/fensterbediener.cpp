@@ -1,8 +1,11 @@
 #include "app/fensterbediener.h"
 
+#include "app/transferstatus.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
 #include "link/progress.h"
+
+#include <QStatusBar>
 
 bool FensterBediener::bestaetigen(const QString& titel, const QString& text, bool mitAbbrechen) {
     return UserDialogs::current().information(&m_fenster, titel, text, mitAbbrechen);
@@ -16,10 +19,15 @@ QString FensterBediener::dateiWaehlen(Wahl wahl, const QString& titel, const QSt
 }
 
 std::unique_ptr<Progress> FensterBediener::fortschritt(const QString& label, int minimum,
-                                                       int maximum, double, const QString&) {
-    // The status bar measures the pace from the window's own line.
-    return UserDialogs::current().progress(&m_fenster, label, vantrel::tr("Abbrechen"), minimum,
-                                           maximum);
+                                                       int maximum, double msProSchritt,
+                                                       const QString&) {
+    // The status bar measures the pace from the window's own line; until it can, the session
+    // knows what a step costs.
+    auto p = UserDialogs::current().progress(&m_fenster, label, vantrel::tr("Abbrechen"), minimum,
+                                             maximum);
+    if (auto* status = qobject_cast<TransferStatus*>(p.get()))
+        status->setErwartet(msProSchritt);
+    return p;
 }
 
 void FensterBediener::log(const QString& zeile) {
@@ -29,6 +37,8 @@ void FensterBediener::log(const QString& zeile) {
 void FensterBediener::meldung(Box box, const QString& titel, const QString& text) {
     if (box == Box::Kritisch)
         UserDialogs::current().critical(&m_fenster, titel, text);
+    else if (box == Box::Warnung)
+        UserDialogs::current().warning(&m_fenster, titel, text);
     else
         UserDialogs::current().about(&m_fenster, titel, text);
 }
@@ -44,4 +54,8 @@ Bediener::Antwort FensterBediener::frage(const QString& titel, const QString& te
         break;
     }
     return Antwort::Abbrechen;
+}
+
+void FensterBediener::status(const QString& text) {
+    m_fenster.statusBar()->showMessage(text);
 }

@@ -18,6 +18,7 @@ public:
     void log(const QString& zeile) override;
     void meldung(Box box, const QString& titel, const QString& text) override;
     Antwort frage(const QString& titel, const QString& text, bool abbrechbar) override;
+    void status(const QString& text) override;
 
 private:
     vantrel& m_fenster;

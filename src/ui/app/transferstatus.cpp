@@ -60,7 +60,18 @@ qint64 TransferStatus::steps() const {
     return qMax(0, m_maximum - m_minimum);
 }
 
+void TransferStatus::setErwartet(double msProSchritt) {
+    m_erwartet = qMax(0.0, msProSchritt);
+    m_eta.setExpectedMsPerStep(expectedMsPerStep());
+    if (!kurz())
+        show(true);
+}
+
 double TransferStatus::expectedMsPerStep() const {
+    // Before the first byte (and all along a dump, which writes none) the delay of the last
+    // byte written says nothing about this transfer: its own reckoning does.
+    if (m_erwartet > 0.0 && m_written == 0)
+        return m_erwartet;
     // Every byte written costs its delay and its time on the line; a step that writes
     // nothing (a dump the set sends) goes at the pace of the line.
     if (!m_link)
@@ -117,8 +128,9 @@ void TransferStatus::finish() {
     }
     const qint64 done = qMax<qint64>(0, qint64(m_value) - m_minimum);
     const QString dauer = TransferEta::formatDuration(m_clock.elapsed());
-    // A closed port sends nothing, however far the steps went.
-    if (m_link && !m_link->isOpen()) {
+    // A closed port sends nothing, however far the steps went; a line that dropped on the
+    // way did send, and the summary says how far.
+    if (m_link && !m_link->isOpen() && m_written == 0) {
         m_bar->showMessage(tr("Nichts gesendet: die RS232 ist nicht offen"), kSummaryMs);
         return;
     }

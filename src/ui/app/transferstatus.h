@@ -31,6 +31,9 @@ public:
     void ergebnis(const TransferResult& r) override;
 
     Progress* inner() const { return m_inner.get(); }
+    // What one step takes by the operation's own reckoning (a dump goes at the pace of the
+    // line, whatever delay the last byte written had); 0 leaves it to the line's pace.
+    void setErwartet(double msProSchritt);
     // The text the status bar shows now.
     QString text() const;
     const TransferEta& eta() const { return m_eta; }
@@ -59,6 +62,7 @@ private:
     int m_maximum = 0;
     int m_value = 0;
     qint64 m_written = 0;
+    double m_erwartet = 0.0;
     bool m_finished = false;
     bool m_fehlgeschlagen = false;
     QString m_vorher; // what the status bar said before

@@ -25,6 +25,9 @@ public:
     void critical(QWidget* p, const QString& t, const QString& x) override {
         target().critical(p, t, x);
     }
+    void warning(QWidget* p, const QString& t, const QString& x) override {
+        target().warning(p, t, x);
+    }
     Antwort frage(QWidget* p, const QString& t, const QString& x, bool a) override {
         return target().frage(p, t, x, a);
     }
@@ -93,6 +96,10 @@ bool RealDialogs::information(QWidget* parent, const QString& title, const QStri
 void RealDialogs::critical(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     zeigen(box);
+}
+
+void RealDialogs::warning(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
 UserDialogs::Antwort RealDialogs::frage(QWidget* parent, const QString& title, const QString& text,

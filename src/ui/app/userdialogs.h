@@ -20,6 +20,10 @@ public:
                              bool withCancel) = 0;
     // A critical box with one OK button.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A warning box with one OK button; dialogs that only record take it for a critical one.
+    virtual void warning(QWidget* parent, const QString& title, const QString& text) {
+        critical(parent, title, text);
+    }
     // A question with Ja, Nein and (abbrechbar) Abbrechen. Without Abbrechen it asks whether
     // to go on despite a doubt, and Nein is the default button. Dialogs that ask nobody
     // answer Nein.
@@ -58,6 +62,7 @@ public:
     bool information(QWidget* parent, const QString& title, const QString& text,
                      bool withCancel) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
     Antwort frage(QWidget* parent, const QString& title, const QString& text,
                   bool abbrechbar) override;
     void aboutQt(QWidget* parent) override;

@@ -10,6 +10,7 @@
 #include "testenv.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,13 +31,21 @@ public:
     QString abbruchLabel;
     int abbruchBei = -1;
 
+    // A transfer that does not end within its own deadline is cancelled and says so: the
+    // case fails with that line instead of running into the suite's timeout.
     class Fortschritt : public Progress {
     public:
         int abbruch = -1;
         int wert = 0;
+        QStringList* zeilen = nullptr;
+        QDeadlineTimer frist{15000};
         void setRange(int, int) override {}
         void setValue(int v) override { wert = v; }
-        bool wasCanceled() const override { return abbruch >= 0 && wert >= abbruch; }
+        bool wasCanceled() const override {
+            if (frist.hasExpired() && !zeilen->contains("timeout"))
+                zeilen->append("timeout");
+            return (abbruch >= 0 && wert >= abbruch) || frist.hasExpired();
+        }
     };
 
     bool bestaetigen(const QString& titel, const QString&, bool) override {
@@ -54,15 +63,21 @@ public:
                                           const QString&) override {
         zeilen << QStringLiteral("progress %1 %2..%3").arg(label).arg(minimum).arg(maximum);
         auto f = std::make_unique<Fortschritt>();
+        f->zeilen = &zeilen;
+        // The waits end on the cancel signal, which a deadline alone would never send.
+        QTimer::singleShot(15050, Qt::PreciseTimer, f.get(), [p = f.get()] { emit p->canceled(); });
         if (label == abbruchLabel)
             f->abbruch = abbruchBei;
         return f;
     }
     void log(const QString& zeile) override { zeilen << QStringLiteral("log ") + zeile; }
     void meldung(Box box, const QString& titel, const QString& text) override {
-        zeilen << (box == Box::Kritisch ? QStringLiteral("critical ") : QStringLiteral("error ")) +
+        zeilen << (box == Box::Kritisch  ? QStringLiteral("critical ")
+                   : box == Box::Warnung ? QStringLiteral("warning ")
+                                         : QStringLiteral("error ")) +
                       titel + QStringLiteral(": ") + text;
     }
+    void status(const QString& text) override { zeilen << QStringLiteral("status ") + text; }
 };
 
 } // namespace
@@ -142,12 +157,16 @@ private slots:
     // them by default: the backup holds the old EEPROM, the EEPROM the file, the log both
     // fingerprints. Without a whole backup, nothing is written.
     void sichernSchreibenVergleichen_data() {
-        QTest::addColumn<int>("abbruchBei"); // the backup's dump is cancelled there; -1: never
-        QTest::newRow("backup, restore, compare") << -1;
-        QTest::newRow("backup cancelled") << 1000;
+        QTest::addColumn<int>("abbruchBei");  // the backup's dump is cancelled there; -1: never
+        QTest::addColumn<QString>("stempel"); // of the older backups
+        QTest::newRow("backup, restore, compare") << -1 << "20200101";
+        QTest::newRow("backup cancelled") << 1000 << "20200101";
+        // A clock set back, or a folder from another PC: the one just made is still kept.
+        QTest::newRow("older backups stamped later") << -1 << "20991231";
     }
     void sichernSchreibenVergleichen() {
         QFETCH(int, abbruchBei);
+        QFETCH(QString, stempel);
         TestEnv env; // the backups go to this HOME's vantrel/sicherungen
         SimTransceiver sim;
         QVERIFY(sim.isValid());
@@ -161,16 +180,21 @@ private slots:
         for (char& c : neu)
             c = char(zufall.bounded(256));
         const QString quelle = datei(QStringLiteral("neu.bin"), neu);
-        // Older backups: 21 of this profile, one of another, and a file of the person's own.
+        // Older backups: 21 of this profile, one of another, a file of the person's own and
+        // one merely named like a backup (not the EEPROM's size).
         const QString ordner = Geraet::sicherungsordner();
         QVERIFY(QDir().mkpath(ordner));
         QStringList fremde{QStringLiteral("eeprom-HW2-20190101-000000.bin"),
-                           QStringLiteral("eigene.bin")};
+                           QStringLiteral("eigene.bin"),
+                           QStringLiteral("eeprom-HW1-20000101-000000.bin")};
         for (int i = 0; i < 21; ++i)
-            fremde << QStringLiteral("eeprom-HW1-20200101-0000%1.bin").arg(i, 2, 10, QChar('0'));
+            fremde << QStringLiteral("eeprom-HW1-%1-0000%2.bin")
+                          .arg(stempel)
+                          .arg(i, 2, 10, QChar('0'));
         for (const QString& n : std::as_const(fremde)) {
             QFile f(QDir(ordner).filePath(n));
             QVERIFY(f.open(QIODevice::WriteOnly));
+            f.resize(n.startsWith("eeprom-HW1-2000") ? 100 : SimPic::eepromSize);
         }
         Protokoll person;
         person.abbruchLabel = QStringLiteral("Eeprom vor dem Schreiben sichern");
@@ -227,14 +251,16 @@ private slots:
                               QStringLiteral("box Externen Eeprom SICHERN"),
                               QStringLiteral("box Datei kleiner als der Eeprom"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
-        // The newest 20 of this profile are kept; nothing else is touched.
+        // The newest 20 of this profile are kept, the one just made among them; nothing else
+        // is touched, and every removal is logged.
         const QString neueste = QFileInfo(g.sicherung()).fileName();
-        QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 20);
-        const QStringList weg{QStringLiteral("eeprom-HW1-20200101-000000.bin"),
-                              QStringLiteral("eeprom-HW1-20200101-000001.bin")};
+        QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 21);
+        const QStringList weg{QStringLiteral("eeprom-HW1-%1-000000.bin").arg(stempel),
+                              QStringLiteral("eeprom-HW1-%1-000001.bin").arg(stempel)};
         for (const QString& n : std::as_const(fremde))
             QCOMPARE(dort.contains(n), !weg.contains(n));
         QVERIFY(dort.contains(neueste));
+        QCOMPARE(person.zeilen.filter("log Alte Sicherung").size(), 2);
     }
 
     // The image of a set of files is the same whatever was built before it, as the set's
@@ -251,9 +277,9 @@ private slots:
             e.testfilename[0] = test;
             e.dspcodefilename[0] =
                 datei(QStringLiteral("fw.dpk"), "FW\r\n@PA\r\n0100\r\n12AB34\r\n#\r\n");
-            e.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "");
+            e.filterfilename[0] = datei(QStringLiteral("filter.dpk"), "fehlt.dat ,x, 1\n");
         });
-        // The empty list names no filter that could be found; the firmware is in the image.
+        // The list names no filter that could be found; the firmware is in the image.
         nachher.datensatzLaden(false);
         QVERIFY(nachher.bild().buffer.startsWith("$DP"));
         QVERIFY(nachher.testfirmwareLaden());
@@ -305,36 +331,133 @@ private slots:
         QCOMPARE(g.bild().buffer.toHex(), plain.bild().buffer.toHex());
     }
 
-    // What goes to the PIC is what the person chose: a parameter file without a parameter
-    // line sends nothing; the parameters alone need no filter coefficients.
-    void nurParameter_data() {
+    // Nothing goes to the set or into a file that the person did not choose: a file that
+    // defines no parameter, a filter past FFFF, a firmware without a word are refused, the
+    // read-back before the set is asked, with a reason that says what is wrong; a list with
+    // the line ends of an old Mac loads every filter; the parameters alone need no firmware.
+    void dateienLesen_data() {
+        QTest::addColumn<QString>("was");
+        QTest::addColumn<QByteArray>("firmware"); // a path when it starts with "/"
+        QTest::addColumn<QByteArray>("liste");
         QTest::addColumn<QByteArray>("parameter");
-        QTest::addColumn<bool>("gesendet");
-        QTest::newRow("empty parameter file") << QByteArray() << false;
-        QTest::newRow("filter missing")
-            << fileBytes(TestEnv::sampleRelease() + "/USER2B2.DPK") << true;
+        QTest::addColumn<int>("bytes");       // sent to the set, or the image's size
+        QTest::addColumn<QString>("meldung"); // of the critical box, %1 the folder
+        const QByteArray fw = "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n", kopf = "h\r\nu\r\n";
+        const QByteArray l = "a.dat ,x, 1000\r\nb.dat ,x, 2000\r\n";
+        const QByteArray user = fileBytes(TestEnv::sampleRelease() + "/USER2B2.DPK");
+        const QString keine = "Datei fehlerhaft!: Datei \"%1/p.dpk\" enthaelt keine Parameter!";
+        QTest::newRow("blank line") << "send" << fw << l << kopf + "\r\n" << 0 << keine;
+        QTest::newRow("firmware as parameters") << "pic" << fw << l << fw << 0 << keine;
+        QTest::newRow("read-back onto a header") << "read" << fw << l << kopf << 0 << keine;
+        QTest::newRow("empty") << "send" << fw << l << QByteArray() << 0
+                               << "Datei leer!: Datei \"%1/p.dpk\" ist leer!";
+        QTest::newRow("parameters alone") << "pic" << QByteArray("/-") << l << user << 944 << "";
+        QTest::newRow("list with CR only") << "image" << QByteArray("FW\r@PA\r0100\r123456\r#\r")
+                                           << QByteArray(l).replace('\n', "") << user << 50 << "";
+        QTest::newRow("filter past FFFF")
+            << "image" << fw << QByteArray("a.dat ,x, FFFF\r\n") << user << 0
+            << "Filter fehlerhaft!: Datei \"%1/a.dat\": der Filter bei FFFF hat 2 Worte und "
+               "reicht ueber die Adresse FFFF hinaus!";
+        QTest::newRow("firmware without a word")
+            << "image" << QByteArray("FW\r\n@PA\r\n0100\r\n#\r\n") << l << user << 0
+            << "Firmware fehlerhaft!: Datei \"%1/fw.dpk\": Die Datei enthaelt keine Ladedaten!";
+        QTest::newRow("device as firmware") << "image" << QByteArray("/dev/null") << l << user << 0
+                                            << "Keine Datei!: /dev/null ist keine Datei!";
     }
-    void nurParameter() {
+    void dateienLesen() {
+        QFETCH(QString, was);
+        QFETCH(QByteArray, firmware);
+        QFETCH(QByteArray, liste);
         QFETCH(QByteArray, parameter);
-        QFETCH(bool, gesendet);
+        QFETCH(int, bytes);
+        QFETCH(QString, meldung);
         SimTransceiver sim;
-        QVERIFY(sim.isValid());
         SimPic pic(&sim);
-        pic.function(999);
+        pic.function(was == "read" ? 995 : 999);
         pic.key(QLatin1Char('1'));
+        Protokoll person;
         Geraet g;
+        g.setBediener(&person);
         einstellen(g, [&](TEinstellungen& e) {
             e.rs232 = sim.portPath();
-            e.picrs232writetime = 0;
+            e.picrs232writetime = e.paramrs232writetime = 0;
+            e.vorpicladensichern = false;
             e.veskpfad[0] = tmp.path();
+            datei("a.dat", "123456 ABCDEF END");
+            datei("b.dat", "111111 222222 END");
             e.dspcodefilename[0] =
-                datei(QStringLiteral("n.dpk"), "FW\r\n@PA\r\n0100\r\n123456\r\n#\r\n");
-            e.filterfilename[0] = datei(QStringLiteral("nf.dpk"), "fehlt.dat ,x, 1000\r\n");
-            e.parameterfilename[0] = datei(QStringLiteral("np.dpk"), parameter);
+                firmware.startsWith('/') ? QString(firmware) : datei("fw.dpk", firmware);
+            e.filterfilename[0] = datei("l.dpk", liste);
+            e.parameterfilename[0] = datei("p.dpk", parameter);
         });
         QVERIFY(g.verbinden());
-        QCOMPARE(g.picLaden(true).ok(), gesendet);
-        QCOMPARE(sim.waitForBytes(944, 2000), gesendet);
+        const QString bild = tmp.filePath("bild.bin");
+        QFile::remove(bild);
+        const TransferResult r = was == "send"   ? g.parameterDateiSenden({})
+                                 : was == "pic"  ? g.picLaden(true)
+                                 : was == "read" ? g.parameterLesen()
+                                                 : g.bildSchreiben(false, bild);
+        QCOMPARE(person.zeilen.filter(QRegularExpression("^critical ")),
+                 meldung.isEmpty() ? QStringList()
+                                   : QStringList{"critical " + meldung.arg(tmp.path())});
+        QCOMPARE(r.datei, !r.ok());
+        QCOMPARE(r.ok(), meldung.isEmpty());
+        // The read-back is refused before the set is asked to send.
+        QVERIFY(r.ok() || was != "read" || !person.zeilen.join(' ').contains("box "));
+        if (was == "image")
+            QCOMPARE(QFileInfo(bild).size(), qint64(bytes));
+        else if (sim.waitForBytes(qMax(bytes, 1), bytes > 0 ? 5000 : 300) || !bytes)
+            QCOMPARE(sim.received().size(), bytes);
+    }
+
+    // What the person reads says what happened: a compare that finds differences ends with
+    // them, not with the dump's success; a closed port sent nothing and nothing is "Fertig";
+    // a dump counts its bytes to 65536. A line after "!" must not be there.
+    void meldungen_data() {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("differences")
+            << "vergleich"
+            << QStringList{"status Unterschiede: 3 Bytes",
+                           "warning Eeprom Vergleich: Eeprom-Vergleich: 3 Bytes verschieden (die "
+                           "ersten 100 Bytes verglichen, die Datei ist kuerzer als der Eeprom)"};
+        QTest::newRow("port closed")
+            << "zu"
+            << QStringList{"log Die RS232 ist nicht offen! Nichts gesendet.",
+                           "!log buffer2dsp() Fertig!", "!log parameter2dsp() Fertig!"};
+        QTest::newRow("a dump counts bytes")
+            << "sicherung" << QStringList{"progress ExEeprom in Datei Speichern 0..65536"};
+    }
+    void meldungen() {
+        QFETCH(QString, fall);
+        QFETCH(QStringList, zeilen);
+        SimTransceiver sim;
+        SimPic pic(&sim);
+        Protokoll person;
+        person.amGeraet = [&pic](const QString&) { pic.function(997); };
+        Geraet g;
+        g.setBediener(&person);
+        const QString rel = TestEnv::sampleRelease();
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = fall == "zu" ? QString() : sim.portPath();
+            e.veskpfad[0] = rel;
+            e.dspcodefilename[0] = rel + "/VESK2b1x.dpk";
+            e.filterfilename[0] = rel + "/Filters/filters.dpk";
+            e.parameterfilename[0] = rel + "/USER2B2.DPK";
+        });
+        QCOMPARE(g.verbinden(), fall != "zu");
+        QByteArray vergleich = pic.eeprom().left(100);
+        for (int i : {3, 50, 99})
+            vergleich[i] = char(~vergleich[i]);
+        if (fall == "vergleich")
+            g.eepromVergleichen(datei("v.bin", vergleich));
+        else if (fall == "zu")
+            g.dspLaden({});
+        else
+            g.eepromSichern(tmp.filePath("dump.bin"));
+        for (const QString& z : std::as_const(zeilen))
+            QVERIFY2(person.zeilen.contains(z.mid(z.startsWith('!'))) != z.startsWith('!'),
+                     qPrintable(z));
     }
 
     // A "%" in a file name is no place holder of the log line it stands in.

@@ -128,15 +128,6 @@ private slots:
         QCOMPARE(eqcurve::readCurve(file), values);
     }
 
-    void readerStopsAfterTheLastBand() {
-        // The reader leaves what follows the 31st line unread.
-        QByteArray bytes = lines(QByteArrayList(31, "7FFF00")) + "tail\r\n";
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(eqcurve::readCurve(buffer).size(), 31);
-        QCOMPARE(buffer.readAll(), QByteArray("tail\r\n"));
-    }
-
     void fileBytes() {
         eqcurve::Curve curve{};
         QCOMPARE(eqcurve::curveFileBytes(curve), lines(QByteArrayList(31, "7FFF00")));

@@ -234,7 +234,7 @@ private slots:
         f.close();
         QStringList got{"old"};
         QStringList log;
-        QVERIFY(readFirmwareFile(path, &got, [&log](const QString& s) { log << s; }));
+        QVERIFY(readFirmwareFile(path, &got, [&log](const QString& s) { log << s; }).ok());
         QCOMPARE(got, expected);
         QCOMPARE(log, QStringList{logLine});
     }
@@ -244,22 +244,31 @@ private slots:
         QStringList got{"old"};
         QStringList log;
         QVERIFY(!readFirmwareFile(dir.filePath(QStringLiteral("none.dpk")), &got,
-                                  [&log](const QString& s) { log << s; }));
-        QVERIFY(!readFirmwareFile(dir.path(), &got, {}));
+                                  [&log](const QString& s) { log << s; })
+                     .ok());
+        QVERIFY(!readFirmwareFile(dir.path(), &got, {}).ok());
         QCOMPARE(got, QStringList{"old"});
         QVERIFY(log.isEmpty());
     }
 
-    void latin1Text() {
-        LineReader in;
-        in.setData(QByteArray("a\xB5"
-                              "b\r\nc\rd\n"));
-        QCOMPARE(in.readLine(), QString(QStringLiteral("a") + QChar(0xB5) + QStringLiteral("b")));
-        QVERIFY(!in.atEnd());
-        // A lone CR is no line end.
-        QCOMPARE(in.readLine(), QStringLiteral("c\rd"));
-        QVERIFY(in.atEnd());
-        QCOMPARE(in.readLine(), QString());
+    // Every text file is read alike whatever wrote it: the line ends of Unix, DOS and old
+    // Macs, and the byte-order marks of UTF-8 and UTF-16.
+    void zeilenenden_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::newRow("LF") << QByteArray("a\xB5\n\nc\n");
+        QTest::newRow("CR LF") << QByteArray("a\xB5\r\n\r\nc\r\n");
+        QTest::newRow("CR") << QByteArray("a\xB5\r\rc\r");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"
+                                                  "a\xC2\xB5\r\n\r\nc");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE"
+                                                 "a\0\xB5\0\r\0\r\0c\0",
+                                                 12);
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0a\0\xB5\0\n\0\n\0c", 12);
+    }
+    void zeilenenden() {
+        QFETCH(QByteArray, data);
+        QCOMPARE(LineReader::zeilen(data),
+                 (QStringList{QStringLiteral("a") + QChar(0xB5), QString(), QStringLiteral("c")}));
     }
 };
 

@@ -81,6 +81,32 @@ private slots:
         QCOMPARE(quint8(angekommen.back()), quint8((n - 1) & 0xFF));
     }
 
+    // With the queue stuck (the far end reads nothing at all), a cancel ends the wait for
+    // room at once, not after Link::kVollMs for every byte.
+    void cancelWhileQueueStuck_data() {
+        QTest::addColumn<int>("sender");
+        QTest::newRow("PIC byte") << 0;
+        QTest::newRow("DSP loader byte") << 1;
+        QTest::newRow("frame") << 2;
+    }
+    void cancelWhileQueueStuck() {
+        QFETCH(int, sender);
+        PtyPair pty;
+        Modem modem;
+        Link link(&modem);
+        QVERIFY(modem.openPort(pty.slavePath()));
+        link.setOpen(true);
+        for (int n = 0; modem.schreibbereit() && n < 1 << 22; ++n)
+            modem.writeByte(n);
+        TestProgress progress;
+        Link::Abbruch abbruch(link, &progress);
+        at(&link, 100, [&progress] { progress.cancel(); });
+        QElapsedTimer clock;
+        clock.start();
+        sender == 0 ? link.sendepic(0x23) : sender == 1 ? link.sendedsp(0x24) : link.dspframe(1, 0);
+        QVERIFY2(clock.elapsed() < 600, qPrintable(QString::number(clock.elapsed())));
+    }
+
     void frameOnTheWire_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("value");

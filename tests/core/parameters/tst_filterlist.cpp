@@ -186,8 +186,12 @@ private slots:
         QVERIFY(!filterladen(image, {line}, dir.path(), run.logSink(), run.failSink()));
         QCOMPARE(run.fails.size(), 1);
         const QString path = QDir::toNativeSeparators(dir.path() + "/" + looksFor);
+        // "nicht gefunden" only for what is missing.
         QCOMPARE(run.fails.at(0).text,
-                 QStringLiteral("Datei \"%1\" aus der Filterdatei nicht gefunden!").arg(path));
+                 (looksFor == "sub" ? QStringLiteral("%1 ist keine Datei!")
+                                    : QStringLiteral("Datei \"%1\" aus der Filterdatei nicht "
+                                                     "gefunden!"))
+                     .arg(path));
         QCOMPARE(run.log, QStringList{path});
         QVERIFY(image.buffer.isEmpty());
         QCOMPARE(image.checksumme, 0);
@@ -246,15 +250,12 @@ private slots:
             ladeDatensatz(image, &dspzeilen, &filterliste,
                           {dir.filePath("fw.dpk"), dir.filePath("filters.dpk"), dir.path()},
                           run.logSink(), run.failSink());
-        // The empty file still gives one (empty) line, which names no file.
-        QCOMPARE(filterliste, QStringList{QString()});
-        QCOMPARE(status, DatensatzStatus::FilterFehlt);
-        QCOMPARE(run.log.at(0), QStringLiteral("DSP File 5 Zeilen geladen"));
-        QCOMPARE(run.log.at(1), QString());
-        QCOMPARE(run.log.at(2), QStringLiteral("Filter-File 1 Zeilen geladen"));
-        QCOMPARE(run.log.last(), QStringLiteral("Checksumme %1").arg(0x0102 + 3));
-        QCOMPARE(image.buffer.toHex(' '),
-                 hex("24445001000001 010203 0D 24445037FE0001 010500 0D").toHex(' '));
+        // An empty list is said to be empty, and the image stays as it was.
+        QCOMPARE(filterliste, QStringList{"old"});
+        QCOMPARE(status, DatensatzStatus::Abgebrochen);
+        QCOMPARE(run.fails.at(0).text,
+                 QStringLiteral("Datei \"%1\" ist leer!").arg(dir.filePath("filters.dpk")));
+        QVERIFY(image.buffer.isEmpty());
     }
 
     void dataSetMissingFiles_data() {
