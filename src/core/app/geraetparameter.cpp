@@ -1,0 +1,331 @@
+// The session's parameter table: the column shown and sent, live edits, the files it is
+// read from and saved to, the read-back and the parameter block.
+#include "app/geraet.h"
+
+#include "app/bediener.h"
+#include "app/dateischreiben.h"
+#include "control/dspbefehl.h"
+#include "download/datensatz.h"
+#include "download/dspdownload.h"
+#include "download/eeprombackup.h"
+#include "download/firmwarefile.h"
+#include "download/hinweistexte.h"
+#include "download/ladefehler.h"
+#include "download/linereader.h"
+#include "download/picdownload.h"
+#include "download/picparameterblock.h"
+#include "download/transferhelfer.h"
+#include "link/leitungswache.h"
+#include "link/link.h"
+#include "link/modem.h"
+#include "link/progress.h"
+#include "parameters/parametereditor.h"
+#include "parameters/parameterempfang.h"
+#include "parameters/parameterfile.h"
+#include "parameters/parameterwriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimer>
+
+namespace {
+
+QString trennlinie() {
+    return QStringLiteral("---------------------------------");
+}
+
+} // namespace
+
+// ---- the column and live edits -------------------------------------------------------------
+
+void Geraet::aenderungenUebernehmen() {
+    emit aenderungenFaellig();
+}
+
+void Geraet::spalteSetzen(const Spalte& s) {
+    aenderungenUebernehmen();
+    m_spalte = s;
+    ++m_spaltenwechsel;
+    emit spalteGewechselt();
+}
+
+TransferResult Geraet::spalteWaehlen(const Spalte& s) {
+    spalteSetzen(s);
+    return parameterSenden(m_spalte);
+}
+
+int Geraet::editOben(int i) const {
+    if (i < parameter::kErste || i > parameter::kLetzte)
+        return 0;
+    return parameter::editBereich(parametertabelle[size_t(i)], m_spalte.modus, m_spalte.bank).oben;
+}
+
+QList<std::pair<int, int>> Geraet::parameterAendern(const QList<std::pair<int, int>>& rohwerte) {
+    QList<std::pair<int, int>> faellig;
+    if (!paramgeladen)
+        return faellig;
+    bool user = m_paramgeaendert;
+    bool x = xparamgeaendert;
+    for (const auto& [i, roh] : rohwerte) {
+        if (i < parameter::kErste || i > parameter::kLetzte)
+            continue;
+        // The S-meter calibration owns 68 and above while it runs; 68 is still stored.
+        if (smkalaktiv && i > kSmKalErster)
+            break;
+        TParameter& p = parametertabelle[size_t(i)];
+        const int r = parameter::editBereich(p, m_spalte.modus, m_spalte.bank).begrenzt(roh);
+        const int vorher = parameter::speichereWert(p, m_spalte.modus, m_spalte.bank, r);
+        if (smkalaktiv && i == kSmKalErster)
+            break;
+        if (r == vorher || vorher == TParameter::fehlt)
+            continue;
+        (p.xparam ? x : user) = true;
+        faellig.append({i, r & 0xFF});
+    }
+    setParamGeaendert(user, x);
+    return faellig;
+}
+
+TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
+    TransferResult r;
+    if (frames.isEmpty() || !leitung(&r))
+        return r;
+    const int spalte = m_spaltenwechsel;
+    const bool offen = rs232offen();
+    for (const auto& [nummer, wert] : frames) {
+        // Another column was shown meanwhile and went out as a whole block: a frame of the
+        // old one after it would leave the set with a mix of both.
+        if (spalte != m_spaltenwechsel)
+            break;
+        m_link->dspframe(nummer, wert);
+    }
+    if (offen && download::leitungWeg(*m_link))
+        return download::unterbrochen();
+    return r;
+}
+
+// ---- saving the table ----------------------------------------------------------------------
+
+TransferResult Geraet::parameterSpeichern(const QString& ziel) {
+    const QByteArray bytes = parameter::parameterDatei(parametertabelle, parameter::DateiArt::User);
+    if (!dateiSchreiben(ziel, bytes))
+        return speicherfehler(ziel);
+    setParamGeaendert(false, xparamgeaendert);
+    return TransferResult::done();
+}
+
+TransferResult Geraet::xParameterSpeichern(const QString& ziel) {
+    const bool ok =
+        dateiSchreiben(ziel, parameter::parameterDatei(parametertabelle, parameter::DateiArt::X));
+    TransferResult r = ok ? TransferResult::done() : speicherfehler(ziel);
+    // The table goes beside the configured X-parameter file, wherever this one was saved;
+    // should the person have saved onto the table's own name, it steps aside once more.
+    QString tabelle = parameter::xTabellenName(einst.xparameterfilename[size_t(profil())]);
+    if (QFileInfo(tabelle).absoluteFilePath() == QFileInfo(ziel).absoluteFilePath())
+        tabelle += QLatin1String(".dat");
+    if (!dateiSchreiben(tabelle, parameter::xParameterTabelle(parametertabelle)))
+        return speicherfehler(tabelle);
+    // Only a save that wrote both files counts: the changes are kept until then.
+    if (ok)
+        setParamGeaendert(m_paramgeaendert, false);
+    return r;
+}
+
+// ---- loads ---------------------------------------------------------------------------------
+
+bool Geraet::parameterDateiLesen(const QString& path) {
+    const auto paramlog = [this](const QString& s) {
+        log(s);
+        emit parameterzeile(s);
+    };
+    // A file without one parameter line (empty, cut off, not a parameter file) would leave
+    // the table as the reset left it: 255 everywhere, sent as if chosen.
+    QStringList zeilen;
+    if (const TransferResult fehler = leseParameterDatei(path, &zeilen); !fehler.ok()) {
+        if (m_bediener)
+            m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
+        paramlog(fehler.text);
+        dateifehler = true;
+        m_parameterFehler = fehler;
+        return false;
+    }
+    paramlog(parameterFileLogLine(int(zeilen.size())));
+    applyParameterLines(parametertabelle, zeilen, ladequelle != 0, paramlog);
+    // Once some data file of this load failed, the table may be incomplete: it is not
+    // offered for use.
+    if (!dateifehler) {
+        geladenMelden();
+    } else if (paramgeladen) {
+        // The table now holds part of a failed load: no longer offered for use.
+        paramgeladen = false;
+        emit parameterGesperrt();
+    }
+    return true;
+}
+
+void Geraet::geladenMelden() {
+    paramgeladen = true;
+    // What the table holds now is what its files hold.
+    setParamGeaendert(false, false);
+    emit parameterGeladen();
+}
+
+TransferResult Geraet::parameterLesen(const QString& ziel) {
+    m_vorgang = {};
+    // The parameter file gives names, scales, pages and X marks, and the target must take
+    // the result: both are looked at before the set is asked to send. Without one named
+    // parameter the area would be received only to be dropped.
+    const QString pfad = einst.parameterfilename[size_t(profil())];
+    QStringList zeilen;
+    if (TransferResult r = leseParameterDatei(pfad, &zeilen); !r.ok()) {
+        melden(r, true);
+        return r;
+    }
+    if (!ziel.isEmpty() && !zielSchreibbar(ziel))
+        return speicherfehler(ziel);
+    const Hinweis h = hinweis::param2pc();
+    if (!bestaetigt(h))
+        return abgelehnt();
+    TransferResult r;
+    if (!leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter in Datei Speichern"), 0,
+                    parameter::kBereichGroesse, byteMs(0));
+    log(QCoreApplication::translate("vantrel", "Parameter vom Vesk lesen"));
+    log(trennlinie());
+    QByteArray empfang;
+    r = parameter::bereichempfangen(*m_link, *progress, &empfang);
+    progress->ergebnis(r);
+    progress->finish();
+    if (!r.ok()) {
+        melden(r, false);
+        return r;
+    }
+    log(QCoreApplication::translate("vantrel", "Fertig"));
+    log(trennlinie());
+
+    // The area arrived whole: it is applied whatever an earlier load left behind.
+    aenderungenUebernehmen();
+    smkalaktiv = false;
+    ladequelle = 0;
+    dateifehler = false;
+    const auto paramlog = [this](const QString& s) {
+        log(s);
+        emit parameterzeile(s);
+    };
+    paramlog(parameterFileLogLine(int(zeilen.size())));
+    applyParameterLines(parametertabelle, zeilen, false, paramlog);
+    // The device's values then replace the file's values of 10..99, exactly as they came.
+    parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
+    geladenMelden();
+    // The set's values are not in any file yet.
+    setParamGeaendert(true, xparamgeaendert);
+    if (!ziel.isEmpty()) {
+        const QByteArray bytes =
+            parameter::parameterDatei(parametertabelle, parameter::DateiArt::User);
+        if (!dateiSchreiben(ziel, bytes))
+            return speicherfehler(ziel);
+        m_vorgang.datei = ziel;
+        m_vorgang.bytes = bytes.size();
+        log(QCoreApplication::translate("vantrel",
+                                        "Parameter-Datei: %1 Bytes in Datei \"%2\" gespeichert")
+                .arg(bytes.size())
+                .arg(ziel));
+    }
+    return r;
+}
+
+TransferResult Geraet::parameterSenden(const Spalte& spalte) {
+    TransferResult r;
+    if (paramgeladen && !leitung(&r))
+        return r;
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), parameter::kErste,
+                    parameter::kLetzte, 3 * byteMs(m_link->paramDelay()), QStringLiteral("Frames"));
+    if (!paramgeladen) {
+        progress->finish();
+        return TransferResult::done();
+    }
+    // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
+    const bool offen = rs232offen();
+    // Frames that went on the line, not those meant to: after a drop none go.
+    int frames = 0;
+    const QMetaObject::Connection zaehler =
+        connect(m_link, &Link::frameSent, this, [&frames] { ++frames; });
+    // The block is one transfer: frames that other editors start meanwhile wait until it is
+    // closed. Begun from inside another transfer, the frames queue behind that one instead.
+    // A cancel does not end it (see below).
+    const bool eigene = m_link->beginTransfer();
+    m_link->dspframe(parameter::kCmdBlock, 1);
+    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
+        // The block runs to its end whatever the progress says: a block cut short would
+        // leave the DSP with a mix of two columns.
+        progress->setValue(i);
+        if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
+                                                spalte.bank, spalte.monitor)) {
+            m_link->dspframe(i, *v);
+        }
+    }
+    m_link->dspframe(parameter::kCmdBlock, 0);
+    disconnect(zaehler);
+    if (eigene)
+        m_link->endTransfer();
+    progress->finish();
+    m_vorgang.frames = frames;
+    // Frames to a port that went away are lost without a word; say so.
+    if (offen && download::leitungWeg(*m_link))
+        return download::unterbrochen();
+    return TransferResult::done();
+}
+
+bool Geraet::userParameterLaden() {
+    aenderungenUebernehmen();
+    smkalaktiv = false;
+    ladequelle = 0;
+    dateifehler = false;
+    return parameterDateiLesen(einst.parameterfilename[size_t(profil())]);
+}
+
+bool Geraet::kalParameterLaden(bool smeter) {
+    aenderungenUebernehmen();
+    smkalaktiv = smeter;
+    ladequelle = 0;
+    return parameterDateiLesen(smeter ? einst.parameterfilename[size_t(profil())]
+                                      : einst.standardparameterfilename[size_t(profil())]);
+}
+
+void Geraet::kalParameterSetzen(int nummer, int wert) {
+    if (nummer < parameter::kErste || nummer > parameter::kLetzte)
+        return;
+    parametertabelle[size_t(nummer)].ssbgreen = wert;
+}
+
+void Geraet::kalibrierungEnde() {
+    smkalaktiv = false;
+    paramreset();
+}
+
+bool Geraet::xParameterLaden() {
+    aenderungenUebernehmen();
+    ladequelle = 1;
+    // A load of its own: what failed before it (another file, an equalizer) is not its
+    // failure.
+    dateifehler = false;
+    const bool ok = parameterDateiLesen(einst.xparameterfilename[size_t(profil())]);
+    ladequelle = 0;
+    return ok;
+}
+
+TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
+    m_vorgang = {};
+    if (!userParameterLaden())
+        return m_parameterFehler;
+    TransferResult r = parameterSenden(spalte);
+    melden(r, false);
+    if (r.ok() && rs232offen())
+        log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
+    return r;
+}
