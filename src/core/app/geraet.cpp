@@ -45,6 +45,7 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
         log(QCoreApplication::translate("vantrel", "Die RS232 %1 ist wieder offen.").arg(port));
         emit verbunden(port);
     });
+    connect(m_link, &Link::byteWritten, this, &Geraet::byteGeschrieben);
     resetParameterTabelle(parametertabelle);
     strombauen();
 }

@@ -240,6 +240,9 @@ public:
     TransferResult eqBand(eqcurve::Side side, int band, int wert);
     // A transfer owns the line now.
     bool uebertragungLaeuft() const;
+    // The delay (ms) that followed the last byte written: which of the three paces a
+    // transfer runs at.
+    int letzteVerzoegerung() const;
 
     // The stream off at the close-down, whoever listens: (52, 1) goes out in any case.
     void monitorAus();
@@ -286,6 +289,8 @@ public:
     static constexpr int kSicherungenBehalten = 20;
 
 signals:
+    // A byte went on the line (for the figures of a transfer).
+    void byteGeschrieben();
     // verbinden() opened the port (its name) or not ("?").
     void verbunden(const QString& text);
     // A parameter file or a read-back changed the table, and it may be shown.

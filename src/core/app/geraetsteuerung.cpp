@@ -137,3 +137,7 @@ TransferResult Geraet::eqBand(eqcurve::Side side, int band, int wert) {
 bool Geraet::uebertragungLaeuft() const {
     return m_link->transferActive();
 }
+
+int Geraet::letzteVerzoegerung() const {
+    return m_link->lastDelay();
+}

@@ -5,6 +5,7 @@
 #include "link/transferresult.h"
 
 #include <QObject>
+#include <functional>
 
 class Progress : public QObject {
     Q_OBJECT
@@ -23,6 +24,11 @@ public:
 signals:
     // Emitted once when the user cancels, so that a wait in progress ends at once.
     void canceled();
+
+protected:
+    // Runs a display update that pumps events (a modal dialog's setValue): frames asked for
+    // from in there wait behind the transfer as they do from the line's own waits.
+    static void pumpend(const std::function<void()>& anzeige);
 };
 
 // A progress nobody watches and nobody cancels: for a session without a person, and for

@@ -1,7 +1,5 @@
 #include "progressdialog.h"
 
-#include "link/link.h"
-
 #include <QProgressDialog>
 
 ProgressDialog::ProgressDialog(QWidget* parent, const QString& label, const QString& cancelText,
@@ -30,11 +28,9 @@ void ProgressDialog::setRange(int minimum, int maximum) {
 
 void ProgressDialog::setValue(int value) {
     // A modal QProgressDialog pumps events in setValue; a frame a timer sends from there must
-    // wait behind the transfer like one sent from a wait, so the links are told we pump.
-    if (m_dialog && !m_dialog->wasCanceled()) {
-        Link::Pumping pumping;
-        m_dialog->setValue(value);
-    }
+    // wait behind the transfer like one sent from a wait.
+    if (m_dialog && !m_dialog->wasCanceled())
+        pumpend([this, value] { m_dialog->setValue(value); });
 }
 
 bool ProgressDialog::wasCanceled() const {

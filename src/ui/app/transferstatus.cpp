@@ -1,6 +1,6 @@
 #include "app/transferstatus.h"
 
-#include "link/link.h"
+#include "app/geraet.h"
 
 #include <QMainWindow>
 #include <QStatusBar>
@@ -21,10 +21,10 @@ TransferStatus::TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner,
     if (parent) {
         if (auto* w = qobject_cast<QMainWindow*>(parent->window()))
             m_bar = w->statusBar();
-        // The line of the window's session, when the window has one.
-        if (auto* link = parent->window()->findChild<Link*>()) {
-            m_link = link;
-            connect(m_link, &Link::byteWritten, this, [this] { ++m_written; });
+        // The window's session, when the window has one, tells what went on its line.
+        if (auto* geraet = parent->window()->findChild<Geraet*>()) {
+            m_geraet = geraet;
+            connect(geraet, &Geraet::byteGeschrieben, this, [this] { ++m_written; });
         }
     }
     if (m_inner)
@@ -74,13 +74,13 @@ double TransferStatus::expectedMsPerStep() const {
         return m_erwartet;
     // Every byte written costs its delay and its time on the line; a step that writes
     // nothing (a dump the set sends) goes at the pace of the line.
-    if (!m_link)
+    if (!m_geraet)
         return kLineMsPerByte;
     const qint64 done = m_value - m_minimum;
     const double bytesPerStep = done > 0 ? double(m_written) / double(done) : 1.0;
     if (bytesPerStep <= 0.0)
         return kLineMsPerByte;
-    return bytesPerStep * (double(m_link->lastDelay()) + kLineMsPerByte);
+    return bytesPerStep * (double(m_geraet->letzteVerzoegerung()) + kLineMsPerByte);
 }
 
 void TransferStatus::setRange(int minimum, int maximum) {
@@ -130,7 +130,7 @@ void TransferStatus::finish() {
     const QString dauer = TransferEta::formatDuration(m_clock.elapsed());
     // A closed port sends nothing, however far the steps went; a line that dropped on the
     // way did send, and the summary says how far.
-    if (m_link && !m_link->isOpen() && m_written == 0) {
+    if (m_geraet && !m_geraet->rs232offen() && m_written == 0) {
         m_bar->showMessage(tr("Nichts gesendet: die RS232 ist nicht offen"), kSummaryMs);
         return;
     }

@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <memory>
 
-class Link;
+class Geraet;
 class QStatusBar;
 class QTimer;
 class QWidget;
@@ -20,7 +20,7 @@ class TransferStatus : public Progress {
     Q_OBJECT
 public:
     // parent: the widget the dialog belongs to; its main window's status bar shows the
-    // figures and its Link (when the window is the loader's) tells the configured pace.
+    // figures and its session (when the window is the loader's) tells the configured pace.
     TransferStatus(QWidget* parent, std::unique_ptr<Progress> inner, int minimum, int maximum);
     ~TransferStatus() override;
 
@@ -53,7 +53,7 @@ private:
 
     std::unique_ptr<Progress> m_inner;
     QPointer<QStatusBar> m_bar;
-    QPointer<Link> m_link;
+    QPointer<Geraet> m_geraet;
     TransferEta m_eta;
     QElapsedTimer m_clock;
     QTimer* m_refresh = nullptr;

@@ -9,7 +9,6 @@
 #include "control/eqseite.h"
 #include "download/firmwareseite.h"
 #include "link/leitungswache.h"
-#include "link/link.h"
 #include "link/modem.h"
 #include "monitor/dspmonitor.h"
 #include "parameters/parameterseite.h"
