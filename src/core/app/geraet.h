@@ -285,8 +285,6 @@ public:
     const QString& sicherung() const { return m_sicherung; }
     // ~/vantrel/sicherungen, where the backups before a write are kept.
     static QString sicherungsordner();
-    // How many of those are kept per profile; older ones are removed.
-    static constexpr int kSicherungenBehalten = 20;
 
 signals:
     // A byte went on the line (for the figures of a transfer).
@@ -328,6 +326,8 @@ signals:
     void kalibrierungBeendet();
 
 private:
+    // How many backups before a write are kept per profile; older ones are removed.
+    static constexpr int kSicherungenBehalten = 20;
     // Reads a parameter file onto the table (ladequelle 1: the X file); false when it
     // cannot be opened (reported).
     bool parameterDateiLesen(const QString& path);
