@@ -105,6 +105,8 @@ public:
     struct Spalte {
         parameter::Modus modus = parameter::Modus::Ssb;
         parameter::Bank bank = parameter::Bank::Gruen;
+        // The telegrams stay on through the block (also whenever the monitor window
+        // listens, whatever this says).
         bool monitor = false;
     };
     const Spalte& spalte() const { return m_spalte; }
@@ -179,9 +181,10 @@ public:
     // A calibration's own load: the user parameters for the S-meter calibration (which then
     // owns parameter 68 and above until kalibrierungEnde()), else the standard parameters.
     bool kalParameterLaden(bool smeter);
-    // A calibration sets green SSB of one parameter for its measurement.
-    void kalParameterSetzen(int nummer, int wert);
-    // A calibration ended: the table goes with it.
+    // A calibration sets green SSB of one parameter for its measurement; with sperren the
+    // panel keeps every other parameter from being edited meanwhile.
+    void kalParameterSetzen(int nummer, int wert, bool sperren);
+    // A calibration ended: the table goes with it, and the panel is told.
     void kalibrierungEnde();
     // A data file that could not be read: box, log, and the load counts as failed.
     void ladefehler(const TransferResult& fehler);

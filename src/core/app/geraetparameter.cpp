@@ -249,6 +249,8 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
         progress->finish();
         return TransferResult::done();
     }
+    // While the monitor window listens, the block must not switch the telegrams off.
+    const bool monitor = spalte.monitor || liest(Leser::Monitor);
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = rs232offen();
     // Frames that went on the line, not those meant to: after a drop none go.
@@ -265,7 +267,7 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
         // leave the DSP with a mix of two columns.
         progress->setValue(i);
         if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
-                                                spalte.bank, spalte.monitor)) {
+                                                spalte.bank, monitor)) {
             m_link->dspframe(i, *v);
         }
     }
@@ -297,15 +299,17 @@ bool Geraet::kalParameterLaden(bool smeter) {
                                       : einst.standardparameterfilename[size_t(profil())]);
 }
 
-void Geraet::kalParameterSetzen(int nummer, int wert) {
+void Geraet::kalParameterSetzen(int nummer, int wert, bool sperren) {
     if (nummer < parameter::kErste || nummer > parameter::kLetzte)
         return;
     parametertabelle[size_t(nummer)].ssbgreen = wert;
+    emit kalibrierparameter(nummer, wert, sperren);
 }
 
 void Geraet::kalibrierungEnde() {
     smkalaktiv = false;
     paramreset();
+    emit kalibrierungBeendet();
 }
 
 bool Geraet::xParameterLaden() {

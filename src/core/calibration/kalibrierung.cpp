@@ -113,8 +113,7 @@ bool Kalibrierung::parameterLaden(bool smeter, int wert, int ohne) {
         return false;
     if (lauf != m_lauf)
         return false;
-    m_geraet.kalParameterSetzen(kal::kKalParameter, wert);
-    emit m_geraet.kalibrierparameter(kal::kKalParameter, wert, true);
+    m_geraet.kalParameterSetzen(kal::kKalParameter, wert, true);
     setLaedt(true);
     for (const auto& [nummer, w] : kalparameterrahmen(m_geraet.tabelle(), ohne)) {
         // Each frame's pacing pumps events: once the run has ended, nothing more goes out
@@ -173,7 +172,6 @@ void Kalibrierung::beenden() {
         m_geraet.link()->dspframe(parameter::kCmdBlock, 0);
     }
     m_geraet.kalibrierungEnde();
-    emit m_geraet.kalibrierungBeendet();
 }
 
 void Kalibrierung::abbrechen() {

@@ -123,8 +123,7 @@ void SmKalibrierung::weiter() {
             "vantrel", "<b>SCHRITT 4</b><br>Die Kalibrierdatei wurde neu erzeugt.<br>Der "
                        "DSP-Parameter \"S-Meter cal 6.4\" muss auf \"Value = 0\" gesetzt "
                        "werden!<br>ENDE<br>\"WEITER\" druecken!"));
-        m_geraet.kalParameterSetzen(kal::kSmCalParameter, 0);
-        emit m_geraet.kalibrierparameter(kal::kSmCalParameter, 0, false);
+        m_geraet.kalParameterSetzen(kal::kSmCalParameter, 0, false);
         // The end resets the table before the panel's 200 ms send could carry the new
         // value: the DSP gets it now.
         m_geraet.link()->dspframe(kal::kSmCalParameter, 0);

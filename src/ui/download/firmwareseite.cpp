@@ -93,9 +93,7 @@ bool FirmwareSeite::clickfileladen() {
 
 void FirmwareSeite::clickdspladen() {
     // The freshly loaded DSP starts with bank green, SSB and LSB.
-    Geraet::Spalte s;
-    s.monitor = m_geraet.spalte().monitor;
-    m_geraet.dspLaden(s);
+    m_geraet.dspLaden(Geraet::Spalte{});
 }
 
 void FirmwareSeite::clicktestladen() {

@@ -81,13 +81,8 @@ void ParameterSeite::bauen() {
     cbdmoni = new QCheckBox(tr("DSP Monitor"), this);
     cbdmoni->setObjectName(QStringLiteral("cbdmoni"));
     cbdmoni->setEnabled(false);
-    connect(cbdmoni, &QCheckBox::stateChanged, this, [this] {
-        // With the monitor on, every block keeps the telegrams on.
-        Geraet::Spalte s = m_geraet.spalte();
-        s.monitor = cbdmoni->isChecked();
-        m_geraet.spalteSetzen(s);
-        emit monitorGeschaltet(cbdmoni->isChecked());
-    });
+    connect(cbdmoni, &QCheckBox::stateChanged, this,
+            [this] { emit monitorGeschaltet(cbdmoni->isChecked()); });
 
     paramtabs = new QTabWidget(this);
     paramtabs->setObjectName(QStringLiteral("paramtabs"));
@@ -412,7 +407,6 @@ Geraet::Spalte ParameterSeite::gewaehlt() const {
     s.bank = rbgelb->isChecked()  ? parameter::Bank::Gelb
              : rbrot->isChecked() ? parameter::Bank::Rot
                                   : parameter::Bank::Gruen;
-    s.monitor = cbdmoni->isChecked();
     return s;
 }
 
