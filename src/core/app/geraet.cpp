@@ -43,9 +43,11 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
         m_modem, m_link, [this] { return einst.rs232; }, this);
     connect(m_wache, &Leitungswache::wieder, this, [this](const QString& port) {
         log(QCoreApplication::translate("vantrel", "Die RS232 %1 ist wieder offen.").arg(port));
+        offenenBlockSchliessen();
         emit verbunden(port);
     });
     connect(m_link, &Link::byteWritten, this, &Geraet::byteGeschrieben);
+    connect(m_link, &Link::frameSent, this, &Geraet::blockVerfolgen);
     resetParameterTabelle(parametertabelle);
     strombauen();
 }
@@ -73,6 +75,7 @@ bool Geraet::verbinden() {
             m_portfehler = portzugriff::diagnose(einst.rs232, QSerialPort::UnknownError,
                                                  m_modem->port()->errorString());
     }
+    offenenBlockSchliessen();
     emit verbunden(rs232offen() ? einst.rs232 : QStringLiteral("?"));
     return rs232offen();
 }

@@ -295,6 +295,9 @@ bool Geraet::kalParameterLaden(bool smeter) {
     aenderungenUebernehmen();
     smkalaktiv = smeter;
     ladequelle = 0;
+    // A load of its own: a missing S-meter file just reported is not the parameter file's
+    // failure, and must not keep the table from the panel.
+    dateifehler = false;
     return parameterDateiLesen(smeter ? einst.parameterfilename[size_t(profil())]
                                       : einst.standardparameterfilename[size_t(profil())]);
 }

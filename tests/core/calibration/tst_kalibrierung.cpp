@@ -106,6 +106,8 @@ private slots:
                                      << "";
         QTest::newRow("ABBRUCH in the load") << "laden"
                                              << "";
+        QTest::newRow("the line drops in the load") << "abriss"
+                                                    << "unterbrochen";
         QTest::newRow("ABBRUCH in the echo test") << "echo"
                                                   << "";
         QTest::newRow("no echo 8") << "echofehler"
@@ -123,7 +125,7 @@ private slots:
         QFETCH(QString, ende);
         QFETCH(QString, box);
         // Slow frames only where the load is to be caught in the middle.
-        QVERIFY(k->starten(5, ende == "laden" ? 5 : 0));
+        QVERIFY(k->starten(5, ende == "laden" || ende == "abriss" ? 5 : 0));
         ZfKalibrierung& zf = k->zf();
         k->dsp->setSignalpegel(77.0);
         if (ende == "laden") {
@@ -136,6 +138,19 @@ private slots:
             QCOMPARE(k->rahmen().last(), (std::pair<int, int>{108, 0}));
             QCOMPARE(k->werte(108), (QList<int>{1, 0}));
             QVERIFY(k->werte(52).isEmpty());
+        } else if (ende == "abriss") {
+            zf.weiter();
+            QTimer::singleShot(300, this, [&] { k->sim->hangUp(); });
+            zf.weiter();
+            // The step says what happened, not that the set shows something now.
+            QCOMPARE(zf.schritt(), 1);
+            QVERIFY(k->text(zf).contains("unterbrochen"));
+            QVERIFY(!k->text(zf).contains("muesste jetzt"));
+            // The DSP still waits inside the cut block: the line's first frame closes it.
+            QVERIFY(k->neueLeitung());
+            k->nachlesen();
+            QCOMPARE(k->rahmen().value(0), (std::pair<int, int>{108, 0}));
+            zf.abbrechen();
         } else if (ende == "echo" || ende == "stille" || ende == "echofehler") {
             k->dsp->setEchoTaub(ende == "echofehler" ? 8 : 6);
             QVERIFY(klickenBis(zf, 3));
@@ -197,11 +212,14 @@ private slots:
         QTest::newRow("ABBRUCH in the load") << "laden";
         QTest::newRow("ABBRUCH while tuning") << "einstellen";
         QTest::newRow("silence while tuning") << "stille";
+        QTest::newRow("the line drops while tuning") << "abriss";
+        QTest::newRow("no scal.dat") << "ohne";
     }
     void smAblauf() {
         QFETCH(QString, ende);
         QVERIFY(k->starten(5, ende == "laden" ? 5 : 0));
-        QVERIFY(dateiSchreibenTest(k->scal(), scaldatei(scalwerte())));
+        if (ende != "ohne")
+            QVERIFY(dateiSchreibenTest(k->scal(), scaldatei(scalwerte())));
         SmKalibrierung& sm = k->sm();
         if (ende == "laden") {
             sm.weiter();
@@ -210,40 +228,66 @@ private slots:
             k->nachlesen();
             QCOMPARE(k->rahmen().last(), (std::pair<int, int>{108, 0}));
             QVERIFY(k->werte(52).isEmpty());
-        } else if (!ende.isEmpty()) {
+        } else if (ende == "einstellen") {
             sm.weiter();
             sm.weiter();
             // The first telegram opens the settings.
             QVERIFY(KalGeraet::warte([&] { return sm.schritt() == 3; }, 3000));
             QVERIFY(sm.gruppeFrei());
-            if (ende == "einstellen")
-                sm.abbrechen();
-            else
-                k->dsp->setPeriode(3600 * 1000);
+            sm.abbrechen();
             QVERIFY(KalGeraet::warte([&] { return sm.schritt() == 0; }, 3000));
-            k->dsp->setPeriode(5);
-            QCOMPARE(k->titel(QStringLiteral("critical")),
-                     ende == "stille" ? QStringList{"Fehler bei der S-Meter-Kalibrierung!"}
-                                      : QStringList{});
+            QVERIFY(k->person.boxen.isEmpty());
             QVERIFY(!sm.gruppeFrei());
         }
-        if (!ende.isEmpty())
+        if (ende == "laden" || ende == "einstellen")
             amAnfang(sm);
         k->person.boxen.clear();
         // From START to its end, one setting tuned: the file has it, the DSP the cleared 64.
+        QList<int> aus;
+        connect(k->g.get(), &Geraet::schalterAus, this, [&](int i) { aus.append(i); });
         sm.weiter();
         sm.weiter();
         QVERIFY(KalGeraet::warte([&] { return sm.schritt() == 3; }, 3000));
-        QVERIFY(sm.setzeBox(6, 140));
-        QVERIFY(sm.abgleichen());
-        QVERIFY(!sm.abgleichen());
-        sm.weiter();
-        QVERIFY(k->person.boxen.isEmpty());
+        // The load switched the functions off; the panel is told which (2 is no switch).
+        QCOMPARE(aus, (QList<int>{0, 2, 3, 4, 5, 6, 7}));
         QList<int> bytes = scalwerte();
-        bytes[6] = 140;
+        if (ende == "ohne") {
+            // Shown and logged, and the calibration went on; nothing is sent live, and the
+            // file is written from the values last sent.
+            QCOMPARE(k->titel(QStringLiteral("critical")), QStringList{"Datei nicht gefunden!"});
+            k->person.boxen.clear();
+            QVERIFY(!sm.setzeBox(6, 140));
+            bytes = QList<int>(22, 0) + QList<int>{108, 128, 128, 128};
+        } else if (ende == "stille" || ende == "abriss") {
+            // The tuning is the person's: its box once, and SAVE still writes the file.
+            ende == "stille" ? k->dsp->setPeriode(3600 * 1000) : k->sim->hangUp();
+            QVERIFY(KalGeraet::warte([&] { return !k->person.boxen.isEmpty(); }, 3000));
+            QTest::qWait(500);
+            QCOMPARE(k->titel(QStringLiteral("critical")),
+                     QStringList{"Fehler bei der S-Meter-Kalibrierung!"});
+            QCOMPARE(sm.schritt(), 3);
+            k->person.boxen.clear();
+            QVERIFY(sm.setzeBox(6, 140));
+            QVERIFY(sm.abgleichen());
+            bytes[6] = 140;
+        } else {
+            QVERIFY(sm.setzeBox(6, 140));
+            QVERIFY(sm.abgleichen());
+            QVERIFY(!sm.abgleichen());
+            bytes[6] = 140;
+        }
+        sm.weiter();
         QCOMPARE(fileBytes(k->scal()), scaldatei(bytes));
+        if (ende == "abriss") {
+            // What the set did not get is named.
+            QCOMPARE(k->person.boxen.size(), 1);
+            QVERIFY(k->person.boxen.first().text.endsWith(": NF 20m"));
+            QCOMPARE(sm.schritt(), 0);
+            return;
+        }
+        QVERIFY(k->person.boxen.isEmpty());
         QVERIFY(KalGeraet::warte([&] { return k->dsp->parameter(64) == 0; }, 2000));
-        QVERIFY(k->werte(67).contains(140));
+        QCOMPARE(k->werte(67).contains(140), ende != "ohne");
         amAnfang(sm);
     }
 
