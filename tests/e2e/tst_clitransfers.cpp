@@ -638,6 +638,21 @@ private slots:
         QCOMPARE(seen, 2);
     }
 
+    // SIGINT in the middle of a parameter block: the block runs to its (108, 0), and the run
+    // still did not end as asked (exit 1).
+    void paramsSendInterrupted() {
+        cfg = configure({{QStringLiteral("paramrs232writetime"), QStringLiteral("3")}});
+        CliProcess p(
+            {"--config", cfg, "--json", "params-send", "--mode", "ssb", "--bank", "gruen"});
+        QVERIFY(sim->waitForFrames(10, 10000));
+        p.interrupt();
+        QVERIFY(p.waitFinished(10000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(p.result().value("status").toString(), QStringLiteral("canceled"));
+        QVERIFY(sim->waitForFrames(int(parameterFrames(false, 0).size()), 2000));
+        QCOMPARE(sim->framePairs(), parameterFrames(false, 0));
+    }
+
     // SIGINT while the set has not sent: exit 1, and no file at all.
     void paramsReadbackInterrupted() {
         const QString out = file("never.dpk");

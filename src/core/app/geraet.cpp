@@ -48,6 +48,7 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
     });
     connect(m_link, &Link::byteWritten, this, &Geraet::byteGeschrieben);
     connect(m_link, &Link::frameSent, this, &Geraet::blockVerfolgen);
+    m_link->setAufgegeben([this] { return m_bediener && m_bediener->aufgegeben(); });
     resetParameterTabelle(parametertabelle);
     strombauen();
 }

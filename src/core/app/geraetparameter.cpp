@@ -94,6 +94,7 @@ TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
         return r;
     const int spalte = m_spaltenwechsel;
     const bool offen = rs232offen();
+    const quint64 verworfen = m_link->verworfen();
     for (const auto& [nummer, wert] : frames) {
         // Another column was shown meanwhile and went out as a whole block: a frame of the
         // old one after it would leave the set with a mix of both.
@@ -103,6 +104,9 @@ TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
     }
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
+    // A cancel ended the wait for room in a full queue: the frame never went out.
+    if (m_link->verworfen() != verworfen)
+        return TransferResult::canceled();
     return r;
 }
 
@@ -280,6 +284,10 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // Frames to a port that went away are lost without a word; say so.
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
+    // Interrupted (talvaro-cli's Ctrl-C): the block ran to its end, and the run still did
+    // not finish as asked.
+    if (m_bediener && m_bediener->aufgegeben())
+        return TransferResult::canceled();
     return TransferResult::done();
 }
 

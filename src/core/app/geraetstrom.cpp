@@ -219,8 +219,13 @@ TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorb
     }
     disconnect(verbindung);
     m_vorgang.frames = gesehen;
+    const quint64 verworfen = m_link->verworfen();
     lesen(Leser::Programm, false);
     if (weg)
         return download::unterbrochen();
+    // The stream-off kept from a full queue by the cancel: the set still sends, so the run
+    // did not end as asked.
+    if (m_link->verworfen() != verworfen)
+        return TransferResult::canceled();
     return anzahl >= 0 && gesehen < anzahl ? TransferResult::canceled() : TransferResult::done();
 }
