@@ -76,6 +76,11 @@ bool Geraet::verbinden() {
             m_portfehler = portzugriff::diagnose(einst.rs232, QSerialPort::UnknownError,
                                                  m_modem->port()->errorString());
     }
+    // What waited on the line belongs to no request. It goes before the line is announced:
+    // from then on the person (or a script) may start the set's function, and nothing it
+    // sends is lost.
+    if (rs232offen())
+        m_link->leeren();
     offenenBlockSchliessen();
     emit verbunden(rs232offen() ? einst.rs232 : QStringLiteral("?"));
     return rs232offen();
@@ -101,12 +106,9 @@ bool Geraet::leitung(TransferResult* fehler) {
         *fehler = TransferResult::canceled();
         return false;
     }
-    if (verbinden()) {
-        // What waited on the line belongs to no request of this run. Once it is gone, the
-        // person may start the set's function: nothing it sends is lost.
-        m_link->leeren();
+    // verbinden() empties the line before it says the line is there.
+    if (verbinden())
         return true;
-    }
     *fehler = TransferResult::failed(
         QCoreApplication::translate("vantrel", "RS232 readSettings()"),
         QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!") + QLatin1Char(' ') +

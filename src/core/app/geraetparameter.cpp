@@ -189,6 +189,10 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     }
     if (!ziel.isEmpty() && !zielSchreibbar(ziel))
         return speicherfehler(ziel);
+    // Emptied before the box: once it is shown, the set may send, and nothing of that may
+    // be lost.
+    if (rs232offen())
+        m_link->leeren();
     const Hinweis h = hinweis::param2pc();
     if (!bestaetigt(h))
         return abgelehnt();
