@@ -7,6 +7,7 @@
 #include "sim/ptypair.h"
 #include "testenv.h"
 
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QXYSeries>
 #include <memory>
 
 namespace {
@@ -66,6 +68,7 @@ private slots:
     void gesamtgain();
     void ueberPseudoTerminal();
     void platzieren();
+    void zeitachseJetzt();
 
 private:
     QString text(const QString& name) const {
@@ -372,6 +375,18 @@ void TestDspMonitor::platzieren() {
     fenster->platzieren(QPoint(50, 60), QSize(10, 10));
     QCOMPARE(fenster->pos(), QPoint(50, 60));
     QCOMPARE(fenster->size(), fenster->minimumSize());
+}
+
+// The time axis ends now, not at the newest telegram: a telegram and then silence moves left
+// while the silence lasts.
+void TestDspMonitor::zeitachseJetzt() {
+    fenster->show();
+    dspdatenfuellen(daten, Telegramm(telegrammbytes(stufenworte, {})), Calcurve{});
+    fenster->aufnehmen(daten, fenster->jetzt());
+    auto* chart = fenster->findChild<QChartView*>(QStringLiteral("monitorverlauf"))->chart();
+    auto* smeter = static_cast<QXYSeries*>(chart->series().first());
+    QVERIFY(QTest::qWaitFor([&] { return smeter->count() == 1; }, 1000));
+    QVERIFY(QTest::qWaitFor([&] { return smeter->at(0).x() < -1.0; }, 2500));
 }
 
 QTEST_MAIN(TestDspMonitor)
