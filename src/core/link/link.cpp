@@ -136,8 +136,11 @@ void Link::send(int value, int delayMs) {
     if (m_modem && !m_modem->schreibbereit()) {
         const qint64 bis = m_clock.nsecsElapsed() + qint64(kVollMs) * kMs;
         while (m_modem && !m_modem->schreibbereit() && m_clock.nsecsElapsed() < bis) {
-            if (!m_ganz &&
-                ((m_abbruch && m_abbruch->wasCanceled()) || (m_aufgegeben && m_aufgegeben()))) {
+            if ((m_abbruch && m_abbruch->wasCanceled()) || (m_aufgegeben && m_aufgegeben())) {
+                // The rest of a frame whose first byte is out goes to the port's own buffer
+                // at once, to follow when there is room: a frame is never cut.
+                if (m_ganz)
+                    break;
                 ++m_verworfen;
                 return;
             }
@@ -183,7 +186,7 @@ void Link::dspframe(int number, int value) {
     m_frameBase = m_waitDepth;
     m_frameLoop = loopLevel();
     // A cancel may keep a frame off the line, but never cut one: once its first byte is
-    // out, the other two wait for room whatever the cancel says.
+    // out, the other two follow whatever the cancel says.
     const quint64 verworfen = m_verworfen;
     sendeparam(0x7E);
     if (m_verworfen == verworfen) {

@@ -154,7 +154,8 @@ private:
     int m_waitDepth = 0;
     quint64 m_waitCount = 0;
     quint64 m_verworfen = 0;
-    // The rest of a frame whose first byte is out: no cancel ends its wait for room.
+    // The rest of a frame whose first byte is out: a cancel hands it to the port's buffer
+    // instead of dropping it.
     bool m_ganz = false;
     std::function<bool()> m_aufgegeben;
     QList<std::pair<int, int>> m_queue;

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <unistd.h>
 
 #include <memory>
 
@@ -103,6 +104,9 @@ private slots:
         link.setOpen(true);
         for (int n = 0; modem.schreibbereit() && n < 1 << 22; ++n)
             modem.writeByte(n);
+        // Full to the last byte: the port's own next write meets EAGAIN.
+        while (::write(int(modem.port()->handle()), "x", 1) == 1) {
+        }
         modem.writeByte(0x55);
         TestProgress progress;
         Link::Abbruch abbruch(link, ohneProgress ? nullptr : &progress);
