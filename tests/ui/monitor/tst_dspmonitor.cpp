@@ -381,12 +381,10 @@ void TestDspMonitor::platzieren() {
 // while the silence lasts.
 void TestDspMonitor::zeitachseJetzt() {
     fenster->show();
-    dspdatenfuellen(daten, Telegramm(telegrammbytes(stufenworte, {})), Calcurve{});
-    fenster->aufnehmen(daten, fenster->jetzt());
+    zeige(telegrammbytes(stufenworte, {}));
     auto* chart = fenster->findChild<QChartView*>(QStringLiteral("monitorverlauf"))->chart();
-    auto* smeter = static_cast<QXYSeries*>(chart->series().first());
-    QVERIFY(QTest::qWaitFor([&] { return smeter->count() == 1; }, 1000));
-    QVERIFY(QTest::qWaitFor([&] { return smeter->at(0).x() < -1.0; }, 2500));
+    auto* linie = static_cast<QXYSeries*>(chart->series().first());
+    QVERIFY(QTest::qWaitFor([&] { return linie->count() == 1 && linie->at(0).x() < -1.0; }, 2500));
 }
 
 QTEST_MAIN(TestDspMonitor)
