@@ -18,11 +18,11 @@ Kalibrierung::Kalibrierung(Geraet& geraet, KalSender& sender, Geraet::Leser lese
     connect(&m_geraet, &Geraet::telegrammeAbgerissen, this, [this] {
         if (!m_geraet.liest(m_leser))
             return;
-        // A silence right after the drop belongs to the same outage: one box.
-        const bool gezeigt = m_stille >= stilleAbfragen;
+        // A drop and the silence around it are one outage: one box.
+        if (m_stille >= stilleAbfragen && !endetBeiStille())
+            return;
         m_stille = stilleAbfragen;
-        if (!gezeigt || endetBeiStille())
-            still();
+        still();
     });
 }
 
