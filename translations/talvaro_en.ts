@@ -2072,5 +2072,9 @@
         <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
         <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
     </message>
+    <message>
+        <source>Nur in der Datei, nicht im Talvaro (keine Verbindung): %1</source>
+        <translation>Only in the file, not in the Talvaro (no connection): %1</translation>
+    </message>
 </context>
 </TS>

@@ -470,19 +470,25 @@ private slots:
     // A line that drops mid-dump is a failure: exit 1, the named file is not written, what
     // arrived is kept beside it.
     void eepromBackupLineDrops() {
-        pic->setDropAfter(3000);
+        pic->setSendRate(64, 10);
         const QString out = file("dropped.bin");
         QFile::remove(out);
         CliProcess p({"--config", cfg, "--json", "eeprom-backup", out});
         QVERIFY(p.waitEvent(QStringLiteral("line")));
         pic->function(997);
+        // The line drops once the program has taken part of the dump, whatever the timing.
+        QVERIFY(p.waitEvent(QStringLiteral("progress"), 20000,
+                            [](const QJsonObject& e) { return e.value("value").toInt() >= 1000; }));
+        const int gesendet = pic->sentBytes();
+        sim->hangUp();
         QVERIFY(p.waitFinished(20000));
         QCOMPARE(p.exitCode(), 1);
         QCOMPARE(p.result().value("text").toString(),
                  QStringLiteral("Die Verbindung zum Talvaro ist unterbrochen!"));
         // What still stood in the line when it dropped is gone with it.
         const int got = p.result().value("bytes").toInt();
-        QVERIFY2(got > 0 && got <= 3000, qPrintable(QString::number(got)));
+        QVERIFY2(got >= 1000 && got <= gesendet,
+                 qPrintable(QStringLiteral("%1 of %2").arg(got).arg(gesendet)));
         QVERIFY(!QFile::exists(out));
         QCOMPARE(QFileInfo(out + ".partial").size(), qint64(got));
     }
@@ -636,6 +642,21 @@ private slots:
             }
         }
         QCOMPARE(seen, 2);
+    }
+
+    // SIGINT in the middle of a parameter block: the block runs to its (108, 0), and the run
+    // still did not end as asked (exit 1).
+    void paramsSendInterrupted() {
+        cfg = configure({{QStringLiteral("paramrs232writetime"), QStringLiteral("3")}});
+        CliProcess p(
+            {"--config", cfg, "--json", "params-send", "--mode", "ssb", "--bank", "gruen"});
+        QVERIFY(sim->waitForFrames(10, 10000));
+        p.interrupt();
+        QVERIFY(p.waitFinished(10000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(p.result().value("status").toString(), QStringLiteral("canceled"));
+        QVERIFY(sim->waitForFrames(int(parameterFrames(false, 0).size()), 2000));
+        QCOMPARE(sim->framePairs(), parameterFrames(false, 0));
     }
 
     // SIGINT while the set has not sent: exit 1, and no file at all.

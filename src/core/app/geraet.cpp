@@ -43,9 +43,12 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
         m_modem, m_link, [this] { return einst.rs232; }, this);
     connect(m_wache, &Leitungswache::wieder, this, [this](const QString& port) {
         log(QCoreApplication::translate("vantrel", "Die RS232 %1 ist wieder offen.").arg(port));
+        offenenBlockSchliessen();
         emit verbunden(port);
     });
     connect(m_link, &Link::byteWritten, this, &Geraet::byteGeschrieben);
+    connect(m_link, &Link::frameSent, this, &Geraet::blockVerfolgen);
+    m_link->setAufgegeben([this] { return m_bediener && m_bediener->aufgegeben(); });
     resetParameterTabelle(parametertabelle);
     strombauen();
 }
@@ -73,6 +76,12 @@ bool Geraet::verbinden() {
             m_portfehler = portzugriff::diagnose(einst.rs232, QSerialPort::UnknownError,
                                                  m_modem->port()->errorString());
     }
+    // What waited on the line belongs to no request. It goes before the line is announced:
+    // from then on the person (or a script) may start the set's function, and nothing it
+    // sends is lost.
+    if (rs232offen())
+        m_link->leeren();
+    offenenBlockSchliessen();
     emit verbunden(rs232offen() ? einst.rs232 : QStringLiteral("?"));
     return rs232offen();
 }
@@ -97,12 +106,9 @@ bool Geraet::leitung(TransferResult* fehler) {
         *fehler = TransferResult::canceled();
         return false;
     }
-    if (verbinden()) {
-        // What waited on the line belongs to no request of this run. Once it is gone, the
-        // person may start the set's function: nothing it sends is lost.
-        m_link->leeren();
+    // verbinden() empties the line before it says the line is there.
+    if (verbinden())
         return true;
-    }
     *fehler = TransferResult::failed(
         QCoreApplication::translate("vantrel", "RS232 readSettings()"),
         QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!") + QLatin1Char(' ') +

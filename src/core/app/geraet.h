@@ -8,6 +8,7 @@
 #include "app/einstellungen.h"
 #include "calibration/ad603.h"
 #include "calibration/empfangsring.h"
+#include "calibration/kalsender.h"
 #include "control/eqcurve.h"
 #include "download/downloadimage.h"
 #include "download/eepromvergleich.h"
@@ -34,7 +35,7 @@ class Modem;
 class Progress;
 struct Hinweis;
 
-class Geraet : public QObject {
+class Geraet : public QObject, private KalSender {
     Q_OBJECT
 public:
     explicit Geraet(QObject* parent = nullptr);
@@ -309,6 +310,9 @@ signals:
     void einstellungenGeaendert();
     // "Direkt zum DSP" starts the DSP afresh: every function switch off.
     void dspNeustart();
+    // Function switch i (as schalten() counts them) went off by a frame of a calibration's
+    // parameter block; the frame is out, nothing is to be sent for it.
+    void schalterAus(int i);
     void profilGewechselt(int profil);
     // A log line of the parameter reader (the S-meter wizard shows them too).
     void parameterzeile(const QString& zeile);
@@ -397,6 +401,18 @@ private:
     std::optional<download::EepromVergleich> m_vergleich;
     QList<Fingerabdruck> m_fingerabdruecke;
     QString m_sicherung;
+
+    // What the calibrations may send (geraetstrom.cpp).
+    bool frame(int nummer, int wert) override;
+    bool block(const QList<std::pair<int, int>>& frames,
+               const std::function<bool()>& weiter) override;
+    void blockSchliessen() override;
+    void warten(int ms) override;
+    // A (108, 1) went out and its (108, 0) did not yet: after a reconnect the DSP still
+    // waits inside that block, so the line's first frame closes it.
+    bool m_blockOffen = false;
+    void blockVerfolgen(int nummer, int wert);
+    void offenenBlockSchliessen();
 
     // The telegram stream (geraetstrom.cpp).
     void strombauen();

@@ -94,6 +94,7 @@ TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
         return r;
     const int spalte = m_spaltenwechsel;
     const bool offen = rs232offen();
+    const quint64 verworfen = m_link->verworfen();
     for (const auto& [nummer, wert] : frames) {
         // Another column was shown meanwhile and went out as a whole block: a frame of the
         // old one after it would leave the set with a mix of both.
@@ -103,6 +104,9 @@ TransferResult Geraet::framesSenden(const QList<std::pair<int, int>>& frames) {
     }
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
+    // A cancel ended the wait for room in a full queue: the frame never went out.
+    if (m_link->verworfen() != verworfen)
+        return TransferResult::canceled();
     return r;
 }
 
@@ -185,6 +189,10 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     }
     if (!ziel.isEmpty() && !zielSchreibbar(ziel))
         return speicherfehler(ziel);
+    // Emptied before the box: once it is shown, the set may send, and nothing of that may
+    // be lost.
+    if (rs232offen())
+        m_link->leeren();
     const Hinweis h = hinweis::param2pc();
     if (!bestaetigt(h))
         return abgelehnt();
@@ -280,6 +288,10 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // Frames to a port that went away are lost without a word; say so.
     if (offen && download::leitungWeg(*m_link))
         return download::unterbrochen();
+    // Interrupted (talvaro-cli's Ctrl-C): the block ran to its end, and the run still did
+    // not finish as asked.
+    if (m_bediener && m_bediener->aufgegeben())
+        return TransferResult::canceled();
     return TransferResult::done();
 }
 
@@ -295,6 +307,9 @@ bool Geraet::kalParameterLaden(bool smeter) {
     aenderungenUebernehmen();
     smkalaktiv = smeter;
     ladequelle = 0;
+    // A load of its own: a missing S-meter file just reported is not the parameter file's
+    // failure, and must not keep the table from the panel.
+    dateifehler = false;
     return parameterDateiLesen(smeter ? einst.parameterfilename[size_t(profil())]
                                       : einst.standardparameterfilename[size_t(profil())]);
 }

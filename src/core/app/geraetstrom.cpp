@@ -5,6 +5,7 @@
 
 #include "calibration/smkalibrierung.h"
 #include "calibration/zfkalibrierung.h"
+#include "control/dspbefehl.h"
 #include "download/transferhelfer.h"
 #include "link/link.h"
 #include "link/modem.h"
@@ -29,11 +30,65 @@ void Geraet::strombauen() {
         if (stromAn())
             emit telegrammeAbgerissen();
     });
-    m_zfkal = new ZfKalibrierung(*this, this);
-    m_smkal = new SmKalibrierung(*this, this);
+    KalSender& sender = *this;
+    m_zfkal = new ZfKalibrierung(*this, sender, this);
+    m_smkal = new SmKalibrierung(*this, sender, this);
     for (Kalibrierung* k :
          {static_cast<Kalibrierung*>(m_zfkal), static_cast<Kalibrierung*>(m_smkal)})
         connect(k, &Kalibrierung::beschaeftigtGeaendert, this, &Geraet::kalzustand);
+}
+
+// ---- what the calibrations send ------------------------------------------------------------
+
+bool Geraet::frame(int nummer, int wert) {
+    if (!rs232offen())
+        return false;
+    m_link->dspframe(nummer, wert);
+    return !download::leitungWeg(*m_link);
+}
+
+bool Geraet::block(const QList<std::pair<int, int>>& frames, const std::function<bool()>& weiter) {
+    for (const auto& [nummer, wert] : frames) {
+        if (!weiter())
+            return false;
+        // A line that dropped takes no more frames: the block failed where it broke off,
+        // and the reconnect closes what the DSP holds open.
+        if (!frame(nummer, wert))
+            return false;
+        if (wert != 0)
+            continue;
+        for (size_t i = 0; i < dspbefehl::kSchalterBefehle.size(); ++i)
+            if (dspbefehl::kSchalterBefehle[i] == nummer)
+                emit schalterAus(int(i));
+    }
+    return true;
+}
+
+void Geraet::blockSchliessen() {
+    if (m_blockOffen)
+        frame(parameter::kCmdBlock, 0);
+}
+
+void Geraet::warten(int ms) {
+    m_link->warten(ms);
+}
+
+void Geraet::blockVerfolgen(int nummer, int wert) {
+    // Only a frame that reached the line counts: a close sent into a dropped line leaves
+    // the DSP inside its block.
+    if (nummer == parameter::kCmdBlock && m_modem->isOpen() && !m_modem->lineDropped())
+        m_blockOffen = wert == 1;
+}
+
+void Geraet::offenenBlockSchliessen() {
+    if (!rs232offen())
+        return;
+    if (m_blockOffen)
+        m_link->dspframe(parameter::kCmdBlock, 0);
+    // Who still listens (the S-meter tuning outlives a drop) asks the set again for the
+    // stream, which a set that was switched off meanwhile no longer sends.
+    if (stromAn())
+        m_link->dspframe(parameter::kCmdTelegramm, parameter::kTelegrammEin);
 }
 
 void Geraet::kalzustand() {
@@ -164,8 +219,13 @@ TransferResult Geraet::monitorLauf(int anzahl, const std::function<bool()>& vorb
     }
     disconnect(verbindung);
     m_vorgang.frames = gesehen;
+    const quint64 verworfen = m_link->verworfen();
     lesen(Leser::Programm, false);
     if (weg)
         return download::unterbrochen();
+    // The stream-off kept from a full queue by the cancel: the set still sends, so the run
+    // did not end as asked.
+    if (m_link->verworfen() != verworfen)
+        return TransferResult::canceled();
     return anzahl >= 0 && gesehen < anzahl ? TransferResult::canceled() : TransferResult::done();
 }

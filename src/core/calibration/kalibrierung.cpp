@@ -1,15 +1,15 @@
 #include "kalibrierung.h"
 
+#include "download/transferhelfer.h"
 #include "kalablauf.h"
 #include "kaldatei.h"
-#include "link/link.h"
 #include "parameters/parametertransfer.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
-Kalibrierung::Kalibrierung(Geraet& geraet, Geraet::Leser leser, QObject* parent)
-    : QObject(parent), m_geraet(geraet), m_leser(leser) {
+Kalibrierung::Kalibrierung(Geraet& geraet, KalSender& sender, Geraet::Leser leser, QObject* parent)
+    : QObject(parent), m_geraet(geraet), m_sender(sender), m_leser(leser) {
     connect(&m_geraet, &Geraet::telegramm, this, [this](const TDspDaten& daten) {
         if (m_geraet.liest(m_leser))
             telegramm(daten);
@@ -18,10 +18,23 @@ Kalibrierung::Kalibrierung(Geraet& geraet, Geraet::Leser leser, QObject* parent)
     connect(&m_geraet, &Geraet::telegrammeAbgerissen, this, [this] {
         if (!m_geraet.liest(m_leser))
             return;
-        lesen(false);
-        empfangsfehler(1);
-        abbrechen();
+        // A drop and the silence around it are one outage: one box.
+        if (m_stille >= stilleAbfragen && !endetBeiStille())
+            return;
+        m_stille = stilleAbfragen;
+        still();
     });
+}
+
+void Kalibrierung::still() {
+    if (!endetBeiStille()) {
+        empfangsfehler(1);
+        return;
+    }
+    // The stream goes off before the box: nothing counts on while the person reads it.
+    lesen(false);
+    empfangsfehler(1);
+    abbrechen();
 }
 
 void Kalibrierung::abgefragt(int telegramme) {
@@ -31,12 +44,10 @@ void Kalibrierung::abgefragt(int telegramme) {
         m_stille = 0;
         return;
     }
-    if (++m_stille < stilleAbfragen)
+    // Counted on past the limit, so that a silence that lasts shows its box once.
+    if (++m_stille != stilleAbfragen)
         return;
-    // The stream goes off before the box: nothing counts on while the person reads it.
-    lesen(false);
-    empfangsfehler(1);
-    abbrechen();
+    still();
 }
 
 void Kalibrierung::lesen(bool an) {
@@ -115,18 +126,21 @@ bool Kalibrierung::parameterLaden(bool smeter, int wert, int ohne) {
         return false;
     m_geraet.kalParameterSetzen(kal::kKalParameter, wert, true);
     setLaedt(true);
-    for (const auto& [nummer, w] : kalparameterrahmen(m_geraet.tabelle(), ohne)) {
-        // Each frame's pacing pumps events: once the run has ended, nothing more goes out
-        // (the end closed the block already).
-        if (lauf != m_lauf)
-            return false;
-        if (nummer == parameter::kCmdBlock)
-            m_blockOffen = w == 1;
-        m_geraet.link()->dspframe(nummer, w);
-    }
+    // Each frame's pacing pumps events: once the run has ended, nothing more goes out (the
+    // end closed the block already).
+    const bool gesendet = m_sender.block(kalparameterrahmen(m_geraet.tabelle(), ohne),
+                                         [&] { return lauf == m_lauf; });
     if (lauf != m_lauf)
         return false;
     setLaedt(false);
+    if (!gesendet) {
+        // Part of the block is not in the DSP: the step must not say it worked.
+        const TransferResult r = download::unterbrochen();
+        log(r.text);
+        if (Bediener* b = m_geraet.bediener())
+            b->meldung(Bediener::Box::Kritisch, fehlertitel(), r.text);
+        return false;
+    }
     return true;
 }
 
@@ -167,10 +181,7 @@ void Kalibrierung::beenden() {
     m_laedt = false;
     lesen(false);
     // A block the load opened and did not close would leave the DSP waiting inside it.
-    if (m_blockOffen) {
-        m_blockOffen = false;
-        m_geraet.link()->dspframe(parameter::kCmdBlock, 0);
-    }
+    m_sender.blockSchliessen();
     m_geraet.kalibrierungEnde();
 }
 

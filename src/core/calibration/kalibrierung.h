@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/geraet.h"
+#include "kalsender.h"
 
 #include <QObject>
 #include <QStringList>
@@ -47,10 +48,13 @@ signals:
     void beschaeftigtGeaendert(bool beschaeftigt);
 
 protected:
-    Kalibrierung(Geraet& geraet, Geraet::Leser leser, QObject* parent);
+    Kalibrierung(Geraet& geraet, KalSender& sender, Geraet::Leser leser, QObject* parent);
 
     // A measurement is pending (the IF calibration's requests).
     virtual bool misst() const { return false; }
+    // A silent or dropped line ends the run (the IF calibration). Otherwise the person's
+    // work stays: the box is shown once per outage and the calibration keeps listening.
+    virtual bool endetBeiStille() const { return true; }
     // Every telegram while it listens.
     virtual void telegramm(const TDspDaten& daten) = 0;
     // The introduction, its own parts reset.
@@ -89,19 +93,22 @@ protected:
     void beenden();
 
     Geraet& m_geraet;
+    // The line as far as a calibration may use it.
+    KalSender& m_sender;
     int m_schritt = 0;
     // Counts the runs: a step that waited finds out whether it was ended meanwhile.
     int m_lauf = 0;
 
 private:
     void abgefragt(int telegramme);
+    // The line fell silent or dropped: the box, and the end where the calibration ends so.
+    void still();
     Geraet::Leser m_leser;
     Knopf m_knopf = Knopf::Start;
     QStringList m_text;
     bool m_imSchritt = false;
     bool m_laedt = false;
     bool m_folgt = false;
-    bool m_blockOffen = false;
     bool m_beschaeftigtGemeldet = false;
     int m_stille = 0;
 };

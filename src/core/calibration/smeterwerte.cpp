@@ -23,6 +23,19 @@ void SmeterWerte::setzeWert(int zeile, int wert) {
         scaldds[size_t(zeile - 2 * baender)] = wert;
 }
 
+QString SmeterWerte::zeilenname(int zeile) {
+    static const char* const baendernamen[baender] = {">29MHz", "10m", "12m", "15m", "17m", "60m",
+                                                      "20m",    "30m", "40m", "80m", "160m"};
+    static const char* const ddsnamen[ddsanzahl] = {"DDS72", "DDS43", "DDS23", "DDS79"};
+    if (zeile < 0 || zeile >= zeilen)
+        return {};
+    if (zeile < baender)
+        return QStringLiteral("NF ") + QLatin1String(baendernamen[zeile]);
+    if (zeile < 2 * baender)
+        return QStringLiteral("IP3 ") + QLatin1String(baendernamen[zeile - baender]);
+    return QStringLiteral("dB ") + QLatin1String(ddsnamen[zeile - 2 * baender]);
+}
+
 int SmeterWerte::dateibyte(int zeile) const {
     const int w = zeile >= 2 * baender ? wert(zeile) + ddsversatz : wert(zeile);
     return w & 0xFF;

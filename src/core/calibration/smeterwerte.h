@@ -27,6 +27,8 @@ struct SmeterWerte {
     // The value of file line i (0..25) as the program holds it (dB row without offset).
     int wert(int zeile) const;
     void setzeWert(int zeile, int wert);
+    // The box of file line i as the page labels it: "NF 10m", "IP3 160m", "dB DDS72".
+    static QString zeilenname(int zeile);
     // The byte file line i holds and command 67 carries: NF and IP3 as they are, the dB
     // row plus 128, each taken modulo 256.
     int dateibyte(int zeile) const;

@@ -3,7 +3,6 @@
 #include "download/ladefehler.h"
 #include "kalablauf.h"
 #include "kaldatei.h"
-#include "link/link.h"
 
 #include <QCoreApplication>
 
@@ -17,8 +16,8 @@ SmeterWerte anfangswerte() {
 }
 } // namespace
 
-SmKalibrierung::SmKalibrierung(Geraet& geraet, QObject* parent)
-    : Kalibrierung(geraet, Geraet::Leser::SmKal, parent), m_boxen(anfangswerte()) {
+SmKalibrierung::SmKalibrierung(Geraet& geraet, KalSender& sender, QObject* parent)
+    : Kalibrierung(geraet, sender, Geraet::Leser::SmKal, parent), m_boxen(anfangswerte()) {
     // The calibration loads the parameters itself: its text shows what was read.
     connect(&m_geraet, &Geraet::parameterzeile, this, [this](const QString& zeile) {
         if (m_parameterzeilen)
@@ -85,8 +84,8 @@ void SmKalibrierung::weiter() {
         log(QCoreApplication::translate("vantrel",
                                         "<b>SCHRITT 2</b><br>Es werden die Dateien geladen und "
                                         "die Parameter in den DSP geladen.<br>"));
-        // Without its files the calibration stays at this step, as the other loaders do;
-        // nothing was sent.
+        // Without its parameter file (nothing was sent) or with a block the line cut short,
+        // the calibration stays at this step; "WEITER!" tries again.
         if (!laden()) {
             if (lauf == m_lauf)
                 schrittEndet();
@@ -100,16 +99,27 @@ void SmKalibrierung::weiter() {
         log(schritt3);
         setKnopf(Knopf::Speichern);
         break;
-    case 3:
+    case 3: {
         // A change still waiting for its tick belongs in the file as well: it goes out now
-        // (only when settings are sent live at all).
+        // (only when settings are sent live at all). The file is the person's work and needs
+        // no line: what the set did not get is written all the same, and named.
+        SmeterWerte inDatei = m_gesendet;
+        QStringList nichtGesendet;
         if (m_scalgeladen) {
-            while (const std::optional<int> wert = smeterabgleich(m_boxen, m_gesendet))
-                m_geraet.link()->dspframe(kal::kCmdSmeter, *wert);
+            for (int i = 0; i < SmeterWerte::zeilen; ++i) {
+                if (m_boxen.wert(i) == m_gesendet.wert(i))
+                    continue;
+                inDatei.setzeWert(i, m_boxen.wert(i));
+                if (nichtGesendet.isEmpty() &&
+                    m_sender.frame(kal::kCmdSmeter, m_boxen.dateibyte(i)))
+                    m_gesendet.setzeWert(i, m_boxen.wert(i));
+                else
+                    nichtGesendet.append(SmeterWerte::zeilenname(i));
+            }
         }
         if (lauf != m_lauf)
             return;
-        if (!tabelleErsetzen(scalname(), [&] { return m_gesendet.schreiben(scalname()); })) {
+        if (!tabelleErsetzen(scalname(), [&] { return inDatei.schreiben(scalname()); })) {
             // The tuned values would be lost with the intro: the step stays, so that "SAVE
             // Daten" tries again once the folder is fixed.
             log(schritt3);
@@ -119,6 +129,15 @@ void SmKalibrierung::weiter() {
             schrittEndet();
             return;
         }
+        if (!nichtGesendet.isEmpty()) {
+            const QString text =
+                QCoreApplication::translate("vantrel", "Nur in der Datei, nicht im Talvaro (keine "
+                                                       "Verbindung): %1")
+                    .arg(nichtGesendet.join(QStringLiteral(", ")));
+            m_geraet.log(text);
+            if (Bediener* b = m_geraet.bediener())
+                b->meldung(Bediener::Box::Fehler, fehlertitel(), text);
+        }
         log(QCoreApplication::translate(
             "vantrel", "<b>SCHRITT 4</b><br>Die Kalibrierdatei wurde neu erzeugt.<br>Der "
                        "DSP-Parameter \"S-Meter cal 6.4\" muss auf \"Value = 0\" gesetzt "
@@ -126,9 +145,10 @@ void SmKalibrierung::weiter() {
         m_geraet.kalParameterSetzen(kal::kSmCalParameter, 0, false);
         // The end resets the table before the panel's 200 ms send could carry the new
         // value: the DSP gets it now.
-        m_geraet.link()->dspframe(kal::kSmCalParameter, 0);
+        m_sender.frame(kal::kSmCalParameter, 0);
         setKnopf(Knopf::Weiter);
         break;
+    }
     default:
         break;
     }
@@ -142,7 +162,10 @@ void SmKalibrierung::weiter() {
 
 bool SmKalibrierung::laden() {
     const int lauf = m_lauf;
-    if (!dateilesen())
+    // A missing file is shown and logged, and the calibration goes on: nothing is sent live
+    // until a file was read, and SAVE writes the values last sent.
+    dateilesen();
+    if (lauf != m_lauf)
         return false;
     m_parameterzeilen = true;
     const bool geladen = parameterLaden(true, kal::kSmParameterWert, kal::kSmOhne);
@@ -186,10 +209,14 @@ bool SmKalibrierung::setzeBox(int zeile, int wert) {
 }
 
 bool SmKalibrierung::abgleichen() {
-    const std::optional<int> wert = smeterabgleich(m_boxen, m_gesendet);
+    SmeterWerte gesendet = m_gesendet;
+    const std::optional<int> wert = smeterabgleich(m_boxen, gesendet);
     if (!wert)
         return false;
-    m_geraet.link()->dspframe(kal::kCmdSmeter, *wert);
+    // Only what reached the set counts as sent: over a dropped line the setting waits, and
+    // the ticks go on until it is out (or SAVE names it).
+    if (m_sender.frame(kal::kCmdSmeter, *wert))
+        m_gesendet = gesendet;
     return true;
 }
 

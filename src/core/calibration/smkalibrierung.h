@@ -13,7 +13,7 @@
 class SmKalibrierung : public Kalibrierung {
     Q_OBJECT
 public:
-    SmKalibrierung(Geraet& geraet, QObject* parent = nullptr);
+    SmKalibrierung(Geraet& geraet, KalSender& sender, QObject* parent = nullptr);
 
     QString name() const override;
     void weiter() override;
@@ -32,10 +32,11 @@ public:
     // A box changed: true when it is to go to the DSP (the page starts its 200 ms timer).
     bool setzeBox(int zeile, int wert);
     // One tick of the live sending: at most one setting goes out (NF row, IP3 row, dB row,
-    // each in column order). False when none differed: the page stops its timer.
+    // each in column order); one the line did not take stays unsent. False when none
+    // differed: the page stops its timer.
     bool abgleichen();
     // Reads the profile's S-meter file into the boxes and the last-sent values; false (and
-    // its box) when it cannot be opened.
+    // its box and log line; the calibration goes on) when it cannot be opened.
     bool dateilesen();
 
 signals:
@@ -44,6 +45,8 @@ signals:
 
 protected:
     void telegramm(const TDspDaten& daten) override;
+    // The tuning is the person's work: a silence or a drop does not take it away.
+    bool endetBeiStille() const override { return false; }
     void intro() override;
     QString fehlertitel() const override;
 

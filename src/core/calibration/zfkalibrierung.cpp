@@ -3,15 +3,14 @@
 #include "ad603pruefung.h"
 #include "kalablauf.h"
 #include "kaldatei.h"
-#include "link/link.h"
 #include "pegel.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-ZfKalibrierung::ZfKalibrierung(Geraet& geraet, QObject* parent)
-    : Kalibrierung(geraet, Geraet::Leser::ZfKal, parent) {
+ZfKalibrierung::ZfKalibrierung(Geraet& geraet, KalSender& sender, QObject* parent)
+    : Kalibrierung(geraet, sender, Geraet::Leser::ZfKal, parent) {
     intro();
 }
 
@@ -101,21 +100,21 @@ void ZfKalibrierung::weiter() {
         break;
     case 2:
         log(schritt3);
-        m_geraet.link()->warten(1000);
+        m_sender.warten(1000);
         if (abgebrochen())
             return;
         // The telegrams of the wait were sent before the request: none of them can carry
         // its echo, and they must not count against its 50.
-        m_geraet.link()->dspframe(kal::kCmdZfModus, kal::kZfModusAn);
-        m_geraet.link()->dspframe(kal::kCmdEcho, kal::kEchoHin);
+        m_sender.frame(kal::kCmdZfModus, kal::kZfModusAn);
+        m_sender.frame(kal::kCmdEcho, kal::kEchoHin);
         m_messung.anfordern(ZfMessung::echotelegramme);
         break;
     case 3:
         log(schritt3);
-        m_geraet.link()->warten(1000);
+        m_sender.warten(1000);
         if (abgebrochen())
             return;
-        m_geraet.link()->dspframe(kal::kCmdEcho, kal::kEchoZurueck);
+        m_sender.frame(kal::kCmdEcho, kal::kEchoZurueck);
         m_messung.anfordern(ZfMessung::echotelegramme);
         break;
     case 4:
@@ -143,7 +142,7 @@ void ZfKalibrierung::weiter() {
         log(QCoreApplication::translate(
             "vantrel", "<b>SCHRITT 6</b><br><b>Einstellung der Regler RV1</b><br>Der Pegel sollte "
                        "zwischen 23dB und 25dB betragen<br>Messung des Pegels..."));
-        m_geraet.link()->warten(1000);
+        m_sender.warten(1000);
         if (abgebrochen())
             return;
         m_messung.anfordern(ZfMessung::pegeltelegramme);
@@ -205,8 +204,8 @@ void ZfKalibrierung::weiter() {
                 "Verstaerkung des AD603 wurde auf das Minimum reduziert.<br>Jetzt mit dem "
                 "Regler RV2 auf Minimum an der Pegelanzeige <br>einstellen.") +
             ok);
-        m_geraet.link()->dspframe(kal::kCmdDac, 0);
-        m_geraet.link()->warten(1000);
+        m_sender.frame(kal::kCmdDac, 0);
+        m_sender.warten(1000);
         if (abgebrochen())
             return;
         break;
@@ -252,7 +251,7 @@ void ZfKalibrierung::weiter() {
         m_messung.sweepbeginnen();
         emit kurveGeaendert();
         alteTabelleLesen();
-        m_geraet.link()->dspframe(kal::kCmdDac, m_messung.dacstufe);
+        m_sender.frame(kal::kCmdDac, m_messung.dacstufe);
         break;
     case 19:
         log(QCoreApplication::translate(
@@ -272,8 +271,8 @@ void ZfKalibrierung::weiter() {
             break;
         }
         log(ok);
-        m_geraet.link()->dspframe(kal::kCmdDac, kal::kDacFrei);
-        m_geraet.link()->dspframe(kal::kCmdZfModus, kal::kZfModusAus);
+        m_sender.frame(kal::kCmdDac, kal::kDacFrei);
+        m_sender.frame(kal::kCmdZfModus, kal::kZfModusAus);
         if (abgebrochen())
             return;
         // The folder of the configuration file is ours: made again if it went missing.
@@ -336,8 +335,8 @@ bool ZfKalibrierung::laden() {
     if (!parameterLaden(false, kal::kZfParameterWert, -1))
         return false;
     lesen(true);
-    m_geraet.link()->dspframe(kal::kCmdEcho, kal::kEchoZurueck);
-    m_geraet.link()->dspframe(kal::kCmdDac, kal::kDacFrei);
+    m_sender.frame(kal::kCmdEcho, kal::kEchoZurueck);
+    m_sender.frame(kal::kCmdDac, kal::kDacFrei);
     return lauf == m_lauf;
 }
 
@@ -358,7 +357,7 @@ void ZfKalibrierung::telegramm(const TDspDaten& daten) {
         break;
     case ZfMessung::Antwort::Art::Dacstufe:
         emit kurveGeaendert();
-        m_geraet.link()->dspframe(kal::kCmdDac, m_messung.dacstufe);
+        m_sender.frame(kal::kCmdDac, m_messung.dacstufe);
         log(QString::asprintf("calcurve[%i] = %2.2f", a.index, a.wert));
         break;
     }

@@ -16,7 +16,7 @@
 class ZfKalibrierung : public Kalibrierung {
     Q_OBJECT
 public:
-    ZfKalibrierung(Geraet& geraet, QObject* parent = nullptr);
+    ZfKalibrierung(Geraet& geraet, KalSender& sender, QObject* parent = nullptr);
 
     QString name() const override;
     void weiter() override;

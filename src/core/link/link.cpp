@@ -136,8 +136,14 @@ void Link::send(int value, int delayMs) {
     if (m_modem && !m_modem->schreibbereit()) {
         const qint64 bis = m_clock.nsecsElapsed() + qint64(kVollMs) * kMs;
         while (m_modem && !m_modem->schreibbereit() && m_clock.nsecsElapsed() < bis) {
-            if (m_abbruch && m_abbruch->wasCanceled())
+            if ((m_abbruch && m_abbruch->wasCanceled()) || (m_aufgegeben && m_aufgegeben())) {
+                // The rest of a frame whose first byte is out goes to the port's own buffer
+                // at once, to follow when there is room: a frame is never cut.
+                if (m_ganz)
+                    break;
+                ++m_verworfen;
                 return;
+            }
             warten(2);
         }
     }
@@ -179,10 +185,18 @@ void Link::dspframe(int number, int value) {
     m_frameActive = true;
     m_frameBase = m_waitDepth;
     m_frameLoop = loopLevel();
+    // A cancel may keep a frame off the line, but never cut one: once its first byte is
+    // out, the other two follow whatever the cancel says.
+    const quint64 verworfen = m_verworfen;
     sendeparam(0x7E);
-    sendeparam(number & 0xFF);
-    sendeparam(value & 0xFF);
-    emit frameSent(number & 0xFF, value & 0xFF);
+    if (m_verworfen == verworfen) {
+        const bool vorher = m_ganz;
+        m_ganz = true;
+        sendeparam(number & 0xFF);
+        sendeparam(value & 0xFF);
+        m_ganz = vorher;
+        emit frameSent(number & 0xFF, value & 0xFF);
+    }
     if (outer) {
         m_frameActive = false;
         if (!m_transfer)

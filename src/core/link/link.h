@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <utility>
 
 class Modem;
@@ -112,6 +113,12 @@ public:
         QPointer<Progress> m_vorher;
     };
 
+    // A cancel that holds for every wait for room, also where no progress is shown (a frame,
+    // a parameter block): talvaro-cli's Ctrl-C. A byte whose wait it ends is not written.
+    void setAufgegeben(std::function<bool()> f) { m_aufgegeben = std::move(f); }
+    // Bytes not written because a cancel ended their wait for room, since the Link was made.
+    quint64 verworfen() const { return m_verworfen; }
+
     // The Link's clock (ns since it was made); write times are on it.
     qint64 nowNs() const { return m_clock.nsecsElapsed(); }
 
@@ -146,6 +153,11 @@ private:
     bool m_flushing = false;
     int m_waitDepth = 0;
     quint64 m_waitCount = 0;
+    quint64 m_verworfen = 0;
+    // The rest of a frame whose first byte is out: a cancel hands it to the port's buffer
+    // instead of dropping it.
+    bool m_ganz = false;
+    std::function<bool()> m_aufgegeben;
     QList<std::pair<int, int>> m_queue;
     QElapsedTimer m_clock;
 };

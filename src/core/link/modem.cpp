@@ -103,12 +103,31 @@ bool Modem::openPort(const QString& name) {
     return true;
 }
 
+namespace {
+// The driver hung the line up (the far end went away, the adapter was pulled). A write into
+// a full queue fails with EAGAIN, which the port reports like a lost line: the line is
+// there all the same, and what the port kept goes out once there is room.
+bool aufgelegt(QSerialPort* port) {
+#ifdef Q_OS_UNIX
+    pollfd p{int(port->handle()), 0, 0};
+    return ::poll(&p, 1, 0) != 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    Q_UNUSED(port);
+    return true;
+#endif
+}
+} // namespace
+
 void Modem::lineLost() {
     if (!m_port || !m_port->isOpen())
         return;
     const auto e = m_port->error();
     if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError)
         return;
+    if (e == QSerialPort::ResourceError && !aufgelegt(m_port)) {
+        m_port->clearError();
+        return;
+    }
     m_port->close();
     emit setTtyText(QStringLiteral("?"));
     emit leitungWeg();
@@ -118,6 +137,8 @@ bool Modem::lineDropped() const {
     if (!m_port)
         return false;
     const auto e = m_port->error();
+    if (e == QSerialPort::ResourceError && m_port->isOpen())
+        return aufgelegt(m_port);
     return e == QSerialPort::ResourceError || e == QSerialPort::ReadError;
 }
 

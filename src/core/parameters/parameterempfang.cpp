@@ -24,7 +24,8 @@ TransferResult bereichempfangen(Link& link, Progress& progress, QByteArray* bere
         return download::besetzt();
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = link.isOpen();
-    link.leeren();
+    // Not emptied here: the caller did that before the person was told to start the set,
+    // which may be sending already.
     int anzahl = 0;
     while (anzahl < kBereichGroesse) {
         progress.setValue(anzahl);

@@ -12,10 +12,11 @@ class Progress;
 
 namespace parameter {
 
-// Flushes what already waits on the line, then collects kBereichGroesse bytes into bereich,
-// which is filled with 0xFF first (1024 bytes, as the device's area). Progress runs
-// 0..kBereichGroesse and shows the count received. A cancel returns canceled with the bytes
-// so far; a busy line, a port that is not open and a dropped line fail with the window's box.
+// Collects kBereichGroesse bytes into bereich, which is filled with 0xFF first (1024 bytes,
+// as the device's area); the caller empties the line before the set is told to send.
+// Progress runs 0..kBereichGroesse and shows the count received. A cancel returns canceled
+// with the bytes so far; a busy line, a port that is not open and a dropped line fail with
+// the window's box.
 TransferResult bereichempfangen(Link& link, Progress& progress, QByteArray* bereich);
 
 // "Die RS232 ist nicht offen!", titled "Error!": a read-back cannot wait on a closed port.

@@ -31,6 +31,8 @@ constexpr int anzeigebreitemin = 512;
 constexpr QSize standardgroesse(530, 540);
 // The chart is redrawn at most this often: once per poll.
 constexpr int zeichenabstandMs = 100;
+// How often the chart moves on while no telegram comes.
+constexpr int stillabstandMs = 500;
 constexpr qsizetype agclinienmax = 32;
 const QColor smeterfarbe(0x1f, 0x5f, 0xbf);
 const QColor agcfarbe(0xd0, 0x60, 0x10);
@@ -245,6 +247,7 @@ void DspMonitor::aufnehmen(const TDspDaten& daten, qint64 ms) {
 
 void DspMonitor::clickpause(bool pause) {
     m_pause = pause;
+    m_angehalten = jetzt();
     m_bpause->setText(pause ? tr("Weiter") : tr("Pause"));
     if (!pause)
         neuzeichnenplanen();
@@ -262,20 +265,25 @@ void DspMonitor::clickexport() {
 
 void DspMonitor::neuzeichnenplanen() {
     // A poll hands over every telegram that came meanwhile: one redraw serves them all.
-    if (m_zeichentimer->isActive())
-        return;
     const qint64 seit = m_gezeichnet.isValid() ? m_gezeichnet.elapsed() : zeichenabstandMs;
-    m_zeichentimer->start(
-        int(qBound(qint64(0), zeichenabstandMs - seit, qint64(zeichenabstandMs))));
+    const int in = int(qBound(qint64(0), zeichenabstandMs - seit, qint64(zeichenabstandMs)));
+    if (m_zeichentimer->isActive() && m_zeichentimer->remainingTime() <= in)
+        return;
+    m_zeichentimer->start(in);
 }
 
 void DspMonitor::zeichneverlauf() {
     if (m_verlauf.isEmpty() || !isVisible())
         return;
     m_gezeichnet.start();
-    // Time runs to 0 at the newest telegram. The AGC is the receive path's: transmit
-    // telegrams carry none, so its line breaks there rather than show a stale value.
-    const qint64 jetzt = m_verlauf.neuestes().ms;
+    // Time runs to 0 now, not at the newest telegram: an outage shows while it lasts, the
+    // lines drawing back from the right edge. So the chart moves on without telegrams too.
+    // The AGC is the receive path's: transmit telegrams carry none, so its line breaks
+    // there rather than show a stale value.
+    // Paused, it stands at the moment of the pause.
+    const qint64 jetzt = qMax(m_pause ? m_angehalten : this->jetzt(), m_verlauf.neuestes().ms);
+    if (!m_pause)
+        m_zeichentimer->start(stillabstandMs);
     QList<QList<QPointF>> smeter;
     QList<QList<QPointF>> agc;
     bool empfang = false;

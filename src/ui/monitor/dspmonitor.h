@@ -87,6 +87,8 @@ private:
     MonitorVerlauf m_verlauf;
     QElapsedTimer m_uhr;
     bool m_pause = false;
+    // When the pause began, on m_uhr.
+    qint64 m_angehalten = 0;
     QChartView* m_sicht = nullptr;
     // One series per stretch without a gap; the AGC line also breaks while transmitting.
     std::vector<QLineSeries*> m_smeterlinien;

@@ -48,6 +48,13 @@ ParameterSeite::ParameterSeite(Geraet& geraet, QWidget* parent)
     connect(&m_geraet, &Geraet::speicherstandGeaendert, this, &ParameterSeite::speicherstandzeigen);
     connect(&m_geraet, &Geraet::spalteGewechselt, this, &ParameterSeite::paramanzeigen);
     connect(&m_geraet, &Geraet::dspNeustart, this, &ParameterSeite::dspneustart);
+    connect(&m_geraet, &Geraet::schalterAus, this, [this](int i) {
+        // The frame is out already: the box only follows what the DSP has now.
+        QSignalBlocker still(schalter[size_t(i)]);
+        schalter[size_t(i)]->setChecked(false);
+        if (i == 5)
+            schalter[5]->setText(tr("6 Fil.6.2"));
+    });
     connect(&m_geraet, &Geraet::kalibrierparameter, this, &ParameterSeite::kalparametersetzen);
     connect(&m_geraet, &Geraet::kalibrierungLaeuft, this, &ParameterSeite::kalmessung);
     connect(&m_geraet, &Geraet::kalibrierungBeendet, this, &ParameterSeite::kalbeendet);

@@ -1,9 +1,13 @@
 // The IF calibration's measurement requests as the receive poll feeds them: echo tests,
-// averages, and the DAC sweep against a model of the AD603 whose level follows the step.
+// averages, and the DAC sweep against a model of the AD603 whose level follows the step;
+// and the check of a sweep's curve before its table is written.
+#include "calibration/ad603pruefung.h"
 #include "calibration/zfmessung.h"
+#include "sim/simdsp.h"
 #include "testenv.h"
 
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 using Art = ZfMessung::Antwort::Art;
@@ -18,6 +22,8 @@ private slots:
     void mittelwert();
     void sweep();
     void ohneAuftrag();
+    void kurvenpruefung_data();
+    void kurvenpruefung();
 
 private:
     std::unique_ptr<TestEnv> env;
@@ -154,6 +160,49 @@ void TestZfMessung::ohneAuftrag() {
         QCOMPARE(int(m.telegramm(schritt, 50, 6).art), int(Art::Nichts));
     QCOMPARE(m.messzaehler, 10);
     QCOMPARE(m.pegelsumme, 0.0);
+}
+
+void TestZfMessung::kurvenpruefung_data() {
+    QTest::addColumn<QList<double>>("kurve"); // levels above the minimum, steps 0..63
+    QTest::addColumn<QList<int>>("ohne");     // steps the sweep did not measure
+    QTest::addColumn<QStringList>("texte");
+    QList<double> modell, unten, flach, klemmt, rauscht;
+    for (int d = 0; d < 64; ++d) {
+        const double g = std::floor(SimDsp::ad603gain(d) + 0.5);
+        modell << g;
+        // The lowest steps at the minimum level, as a sweep with 24 dB noise and a
+        // 76 dB signal gives them: measured, not missing.
+        unten << (d <= 2 ? 0.0 : g);
+        // Steps 0..56 stuck at one level, rising only after that.
+        flach << (d <= 56 ? 40.0 : 40.0 + (d - 56) * 2.0);
+        // A DAC that does not move at all, and one whose level moves by the noise alone.
+        klemmt << 12.0;
+        rauscht << 12.0 + (d % 2) * 0.1;
+    }
+    const QStringList stehend{"Die Kurve steigt von Stufe 1 bis Stufe 63 nicht",
+                              "33 von 46 Tabellenwerten sind Fuellwerte (99)"};
+    QTest::newRow("the AD603") << modell << QList<int>{} << QStringList{};
+    QTest::newRow("the lowest steps at the minimum") << unten << QList<int>{} << QStringList{};
+    QTest::newRow("flat up to step 56")
+        << flach << QList<int>{} << QStringList{"Die Kurve steigt von Stufe 1 bis Stufe 56 nicht"};
+    QTest::newRow("stuck") << klemmt << QList<int>{} << stehend;
+    QTest::newRow("stuck, 0.1 dB noise per step") << rauscht << QList<int>{} << stehend;
+    QTest::newRow("two steps not measured")
+        << modell << QList<int>{40, 5}
+        << QStringList{"DAC-Stufen ohne Messwert: 2 (z. B. Stufe 5)"};
+}
+
+void TestZfMessung::kurvenpruefung() {
+    QFETCH(QList<double>, kurve);
+    QFETCH(QList<int>, ohne);
+    QFETCH(QStringList, texte);
+    Calcurve c{};
+    Dacgemessen gemessen{};
+    for (int d = 0; d < 64; ++d) {
+        c[size_t(d)] = kurve.at(d);
+        gemessen[size_t(d)] = !ohne.contains(d);
+    }
+    QCOMPARE(ad603pruefen(c, gemessen, ad603tabelle(c)).texte(), texte);
 }
 
 QTEST_GUILESS_MAIN(TestZfMessung)

@@ -7,6 +7,7 @@
 #include "sim/ptypair.h"
 #include "testenv.h"
 
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QXYSeries>
 #include <memory>
 
 namespace {
@@ -66,6 +68,7 @@ private slots:
     void gesamtgain();
     void ueberPseudoTerminal();
     void platzieren();
+    void zeitachseJetzt();
 
 private:
     QString text(const QString& name) const {
@@ -372,6 +375,16 @@ void TestDspMonitor::platzieren() {
     fenster->platzieren(QPoint(50, 60), QSize(10, 10));
     QCOMPARE(fenster->pos(), QPoint(50, 60));
     QCOMPARE(fenster->size(), fenster->minimumSize());
+}
+
+// The time axis ends now, not at the newest telegram: a telegram and then silence moves left
+// while the silence lasts.
+void TestDspMonitor::zeitachseJetzt() {
+    fenster->show();
+    zeige(telegrammbytes(stufenworte, {}));
+    auto* chart = fenster->findChild<QChartView*>(QStringLiteral("monitorverlauf"))->chart();
+    auto* linie = static_cast<QXYSeries*>(chart->series().first());
+    QVERIFY(QTest::qWaitFor([&] { return linie->count() == 1 && linie->at(0).x() < -1.0; }, 2500));
 }
 
 QTEST_MAIN(TestDspMonitor)
