@@ -1,5 +1,6 @@
 // talvaro-loader: the main window of the Talvaro loader and service tool.
 #include "app/autodialogs.h"
+#include "app/signalbruecke.h"
 #include "app/simconfig.h"
 #include "app/startup.h"
 #include "app/userdialogs.h"
@@ -116,7 +117,7 @@ int main(int argc, char* argv[]) {
                                         trace.errorText());
         w->logzeile(trace.errorText());
     } else if (!tracePath.isEmpty()) {
-        trace.attach(w->geraet()->modem());
+        w->geraet()->mitschreiben(trace);
     }
     // The simulated set's panel is placed beside the window before either is mapped: a
     // window manager then frames both where they were put.
@@ -125,6 +126,9 @@ int main(int argc, char* argv[]) {
     w->show();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
+    // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down.
+    SignalBruecke signale;
+    QObject::connect(&signale, &SignalBruecke::angekommen, w, &vantrel::signalbeenden);
     const int rc = app.exec();
     delete w;
     return rc;

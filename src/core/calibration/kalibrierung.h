@@ -89,6 +89,8 @@ protected:
     void beenden();
 
     Geraet& m_geraet;
+    // The profile the run started on: its files are the run's files.
+    int m_profil = 0;
     int m_schritt = 0;
     // Counts the runs: a step that waited finds out whether it was ended meanwhile.
     int m_lauf = 0;
