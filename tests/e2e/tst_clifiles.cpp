@@ -335,6 +335,34 @@ private slots:
                 sent.append(l.mid(14));
         QCOMPARE(sent.join(QLatin1Char(' ')), QStringLiteral("7E 34 01"));
     }
+
+    // A signal to the running window ends it through its close-down, without a box: the
+    // telegrams off with (52, 1) as the last frame, the configuration written, exit 0.
+    void loaderSignal_data() {
+        QTest::addColumn<int>("sig");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void loaderSignal() {
+        QFETCH(int, sig);
+        SimTransceiver sim;
+        QVERIFY(sim.isValid());
+        env->writeConfig({QStringLiteral("rs232=") + sim.portPath()});
+        const QString cfg = env->configDir() + QStringLiteral("/vantrel.cfg");
+        const QString trace = tmp->filePath(QStringLiteral("signal.trace"));
+        QFile::remove(trace);
+        CliProcess p({"--trace", trace}, TALVARO_LOADER_PATH);
+        // The window is up once its port is open.
+        QVERIFY(pumpUntil([&] { return fileBytes(trace).contains("# port /"); }, 30000));
+        QVERIFY(!fileBytes(cfg).contains("scalfilename"));
+        p.signal(sig);
+        QVERIFY(p.waitFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(sim.waitForFrames(1, 2000));
+        QCOMPARE(sim.framePairs().last(), std::make_pair(52, 1));
+        QVERIFY(fileBytes(cfg).contains("scalfilename"));
+    }
 };
 
 QTEST_MAIN(TestCliFiles)
