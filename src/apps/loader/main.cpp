@@ -55,6 +55,9 @@ int main(int argc, char* argv[]) {
         return rc;
 
     QApplication app(argc, argv);
+    // From here on a signal waits in the event loop for the window's close-down: one that
+    // came while the window was built would otherwise end the program with its port open.
+    SignalBruecke signale;
     // Windows without a title of their own (the progress of a transfer, the monitor, the
     // options) take the program's name, not the binary's. A display name would do that too,
     // but would also be appended to every other title, the main window's included. The
@@ -127,8 +130,8 @@ int main(int argc, char* argv[]) {
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down.
-    SignalBruecke signale;
     QObject::connect(&signale, &SignalBruecke::angekommen, w, &vantrel::signalbeenden);
+    signale.freigeben();
     const int rc = app.exec();
     delete w;
     return rc;

@@ -47,6 +47,7 @@ SignalBruecke::SignalBruecke(QObject* parent) : QObject(parent) {
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
     m_notifier = new QSocketNotifier(g_paar[1], QSocketNotifier::Read, this);
+    m_notifier->setEnabled(false);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char puffer[16];
         while (::read(g_paar[1], puffer, sizeof puffer) > 0) {
@@ -59,6 +60,11 @@ SignalBruecke::SignalBruecke(QObject* parent) : QObject(parent) {
     for (const int sig : kSignale)
         behandeln(sig, beiSignal);
 #endif
+}
+
+void SignalBruecke::freigeben() {
+    if (m_notifier)
+        m_notifier->setEnabled(true);
 }
 
 SignalBruecke::~SignalBruecke() {

@@ -12,6 +12,9 @@ class SignalBruecke : public QObject {
 public:
     explicit SignalBruecke(QObject* parent = nullptr);
     ~SignalBruecke() override;
+    // Signals are caught from construction on, but announced only from here on: one that
+    // came earlier waits until whoever ends the program listens.
+    void freigeben();
 
 signals:
     // The first signal that came (its number).
