@@ -93,7 +93,7 @@ private slots:
         zeile("edit, close", "edit", "close", "n", "E 52:1 !", "", "");
         zeile("edit, profile, saved", "edit", "profile", "j", "E", "gespeichert.dpk", "");
         zeile("edit, X load keeps the user flag", "edit", "load", "", "E", "", "Parameter");
-        zeile("edit, line drop", "edit", "drop", "", "", "", "Parameter");
+        zeile("edit, line drop", "edit", "drop", "", "!", "", "Parameter");
         zeile("eq move, close, saved", "eq", "close", "j", "B 52:1 !", "RxEQ.dat", "");
         zeile("eq move, profile", "eq", "profile", "n", "B", "", "");
         zeile("block, close", "block", "close", "", "108:1 108:0 52:1 !", "", "");
@@ -158,8 +158,7 @@ private slots:
         if (wie == "close")
             QVERIFY(KalFenster::warte([&] { return !w().isVisible(); }, 10000));
         QTest::qWait(wie == "silence" ? 800 : 300);
-        if (wie != "drop")
-            k->sim->poll();
+        k->sim->poll();
 
         const Frames got = k->rahmen();
         QString gesehen; // for the messages
@@ -181,7 +180,6 @@ private slots:
                 QVERIFY2(pos++ < got.size(), qPrintable(t + " missing in" + gesehen));
             }
         }
-        QVERIFY(!folge.isEmpty() || got.isEmpty());
         for (const QString& d : dateien)
             QVERIFY2((stand(d) != vorher[d]) == (d == geschrieben), qPrintable(d));
         if (geschrieben.endsWith("scal.dat"))
@@ -189,13 +187,11 @@ private slots:
         if (wie != "close")
             QCOMPARE(w().geraet()->ungespeichert().join(", "), offen);
         // Refused: the box names the calibration or the transfer, and the profile stays.
-        if (offen.startsWith("S-Meter") || was == "block")
+        if (offen.startsWith("S-Meter") || (was == "block" && wie != "close")) {
             QCOMPARE(w().geraet()->profil(), 0);
-        if (offen.startsWith("S-Meter"))
-            QVERIFY(k->dialoge.shown.last().text.contains("S-Meter-Kalibrierung"));
-        if (was == "block" && wie != "close")
-            QCOMPARE(k->dialoge.boxes("about").last().text,
-                     QStringLiteral("Es laeuft bereits eine Uebertragung!"));
+            QVERIFY(k->dialoge.shown.last().text.contains(
+                was == "block" ? "Es laeuft bereits eine Uebertragung!" : "S-Meter-Kalibrierung"));
+        }
     }
 };
 
