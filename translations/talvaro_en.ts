@@ -264,6 +264,14 @@
         <source>ONLINE mit VESK!</source>
         <translation>ONLINE with VESK!</translation>
     </message>
+    <message>
+        <source>RX-Equalizer</source>
+        <translation>RX equalizer</translation>
+    </message>
+    <message>
+        <source>TX-Equalizer</source>
+        <translation>TX equalizer</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareSeite</name>
@@ -461,6 +469,14 @@
         <source>X-Parameter (*.dpk *.DPK);;Alle Dateien (*.*)</source>
         <comment>FileDialog</comment>
         <translation>X parameters (*.dpk *.DPK);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>X-Parameter</source>
+        <translation>X parameters</translation>
     </message>
 </context>
 <context>
@@ -2069,8 +2085,28 @@
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <source>Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht gespeichert.&lt;br&gt;Vorher speichern?</source>
-        <translation>Parameters, X parameters or equalizer curves changed live are not saved.&lt;br&gt;Save them first?</translation>
+        <source>Nicht gespeichert: %1.&lt;br&gt;Vorher speichern?</source>
+        <translation>Not saved: %1.&lt;br&gt;Save first?</translation>
+    </message>
+    <message>
+        <source>Profil wechseln</source>
+        <translation>Switch profile</translation>
+    </message>
+    <message>
+        <source>%1 laeuft noch.&lt;br&gt;Sie gehoert zum Profil &quot;%2&quot; und wird vor dem Wechsel beendet.&lt;br&gt;Beenden?</source>
+        <translation>%1 is still running.&lt;br&gt;It belongs to the profile &quot;%2&quot; and is ended before the switch.&lt;br&gt;End it?</translation>
+    </message>
+    <message>
+        <source>Parameter laden</source>
+        <translation>Load parameters</translation>
+    </message>
+    <message>
+        <source>X-Parameter laden</source>
+        <translation>Load X parameters</translation>
+    </message>
+    <message>
+        <source>S-Meter-Kalibrierung</source>
+        <translation>S-meter calibration</translation>
     </message>
     <message>
         <source>Nur in der Datei, nicht im Talvaro (keine Verbindung): %1</source>

@@ -79,7 +79,8 @@ public:
                    timeoutMs) &&
                m_process.state() != QProcess::NotRunning;
     }
-    void interrupt() { ::kill(pid_t(m_process.processId()), SIGINT); }
+    void interrupt() { signal(SIGINT); }
+    void signal(int sig) { ::kill(pid_t(m_process.processId()), sig); }
 
     int exitCode() const {
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;

@@ -314,18 +314,35 @@ private slots:
     }
 
     // talvaro-loader --trace: the frame the window sends as it closes, in the file, and at the
-    // set.
+    // set; the same close-down, without a box, for a signal to the running window (0: the
+    // self-test closes it), and the configuration written.
+    void loaderTrace_data() {
+        QTest::addColumn<int>("sig");
+        QTest::newRow("self-test") << 0;
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
     void loaderTrace() {
+        QFETCH(int, sig);
         SimTransceiver sim;
         QVERIFY(sim.isValid());
         env->writeConfig({QStringLiteral("rs232=") + sim.portPath()});
-        const QString trace = tmp->filePath(QStringLiteral("loader.trace"));
-        CliProcess p({"--self-test", "--trace", trace}, TALVARO_LOADER_PATH);
+        const QString trace = tmp->filePath(QStringLiteral("loader%1.trace").arg(sig));
+        QStringList args{"--trace", trace};
+        if (!sig)
+            args << "--self-test";
+        CliProcess p(args, TALVARO_LOADER_PATH);
+        // The window is up once its port is open.
+        QVERIFY(pumpUntil([&] { return fileBytes(trace).contains("# port /"); }, 30000));
+        if (sig)
+            p.signal(sig);
         QVERIFY(p.waitFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(sim.waitForFrames(1, 2000));
         QCOMPARE(sim.frames().last().number, 52);
         QCOMPARE(sim.frames().last().value, 1);
+        QVERIFY(fileBytes(env->configDir() + QStringLiteral("/vantrel.cfg")).contains("scalfile"));
         const QStringList lines = QString::fromUtf8(fileBytes(trace)).split(QLatin1Char('\n'));
         QVERIFY2(lines.contains(QStringLiteral("# port ") + sim.portPath()),
                  qPrintable(lines.join(QLatin1Char('\n'))));

@@ -80,7 +80,7 @@ class TestCliGleich : public QObject, protected WindowGround {
         const QString pfad = file(QStringLiteral("fenster-%1.trace").arg(op));
         if (!trace.open(pfad))
             return {};
-        trace.attach(w.geraet()->modem());
+        w.geraet()->mitschreiben(trace);
         if (op == "backup")
             dialogs->fileAnswers << file(QStringLiteral("fenster.bin"));
         if (op == "restore")

@@ -221,7 +221,7 @@ class TestFaults : public QObject {
     // A fault must leave the window standing and the user's files as they were.
     void unversehrt() {
         QVERIFY(w->isVisible());
-        QVERIFY(!w->geraet()->link()->transferActive());
+        QVERIFY(!w->geraet()->uebertragungLaeuft());
         QCOMPARE(abdruck(user->path()), vorher);
     }
 

@@ -157,7 +157,7 @@ int CliRun::run() {
             }
             if (!m_trace.open(path))
                 return saveFailed(path);
-            m_trace.attach(m_geraet.modem());
+            m_geraet.mitschreiben(m_trace);
             m_result.insert(QStringLiteral("trace"), path);
         }
     }

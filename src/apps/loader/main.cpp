@@ -1,5 +1,6 @@
 // talvaro-loader: the main window of the Talvaro loader and service tool.
 #include "app/autodialogs.h"
+#include "app/signalbruecke.h"
 #include "app/simconfig.h"
 #include "app/startup.h"
 #include "app/userdialogs.h"
@@ -54,6 +55,9 @@ int main(int argc, char* argv[]) {
         return rc;
 
     QApplication app(argc, argv);
+    // From here on a signal waits in the event loop for the window's close-down: one that
+    // came while the window was built would otherwise end the program with its port open.
+    SignalBruecke signale;
     // Windows without a title of their own (the progress of a transfer, the monitor, the
     // options) take the program's name, not the binary's. A display name would do that too,
     // but would also be appended to every other title, the main window's included. The
@@ -116,7 +120,7 @@ int main(int argc, char* argv[]) {
                                         trace.errorText());
         w->logzeile(trace.errorText());
     } else if (!tracePath.isEmpty()) {
-        trace.attach(w->geraet()->modem());
+        w->geraet()->mitschreiben(trace);
     }
     // The simulated set's panel is placed beside the window before either is mapped: a
     // window manager then frames both where they were put.
@@ -125,6 +129,9 @@ int main(int argc, char* argv[]) {
     w->show();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
+    // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down.
+    QObject::connect(&signale, &SignalBruecke::angekommen, w, &vantrel::signalbeenden);
+    signale.freigeben();
     const int rc = app.exec();
     delete w;
     return rc;

@@ -2,6 +2,7 @@
 
 #include "app/bediener.h"
 #include "app/dateischreiben.h"
+#include "app/sitzungsfortschritt.h"
 #include "control/dspbefehl.h"
 #include "download/datensatz.h"
 #include "download/dspdownload.h"
@@ -17,6 +18,7 @@
 #include "link/link.h"
 #include "link/modem.h"
 #include "link/progress.h"
+#include "link/serialtrace.h"
 #include "parameters/parametereditor.h"
 #include "parameters/parameterempfang.h"
 #include "parameters/parameterfile.h"
@@ -46,6 +48,15 @@ Geraet::Geraet(QObject* parent) : QObject(parent) {
         offenenBlockSchliessen();
         emit verbunden(port);
     });
+    connect(m_wache, &Leitungswache::verloren, this, [this](const QString& port) {
+        if (m_wiederholen)
+            log(QCoreApplication::translate(
+                    "vantrel", "Die Verbindung ueber %1 ist unterbrochen; der Port wird "
+                               "jede Sekunde neu versucht.")
+                    .arg(port));
+    });
+    // A drop is a change of the line like an open: whoever shows the port hears of both.
+    connect(m_modem, &Modem::leitungWeg, this, [this] { emit verbunden(QStringLiteral("?")); });
     connect(m_link, &Link::byteWritten, this, &Geraet::byteGeschrieben);
     connect(m_link, &Link::frameSent, this, &Geraet::blockVerfolgen);
     m_link->setAufgegeben([this] { return m_bediener && m_bediener->aufgegeben(); });
@@ -86,8 +97,14 @@ bool Geraet::verbinden() {
     return rs232offen();
 }
 
-void Geraet::setWiederverbinden(bool on) {
+void Geraet::setWiederverbinden(bool on, int intervallMs) {
+    m_wiederholen = on;
+    m_wache->setIntervall(intervallMs);
     m_wache->setWiederholen(on);
+}
+
+void Geraet::mitschreiben(SerialTrace& trace) {
+    trace.attach(m_modem);
 }
 
 void Geraet::trennen() {
@@ -127,7 +144,8 @@ void Geraet::setEinstellungen(const TEinstellungen& e, int profil) {
 }
 
 bool Geraet::profilWaehlen(int n) {
-    if (n == vesknr)
+    // A calibration writes the files of the profile it started on: it is ended first.
+    if (n == vesknr || laufendeKalibrierung() || !ruhig())
         return false;
     aenderungenUebernehmen();
     downloadimage.clear();
@@ -212,9 +230,14 @@ TransferResult Geraet::speicherfehler(const QString& path) {
 
 std::unique_ptr<Progress> Geraet::fortschritt(const QString& label, int minimum, int maximum,
                                               double msProSchritt, const QString& einheit) {
-    if (m_bediener)
-        return m_bediener->fortschritt(label, minimum, maximum, msProSchritt, einheit);
-    return std::make_unique<StillerFortschritt>();
+    auto innen = m_bediener
+                     ? m_bediener->fortschritt(label, minimum, maximum, msProSchritt, einheit)
+                     : std::make_unique<StillerFortschritt>();
+    // A close or a signal may ask the transfer to end (abbrechen()).
+    auto p = std::make_unique<SitzungsFortschritt>(std::move(innen));
+    m_fortschritte.removeAll(nullptr);
+    m_fortschritte.append(p.get());
+    return p;
 }
 
 double Geraet::byteMs(int delayMs) const {

@@ -4,6 +4,7 @@
 // through the Bediener it was given, so both programs run one sequence with the same texts.
 #pragma once
 
+#include "app/arbeit.h"
 #include "app/bediener.h"
 #include "app/einstellungen.h"
 #include "calibration/ad603.h"
@@ -19,6 +20,7 @@
 #include "parameters/parametertransfer.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -33,6 +35,7 @@ class ZfKalibrierung;
 class Link;
 class Modem;
 class Progress;
+class SerialTrace;
 struct Hinweis;
 
 class Geraet : public QObject, private KalSender {
@@ -47,8 +50,11 @@ public:
     Bediener* bediener() const { return m_bediener; }
 
     // ---- line ---------------------------------------------------------------------------
-    Modem* modem() const { return m_modem; }
+    // The calibrations still send through it; nothing else reaches the line around the
+    // session.
     Link* link() const { return m_link; }
+    // Every byte on the line and every open and close of the port into trace.
+    void mitschreiben(SerialTrace& trace);
     bool rs232offen() const;
     // Opens the configured port with the configured delays (closing what was open first);
     // emits verbunden() with the port's name or "?".
@@ -63,10 +69,9 @@ public:
     // ---- finding and keeping the port -----------------------------------------------------
     // Why the last verbinden() did not open the port; Grund::Keiner when it opened.
     const portzugriff::Portfehler& portfehler() const { return m_portfehler; }
-    // After a line drop, the same port is tried once a second until it opens or another one
-    // is configured; it is logged when the line is back.
-    void setWiederverbinden(bool on);
-    Leitungswache* leitungswache() const { return m_wache; }
+    // After a line drop (logged), the same port is tried every intervallMs until it opens or
+    // another one is configured; it is logged when the line is back.
+    void setWiederverbinden(bool on, int intervallMs = 1000);
 
     // ---- settings and profile -----------------------------------------------------------
     const TEinstellungen& einstellungen() const { return einst; }
@@ -75,9 +80,9 @@ public:
     // reopened: verbinden() does that.
     void setEinstellungen(const TEinstellungen& e, int profil = -1);
     int profil() const { return TEinstellungen::clampProfile(vesknr); }
-    // Another profile: edits pending are stored first, then image and table are emptied and
-    // the old profile's unsaved changes dropped; announced by profilGewechselt(). False when
-    // it was the profile already.
+    // Another profile: edits pending are stored and sent first, then image and table are
+    // emptied and the old profile's unsaved changes dropped; announced by profilGewechselt().
+    // False when it was the profile already, or a calibration runs (see profilwechselFrei).
     bool profilWaehlen(int n);
 
     // ---- download image and parameter table ---------------------------------------------
@@ -125,8 +130,8 @@ public:
     // The highest raw value an edit of entry i may store into the column shown: one below
     // what would make it absent (255) or "as green" (254 in Gelb and Rot).
     int editOben(int i) const;
-    // Editors with edits not yet taken store them now (before a load, a profile switch, a
-    // calibration or the close); they listen to aenderungenFaellig().
+    // Edits held back by a debounce are stored and sent now (before a load, a profile
+    // switch, a calibration or the close): every part that answers Arbeit is asked.
     void aenderungenUebernehmen();
 
     // The table into a user parameter file; the flag of unsaved changes is cleared.
@@ -163,10 +168,6 @@ public:
     SmKalibrierung& smkal() const { return *m_smkal; }
     // The calibration that is under way (not at its introduction), or none.
     const Kalibrierung* laufendeKalibrierung() const;
-    // Asked before a calibration loads its parameters: live changes not saved yet may be
-    // stored first. False keeps the calibration at its introduction.
-    void setAenderungenSichern(std::function<bool()> f) { m_aenderungenSichern = std::move(f); }
-    bool aenderungenSichern() const { return !m_aenderungenSichern || m_aenderungenSichern(); }
 
     // ---- loads --------------------------------------------------------------------------
     // Firmware, filters, checksum, then (mitParametern) the user parameters of the profile;
@@ -244,6 +245,38 @@ public:
     TransferResult eqBand(eqcurve::Side side, int band, int wert);
     // A transfer owns the line now.
     bool uebertragungLaeuft() const;
+
+    // ---- the program's life (geraetlauf.cpp) ----------------------------------------------
+    // A close, a profile switch, a load, a reconnect, a calibration start, a silence and a
+    // line drop pass through here. The session knows what is in flight (a transfer, a
+    // parameter block, a calibration, pending edits) and asks the parts that hold work of
+    // the person (the window's pages) through Arbeit.
+
+    // Not owned; a part leaves before it is destroyed.
+    void anmelden(Arbeit* arbeit);
+    void abmelden(Arbeit* arbeit);
+    // What no file holds yet, one name per part that holds it.
+    QStringList ungespeichert() const;
+    // Before a transition that would lose them: pending edits stored and sent, then the
+    // person asked about what is unsaved (Ja saves, Nein gives it up). False when the person
+    // cancelled or a save did not happen, and nothing may be lost.
+    bool aenderungenSichern();
+    // The line is quiet: no transfer owns it, no frame is being paced and no operation waits
+    // further down the stack. Only then may the port close.
+    bool ruhig() const;
+    // ruhig(), or else the box under titel that a transfer runs (a block left to run after
+    // its progress was closed must not have its table replaced under it).
+    bool ruhigSonstMelden(const QString& titel);
+    // Every transfer that runs now is asked to cancel; a parameter block runs to its (108, 0)
+    // whatever is asked.
+    void abbrechen();
+    // A profile switch may go on: no calibration runs, or the person agreed to end it (the
+    // box names it). False keeps the profile.
+    bool profilwechselFrei();
+    // The close-down, once ruhig(): pending edits sent, every part stopped, a calibration
+    // ended (an open block closed with (108, 0)), the telegrams off with (52, 1), the port
+    // closed.
+    void herunterfahren();
     // The delay (ms) that followed the last byte written: which of the three paces a
     // transfer runs at.
     int letzteVerzoegerung() const;
@@ -293,7 +326,8 @@ public:
 signals:
     // A byte went on the line (for the figures of a transfer).
     void byteGeschrieben();
-    // verbinden() opened the port (its name) or not ("?").
+    // verbinden() opened the port (its name) or not ("?"); the line dropped ("?"); the port
+    // came back by itself (its name).
     void verbunden(const QString& text);
     // A parameter file or a read-back changed the table, and it may be shown.
     void parameterGeladen();
@@ -305,8 +339,6 @@ signals:
     void speicherstandGeaendert();
     // Another column is shown.
     void spalteGewechselt();
-    // Editors store the edits they hold (see aenderungenUebernehmen()).
-    void aenderungenFaellig();
     void einstellungenGeaendert();
     // "Direkt zum DSP" starts the DSP afresh: every function switch off.
     void dspNeustart();
@@ -339,8 +371,9 @@ private:
     // cannot be opened (reported).
     bool parameterDateiLesen(const QString& path);
     void setParamGeaendert(bool user, bool x);
-    // A read filled the table: it may be used and holds no unsaved change.
-    void geladenMelden();
+    // A read filled the table: it may be used, and the file it came from (user, x) holds no
+    // unsaved change.
+    void geladenMelden(bool user, bool x);
     // The S-meter calibration's first parameter.
     static constexpr int kSmKalErster = 68;
 
@@ -429,12 +462,15 @@ private:
     Calcurve m_monitorkurve{};
     ZfKalibrierung* m_zfkal = nullptr;
     SmKalibrierung* m_smkal = nullptr;
-    std::function<bool()> m_aenderungenSichern;
+    QList<Arbeit*> m_arbeiten;
+    // Progresses of the transfers under way, for abbrechen().
+    QList<QPointer<Progress>> m_fortschritte;
 
     Bediener* m_bediener = nullptr;
     Modem* m_modem = nullptr;
     Link* m_link = nullptr;
     bool m_beiBedarf = false;
+    bool m_wiederholen = false;
     // The last datensatzLaden read its parameter file.
     bool m_parameterGelesen = false;
     TransferResult m_leitungsfehler;

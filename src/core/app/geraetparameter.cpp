@@ -41,7 +41,11 @@ QString trennlinie() {
 // ---- the column and live edits -------------------------------------------------------------
 
 void Geraet::aenderungenUebernehmen() {
-    emit aenderungenFaellig();
+    // A part may leave or come while another sends (its frames pump events).
+    const QList<Arbeit*> arbeiten = m_arbeiten;
+    for (Arbeit* a : arbeiten)
+        if (m_arbeiten.contains(a))
+            a->abschliessen();
 }
 
 void Geraet::spalteSetzen(const Spalte& s) {
@@ -160,7 +164,8 @@ bool Geraet::parameterDateiLesen(const QString& path) {
     // Once some data file of this load failed, the table may be incomplete: it is not
     // offered for use.
     if (!dateifehler) {
-        geladenMelden();
+        // The X file's load leaves the user file's changes unsaved, and the other way round.
+        geladenMelden(ladequelle == 0, ladequelle != 0);
     } else if (paramgeladen) {
         // The table now holds part of a failed load: no longer offered for use.
         paramgeladen = false;
@@ -169,10 +174,10 @@ bool Geraet::parameterDateiLesen(const QString& path) {
     return true;
 }
 
-void Geraet::geladenMelden() {
+void Geraet::geladenMelden(bool user, bool x) {
     paramgeladen = true;
-    // What the table holds now is what its files hold.
-    setParamGeaendert(false, false);
+    // What the table holds now is what that file holds.
+    setParamGeaendert(m_paramgeaendert && !user, xparamgeaendert && !x);
     emit parameterGeladen();
 }
 
@@ -228,7 +233,7 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     applyParameterLines(parametertabelle, zeilen, false, paramlog);
     // The device's values then replace the file's values of 10..99, exactly as they came.
     parameter::uebernehmeBereich(parametertabelle, empfang.left(parameter::kBereichGroesse));
-    geladenMelden();
+    geladenMelden(true, true);
     // The set's values are not in any file yet.
     setParamGeaendert(true, xparamgeaendert);
     if (!ziel.isEmpty()) {
@@ -296,6 +301,8 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
 }
 
 bool Geraet::userParameterLaden() {
+    if (!ruhigSonstMelden(QCoreApplication::translate("vantrel", "Parameter laden")))
+        return false;
     aenderungenUebernehmen();
     smkalaktiv = false;
     ladequelle = 0;
@@ -328,6 +335,8 @@ void Geraet::kalibrierungEnde() {
 }
 
 bool Geraet::xParameterLaden() {
+    if (!ruhigSonstMelden(QCoreApplication::translate("vantrel", "X-Parameter laden")))
+        return false;
     aenderungenUebernehmen();
     ladequelle = 1;
     // A load of its own: what failed before it (another file, an equalizer) is not its

@@ -64,7 +64,10 @@ bool Kalibrierung::startFrei() {
         return false;
     }
     // The calibration loads parameters of its own: unsaved live changes are asked about first.
-    return m_geraet.aenderungenSichern();
+    if (!m_geraet.aenderungenSichern())
+        return false;
+    m_profil = m_geraet.profil();
+    return true;
 }
 
 void Kalibrierung::neu() {

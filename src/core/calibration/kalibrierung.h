@@ -95,6 +95,8 @@ protected:
     Geraet& m_geraet;
     // The line as far as a calibration may use it.
     KalSender& m_sender;
+    // The profile the run started on: its files are the run's files.
+    int m_profil = 0;
     int m_schritt = 0;
     // Counts the runs: a step that waited finds out whether it was ended meanwhile.
     int m_lauf = 0;

@@ -35,7 +35,7 @@ QString SmKalibrierung::fehlertitel() const {
 }
 
 QString SmKalibrierung::scalname() const {
-    return m_geraet.einstellungen().scalfilename[size_t(m_geraet.profil())];
+    return m_geraet.einstellungen().scalfilename[size_t(m_profil)];
 }
 
 void SmKalibrierung::intro() {

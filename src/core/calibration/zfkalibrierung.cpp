@@ -291,7 +291,7 @@ void ZfKalibrierung::weiter() {
             ok);
         break;
     case 21:
-        if (!speichern(m_geraet.einstellungen().ad603filename[size_t(m_geraet.profil())])) {
+        if (!speichern(m_geraet.einstellungen().ad603filename[size_t(m_profil)])) {
             // Not replaced: the step stays, so that "WEITER!" tries again, and the wizard
             // never reports a success it did not have.
             neu();
@@ -299,7 +299,7 @@ void ZfKalibrierung::weiter() {
                 "vantrel", "<b>SCHRITT 12</b><br><b>Speichern der Datei AD603.dat</b><br>"));
             log(QCoreApplication::translate("vantrel",
                                             "Datei \"%1\" kann nicht geschrieben werden!")
-                    .arg(m_geraet.einstellungen().ad603filename[size_t(m_geraet.profil())]) +
+                    .arg(m_geraet.einstellungen().ad603filename[size_t(m_profil)]) +
                 ok);
             naechster = 21;
             break;
@@ -325,7 +325,7 @@ void ZfKalibrierung::weiter() {
 
 void ZfKalibrierung::alteTabelleLesen() {
     const std::optional<QByteArray> inhalt =
-        kaldateilesen(m_geraet.einstellungen().ad603filename[size_t(m_geraet.profil())]);
+        kaldateilesen(m_geraet.einstellungen().ad603filename[size_t(m_profil)]);
     m_alteTabelle = inhalt ? ad603punkte(*inhalt) : QList<QPointF>();
     emit alteTabelleGelesen();
 }

@@ -73,6 +73,9 @@ public:
     bool transferActive() const { return m_transfer; }
     // A frame is on its way: its bytes are being paced.
     bool framePaced() const { return m_frameActive; }
+    // Events are being handled from inside a wait of the line (or marked Pumping): whatever
+    // waits there still owns the line once it returns.
+    bool pumpt() const { return m_waitDepth > 0; }
 
     // How long a full driver queue is waited out before a byte is written anyway.
     static constexpr int kVollMs = 10000;

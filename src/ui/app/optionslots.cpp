@@ -4,12 +4,19 @@
 #include "app/vantrel.h"
 
 void vantrel::meinst() {
+    // New settings reopen the port: not under a block or a transfer that still runs (its
+    // progress closed, the window free again), which would end with a cut frame.
+    if (!m_geraet->ruhigSonstMelden(tr("Einstellungen")))
+        return;
     m_odlg->setEinstellungen(m_geraet->einstellungen());
     m_odlg->exec();
     setactiontexts();
 }
 
 void vantrel::meinstsave() {
+    // What a debounce still holds goes out on the line and into the table of the settings
+    // it was made under.
+    m_geraet->aenderungenUebernehmen();
     m_geraet->setEinstellungen(m_odlg->getEinstellungen());
     writeSettings();
     if (!m_geraet->verbinden())

@@ -8,8 +8,6 @@
 #include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
 #include "download/firmwareseite.h"
-#include "link/leitungswache.h"
-#include "link/modem.h"
 #include "monitor/dspmonitor.h"
 #include "parameters/parameterseite.h"
 
@@ -17,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -43,15 +42,14 @@ vantrel::vantrel(QWidget* parent)
     configdir = QDir::current();
 
     m_geraet->setBediener(m_bediener.get());
-    connect(m_geraet->modem(), &Modem::setTtyText, this, &vantrel::setAText);
+    connect(m_geraet, &Geraet::verbunden, this, &vantrel::setAText);
     // A pulled adapter comes back by itself: the session tries the port again every second.
     m_geraet->setWiederverbinden(true);
-    connect(m_geraet->leitungswache(), &Leitungswache::verloren, this, [this](const QString& p) {
-        logzeile(tr("Die Verbindung ueber %1 ist unterbrochen; der Port wird jede Sekunde neu "
-                    "versucht.")
-                     .arg(p));
-    });
-    m_geraet->setAenderungenSichern([this] { return aenderungensichern(); });
+    m_schliessen = new QTimer(this);
+    m_schliessen->setObjectName(QStringLiteral("schliessentimer"));
+    m_schliessen->setSingleShot(true);
+    m_schliessen->setInterval(20);
+    connect(m_schliessen, &QTimer::timeout, this, &QWidget::close);
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -118,8 +116,11 @@ vantrel::vantrel(QWidget* parent)
 }
 
 vantrel::~vantrel() {
-    // Nothing the session does from here on may reach the window.
+    // Nothing the session does from here on may reach the window; the pages leave it
+    // before it goes (it was made first, and children go in that order).
     m_geraet->setBediener(nullptr);
+    delete tabs;
+    tabs = nullptr;
     delete m_monitor;
     m_monitor = nullptr;
     delete m_odlg;
@@ -244,11 +245,13 @@ void vantrel::portfehlerzeigen(const QString& titel, const QString& satz) {
 
 void vantrel::neuverbinden() {
     // Not while a transfer owns the line: it would end on a closed port.
-    if (m_geraet->uebertragungLaeuft()) {
+    if (!m_geraet->ruhig()) {
         m_bediener->meldung(Bediener::Box::Fehler, tr("Neu verbinden"),
                             tr("Es laeuft bereits eine Uebertragung!"));
         return;
     }
+    // What a debounce still holds goes out on the line it was meant for.
+    m_geraet->aenderungenUebernehmen();
     if (m_geraet->verbinden())
         logzeile(tr("Die RS232 %1 ist offen.").arg(m_geraet->einstellungen().rs232));
     else
@@ -264,38 +267,13 @@ void vantrel::about() {
             QLatin1String(versionText) + QLatin1String(dateText));
 }
 
-bool vantrel::ungespeichert() const {
-    return m_geraet->paramGeaendert() || m_geraet->xParamGeaendert() || m_rxeq->ungespeichert() ||
-           m_txeq->ungespeichert();
-}
-
-bool vantrel::aenderungensichern() {
-    // An edit younger than the debounce counts as well.
-    m_geraet->aenderungenUebernehmen();
-    if (!ungespeichert())
-        return true;
-    const Bediener::Antwort a = m_bediener->frage(
-        tr("Nicht gespeicherte Aenderungen"),
-        tr("Live geaenderte Parameter, X-Parameter oder Equalizer-Kurven sind nicht "
-           "gespeichert.<br>Vorher speichern?"),
-        true);
-    if (a == Bediener::Antwort::Abbrechen)
-        return false;
-    if (a == Bediener::Antwort::Nein)
-        return true;
-    if (m_geraet->paramGeaendert())
-        m_parameter->clickparamsave();
-    if (m_geraet->xParamGeaendert())
-        m_parameter->clickxparamsave();
-    for (EqSeite* s : {m_rxeq, m_txeq})
-        if (s->ungespeichert())
-            s->eqdateispeichern();
-    // A save that was cancelled or failed keeps everything as it is.
-    return !ungespeichert();
-}
-
 void vantrel::setprofile(int n) {
-    if (n != m_geraet->profil() && !aenderungensichern())
+    // A calibration under way keeps its profile unless the person ends it; what is unsaved
+    // is asked about.
+    // A block or a transfer keeps the table and the files it works on.
+    if (n != m_geraet->profil() &&
+        (!m_geraet->ruhigSonstMelden(tr("Profil wechseln")) || !m_geraet->profilwechselFrei() ||
+         !m_geraet->aenderungenSichern()))
         n = m_geraet->profil();
     vesk1Act->setChecked(n == 0);
     vesk2Act->setChecked(n == 1);
@@ -320,13 +298,48 @@ void vantrel::logzeile(const QString& text) {
     m_firmware->logzeile(text);
 }
 
+void vantrel::signalbeenden() {
+    m_ohneFragen = true;
+    // A box left open would keep its operation (and the close) waiting for an answer that
+    // never comes: it counts as cancelled.
+    for (int i = 0; i < 16; ++i) {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            break;
+        if (auto* d = qobject_cast<QDialog*>(box))
+            d->reject();
+        else
+            box->close();
+    }
+    // Tried once the box's operation had its turn.
+    m_schliessen->start(0);
+}
+
 void vantrel::closeEvent(QCloseEvent* event) {
     if (m_closed) {
         event->accept();
         return;
     }
-    if (!aenderungensichern()) {
-        event->ignore();
+    event->ignore();
+    if (m_schliesst)
+        return;
+    // The port closes only on a quiet line: a block runs to its (108, 0), a transfer is
+    // asked to cancel and ends; then the close is tried again.
+    if (!m_geraet->ruhig()) {
+        m_geraet->abbrechen();
+        m_schliessen->start();
+        return;
+    }
+    m_schliesst = true;
+    if (!m_ohneFragen && !m_geraet->aenderungenSichern()) {
+        m_schliesst = false;
+        return;
+    }
+    // Sending what was pending let other events run: whatever started meanwhile ends first.
+    if (!m_geraet->ruhig()) {
+        m_schliesst = false;
+        m_geraet->abbrechen();
+        m_schliessen->start();
         return;
     }
     writeSettings();
@@ -337,13 +350,10 @@ void vantrel::closeEvent(QCloseEvent* event) {
         settings.setValue(QStringLiteral("monipos"), m_monitor->pos());
         settings.setValue(QStringLiteral("monisize"), m_monitor->size());
     }
-    m_geraet->monitorAus();
-    m_txeq->timer()->stop();
-    m_rxeq->timer()->stop();
-    m_parameter->befehltimer()->stop();
-    m_geraet->trennen();
+    m_geraet->herunterfahren();
     delete m_monitor;
     m_monitor = nullptr;
     m_closed = true;
+    m_schliesst = false;
     event->accept();
 }

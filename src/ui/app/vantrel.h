@@ -82,17 +82,15 @@ public slots:
     void auswahlvesk3();
     // "Neu verbinden": the configured port closed and opened again.
     void neuverbinden();
+    // The close-down without boxes (SIGTERM, SIGINT, SIGHUP): open boxes are closed as
+    // cancelled, pending edits sent, the configuration written, (52, 1), the port closed.
+    void signalbeenden();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void setprofile(int n);
-    // Live changes to parameters, X parameters or an equalizer curve not saved yet.
-    bool ungespeichert() const;
-    // Asks whether to save them first (Ja / Nein / Abbrechen); false when the person
-    // cancelled or a save did not happen, and nothing may be lost.
-    bool aenderungensichern();
     void createactions();
     // A port that did not open: why, into the log, and the sentence with the reason in a box.
     void portfehlerzeigen(const QString& titel, const QString& satz);
@@ -105,6 +103,13 @@ private:
     DspMonitor* m_monitor = nullptr;
     odlg* m_odlg = nullptr;
     bool m_closed = false;
+    // A close waits until the line is quiet (a block reaches its end, a transfer its cancel)
+    // and is tried again by this timer.
+    QTimer* m_schliessen = nullptr;
+    // The close of a signal: nothing is asked.
+    bool m_ohneFragen = false;
+    // The close-down runs (its frames pump events).
+    bool m_schliesst = false;
 
 public:
     QAction* exitAct = nullptr;

@@ -106,6 +106,42 @@ SmKalSeite::SmKalSeite(Geraet& geraet, QWidget* parent)
     });
     kurvezeigen();
     zustandzeigen();
+    m_geraet.anmelden(this);
+}
+
+SmKalSeite::~SmKalSeite() {
+    m_geraet.abmelden(this);
+}
+
+QString SmKalSeite::ungesichert() const {
+    if (!m_kal.aktiv() || m_kal.knopf() != Kalibrierung::Knopf::Speichern)
+        return {};
+    for (int i = 0; i < SmeterWerte::zeilen; ++i) {
+        const std::optional<int>& datei = m_kal.datei()[size_t(i)];
+        if (!datei || *datei != m_kal.boxen().wert(i))
+            return QCoreApplication::translate("vantrel", "S-Meter-Kalibrierung");
+    }
+    return {};
+}
+
+bool SmKalSeite::sichern() {
+    if (!ungesichert().isEmpty() && m_kal.knopfFrei())
+        m_kal.weiter();
+    return ungesichert().isEmpty();
+}
+
+void SmKalSeite::abschliessen() {
+    if (!smbeftimer->isActive() || m_sendet)
+        return;
+    smbeftimer->stop();
+    m_sendet = true;
+    while (m_kal.abgleichen()) {
+    }
+    m_sendet = false;
+}
+
+void SmKalSeite::anhalten() {
+    smbeftimer->stop();
 }
 
 void SmKalSeite::clicksmstep() {

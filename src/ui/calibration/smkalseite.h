@@ -4,6 +4,7 @@
 // boxes' values, and paces the live sending with its 200 ms timer.
 #pragma once
 
+#include "app/arbeit.h"
 #include "calibration/smeterwerte.h"
 
 #include <QWidget>
@@ -19,10 +20,19 @@ class QTimer;
 class SmKalibrierung;
 class SmKurve;
 
-class SmKalSeite : public QWidget {
+class SmKalSeite : public QWidget, public Arbeit {
     Q_OBJECT
 public:
     SmKalSeite(Geraet& geraet, QWidget* parent = nullptr);
+    ~SmKalSeite() override;
+
+    // Tuning at the "SAVE Daten" step that the file does not hold yet.
+    QString ungesichert() const override;
+    // "SAVE Daten".
+    bool sichern() override;
+    // Settings still waiting for their tick go out.
+    void abschliessen() override;
+    void anhalten() override;
 
     // The box of file line i (0..25): NF row, IP3 row, dB row.
     QSpinBox* box(int zeile) const { return smwert[zeile]; }

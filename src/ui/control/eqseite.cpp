@@ -77,6 +77,7 @@ EqSeite::EqSeite(Geraet& geraet, eqcurve::Side s, QWidget* parent)
     // What was loaded for another profile is not this profile's curve.
     connect(&m_geraet, &Geraet::profilGewechselt, this, &EqSeite::verwerfen);
     layouteqseite();
+    m_geraet.anmelden(this);
 }
 
 eqcurve::Curve EqSeite::werte() const {
@@ -84,6 +85,26 @@ eqcurve::Curve EqSeite::werte() const {
     for (int i = 0; i < eqcurve::kBands; ++i)
         c[size_t(i)] = m_slider[size_t(i)]->value();
     return c;
+}
+
+EqSeite::~EqSeite() {
+    m_geraet.abmelden(this);
+}
+
+QString EqSeite::ungesichert() const {
+    if (!ungespeichert())
+        return {};
+    return side == eqcurve::Side::Rx ? tr("RX-Equalizer") : tr("TX-Equalizer");
+}
+
+void EqSeite::abschliessen() {
+    // Frames of this page on their way further down the stack are left to that run.
+    if (m_timer->isActive() && !m_sendet)
+        eqtimerstop();
+}
+
+void EqSeite::anhalten() {
+    m_timer->stop();
 }
 
 bool EqSeite::ungespeichert() const {

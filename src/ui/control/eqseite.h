@@ -2,6 +2,7 @@
 // loaded and saved, and the whole curve sent at once. The two pages are twins of this class.
 #pragma once
 
+#include "app/arbeit.h"
 #include "control/eqcurve.h"
 
 #include <QWidget>
@@ -14,10 +15,18 @@ class QPushButton;
 class QSlider;
 class QTimer;
 
-class EqSeite : public QWidget {
+class EqSeite : public QWidget, public Arbeit {
     Q_OBJECT
 public:
     EqSeite(Geraet& geraet, eqcurve::Side side, QWidget* parent = nullptr);
+    ~EqSeite() override;
+
+    // The curve, when it differs from its file.
+    QString ungesichert() const override;
+    bool sichern() override { return eqdateispeichern(); }
+    // A move younger than the debounce: its bands go out.
+    void abschliessen() override;
+    void anhalten() override;
 
     const eqcurve::Side side;
 

@@ -58,16 +58,43 @@ ParameterSeite::ParameterSeite(Geraet& geraet, QWidget* parent)
     connect(&m_geraet, &Geraet::kalibrierparameter, this, &ParameterSeite::kalparametersetzen);
     connect(&m_geraet, &Geraet::kalibrierungLaeuft, this, &ParameterSeite::kalmessung);
     connect(&m_geraet, &Geraet::kalibrierungBeendet, this, &ParameterSeite::kalbeendet);
-    // Before a load, a profile switch, a calibration or the close, an edit younger than the
-    // debounce is stored like any other.
-    connect(&m_geraet, &Geraet::aenderungenFaellig, this, [this] {
-        if (!dspbeftimer->isActive())
-            return;
-        dspbeftimer->stop();
-        paramuebernehmen();
-    });
     paramfreigabe(false);
     paramreset();
+    m_geraet.anmelden(this);
+}
+
+ParameterSeite::~ParameterSeite() {
+    m_geraet.abmelden(this);
+}
+
+QString ParameterSeite::ungesichert() const {
+    QStringList namen;
+    if (m_geraet.paramGeaendert())
+        namen.append(tr("Parameter"));
+    if (m_geraet.xParamGeaendert())
+        namen.append(tr("X-Parameter"));
+    return namen.join(QStringLiteral(", "));
+}
+
+bool ParameterSeite::sichern() {
+    if (m_geraet.paramGeaendert())
+        clickparamsave();
+    if (m_geraet.xParamGeaendert())
+        clickxparamsave();
+    return !m_geraet.paramGeaendert() && !m_geraet.xParamGeaendert();
+}
+
+void ParameterSeite::abschliessen() {
+    // Before a load, a profile switch, a calibration or the close, an edit younger than the
+    // debounce is stored and sent like any other: the set must have what the table says.
+    if (!dspbeftimer->isActive())
+        return;
+    dspbeftimer->stop();
+    m_geraet.framesSenden(paramuebernehmen());
+}
+
+void ParameterSeite::anhalten() {
+    dspbeftimer->stop();
 }
 
 void ParameterSeite::bauen() {

@@ -4,6 +4,7 @@
 // shows what the table holds.
 #pragma once
 
+#include "app/arbeit.h"
 #include "app/geraet.h"
 
 #include <QWidget>
@@ -18,10 +19,18 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 
-class ParameterSeite : public QWidget {
+class ParameterSeite : public QWidget, public Arbeit {
     Q_OBJECT
 public:
     ParameterSeite(Geraet& geraet, QWidget* parent = nullptr);
+    ~ParameterSeite() override;
+
+    // The user parameters and the X parameters, each unsaved by its own flag.
+    QString ungesichert() const override;
+    bool sichern() override;
+    // An edit younger than the debounce: stored and sent.
+    void abschliessen() override;
+    void anhalten() override;
 
     // Refreshes the whole panel for the column the session shows.
     void paramanzeigen();

@@ -222,7 +222,7 @@ void Simulation::setEchtzeit(bool on) {
 }
 
 bool Simulation::uebertragungLaeuft() const {
-    return m_window && m_window->geraet()->link()->transferActive();
+    return m_window && m_window->geraet()->uebertragungLaeuft();
 }
 
 bool Simulation::neuVerbinden() {

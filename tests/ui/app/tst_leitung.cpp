@@ -41,7 +41,7 @@ private slots:
         QVERIFY(w.geraet()->rs232offen());
         QCOMPARE(portInTitle(w), link);
         // Tests do not wait a second between the attempts.
-        w.geraet()->leitungswache()->setIntervall(20);
+        w.geraet()->setWiederverbinden(true, 20);
         auto* neu = w.findChild<QAction*>("neuverbindenAct");
         QVERIFY(neu->associatedObjects().contains(w.findChild<QToolBar*>("filetoolbar")));
 

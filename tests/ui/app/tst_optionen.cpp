@@ -394,7 +394,7 @@ private slots:
         QVERIFY(dialogs->shown.isEmpty());
         // Frames now go to the new port and nowhere else.
         pty->readAll();
-        w->geraet()->link()->dspframe(1, 2);
+        w->geraet()->befehl(1, 2);
         QByteArray got;
         QTRY_COMPARE_WITH_TIMEOUT((got += other.readAll(), got), QByteArray::fromHex("7E0102"),
                                   2000);

@@ -294,7 +294,7 @@ private slots:
         }
         QVERIFY(KalFenster::warte([&] { return k->sm().schritt() == 3; }, 2000));
         if (fall == "stille") {
-            k->w->geraet()->link()->dspframe(52, 1);
+            k->w->geraet()->befehl(52, 1);
             QVERIFY(KalFenster::warte([&] { return !k->dialoge.shown.isEmpty(); }, 3000));
             QCOMPARE(k->dialoge.shown.first().title,
                      QStringLiteral("Fehler bei der S-Meter-Kalibrierung!"));

@@ -130,7 +130,7 @@ private slots:
         k->dsp->setEingangDbm(eingang);
         k->dsp->setMikrofonpegel(45.0);
         QVERIFY(einschalten());
-        w().geraet()->link()->dspframe(107, dac);
+        w().geraet()->befehl(107, dac);
         QVERIFY(zeigt("label_ad603", QString::number(63 - dac)));
         QCOMPARE(mon()->empfangsanzeige(), !senden);
         QCOMPARE(text("labelsmeter"), smeter);
@@ -217,7 +217,7 @@ private slots:
         k->dsp->setEingangDbm(-70.0);
         k->dsp->setSpike(true);
         QVERIFY(einschalten());
-        w().geraet()->link()->dspframe(107, 44);
+        w().geraet()->befehl(107, 44);
         QVERIFY(zeigt("label_ad603", QStringLiteral("19")));
         QTest::qWait(400);
         const QImage bild = mon()->grab().toImage();

@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(sim->received().left(3), QByteArray::fromHex("7E6C01"));
         QCOMPARE(dialogs->progressLabels, QStringList{QStringLiteral("Parameter-Laden")});
         QCOMPARE(dialogs->progressLastValue.last(), 99);
-        QVERIFY(!w->geraet()->link()->transferActive());
+        QVERIFY(!w->geraet()->uebertragungLaeuft());
     }
 
     // Every entry 255: the block is still opened and closed.
@@ -316,7 +316,7 @@ private slots:
         QCOMPARE(logLines(*w), (QStringList{QStringLiteral("Parameter vom Vesk lesen"), kTrenner}));
         QCOMPARE(teil<QTabWidget>(*w, "tabs")->currentWidget(), teil<QWidget>(*w, "firmwareseite"));
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
-        QVERIFY(!w->geraet()->link()->transferActive());
+        QVERIFY(!w->geraet()->uebertragungLaeuft());
         QCOMPARE(dialogs->shown.size(), 2); // the question and the progress, nothing more
     }
 
@@ -382,7 +382,7 @@ private slots:
         QCOMPARE(boxes[0].title, title);
         QCOMPARE(boxes[0].text, text);
         QCOMPARE(logLines(*w).last(), text);
-        QVERIFY(!w->geraet()->link()->transferActive());
+        QVERIFY(!w->geraet()->uebertragungLaeuft());
     }
 };
 
