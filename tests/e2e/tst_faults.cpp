@@ -19,6 +19,7 @@
 #include "sitzung.h"
 #include "testenv.h"
 
+#include "geraetzugang.h"
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
@@ -183,7 +184,7 @@ class TestFaults : public QObject {
             return false;
         w = std::make_unique<vantrel>();
         sim->zeigen(w.get());
-        w->geraet()->link()->setDelays(0, 0, 0);
+        GeraetZugang::link(*w->geraet())->setDelays(0, 0, 0);
         w->geraet()->setAbfrageMs(10);
         einstellen(w->geraet(), [&](TEinstellungen& e) {
             const size_t p = size_t(w->geraet()->profil());

@@ -16,6 +16,7 @@
 #include "testenv.h"
 #include "windowground.h"
 
+#include "geraetzugang.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -170,7 +171,8 @@ private slots:
         QFETCH(QString, fortschritt);
         Start s;
         // The PIC's pace would make the echo-checked downloads take minutes.
-        s.w->geraet()->link()->setDelays(0, s.w->geraet()->einstellungen().dsprs232writetime, 0);
+        GeraetZugang::link(*s.w->geraet())
+            ->setDelays(0, s.w->geraet()->einstellungen().dsprs232writetime, 0);
         const QByteArray eeprom = muster(SimPic::eepromSize);
         s.sim.pic().eeprom() = eeprom;
         QTemporaryDir out;
@@ -230,7 +232,7 @@ private slots:
         QFETCH(int, zahl);
         QFETCH(QString, box);
         Start s;
-        s.w->geraet()->link()->setDelays(0, 0, 0);
+        GeraetZugang::link(*s.w->geraet())->setDelays(0, 0, 0);
         if (auto* spin = s.f->findChild<QSpinBox*>("sb" + schalter.mid(2)))
             spin->setValue(zahl);
         s.f->findChild<QCheckBox*>(schalter)->setChecked(true);
@@ -291,7 +293,7 @@ private slots:
     // transfer. Clicks go through the window system, where a modal box blocks them.
     void panelDuringBox() {
         Start s;
-        s.w->geraet()->link()->setDelays(0, 0, 0);
+        GeraetZugang::link(*s.w->geraet())->setDelays(0, 0, 0);
         s.w->show();
         RealDialogs real;
         UserDialogs::install(&real);

@@ -52,7 +52,6 @@ public:
     // ---- line ---------------------------------------------------------------------------
     // The calibrations still send through it; nothing else reaches the line around the
     // session.
-    Link* link() const { return m_link; }
     // Every byte on the line and every open and close of the port into trace.
     void mitschreiben(SerialTrace& trace);
     bool rs232offen() const;
@@ -365,6 +364,10 @@ signals:
     void kalibrierungBeendet();
 
 private:
+    // Tests reach the line through their own accessor (tests/support/geraetzugang.h); nothing
+    // in the programs does: every frame passes the session.
+    friend struct GeraetZugang;
+    Link* link() const { return m_link; }
     // How many backups before a write are kept per profile; older ones are removed.
     static constexpr int kSicherungenBehalten = 20;
     // Reads a parameter file onto the table (ladequelle 1: the X file); false when it

@@ -10,6 +10,7 @@
 #include "sitzung.h"
 #include "testenv.h"
 
+#include "geraetzugang.h"
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QRandomGenerator>
@@ -427,7 +428,7 @@ private slots:
         });
         QVERIFY(g.befehl(1, 0).ok());
         char b[8];
-        QCOMPARE(g.link()->readData(b, int(sizeof b)), 3);
+        QCOMPARE(GeraetZugang::link(g)->readData(b, int(sizeof b)), 3);
     }
 
     // What the person reads says what happened: a compare that finds differences ends with

@@ -2,6 +2,7 @@
 // no telegram for 20 polls (noise is no data), the line left alone while a transfer owns it,
 // every telegram handed on when several or many arrive between two polls, and two readers
 // that both get every one.
+#include "geraetzugang.h"
 #include "kalgeraet.h"
 #include "link/link.h"
 
@@ -70,9 +71,9 @@ private slots:
     void waehrendEinerUebertragung() {
         int telegramme = 0;
         connect(k->g.get(), &Geraet::telegramm, this, [&] { ++telegramme; });
-        k->g->link()->dspframe(52, 2);
+        GeraetZugang::link(*k->g)->dspframe(52, 2);
         QVERIFY(k->sim->waitForFrames(1, 1000));
-        QVERIFY(k->g->link()->beginTransfer());
+        QVERIFY(GeraetZugang::link(*k->g)->beginTransfer());
         k->zf().setSchritt(5);
         k->g->lesen(Geraet::Leser::ZfKal, true);
         QTest::qWait(400);
@@ -80,7 +81,7 @@ private slots:
         QCOMPARE(k->g->empfangsring().empfangen(), 0);
         QCOMPARE(telegramme, 0);
         QVERIFY(k->person.boxen.isEmpty());
-        k->g->link()->endTransfer();
+        GeraetZugang::link(*k->g)->endTransfer();
         QVERIFY(KalGeraet::warte([&] { return telegramme > 5; }, 2000));
     }
 

@@ -7,6 +7,7 @@
 #include "testenv.h"
 #include "windowground.h"
 
+#include "geraetzugang.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -221,9 +222,10 @@ private slots:
             true));
         QCOMPARE(shown, shownAndSaved);
         QVERIFY(env->readConfig().contains(key + QStringLiteral("=%1").arg(shownAndSaved)));
-        const int inForce = key.startsWith("pic")   ? w->geraet()->link()->picDelay()
-                            : key.startsWith("dsp") ? w->geraet()->link()->dspDelay()
-                                                    : w->geraet()->link()->paramDelay();
+        const int inForce = key.startsWith("pic") ? GeraetZugang::link(*w->geraet())->picDelay()
+                            : key.startsWith("dsp")
+                                ? GeraetZugang::link(*w->geraet())->dspDelay()
+                                : GeraetZugang::link(*w->geraet())->paramDelay();
         QCOMPARE(inForce, shownAndSaved);
     }
 

@@ -9,6 +9,7 @@
 #include "testenv.h"
 #include "windowground.h"
 
+#include "geraetzugang.h"
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -54,11 +55,11 @@ private slots:
         env->writeConfig({"rs232=" + pty.slavePath()});
         vantrel w;
         QVERIFY(w.geraet()->rs232offen());
-        w.geraet()->link()->setDelays(pic, dsp, 0);
+        GeraetZugang::link(*w.geraet())->setDelays(pic, dsp, 0);
         if (sender == "dsp")
-            w.geraet()->link()->sendedsp(0x24);
+            GeraetZugang::link(*w.geraet())->sendedsp(0x24);
         else if (sender == "pic")
-            w.geraet()->link()->sendepic(0x23);
+            GeraetZugang::link(*w.geraet())->sendepic(0x23);
         auto p = UserDialogs::current().progress(&w, "DSP-FW Laden", "Abbrechen", 0, total);
         QCOMPARE(w.statusBar()->currentMessage(), want);
         p->finish();

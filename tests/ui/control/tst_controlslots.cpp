@@ -7,6 +7,7 @@
 #include "parameters/parameterseite.h"
 #include "simground.h"
 
+#include "geraetzugang.h"
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -225,8 +226,8 @@ private slots:
     void switchDuringAPacedFrame() {
         auto w = window({QStringLiteral("paramrs232writetime=5")});
         QVERIFY(w);
-        QCOMPARE(w->geraet()->link()->paramDelay(), 5);
-        const quint64 waits = w->geraet()->link()->waitCount();
+        QCOMPARE(GeraetZugang::link(*w->geraet())->paramDelay(), 5);
+        const quint64 waits = GeraetZugang::link(*w->geraet())->waitCount();
         QTimer::singleShot(3, Qt::PreciseTimer, w.get(),
                            [&] { schalter(*w, 1)->setChecked(true); });
         QElapsedTimer clock;
@@ -234,7 +235,7 @@ private slots:
         click(schalter(*w, 0));
         // The click returns once its frame and the one queued behind it are out.
         QVERIFY(clock.nsecsElapsed() >= 6 * 5'000'000);
-        QCOMPARE(w->geraet()->link()->waitCount() - waits, quint64(6));
+        QCOMPARE(GeraetZugang::link(*w->geraet())->waitCount() - waits, quint64(6));
         QCOMPARE(wire(6).toHex(' '), hex("7E0101 7EFF01").toHex(' '));
     }
 
@@ -245,7 +246,7 @@ private slots:
         vantrel w;
         QVERIFY(!w.geraet()->rs232offen());
         QCOMPARE(dialogs->titles(), QStringList{QStringLiteral("RS232 readSettings()")});
-        const quint64 waits = w.geraet()->link()->waitCount();
+        const quint64 waits = GeraetZugang::link(*w.geraet())->waitCount();
         schalter(w, 5)->setEnabled(true);
         schalter(w, 5)->setChecked(true);
         QCOMPARE(schalter(w, 5)->text(), QStringLiteral("6 Fil.6.1"));
@@ -254,7 +255,7 @@ private slots:
         QVERIFY(teil<QRadioButton>(w, "rbusb")->isChecked());
         teil<QLineEdit>(w, "ebefehlnr")->setText(QStringLiteral("1"));
         w.firmwareseite()->clickdspbefehl();
-        QCOMPARE(w.geraet()->link()->waitCount(), waits);
+        QCOMPARE(GeraetZugang::link(*w.geraet())->waitCount(), waits);
         QCOMPARE(wire(0), QByteArray());
     }
 };

@@ -9,6 +9,7 @@
 #include "simground.h"
 #include "sitzung.h"
 
+#include "geraetzugang.h"
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -363,10 +364,10 @@ private slots:
         if (how == QLatin1String("cancel"))
             dialogs->confirmAnswers = {false};
         if (how == QLatin1String("busy"))
-            QVERIFY(w->geraet()->link()->beginTransfer());
+            QVERIFY(GeraetZugang::link(*w->geraet())->beginTransfer());
         w->firmwareseite()->clickparam2pc();
         if (how == QLatin1String("busy"))
-            w->geraet()->link()->endTransfer();
+            GeraetZugang::link(*w->geraet())->endTransfer();
 
         QCOMPARE(w->geraet()->tabelle(), before);
         QVERIFY(!teil<QPushButton>(*w, "bparamsave")->isEnabled());
