@@ -3,6 +3,7 @@
 #include "interrupt.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <cmath>
 
@@ -89,7 +90,7 @@ void ConsoleProgress::show(bool last) {
     }
     if (m_out.quiet())
         return;
-    const QString text = QStringLiteral("%1: %2% %3/%4 %5, %6 %5/s, noch %7")
+    const QString text = QCoreApplication::translate("talvaro-cli", "%1: %2% %3/%4 %5, %6 %5/s, noch %7")
                              .arg(m_label)
                              .arg(percent, 3)
                              .arg(done)

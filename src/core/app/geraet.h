@@ -286,8 +286,13 @@ public:
     const QList<Fingerabdruck>& fingerabdruecke() const { return m_fingerabdruecke; }
     // The backup kept before the last write, empty when none was made.
     const QString& sicherung() const { return m_sicherung; }
-    // ~/vantrel/sicherungen, where the backups before a write are kept.
-    static QString sicherungsordner();
+    // Where the backups before a write are kept: ~/vantrel/sicherungen, or "sicherungen" in
+    // the session's own folder.
+    QString sicherungsordner() const;
+    // The folder for the files the session makes of its own (the backups before a write, the
+    // IF calibration's AD603_1.dat); empty: the configuration folder. The simulate mode
+    // keeps them apart from the real set's.
+    void setEigenerOrdner(const QString& ordner);
 
 signals:
     // A byte went on the line (for the figures of a transfer).
@@ -366,7 +371,13 @@ private:
     // load, the line, the image.
     TransferResult zumDsp(const Hinweis& h, const std::function<bool()>& laden);
     // A binary image file to read or write, as the person chooses it; empty when none.
-    QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel);
+    QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel,
+                            const QString& start = QStringLiteral("*.bin"));
+    // Where the file dialogs of the backup and the restore start ("*.bin" in a folder).
+    QString eepromStart() const;
+    // The folder of the last backup or restore chosen in a dialog.
+    QString m_eepromOrdner;
+    QString m_eigenerOrdner;
     // A file there may be written (it is a regular file or none, and its folder takes it).
     static bool zielSchreibbar(const QString& path);
     // The set's EEPROM dump (function 997) over the line, under a progress with that label.
@@ -381,7 +392,9 @@ private:
     double byteMs(int delayMs) const;
     LogSink logSink();
     TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label);
-    TransferResult parameterblockZumPic();
+    // The parameter block into the EEPROM; after the image (nachBild) a failure says that
+    // the EEPROM is incomplete.
+    TransferResult parameterblockZumPic(bool nachBild);
 
     // Knowing what is in the EEPROM (geraetpruefung.cpp): hooks at the start and the end of
     // the writing operations, and the fingerprints of the log.
@@ -424,6 +437,10 @@ private:
     TransferResult m_leitungsfehler;
     // Why the last parameter file could not be used (marked datei).
     TransferResult m_parameterFehler;
+    // The last data file of a load that failed, as its box said it.
+    TransferResult m_ladefehler;
+    // The failure with the setting and profile that named its file, where one did.
+    TransferResult mitHerkunft(TransferResult fehler) const;
     Vorgang m_vorgang;
     Leitungswache* m_wache = nullptr;
     portzugriff::Portfehler m_portfehler;

@@ -182,7 +182,7 @@ private slots:
         const QString quelle = datei(QStringLiteral("neu.bin"), neu);
         // Older backups: 21 of this profile, one of another, a file of the person's own and
         // one merely named like a backup (not the EEPROM's size).
-        const QString ordner = Geraet::sicherungsordner();
+        const QString ordner = Geraet().sicherungsordner();
         QVERIFY(QDir().mkpath(ordner));
         QStringList fremde{QStringLiteral("eeprom-HW2-20190101-000000.bin"),
                            QStringLiteral("eigene.bin"),
