@@ -123,6 +123,7 @@ int main(int argc, char* argv[]) {
     if (simulation)
         simulation->zeigen(w);
     w->show();
+    w->erststartpruefen();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     const int rc = app.exec();

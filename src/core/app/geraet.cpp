@@ -192,14 +192,16 @@ void Geraet::ladefehler(const TransferResult& fehler) {
     dateifehler = true;
 }
 
-TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
-    // The setting that named the file, with the label of the options dialog: that is where
-    // the person changes it.
-    struct Einstellung {
-        const char* label;
+QList<Geraet::Dateieinstellung> Geraet::dateieinstellungen() const {
+    // The label of the options dialog for each: that is where the person changes it.
+    struct Zeile {
+        struct {
+            const char* source;
+            const char* comment;
+        } label;
         const TEinstellungen::Profile* werte;
     };
-    const Einstellung einstellungen[] = {
+    const Zeile tabelle[] = {
         {QT_TRANSLATE_NOOP3("odlg", "Datei der DSP-Software", "Option Dialog"),
          &einst.dspcodefilename},
         {QT_TRANSLATE_NOOP3("odlg", "Daten-Dateien der DSP-Software", "Option Dialog"),
@@ -221,19 +223,35 @@ TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
         {QT_TRANSLATE_NOOP3("odlg", "Testfirmware fuer den DSP", "Option Dialog"),
          &einst.testfilename},
     };
+    QList<Dateieinstellung> liste;
     const size_t p = size_t(profil());
-    for (const Einstellung& e : einstellungen) {
-        const QString& wert = (*e.werte)[p];
-        if (wert.isEmpty() ||
-            !fehler.text.contains(QLatin1Char('"') + QFileInfo(wert).absoluteFilePath() +
-                                  QLatin1Char('"')))
+    for (const Zeile& z : tabelle) {
+        const QString& wert = (*z.werte)[p];
+        if (!wert.isEmpty())
+            liste.append({QCoreApplication::translate("odlg", z.label.source, z.label.comment),
+                          QFileInfo(wert).absoluteFilePath()});
+    }
+    return liste;
+}
+
+QStringList Geraet::fehlendeDateien() const {
+    QStringList fehlend;
+    for (const Dateieinstellung& d : dateieinstellungen())
+        if (!QFileInfo::exists(d.pfad))
+            fehlend << QStringLiteral("%1: \"%2\"").arg(d.label, d.pfad);
+    return fehlend;
+}
+
+TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
+    for (const Dateieinstellung& d : dateieinstellungen()) {
+        if (!fehler.text.contains(QLatin1Char('"') + d.pfad + QLatin1Char('"')))
             continue;
         fehler.text += QStringLiteral("<br>") +
                        QCoreApplication::translate(
                            "vantrel", "Der Name kommt aus der Einstellung \"%1\" von Profil %2 "
                                       "(Menue \"Einstellungen\", Seite \"Talvaro HW%2\").")
-                           .arg(QCoreApplication::translate("odlg", e.label, "Option Dialog"))
-                           .arg(p + 1);
+                           .arg(d.label)
+                           .arg(profil() + 1);
         break;
     }
     return fehler;

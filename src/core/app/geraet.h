@@ -40,6 +40,9 @@ public:
     explicit Geraet(QObject* parent = nullptr);
     ~Geraet() override;
 
+    // The S-meter calibration's first parameter; it owns those above while it runs.
+    static constexpr int kSmKalErster = 68;
+
     // Not owned; must outlive every operation. Without one, nothing is asked and all is
     // taken as confirmed.
     void setBediener(Bediener* bediener) { m_bediener = bediener; }
@@ -145,12 +148,9 @@ public:
     bool stromAn() const { return m_leser != 0; }
     // The poll's period in ms (100; tests and benches shorten it).
     void setAbfrageMs(int ms);
-    int abfrageMs() const { return m_abfrageMs; }
     // Polls that read the line since the session was made.
     int abfragen() const { return m_abfragen; }
     const Empfangsring& empfangsring() const { return m_ring; }
-    // The last telegram decoded (agc and vogad keep their value between directions).
-    const TDspDaten& dspdaten() const { return m_dspdaten; }
     // The monitor's AD603 table, from the profile's AD603 file (the sweep measures into the
     // IF calibration's own curve, which the monitor never touches).
     const Calcurve& monitorkurve() const { return m_monitorkurve; }
@@ -286,6 +286,9 @@ public:
     const QList<Fingerabdruck>& fingerabdruecke() const { return m_fingerabdruecke; }
     // The backup kept before the last write, empty when none was made.
     const QString& sicherung() const { return m_sicherung; }
+    // The data files the active profile names that are not there, one a line: the label of
+    // the options dialog and the full path ("Datei der DSP-Software: \"/pfad/VESK.dpk\"").
+    QStringList fehlendeDateien() const;
     // Where the backups before a write are kept: ~/vantrel/sicherungen, or "sicherungen" in
     // the session's own folder.
     QString sicherungsordner() const;
@@ -342,8 +345,6 @@ private:
     void setParamGeaendert(bool user, bool x);
     // A read filled the table: it may be used and holds no unsaved change.
     void geladenMelden();
-    // The S-meter calibration's first parameter.
-    static constexpr int kSmKalErster = 68;
 
     TEinstellungen einst;
     int vesknr = 0;
@@ -439,6 +440,12 @@ private:
     TransferResult m_parameterFehler;
     // The last data file of a load that failed, as its box said it.
     TransferResult m_ladefehler;
+    // A file setting of the active profile: its label in the options dialog, its full path.
+    struct Dateieinstellung {
+        QString label;
+        QString pfad;
+    };
+    QList<Dateieinstellung> dateieinstellungen() const;
     // The failure with the setting and profile that named its file, where one did.
     TransferResult mitHerkunft(TransferResult fehler) const;
     Vorgang m_vorgang;

@@ -35,7 +35,6 @@ public:
     // the measurement state it finds there.
     void setSchritt(int schritt) { m_schritt = schritt; }
     ZfMessung& messungFuerTest() { return m_messung; }
-    void setPegelmax(double p) { m_pegelmax = p; }
 
 signals:
     // The sweep stored a step (or began): the curve is to be drawn again.

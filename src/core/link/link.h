@@ -70,8 +70,6 @@ public:
     bool beginTransfer();
     void endTransfer();
     bool transferActive() const { return m_transfer; }
-    // A frame is on its way: its bytes are being paced.
-    bool framePaced() const { return m_frameActive; }
 
     // How long a full driver queue is waited out before a byte is written anyway.
     static constexpr int kVollMs = 10000;

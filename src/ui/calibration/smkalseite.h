@@ -24,17 +24,11 @@ class SmKalSeite : public QWidget {
 public:
     SmKalSeite(Geraet& geraet, QWidget* parent = nullptr);
 
-    // The box of file line i (0..25): NF row, IP3 row, dB row.
-    QSpinBox* box(int zeile) const { return smwert[zeile]; }
-
 public slots:
     void clicksmstep();
     void clicksmabbruch();
     void geaendertsm();
     void tstopsmbef();
-
-signals:
-    void status(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
