@@ -103,22 +103,23 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QStringList>("erwartet");
         const QString box = QStringLiteral("box Externen Eeprom SICHERN");
-        const QString wahl = QStringLiteral("open ExEeprominhalt restaurieren");
+        const QString wahl = QStringLiteral(
+            "open ExEeprominhalt restaurieren: Datei fuer den externen Eeprom waehlen");
         QTest::newRow("3000 bytes")
             << 3000 << true
-            << QStringList{box,
-                           wahl,
+            << QStringList{wahl,
                            "box Datei kleiner als der Eeprom",
+                           box,
                            "log Datei \"%1\": 3000 Bytes, SHA-256 "
                            "8f443c01d28819b4e19eb81e760f13e91edaf36eeb1a3db2fd41561f42fd948b",
                            "progress Daten in externen Eeprom Laden 0..3000",
                            "log Eeprom-Wiederherstellung: 3000 Bytes aus Datei \"%1\" gesendet"};
-        QTest::newRow("cancelled at the box") << 3000 << false << QStringList{box};
+        QTest::newRow("cancelled at the box") << 65536 << false << QStringList{wahl, box};
         const QString gross = QStringLiteral("Datei \"%1\" ist groesser als der Eeprom (65536 "
                                              "Bytes)!");
         QTest::newRow("70000 bytes")
             << 70000 << true
-            << QStringList{box, wahl, "critical Datei zu gross!: " + gross, "log " + gross};
+            << QStringList{wahl, "critical Datei zu gross!: " + gross, "log " + gross};
     }
     void restore() {
         QFETCH(int, groesse);
@@ -247,9 +248,9 @@ private slots:
                  QStringLiteral("log Eeprom-Vergleich: gleich (die ersten 4096 Bytes verglichen, "
                                 "die Datei ist kuerzer als der Eeprom)"));
         QCOMPARE(person.zeilen.filter(QRegularExpression(QStringLiteral("^box "))),
-                 (QStringList{QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
+                 (QStringList{QStringLiteral("box Datei kleiner als der Eeprom"),
+                              QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
                               QStringLiteral("box Externen Eeprom SICHERN"),
-                              QStringLiteral("box Datei kleiner als der Eeprom"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
         // The newest 20 of this profile are kept, the one just made among them; nothing else
         // is touched, and every removal is logged.

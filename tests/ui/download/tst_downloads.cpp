@@ -277,7 +277,7 @@ const QString kSicherText = joined({
 });
 const QString kRestoreText = joined({
     "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert</b>",
-    "Die Daten werden von der Datei \"*.bin\" geladen und in den externen",
+    "Die Daten der Datei \"%1\" werden in den externen",
     "Eeprom des Talvaro zurueckgespeichert.",
     "",
     "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden !!!</b>",
@@ -285,8 +285,7 @@ const QString kRestoreText = joined({
     "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.",
     "2. Am \"Talvaro\" Funktion mit <b>\"996\"</b> starten",
     "3. Am PC in diesem Dialog <b>\"OK\"</b> druecken.",
-    "4. Anschliessend die Binaerdatei Laden.",
-    "5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist",
+    "4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist",
     "",
 });
 const QString kXText = QStringLiteral("<b>Die X-Parameter wurden geaendert!</b><br>Zuerst die "
@@ -783,11 +782,18 @@ private slots:
         teil<QTextEdit>(w, "log")->clear();
         w.firmwareseite()->clickeerestore();
 
-        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
-        QCOMPARE(dialogs->shown[0].text, kRestoreText);
-        QCOMPARE(dialogs->shown[1].kind, QStringLiteral("open"));
-        QCOMPARE(dialogs->shown[1].title, QStringLiteral("ExEeprominhalt restaurieren"));
-        QCOMPARE(dialogs->shown[1].text, QStringLiteral("*.bin"));
+        // The file first, then (once it is fit to be written) the box for the set.
+        QCOMPARE(dialogs->shown[0].kind, QStringLiteral("open"));
+        QCOMPARE(dialogs->shown[0].title,
+                 QStringLiteral("ExEeprominhalt restaurieren: Datei fuer den externen Eeprom "
+                                "waehlen"));
+        QCOMPARE(dialogs->shown[0].text, QStringLiteral("*.bin"));
+        QList<ShownBox> info = dialogs->boxes("information");
+        info.removeIf([](const ShownBox& b) { return b.title != "Externen Eeprom SICHERN"; });
+        const bool geschrieben = !path.isEmpty() && size > 0 && size <= 65536;
+        QCOMPARE(info.size(), geschrieben ? 1 : 0);
+        if (geschrieben)
+            QCOMPARE(info[0].text, kRestoreText.arg(path));
         if (size > 65536) {
             const QList<ShownBox> critical = dialogs->boxes("critical");
             QCOMPARE(critical.size(), 1);
