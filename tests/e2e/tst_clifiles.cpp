@@ -309,7 +309,7 @@ private slots:
     void missingConfig() {
         const CliRun r = runCli({"--config", "nirgends.cfg", "image", "x.bin"});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("/nirgends.cfg\" nicht gefunden!"));
+        QVERIFY2(r.err.contains("nirgends.cfg\" nicht gefunden!"), r.err.constData());
     }
 
     // Bare names in a configuration are found in its folder, as the window finds them in

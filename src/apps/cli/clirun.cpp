@@ -131,7 +131,8 @@ int CliRun::ended(const TransferResult& r) {
         m_result.insert(QStringLiteral("warning"), m_bediener.warnung());
     if (v.teil) {
         m_result.insert(QStringLiteral("partial"), true);
-        m_out.message(QCoreApplication::translate("talvaro-cli", "Teilsicherung: %1 von %2 Bytes in Datei \"%3\"")
+        m_out.message(QCoreApplication::translate("talvaro-cli",
+                                                  "Teilsicherung: %1 von %2 Bytes in Datei \"%3\"")
                           .arg(v.bytes)
                           .arg(65536)
                           .arg(v.datei));
@@ -172,8 +173,9 @@ int CliRun::run() {
             if (const QString gelesen = gleicheWie(path); !gelesen.isEmpty()) {
                 TransferResult r = TransferResult::failed(
                     QCoreApplication::translate("talvaro-cli", "Speichern fehlgeschlagen!"),
-                    QCoreApplication::translate("talvaro-cli", "Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
-                                   "wird nicht ersetzt!")
+                    QCoreApplication::translate(
+                        "talvaro-cli", "Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
+                                       "wird nicht ersetzt!")
                         .arg(path, gelesen));
                 r.datei = true;
                 m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
@@ -277,10 +279,12 @@ void CliRun::portsAfterFailure() {
     const QList<PortInfo> ports = PortInfo::systemPorts();
     m_result.insert(QStringLiteral("ports"), PortInfo::json(ports));
     if (ports.isEmpty()) {
-        m_out.message(QCoreApplication::translate("talvaro-cli", "Das System meldet keine seriellen Ports."));
+        m_out.message(
+            QCoreApplication::translate("talvaro-cli", "Das System meldet keine seriellen Ports."));
         return;
     }
-    m_out.message(QCoreApplication::translate("talvaro-cli", "Das System meldet diese seriellen Ports:"));
+    m_out.message(
+        QCoreApplication::translate("talvaro-cli", "Das System meldet diese seriellen Ports:"));
     for (const PortInfo& p : ports)
         m_out.message(QStringLiteral("  ") + p.zeile());
 }

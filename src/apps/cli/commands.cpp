@@ -57,8 +57,8 @@ int monitor(CliRun& c) {
     c.ergebnis(QStringLiteral("telegrams"), qMax(0, c.geraet().vorgang().frames));
     // Telegrams nobody can read are lost: that is a failure, not an end by request.
     if (r.ok() && out.stdoutGone() && !interrupt.triggered()) {
-        out.message(
-            QCoreApplication::translate("talvaro-cli", "Die Ausgabe kann nicht geschrieben werden!"));
+        out.message(QCoreApplication::translate("talvaro-cli",
+                                                "Die Ausgabe kann nicht geschrieben werden!"));
         c.ergebnis(QStringLiteral("status"), QStringLiteral("failed"));
         return CliRun::DeviceFailed;
     }
@@ -75,8 +75,8 @@ int ports(CliRun& c) {
         for (const PortInfo& p : ports)
             c.out().log(p.zeile());
         if (ports.isEmpty())
-            c.out().message(
-                QCoreApplication::translate("talvaro-cli", "Das System meldet keine seriellen Ports."));
+            c.out().message(QCoreApplication::translate(
+                "talvaro-cli", "Das System meldet keine seriellen Ports."));
     }
     c.ergebnis(QStringLiteral("status"), QStringLiteral("done"));
     c.ergebnis(QStringLiteral("count"), int(ports.size()));
@@ -85,7 +85,8 @@ int ports(CliRun& c) {
 
 QString paramsSendPruefen(Options* o) {
     if (o->mode.isEmpty() || o->bank.isEmpty())
-        return QCoreApplication::translate("talvaro-cli", "\"params-send\" braucht --mode und --bank");
+        return QCoreApplication::translate("talvaro-cli",
+                                           "\"params-send\" braucht --mode und --bank");
     return {};
 }
 
@@ -105,7 +106,8 @@ QString commandPruefen(Options* o) {
 QString eqSendPruefen(Options* o) {
     const QString side = o->args.at(0).toLower();
     if (side != QLatin1String("rx") && side != QLatin1String("tx"))
-        return QCoreApplication::translate("talvaro-cli", "\"eq-send\" nimmt rx oder tx, nicht \"%1\"")
+        return QCoreApplication::translate("talvaro-cli",
+                                           "\"eq-send\" nimmt rx oder tx, nicht \"%1\"")
             .arg(o->args.at(0));
     o->args[0] = side;
     return {};
@@ -123,9 +125,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  image AUS.bin              das Download-Image des Profils bauen (Firmware,\n"
-                           "                             Filter, Pruefsummen-Satz)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  image AUS.bin              das Download-Image des Profils bauen (Firmware,\n"
+             "                             Filter, Pruefsummen-Satz)\n"),
          nullptr,
          [](CliRun& c) { return image(c, false); }},
         {"test-image"_L1,
@@ -134,9 +137,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur\n"
-                           "                             Firmware und Pruefsumme)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur\n"
+             "                             Firmware und Pruefsumme)\n"),
          nullptr,
          [](CliRun& c) { return image(c, true); }},
         {"dsp-download"_L1,
@@ -145,9 +149,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann\n"
-                           "                             die User-Parameter (SSB, Gruen)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann\n"
+             "                             die User-Parameter (SSB, Gruen)\n"),
          nullptr,
          [](CliRun& c) {
              // The freshly started DSP gets the user parameters of bank Gruen in SSB, as the
@@ -160,8 +165,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  test-download              die Testfirmware in den DSP-Lader senden\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  test-download              die Testfirmware in den DSP-Lader senden\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().testLaden()); }},
         {"pic-download"_L1,
@@ -170,10 +176,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  pic-download [--params-only] [--backup-first]   Handshake und das Image mit\n"
-                           "                             Echo-Pruefung, dann der Parameterblock (oder nur\n"
-                           "                             der Block)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  pic-download [--params-only] [--backup-first]   Handshake und das Image mit\n"
+             "                             Echo-Pruefung, dann der Parameterblock (oder nur\n"
+             "                             der Block)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
         {"eeprom-backup"_L1,
@@ -182,8 +189,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromSichern(c.absolute(arg(c)))); }},
         {"eeprom-restore"_L1,
@@ -192,9 +200,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei\n"
-                           "                             mit Echo-Pruefung schreiben (Funktion 996)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei\n"
+             "                             mit Echo-Pruefung schreiben (Funktion 996)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromWiederherstellen(c.absolute(arg(c)))); }},
         {"eeprom-verify"_L1,
@@ -203,10 +212,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei\n"
-                           "                             vergleichen; nichts wird geschrieben (Exit 1, wenn\n"
-                           "                             sie sich unterscheiden)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei\n"
+             "                             vergleichen; nichts wird geschrieben (Exit 1, wenn\n"
+             "                             sie sich unterscheiden)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
         {"params-send"_L1,
@@ -231,10 +241,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die\n"
-                           "                             User-Parameter des Profils empfangen und als\n"
-                           "                             User-Parameter-Datei schreiben\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die\n"
+             "                             User-Parameter des Profils empfangen und als\n"
+             "                             User-Parameter-Datei schreiben\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
         {"eq-send"_L1,
@@ -243,8 +254,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden\n"),
          eqSendPruefen,
          [](CliRun& c) {
              return c.ended(c.geraet().eqDateiSenden(
@@ -256,9 +268,10 @@ const QList<Command>& alle() {
          {},
          true,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,\n"
-                           "                             je die unteren 8 Bits, wie der Knopf \"DSP-Befehl\")\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,\n"
+             "                             je die unteren 8 Bits, wie der Knopf \"DSP-Befehl\")\n"),
          commandPruefen,
          [](CliRun& c) {
              const int nummer = dspbefehl::befehlsbyte(arg(c, 0));
@@ -274,9 +287,10 @@ const QList<Command>& alle() {
          {u"count"_s},
          false,
          true,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt\n"
-                           "                             ausgeben, ausschalten (ohne --count: bis Strg-C)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt\n"
+             "                             ausgeben, ausschalten (ohne --count: bis Strg-C)\n"),
          nullptr,
          monitor},
         {"ports"_L1,
@@ -285,10 +299,11 @@ const QList<Command>& alle() {
          {},
          false,
          false,
-         QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  ports                      die seriellen Ports des Systems, einer je Zeile:\n"
-                           "                             Name, Beschreibung, Hersteller, USB-IDs,\n"
-                           "                             Seriennummer (--json: ein JSON-Array auf stdout)\n"),
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  ports                      die seriellen Ports des Systems, einer je Zeile:\n"
+             "                             Name, Beschreibung, Hersteller, USB-IDs,\n"
+             "                             Seriennummer (--json: ein JSON-Array auf stdout)\n"),
          nullptr,
          ports},
     };

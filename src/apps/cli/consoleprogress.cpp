@@ -90,14 +90,15 @@ void ConsoleProgress::show(bool last) {
     }
     if (m_out.quiet())
         return;
-    const QString text = QCoreApplication::translate("talvaro-cli", "%1: %2% %3/%4 %5, %6 %5/s, noch %7")
-                             .arg(m_label)
-                             .arg(percent, 3)
-                             .arg(done)
-                             .arg(qMax(span, 0))
-                             .arg(m_unit)
-                             .arg(r, 0, 'f', r < 100 ? 1 : 0)
-                             .arg(TransferEta::formatDuration(left));
+    const QString text =
+        QCoreApplication::translate("talvaro-cli", "%1: %2% %3/%4 %5, %6 %5/s, noch %7")
+            .arg(m_label)
+            .arg(percent, 3)
+            .arg(done)
+            .arg(qMax(span, 0))
+            .arg(m_unit)
+            .arg(r, 0, 'f', r < 100 ? 1 : 0)
+            .arg(TransferEta::formatDuration(left));
     QByteArray bytes = text.toLocal8Bit();
     if (m_out.terminal()) {
         // Rewrite the line; the escape clears what a longer line left behind.

@@ -23,8 +23,8 @@
 #include "parameters/parameterwriter.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTimer>
@@ -243,8 +243,10 @@ QStringList Geraet::fehlendeDateien() const {
 }
 
 TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
+    // Said for a file that is not there: the name in the setting is what to look at.
     for (const Dateieinstellung& d : dateieinstellungen()) {
-        if (!fehler.text.contains(QLatin1Char('"') + d.pfad + QLatin1Char('"')))
+        if (QFileInfo::exists(d.pfad) ||
+            !fehler.text.contains(QLatin1Char('"') + d.pfad + QLatin1Char('"')))
             continue;
         fehler.text += QStringLiteral("<br>") +
                        QCoreApplication::translate(
@@ -396,17 +398,17 @@ TransferResult Geraet::nichtGeladen(bool schreiben) {
             ? m_ladefehler
             : TransferResult::failed(
                   QCoreApplication::translate("vantrel", "Datensatz nicht vollstaendig geladen!"),
-                  schreiben ? QCoreApplication::translate(
-                                  "vantrel",
-                                  "Datensatz nicht vollstaendig geladen - nichts geschrieben!")
-                            : QCoreApplication::translate(
-                                  "vantrel",
-                                  "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+                  schreiben
+                      ? QCoreApplication::translate(
+                            "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!")
+                      : QCoreApplication::translate(
+                            "vantrel", "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
     r.datei = true;
     return r;
 }
 
-TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label) {
+TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label,
+                                 bool wiederherstellung) {
     const double ms = zumPic ? byteMs(m_link->picDelay()) + byteMs(0) : byteMs(m_link->dspDelay());
     auto progress = fortschritt(label, 0, int(bild.size()), ms);
     qint64 gesendet = 0;
@@ -417,16 +419,18 @@ TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QStr
     m_vorgang.bytes = gesendet;
     progress->ergebnis(r);
     progress->finish();
-    // Once bytes went into the EEPROM, what it holds is neither the old content nor the new.
-    if (zumPic && r.failed() && gesendet > 0)
-        r.text += QStringLiteral("<br>") +
-                  QCoreApplication::translate("vantrel",
-                                              "Der Eeprom ist jetzt teilweise ueberschrieben: "
-                                              "%1 von %2 Bytes geschrieben.")
-                      .arg(gesendet)
-                      .arg(bild.size());
+    // Once bytes of a restore went into the EEPROM, what it holds is neither the old content
+    // nor the file. (A download cut short says so in its own log line.)
+    const bool teilweise = wiederherstellung && gesendet > 0;
+    if (teilweise && r.failed())
+        r.text +=
+            QStringLiteral("<br>") +
+            QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise ueberschrieben: "
+                                                   "%1 von %2 Bytes geschrieben.")
+                .arg(gesendet)
+                .arg(bild.size());
     melden(r, false);
-    if (zumPic && r.wasCanceled() && gesendet > 0)
+    if (teilweise && r.wasCanceled())
         log(QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise "
                                                    "ueberschrieben: %1 von %2 Bytes geschrieben.")
                 .arg(gesendet)
@@ -454,11 +458,12 @@ TransferResult Geraet::parameterblockZumPic(bool nachBild) {
     progress->finish();
     // The image is in the EEPROM, its parameters are not: the set would start with a
     // firmware whose parameter area is cut short.
-    const QString unvollstaendig = QCoreApplication::translate(
-        "vantrel", "Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der "
-                   "Parameterblock nur bis Byte %1 von %2.")
-                                       .arg(gesendet)
-                                       .arg(download::kParameterBlockGroesse);
+    const QString unvollstaendig =
+        QCoreApplication::translate(
+            "vantrel", "Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der "
+                       "Parameterblock nur bis Byte %1 von %2.")
+            .arg(gesendet)
+            .arg(download::kParameterBlockGroesse);
     if (nachBild && r.failed())
         r.text += QStringLiteral("<br>") + unvollstaendig;
     melden(r, false);
@@ -564,8 +569,7 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     return r;
 }
 
-QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel,
-                                const QString& start) {
+QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel, const QString& start) {
     if (!m_bediener)
         return {};
     return m_bediener->dateiWaehlen(
@@ -658,13 +662,12 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     }
     // A file shorter than the EEPROM leaves the rest of it as it was: only after a warning.
     if (inhalt.size() < download::kEepromGroesse && m_bediener &&
-        !m_bediener->warnen(
-            QCoreApplication::translate("vantrel", "Datei kleiner als der Eeprom"),
-            QCoreApplication::translate("vantrel",
-                                        "Datei \"%1\" hat %2 Bytes, der Eeprom %3 Bytes.<br>"
-                                        "Nur die ersten %2 Bytes werden ueberschrieben.")
-                .arg(name, QString::number(inhalt.size()),
-                     QString::number(download::kEepromGroesse))))
+        !m_bediener->warnen(QCoreApplication::translate("vantrel", "Datei kleiner als der Eeprom"),
+                            QCoreApplication::translate(
+                                "vantrel", "Datei \"%1\" hat %2 Bytes, der Eeprom %3 Bytes.<br>"
+                                           "Nur die ersten %2 Bytes werden ueberschrieben.")
+                                .arg(name, QString::number(inhalt.size()),
+                                     QString::number(download::kEepromGroesse))))
         return TransferResult::canceled();
     if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
         return s;
@@ -677,7 +680,7 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     m_vorgang.bytes = inhalt.size();
     fingerabdruck(QStringLiteral("file"), name, inhalt);
     r = sendeBild(true, inhalt,
-                  QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"));
+                  QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"), true);
     if (r.ok() && rs232offen())
         log(QCoreApplication::translate(
                 "vantrel", "Eeprom-Wiederherstellung: %1 Bytes aus Datei \"%2\" gesendet")
@@ -694,7 +697,8 @@ QString Geraet::eepromStart() const {
     QString ordner = m_eepromOrdner;
     if (ordner.isEmpty() && QFileInfo(sicherungsordner()).isDir())
         ordner = sicherungsordner();
-    return ordner.isEmpty() ? QStringLiteral("*.bin") : QDir(ordner).filePath(QStringLiteral("*.bin"));
+    return ordner.isEmpty() ? QStringLiteral("*.bin")
+                            : QDir(ordner).filePath(QStringLiteral("*.bin"));
 }
 
 TransferResult Geraet::bildSchreiben(bool test, const QString& ziel) {

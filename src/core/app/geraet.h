@@ -392,7 +392,9 @@ private:
                                           const QString& einheit = QStringLiteral("Bytes"));
     double byteMs(int delayMs) const;
     LogSink logSink();
-    TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label);
+    // A restore (wiederherstellung) that breaks off says that the EEPROM is partly written.
+    TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label,
+                             bool wiederherstellung = false);
     // The parameter block into the EEPROM; after the image (nachBild) a failure says that
     // the EEPROM is incomplete.
     TransferResult parameterblockZumPic(bool nachBild);

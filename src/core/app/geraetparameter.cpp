@@ -250,9 +250,9 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // The progress counts frames, the block's opening and closing ones included, as they go.
     const QList<parameter::Frame> block =
         parameter::parameterFrames(parametertabelle, spalte.modus, spalte.bank, monitor);
-    auto progress = fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), 0,
-                                int(block.size()), 3 * byteMs(m_link->paramDelay()),
-                                QStringLiteral("Frames"));
+    auto progress =
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), 0, int(block.size()),
+                    3 * byteMs(m_link->paramDelay()), QStringLiteral("Frames"));
     if (!paramgeladen) {
         progress->finish();
         return TransferResult::done();

@@ -12,11 +12,11 @@ struct Hinweis {
 
 namespace hinweis {
 
-Hinweis dspLaden();   // "Direkt zum DSP"
-Hinweis testLaden();  // "Testsoftware"
-Hinweis picLaden();   // "Daten + Parameter zum PIC"
-Hinweis par2pic();    // "Nur Parameter zum PIC"
-Hinweis eeSichern();  // "Eeprom Sicherung"
+Hinweis dspLaden();  // "Direkt zum DSP"
+Hinweis testLaden(); // "Testsoftware"
+Hinweis picLaden();  // "Daten + Parameter zum PIC"
+Hinweis par2pic();   // "Nur Parameter zum PIC"
+Hinweis eeSichern(); // "Eeprom Sicherung"
 // "Eeprom Wiederherstellung", said once the file to write has been chosen
 Hinweis eeRestore(const QString& datei);
 Hinweis param2pc();   // "Parameter Vesk -> PC"

@@ -14,7 +14,8 @@ static QString titel() {
 
 TransferResult dateiNichtGefunden(const QString& path) {
     return TransferResult::failed(
-        titel(), QCoreApplication::translate("vantrel", "Datei \"%1\" nicht gefunden!").arg(voll(path)));
+        titel(),
+        QCoreApplication::translate("vantrel", "Datei \"%1\" nicht gefunden!").arg(voll(path)));
 }
 
 TransferResult filterNichtGefunden(const QString& path) {

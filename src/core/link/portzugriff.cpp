@@ -311,9 +311,10 @@ QList<Halter> greifer() {
 
 QString adapterAnleitung() {
     // Installed beside the program (share/doc of its prefix), else the tree it was built from.
-    const QString installiert = QFileInfo(QCoreApplication::applicationDirPath() +
-                                          QStringLiteral("/../share/doc/talvaro-loader/adapters.md"))
-                                    .absoluteFilePath();
+    const QString installiert =
+        QFileInfo(QCoreApplication::applicationDirPath() +
+                  QStringLiteral("/../share/doc/talvaro-loader/adapters.md"))
+            .absoluteFilePath();
     if (QFileInfo::exists(installiert))
         return QDir::cleanPath(installiert);
 #ifdef TALVARO_ADAPTERS_MD

@@ -305,8 +305,8 @@ void vantrel::erststartpruefen() {
     const int profil = m_geraet->profil() + 1;
     QStringList zeilen;
     if (ohneKonfig)
-        zeilen << tr("Es gibt noch keine Konfiguration \"%1\": es gelten die Vorgaben.")
-                      .arg(konfig);
+        zeilen
+            << tr("Es gibt noch keine Konfiguration \"%1\": es gelten die Vorgaben.").arg(konfig);
     if (!fehlend.isEmpty()) {
         zeilen << tr("Diese Dateien von Profil %1 fehlen:").arg(profil);
         for (const QString& f : fehlend)

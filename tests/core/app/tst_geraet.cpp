@@ -154,6 +154,60 @@ private slots:
             QVERIFY(pic.eeprom().left(groesse) == QByteArray(groesse, '\x33'));
     }
 
+    // A write that breaks off says what the EEPROM now holds, and counts what went into it:
+    // the image and the block's bytes up to the drop, or the file's.
+    void eepromTeilweise_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<int>("nach"); // the line drops after this many bytes of the block/file
+        QTest::addColumn<QString>("satz");
+        QTest::newRow("block of Daten + Parameter zum PIC")
+            << false << 100
+            << "Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der "
+               "Parameterblock nur bis Byte %1 von 944.";
+        QTest::newRow("restore") << true << 1000
+                                 << "Der Eeprom ist jetzt teilweise ueberschrieben: %1 von "
+                                    "3000 Bytes geschrieben.";
+    }
+    void eepromTeilweise() {
+        QFETCH(bool, restore);
+        QFETCH(int, nach);
+        QFETCH(QString, satz);
+        SimTransceiver sim;
+        SimPic pic(&sim);
+        Protokoll person;
+        Geraet g;
+        g.setBediener(&person);
+        const QString rel = TestEnv::sampleRelease();
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = sim.portPath();
+            e.picrs232writetime = 0;
+            e.vorpicladensichern = e.vorwiederherstellungsichern = false;
+            e.nachschreibenvergleichen = false;
+            e.veskpfad[0] = rel;
+            e.dspcodefilename[0] = rel + "/VESK2b1x.dpk";
+            e.filterfilename[0] = rel + "/Filters/filters.dpk";
+            e.parameterfilename[0] = rel + "/USER2B2.DPK";
+        });
+        QVERIFY(g.datensatzLaden(false));
+        // The handshake's eight answers, then one echo a byte.
+        const int bild = restore ? 0 : int(g.bild().buffer.size());
+        pic.setDropAfter(8 + bild + nach);
+        if (restore)
+            pic.function(996);
+        else
+            pic.key(QLatin1Char('#'));
+        QVERIFY(g.verbinden());
+        const TransferResult r =
+            restore ? g.eepromWiederherstellen(datei("r.bin", QByteArray(3000, 'r')))
+                    : g.picLaden(false);
+        QVERIFY(r.failed());
+        // The byte whose echo the drop took went out as well, or not, as the pty had it.
+        const qint64 geschrieben = g.vorgang().bytes - bild;
+        QVERIFY2(geschrieben == nach || geschrieben == nach + 1,
+                 qPrintable(person.zeilen.join('\n')));
+        QVERIFY2(r.text.endsWith("<br>" + satz.arg(geschrieben)), qPrintable(r.text));
+    }
+
     // A restore with the backup before it and the compare after it, as the options have
     // them by default: the backup holds the old EEPROM, the EEPROM the file, the log both
     // fingerprints. Without a whole backup, nothing is written.

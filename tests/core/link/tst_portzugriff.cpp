@@ -130,7 +130,9 @@ private slots:
             "Keine Berechtigung fuer ttyUSB0 (Modus %1, Gruppe \"%2\"): keine Gruppe, der man "
             "beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den "
             "Adapter der Gruppe \"dialout\" gibt (GROUP=\"dialout\", MODE=\"0660\"; ein Beispiel "
-            "steht in " + portzugriff::adapterAnleitung() + "), dann den Benutzer \"anna\" in "
+            "steht in " +
+            portzugriff::adapterAnleitung() +
+            "), dann den Benutzer \"anna\" in "
             "diese Gruppe aufnehmen (sudo usermod -aG dialout anna) und ab- und wieder anmelden.";
         const QString only = "Keine Berechtigung fuer ttyUSB0";
         QTest::newRow("600 root:root") << 0600 << 0 << "root" << udev.arg("0600", "root");

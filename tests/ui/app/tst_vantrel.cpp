@@ -41,7 +41,8 @@ private slots:
             QVERIFY(w.findChild<QAction*>("vesk1Act")->isChecked());
             QVERIFY(!w.findChild<QAction*>("vesk2Act")->isChecked());
             QVERIFY(!w.findChild<QAction*>("vesk3Act")->isChecked());
-            QCOMPARE(w.findChild<QAction*>("vesk2Act")->text(), QStringLiteral("Pfad von SW fuer HW2"));
+            QCOMPARE(w.findChild<QAction*>("vesk2Act")->text(),
+                     QStringLiteral("Pfad von SW fuer HW2"));
             w.close();
         }
         const QStringList lines = env->readConfig();

@@ -475,7 +475,10 @@ private slots:
         QTest::newRow("pic") << 2 << "Laden DSP-FW in PIC ext. Eeprom";
         QTest::newRow("par2pic") << 3 << "Laden Parameter in PIC ext. Eeprom";
         QTest::newRow("backup") << 4 << "Externen Eeprom SICHERN";
-        QTest::newRow("restore") << 5 << "Externen Eeprom SICHERN";
+        // The restore asks for its file first.
+        QTest::newRow("restore") << 5
+                                 << "ExEeprominhalt restaurieren: Datei fuer den externen Eeprom "
+                                    "waehlen";
     }
     void confirmCancelled() {
         QFETCH(int, slot);
@@ -558,7 +561,17 @@ private slots:
         const QList<ShownBox> critical = dialogs->boxes("critical");
         QCOMPARE(critical.size(), 1);
         QCOMPARE(critical[0].title, QStringLiteral("Datei nicht gefunden!"));
-        QCOMPARE(critical[0].text, QStringLiteral("Datei \"%1\" nicht gefunden!").arg(path));
+        // The full path, and the setting and profile that named it.
+        const QMap<QString, QString> einstellung{
+            {"dspcodefilename", "Datei der DSP-Software"},
+            {"filterfilename", "Daten-Dateien der DSP-Software"},
+            {"parameterfilename", "User-Parameter der DSP-Software"},
+            {"testfilename", "Testfirmware fuer den DSP"}};
+        QCOMPARE(critical[0].text,
+                 QStringLiteral("Datei \"%1\" nicht gefunden!<br>Der Name kommt aus der "
+                                "Einstellung \"%2\" von Profil 1 (Menue \"Einstellungen\", "
+                                "Seite \"Talvaro HW1\").")
+                     .arg(path, einstellung.value(key)));
         QVERIFY(dialogs->progressLabels.isEmpty());
         QCOMPARE(logLines(w).last(), kNichtsGesendet);
         QVERIFY(!set.sim.waitForBytes(1, 150));
