@@ -19,7 +19,8 @@ ConsoleProgress::ConsoleProgress(Output& out, Interrupt& interrupt, const QStrin
                                  int minimum, int maximum, const QString& unit,
                                  double expectedMsPerStep)
     : m_out(out), m_interrupt(interrupt), m_label(label), m_unit(unit), m_minimum(minimum),
-      m_maximum(maximum), m_value(minimum), m_eta(qint64(maximum) - minimum, expectedMsPerStep) {
+      m_maximum(maximum), m_value(minimum), m_eta(qint64(maximum) - minimum, expectedMsPerStep),
+      m_msProSchritt(expectedMsPerStep) {
     connect(&interrupt, &Interrupt::interrupted, this, &Progress::canceled);
     m_clock.start();
 }
@@ -68,10 +69,17 @@ void ConsoleProgress::show(bool last) {
     const int done = qBound(0, m_value - m_minimum, qMax(span, 0));
     const int percent = span > 0 ? int(qint64(done) * 100 / span) : 100;
     const qint64 now = m_clock.elapsed();
-    // At the end the rate is what was measured, not what the configuration promised.
+    // At the end the rate is what was measured, not what the configuration promised; but
+    // steps the driver took at once (frames without a delay) still had to cross the line:
+    // the rate is never above what the line carries, nor 0 for no measurable time.
     const qint64 dauer = now - qMax<qint64>(0, m_firstMs);
-    const double r =
-        last ? (dauer > 0 ? double(done) * 1000.0 / double(dauer) : 0.0) : m_eta.rate(now);
+    double r = m_eta.rate(now);
+    if (last) {
+        const double linie = m_msProSchritt > 0.0 ? 1000.0 / m_msProSchritt : 0.0;
+        r = dauer > 0 ? double(done) * 1000.0 / double(dauer) : linie;
+        if (linie > 0.0 && r > linie)
+            r = linie;
+    }
     const qint64 left = last ? 0 : m_eta.remainingMs(now);
     if (m_out.json()) {
         QJsonObject o{{QStringLiteral("event"), QStringLiteral("progress")},
