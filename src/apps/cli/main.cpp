@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
     // One language a run: German as the messages of the session are, or English through the
     // window's own translation when the locale asks for English.
     QTranslator translator;
-    if (QLocale::system().language() == QLocale::English) {
+    const QStringList sprachen = QLocale::system().uiLanguages();
+    if (!sprachen.isEmpty() && sprachen.first().startsWith(QLatin1String("en"))) {
         const QString dir = QCoreApplication::applicationDirPath();
         const QString qm = QStringLiteral("talvaro_en.qm");
         if (translator.load(qm, dir + QStringLiteral("/../share/talvaro-loader/translations")) ||
