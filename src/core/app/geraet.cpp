@@ -420,21 +420,20 @@ TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QStr
     progress->ergebnis(r);
     progress->finish();
     // Once bytes of a restore went into the EEPROM, what it holds is neither the old content
-    // nor the file. (A download cut short says so in its own log line.)
-    const bool teilweise = wiederherstellung && gesendet > 0;
-    if (teilweise && r.failed())
-        r.text +=
-            QStringLiteral("<br>") +
-            QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise ueberschrieben: "
-                                                   "%1 von %2 Bytes geschrieben.")
-                .arg(gesendet)
-                .arg(bild.size());
+    // nor the file. (A download cut short says so in its own log line.) A line that broke
+    // says it in its box; an echo or sync error keeps its box as it was, and the log says it.
+    const bool teilweise = wiederherstellung && gesendet > 0 && !r.ok();
+    const QString teil =
+        QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise "
+                                               "ueberschrieben: %1 von %2 Bytes geschrieben.")
+            .arg(gesendet)
+            .arg(bild.size());
+    const bool imKasten = teilweise && r.failed() && r.text == download::unterbrochen().text;
+    if (imKasten)
+        r.text += QStringLiteral("<br>") + teil;
     melden(r, false);
-    if (teilweise && r.wasCanceled())
-        log(QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise "
-                                                   "ueberschrieben: %1 von %2 Bytes geschrieben.")
-                .arg(gesendet)
-                .arg(bild.size()));
+    if (teilweise && !imKasten)
+        log(teil);
     return r;
 }
 
