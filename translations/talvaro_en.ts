@@ -982,11 +982,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Abbruch</source>
-        <comment>Option Dialog</comment>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Verzeichnisauswahl</source>
         <comment>Option</comment>
         <translation>Folder selection</translation>
@@ -994,7 +989,7 @@
     <message>
         <source>Externer Eeprom (Talvaro nach Quarnel)</source>
         <comment>Option Dialog</comment>
-        <translation>External EEPROM (Talvaro after Quarnel)</translation>
+        <translation>External EEPROM (Talvaro of the Quarnel design)</translation>
     </message>
     <message>
         <source>Nach dem Schreiben vergleichen</source>
@@ -1050,6 +1045,292 @@
         <source>Geraet</source>
         <comment>Option Dialog</comment>
         <translation>Device</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <comment>Option Dialog</comment>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>talvaro-cli</name>
+    <message>
+        <source>Warnung: </source>
+        <translation>Warning: </translation>
+    </message>
+    <message>
+        <source>Keine Konfiguration &quot;%1&quot;: es gelten die Vorgaben, Dateinamen werden im Ordner &quot;%2&quot; gesucht.
+Eine Konfiguration legt talvaro-loader an (Menue &quot;Einstellungen&quot;, Profil und Dateien waehlen, OK).</source>
+        <translation>No configuration &quot;%1&quot;: the defaults apply, file names are looked up in the folder &quot;%2&quot;.
+talvaro-loader makes a configuration (menu &quot;Settings&quot;, choose the profile and its files, OK).</translation>
+    </message>
+    <message>
+        <source>Ohne Talvaro: talvaro-sim starten, dann talvaro-cli --config %1 --port PORT BEFEHL (PORT nennt talvaro-sim in der ersten Zeile).</source>
+        <translation>Without a Talvaro: start talvaro-sim, then talvaro-cli --config %1 --port PORT COMMAND (talvaro-sim names PORT on its first line).</translation>
+    </message>
+    <message>
+        <source>Ohne Talvaro: &quot;talvaro-loader --simulate&quot; legt beim ersten Start %1 an; mit talvaro-sim dann talvaro-cli --config %1 --port PORT BEFEHL.</source>
+        <translation>Without a Talvaro: &quot;talvaro-loader --simulate&quot; makes %1 when first started; then, with talvaro-sim, talvaro-cli --config %1 --port PORT COMMAND.</translation>
+    </message>
+    <message>
+        <source>Teilsicherung: %1 von %2 Bytes in Datei &quot;%3&quot;</source>
+        <translation>Partial backup: %1 of %2 bytes in file &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>Speichern fehlgeschlagen!</source>
+        <translation>Saving failed!</translation>
+    </message>
+    <message>
+        <source>Der Trace &quot;%1&quot; ist die Datei &quot;%2&quot; dieses Befehls und wird nicht ersetzt!</source>
+        <translation>The trace &quot;%1&quot; is the file &quot;%2&quot; of this command and is not replaced!</translation>
+    </message>
+    <message>
+        <source>Das System meldet keine seriellen Ports.</source>
+        <translation>The system reports no serial ports.</translation>
+    </message>
+    <message>
+        <source>Das System meldet diese seriellen Ports:</source>
+        <translation>The system reports these serial ports:</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe kann nicht geschrieben werden!</source>
+        <translation>The output cannot be written!</translation>
+    </message>
+    <message>
+        <source>&quot;params-send&quot; braucht --mode und --bank</source>
+        <translation>&quot;params-send&quot; needs --mode and --bank</translation>
+    </message>
+    <message>
+        <source>&quot;command&quot; nimmt ganze Zahlen, nicht &quot;%1&quot;</source>
+        <translation>&quot;command&quot; takes whole numbers, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;eq-send&quot; nimmt rx oder tx, nicht &quot;%1&quot;</source>
+        <translation>&quot;eq-send&quot; takes rx or tx, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>  image AUS.bin              das Download-Image des Profils bauen (Firmware,
+                             Filter, Pruefsummen-Satz)
+</source>
+        <translation>  image OUT.bin              build the profile&apos;s download image (firmware, filters,
+                             checksum record)
+</translation>
+    </message>
+    <message>
+        <source>  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur
+                             Firmware und Pruefsumme)
+</source>
+        <translation>  test-image OUT.bin         the same for the profile&apos;s test firmware (firmware and
+                             checksum only)
+</translation>
+    </message>
+    <message>
+        <source>  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann
+                             die User-Parameter (SSB, Gruen)
+</source>
+        <translation>  dsp-download               load the data set, stream it to the DSP loader, then send
+                             the user parameters (SSB, Gruen)
+</translation>
+    </message>
+    <message>
+        <source>  test-download              die Testfirmware in den DSP-Lader senden
+</source>
+        <translation>  test-download              stream the test firmware to the DSP loader
+</translation>
+    </message>
+    <message>
+        <source>  pic-download [--params-only] [--backup-first]   Handshake und das Image mit
+                             Echo-Pruefung, dann der Parameterblock (oder nur
+                             der Block)
+</source>
+        <translation>  pic-download [--params-only] [--backup-first]   handshake and echo-checked image,
+                             then the parameter block (or the block only)
+</translation>
+    </message>
+    <message>
+        <source>  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)
+</source>
+        <translation>  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)
+</translation>
+    </message>
+    <message>
+        <source>  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei
+                             mit Echo-Pruefung schreiben (Funktion 996)
+</source>
+        <translation>  eeprom-restore IN.bin [--backup-first] [--verify]   handshake and echo-checked write
+                             of the file (function 996)
+</translation>
+    </message>
+    <message>
+        <source>  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei
+                             vergleichen; nichts wird geschrieben (Exit 1, wenn
+                             sie sich unterscheiden)
+</source>
+        <translation>  eeprom-verify FILE         receive the dump (function 997) and compare it with the
+                             file; nothing is written (exit 1 when they differ)
+</translation>
+    </message>
+    <message>
+        <source>  params-send --mode ssb|cw --bank gruen|gelb|rot    diese Spalte der
+                             User-Parameter des Profils senden
+</source>
+        <translation>  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile&apos;s
+                             user parameters
+</translation>
+    </message>
+    <message>
+        <source>  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die
+                             User-Parameter des Profils empfangen und als
+                             User-Parameter-Datei schreiben
+</source>
+        <translation>  params-readback OUT.dpk    receive the parameter area (function 995) onto the
+                             profile&apos;s user parameters and write them as a user
+                             parameter file
+</translation>
+    </message>
+    <message>
+        <source>  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden
+</source>
+        <translation>  eq-send rx|tx              send the profile&apos;s equalizer curve as a whole
+</translation>
+    </message>
+    <message>
+        <source>  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,
+                             je die unteren 8 Bits, wie der Knopf &quot;DSP-Befehl&quot;)
+</source>
+        <translation>  command N V                one command frame (number and value as whole numbers,
+                             low 8 bits of each, as the &quot;DSP command&quot; button)
+</translation>
+    </message>
+    <message>
+        <source>  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt
+                             ausgeben, ausschalten (ohne --count: bis Strg-C)
+</source>
+        <translation>  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch
+                             them off (without --count: until Ctrl-C)
+</translation>
+    </message>
+    <message>
+        <source>  ports                      die seriellen Ports des Systems, einer je Zeile:
+                             Name, Beschreibung, Hersteller, USB-IDs,
+                             Seriennummer (--json: ein JSON-Array auf stdout)
+</source>
+        <translation>  ports                      list the serial ports the system reports, one a line:
+                             name, description, maker, USB ids, serial number
+                             (--json: one JSON array on stdout)
+</translation>
+    </message>
+    <message>
+        <source>%1: %2% %3/%4 %5, %6 %5/s, noch %7</source>
+        <translation>%1: %2% %3/%4 %5, %6 %5/s, %7 left</translation>
+    </message>
+    <message>
+        <source>Aufruf: talvaro-cli --help zeigt alle Befehle</source>
+        <translation>Usage: talvaro-cli --help lists every command</translation>
+    </message>
+    <message>
+        <source>--profile nimmt 1, 2 oder 3, nicht &quot;%1&quot;</source>
+        <translation>--profile takes 1, 2 or 3, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--mode nimmt ssb oder cw, nicht &quot;%1&quot;</source>
+        <translation>--mode takes ssb or cw, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--bank nimmt gruen, gelb oder rot, nicht &quot;%1&quot;</source>
+        <translation>--bank takes gruen, gelb or rot, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--count nimmt eine Zahl ab 1, nicht &quot;%1&quot;</source>
+        <translation>--count takes a number from 1, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl &quot;%1&quot;</source>
+        <translation>Unknown command &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Option --%1 gibt es fuer &quot;%2&quot; nicht</source>
+        <translation>&quot;%2&quot; has no option --%1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option --%1</source>
+        <translation>Unknown option --%1</translation>
+    </message>
+    <message>
+        <source>Option --%1 braucht einen Wert</source>
+        <translation>Option --%1 needs a value</translation>
+    </message>
+    <message>
+        <source>Option --%1 nimmt keinen Wert</source>
+        <translation>Option --%1 takes no value</translation>
+    </message>
+    <message>
+        <source>Kein Befehl angegeben</source>
+        <translation>No command given</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nimmt %2 Argument(e), nicht %3</source>
+        <translation>&quot;%1&quot; takes %2 argument(s), not %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: leerer Dateiname</source>
+        <translation>&quot;%1&quot;: empty file name</translation>
+    </message>
+    <message>
+        <source>Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet] [--json]
+                    [--trace DATEI] BEFEHL ...
+        talvaro-cli --help | --version
+
+</source>
+        <translation>Usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]
+                   [--trace FILE] COMMAND ...
+       talvaro-cli --help | --version
+
+</translation>
+    </message>
+    <message>
+        <source>
+Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt;
+Dateinamen darin gelten relativ zu ihrem Ordner. Logzeilen gehen auf stdout, der
+Fortschritt und die Meldungen auf stderr (--json: Fortschritt und Ergebnis als
+JSON-Zeilen). Ein Port, der nicht aufgeht, wird mit dem Grund genannt (fehlt, kein
+serielles Geraet, keine Berechtigung, von einem anderen Programm belegt), danach die
+Ports, die das System meldet.
+Exit-Status: 0 fertig, 1 Geraet oder Leitung gescheitert oder abgebrochen, 2 Aufruf
+falsch oder eine Datei nicht les- oder schreibbar.
+
+--backup-first: bevor das erste Byte geschrieben wird, den Abzug (Funktion 997)
+empfangen und in ~/vantrel/sicherungen ablegen; misslingt das, wird nichts
+geschrieben. --verify: nach der Wiederherstellung den Abzug (Funktion 997)
+empfangen und mit der Datei vergleichen. Beide gelten auch, wenn die Konfiguration
+es sagt (die Schalter des Optionsdialogs).
+
+Ohne Talvaro: talvaro-sim starten (die erste Zeile nennt den Port) und
+talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT BEFEHL ...
+(die Datei legt &quot;talvaro-loader --simulate&quot; beim ersten Start an).
+</source>
+        <translation>
+The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data
+file names in it are taken relative to its folder. Log lines go to stdout, progress
+and messages to stderr (--json: progress events and the result as JSON lines instead).
+A port that does not open is named with the reason (missing, not a serial device, no
+permission, held by another program), followed by the ports the system reports.
+Exit status: 0 done, 1 the device or the line failed or the run was interrupted,
+2 usage, or a file that cannot be read or written.
+
+--backup-first: before the first byte is written, receive the dump (function 997) and
+keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after
+the restore, receive the dump (function 997) and compare it with the file. Both are
+also on when the configuration file says so (the options dialog&apos;s switches).
+
+Without a Talvaro: start talvaro-sim (its first line names the port) and
+talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
+(&quot;talvaro-loader --simulate&quot; makes that file when first started).
+</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1417,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-FW+Parameter werden direkt in den DSP Talvaro geladen.&lt;/b&gt;&lt;br&gt;Die Daten werden fuer den DSP benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Talvaro ausschalten&lt;br&gt;3. Nach &quot;POWER ON&quot; beim Hochlauf die &lt;b&gt;&quot;Taste 0&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die PIC-Firmware startet sofort.&lt;br&gt;5. Die DSP-LED blinkt und der DSP kann geladen werden.&lt;br&gt;6. &quot;OK&quot; am PC druecken.&lt;br&gt;&lt;br&gt;Nach dem Laden meldet sich der DSP-Baustein mit einem &quot;HI&quot;&lt;br&gt;aus dem Lautsprecher (in CW)</source>
-        <translation>&lt;b&gt;The DSP firmware and parameters are loaded straight into the DSP of the Talvaro.&lt;/b&gt;&lt;br&gt;The DSP needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key 0&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The PIC firmware starts at once.&lt;br&gt;5. The DSP LED flashes and the DSP can be loaded.&lt;br&gt;6. Press &quot;OK&quot; on the PC.&lt;br&gt;&lt;br&gt;After loading, the DSP says &quot;HI&quot;&lt;br&gt;from the loudspeaker (in CW)</translation>
+        <translation>&lt;b&gt;The DSP firmware and parameters are loaded straight into the DSP of the Talvaro.&lt;/b&gt;&lt;br&gt;The DSP needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro of the &lt;br&gt;Ruvado/Quarnel design!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-DSP&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key 0&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The PIC firmware starts at once.&lt;br&gt;5. The DSP LED flashes and the DSP can be loaded.&lt;br&gt;6. Press &quot;OK&quot; on the PC.&lt;br&gt;&lt;br&gt;After loading, the DSP says &quot;HI&quot;&lt;br&gt;from the loudspeaker (in CW)</translation>
     </message>
     <message>
         <source>Laden DSP-Test-FW direkt</source>
@@ -1152,7 +1433,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-FW+Parameter werden in den externen Eeprom des Tesso geladen.&lt;/b&gt;&lt;br&gt;Die Daten werden fuer den Warmstart bei POWER ON benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;2. Talvaro ausschalten&lt;br&gt;3. Nach &quot;POWER ON&quot; beim Hochlauf die &lt;b&gt;&quot;Taste #&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die LED-Anzeige erlischt.&lt;br&gt;5. Anschliessend am PC in diesem Dialog &quot;OK&quot; druecken&lt;br&gt;6. Das Laden der Firmware+Parameter in den ext. Eeprom beginnt!&lt;br&gt;&lt;br&gt;Die Daten werden in den externen Eeprom der Tesso-Baugruppe geladen und&lt;br&gt;sofort wieder als Kontrolle gelesen und verglichen.&lt;br&gt;Tritt ein Fehler auf wird das Laden sofort abgebrochen!!</source>
-        <translation>&lt;b&gt;The DSP firmware and parameters are loaded into the external EEPROM of the Tesso.&lt;/b&gt;&lt;br&gt;The warm start at POWER ON needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key #&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The LED display goes dark.&lt;br&gt;5. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;6. Loading the firmware and parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the Tesso board and&lt;br&gt;read back at once and compared as a check.&lt;br&gt;Loading stops at once on the first error!!</translation>
+        <translation>&lt;b&gt;The DSP firmware and parameters are loaded into the external EEPROM of the Tesso.&lt;/b&gt;&lt;br&gt;The warm start at POWER ON needs this data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro of the &lt;br&gt;Ruvado/Quarnel design!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;2. Switch the Talvaro off&lt;br&gt;3. After &quot;POWER ON&quot;, press &lt;b&gt;&quot;Key #&quot;&lt;/b&gt; while it starts up&lt;br&gt;4. The LED display goes dark.&lt;br&gt;5. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;6. Loading the firmware and parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the Tesso board and&lt;br&gt;read back at once and compared as a check.&lt;br&gt;Loading stops at once on the first error!!</translation>
     </message>
     <message>
         <source>Laden Parameter in PIC ext. Eeprom</source>
@@ -1160,7 +1441,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Die DSP-Parameter werden in den externen Eeprom der Tesso-Baugruppe geladen.&lt;/b&gt;&lt;br&gt;Die Parameter-Daten werden fuer die DSP-Firmware benoetigt!&lt;br&gt;&lt;b&gt;Diese Funktion kann fuer den Talvaro nach &lt;br&gt;Ruvado und Quarnel verwendet werden!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Die DSP-Firmware muss laufen. Ist das der Fall&lt;br&gt;2. Verbindung  &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; und &quot;RS232-PC&quot; herstellen.&lt;br&gt;3. DDS-Kommando &quot;999&quot; eingeben. Warmstart des PIC erfolgt&lt;br&gt;4. Sofort nach &quot;Warmstart&quot; die &lt;b&gt;&quot;Taste 1&quot;&lt;/b&gt; druecken&lt;br&gt;4. Die LED-Anzeige erlischt.&lt;br&gt;6. Anschliessend am PC in diesem Dialog &quot;OK&quot; druecken&lt;br&gt;7. Das Laden der Parameter in den ext. Eeprom beginnt!&lt;br&gt;&lt;br&gt;Die Daten werden in den externen Eeprom der PIC-Baugruppe geladen.</source>
-        <translation>&lt;b&gt;The DSP parameters are loaded into the external EEPROM of the Tesso board.&lt;/b&gt;&lt;br&gt;The DSP firmware needs the parameter data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro after &lt;br&gt;Ruvado and Quarnel!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. The DSP firmware must be running. If it is&lt;br&gt;2. Connect  &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;3. Enter the DDS command &quot;999&quot;. The PIC makes a warm start&lt;br&gt;4. Right after the &quot;warm start&quot; press &lt;b&gt;&quot;Key 1&quot;&lt;/b&gt;&lt;br&gt;4. The LED display goes dark.&lt;br&gt;6. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;7. Loading the parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the PIC board.</translation>
+        <translation>&lt;b&gt;The DSP parameters are loaded into the external EEPROM of the Tesso board.&lt;/b&gt;&lt;br&gt;The DSP firmware needs the parameter data!&lt;br&gt;&lt;b&gt;This function can be used for the Talvaro of the &lt;br&gt;Ruvado/Quarnel design!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. The DSP firmware must be running. If it is&lt;br&gt;2. Connect  &lt;b&gt;&quot;RS232-Tesso&quot;&lt;/b&gt; and &quot;RS232-PC&quot;.&lt;br&gt;3. Enter the DDS command &quot;999&quot;. The PIC makes a warm start&lt;br&gt;4. Right after the &quot;warm start&quot; press &lt;b&gt;&quot;Key 1&quot;&lt;/b&gt;&lt;br&gt;4. The LED display goes dark.&lt;br&gt;6. Then press &quot;OK&quot; in this dialog on the PC&lt;br&gt;7. Loading the parameters into the ext. EEPROM begins!&lt;br&gt;&lt;br&gt;The data is loaded into the external EEPROM of the PIC board.</translation>
     </message>
     <message>
         <source>Externen Eeprom SICHERN</source>
@@ -1168,11 +1449,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird gesichert&lt;/b&gt;&lt;br&gt;Die Daten werden in die Datei &quot;exee.bin&quot; geschrieben.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
-        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is backed up&lt;/b&gt;&lt;br&gt;The data is written to the file &quot;exee.bin&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert&lt;/b&gt;&lt;br&gt;Die Daten werden von der Datei &quot;*.bin&quot; geladen und in den externen&lt;br&gt;Eeprom des Talvaro zurueckgespeichert.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;996&quot;&lt;/b&gt; starten&lt;br&gt;3. Am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;4. Anschliessend die Binaerdatei Laden.&lt;br&gt;5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
-        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is restored&lt;/b&gt;&lt;br&gt;The data is loaded from the file &quot;*.bin&quot; and stored back into the external&lt;br&gt;EEPROM of the Talvaro.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. Start function &lt;b&gt;&quot;996&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;3. Press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;4. Then load the binary file.&lt;br&gt;5. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
+        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is backed up&lt;/b&gt;&lt;br&gt;The data is written to the file &quot;exee.bin&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro of the Quarnel design&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
     </message>
     <message>
         <source>Lesen der Paramter vom Talvaro (Quarnel)</source>
@@ -1697,11 +1974,6 @@
         <translation>EEPROM backup: %1 bytes saved in file &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>ExEeprominhalt restaurieren</source>
-        <comment>FileDialog</comment>
-        <translation>Restore EEPROM content</translation>
-    </message>
-    <message>
         <source>Daten in externen Eeprom Laden</source>
         <translation>Loading data into the external EEPROM</translation>
     </message>
@@ -1910,7 +2182,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;</source>
-        <translation>&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;</translation>
+        <translation>&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro of the Quarnel design&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Externen Eeprom vor dem Schreiben SICHERN</source>
@@ -1970,7 +2242,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Bevor der externe Eeprom beschrieben wird, wird sein Inhalt gesichert&lt;/b&gt;&lt;br&gt;Die Sicherung kommt in den Ordner &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Zuerst am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;3. Anschliessend am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;997&quot;&lt;/b&gt; starten&lt;br&gt;4. Ist die Sicherung fertig, folgt die Anleitung zum Schreiben.&lt;br&gt;Ohne vollstaendige Sicherung wird nichts geschrieben.&lt;br&gt;</source>
-        <translation>&lt;b&gt;Before the external EEPROM is written, its contents are backed up&lt;/b&gt;&lt;br&gt;The backup goes into the folder &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro after Quarnel&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. When the backup is done, the instructions for writing follow.&lt;br&gt;Without a complete backup nothing is written.&lt;br&gt;</translation>
+        <translation>&lt;b&gt;Before the external EEPROM is written, its contents are backed up&lt;/b&gt;&lt;br&gt;The backup goes into the folder &quot;vantrel/sicherungen&quot;.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro of the Quarnel design&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. First press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;3. Then start function &lt;b&gt;&quot;997&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;4. When the backup is done, the instructions for writing follow.&lt;br&gt;Without a complete backup nothing is written.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Fehler bei der S-Meter-Kalibrierung!</source>
@@ -2057,18 +2329,6 @@
         <translation>Port %1 is busy: %2 have it open</translation>
     </message>
     <message>
-        <source>ModemManager prueft neue USB-Adapter mit AT-Befehlen; eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; fuer den Adapter haelt ihn fern (oder sudo systemctl disable --now ModemManager, wenn kein Modem gebraucht wird).</source>
-        <translation>ModemManager probes new USB adapters with AT commands; a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter keeps it away (or sudo systemctl disable --now ModemManager when no modem is needed).</translation>
-    </message>
-    <message>
-        <source>brltty nimmt manche USB-Adapter (CH340, CP210x) fuer eine Braillezeile; ohne Braillezeile haelt sudo apt remove brltty ihn fern, sonst seine udev-Regel fuer diesen Adapter abschalten.</source>
-        <translation>brltty takes some USB adapters (CH340, CP210x) for a braille display; without a braille display sudo apt remove brltty keeps it away, otherwise disable its udev rule for this adapter.</translation>
-    </message>
-    <message>
-        <source>Keine Berechtigung fuer %1 (Modus %2, Gruppe &quot;%3&quot;): keine Gruppe, der man beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den Adapter der Gruppe &quot;dialout&quot; gibt (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; ein Beispiel steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer &quot;%4&quot; in diese Gruppe aufnehmen (sudo usermod -aG dialout %4) und ab- und wieder anmelden.</source>
-        <translation>No permission for %1 (mode %2, group &quot;%3&quot;): no group one can join may read and write it. Remedy: a udev rule that gives the adapter to the group &quot;dialout&quot; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; there is an example in /usr/share/doc/talvaro-loader/adapters.md), then add the user &quot;%4&quot; to that group (sudo usermod -aG dialout %4) and log out and in again.</translation>
-    </message>
-    <message>
         <source>Die RS232 %1 ist offen.</source>
         <translation>The RS232 port %1 is open.</translation>
     </message>
@@ -2111,6 +2371,111 @@
     <message>
         <source>Nur in der Datei, nicht im Talvaro (keine Verbindung): %1</source>
         <translation>Only in the file, not in the Talvaro (no connection): %1</translation>
+    </message>
+    <message>
+        <source>RS232 nicht offen!</source>
+        <translation>RS232 not open!</translation>
+    </message>
+    <message>
+        <source>Der Name kommt aus der Einstellung &quot;%1&quot; von Profil %2 (Menue &quot;Einstellungen&quot;, Seite &quot;Talvaro HW%2&quot;).</source>
+        <translation>The name comes from the setting &quot;%1&quot; of profile %2 (menu &quot;Settings&quot;, page &quot;Talvaro HW%2&quot;).</translation>
+    </message>
+    <message>
+        <source>Datensatz nicht vollstaendig geladen!</source>
+        <translation>Data set not completely loaded!</translation>
+    </message>
+    <message>
+        <source>Der Eeprom ist jetzt teilweise ueberschrieben: %1 von %2 Bytes geschrieben.</source>
+        <translation>The EEPROM is now partly overwritten: %1 of %2 bytes written.</translation>
+    </message>
+    <message>
+        <source>Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der Parameterblock nur bis Byte %1 von %2.</source>
+        <translation>The EEPROM is incomplete: the firmware is written, the parameter block only up to byte %1 of %2.</translation>
+    </message>
+    <message>
+        <source>ExEeprominhalt restaurieren: Datei fuer den externen Eeprom waehlen</source>
+        <comment>FileDialog</comment>
+        <translation>Restore ext. EEPROM content: choose the file for the external EEPROM</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert&lt;/b&gt;&lt;br&gt;Die Daten der Datei &quot;%1&quot; werden in den externen&lt;br&gt;Eeprom des Talvaro zurueckgespeichert.&lt;br&gt;&lt;br&gt;&lt;b&gt;Diese Funktion kann nur fuer den &lt;b&gt;Talvaro nach Quarnel&lt;/b&gt; verwendet werden !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Verbindung &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; und &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt; herstellen.&lt;br&gt;2. Am &quot;Talvaro&quot; Funktion mit &lt;b&gt;&quot;996&quot;&lt;/b&gt; starten&lt;br&gt;3. Am PC in diesem Dialog &lt;b&gt;&quot;OK&quot;&lt;/b&gt; druecken.&lt;br&gt;4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist&lt;br&gt;</source>
+        <translation>&lt;b&gt;The content of the external EEPROM of the Talvaro (Quarnel) is restored&lt;/b&gt;&lt;br&gt;The data of the file &quot;%1&quot; is stored back into the external&lt;br&gt;EEPROM of the Talvaro.&lt;br&gt;&lt;br&gt;&lt;b&gt;This function can only be used for the &lt;b&gt;Talvaro of the Quarnel design&lt;/b&gt; !!!&lt;/b&gt;&lt;br&gt;&lt;br&gt;1. Connect &lt;b&gt;&quot;RS232-PIC&quot;&lt;/b&gt; and &lt;b&gt;&quot;RS232-PC&quot;&lt;/b&gt;.&lt;br&gt;2. Start function &lt;b&gt;&quot;996&quot;&lt;/b&gt; on the &quot;Talvaro&quot;&lt;br&gt;3. Press &lt;b&gt;&quot;OK&quot;&lt;/b&gt; in this dialog on the PC.&lt;br&gt;4. The Talvaro stays on receive until the function has ended&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Port %1 ist belegt: das Programm, das ihn offen hat, gehoert einem anderen Benutzer; es laeuft %2, wahrscheinlich ist es das</source>
+        <translation>Port %1 is busy: the program that has it open belongs to another user; %2 is running, most likely it is the one</translation>
+    </message>
+    <message>
+        <source>ModemManager prueft neue USB-Adapter mit AT-Befehlen; eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; fuer den Adapter haelt ihn fern (oder sudo systemctl disable --now ModemManager, wenn kein Modem gebraucht wird; siehe %1).</source>
+        <translation>ModemManager probes new USB adapters with AT commands; a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter keeps it away (or sudo systemctl disable --now ModemManager when no modem is needed; see %1).</translation>
+    </message>
+    <message>
+        <source>brltty nimmt manche USB-Adapter (CH340, CP210x) fuer eine Braillezeile; ohne Braillezeile haelt sudo apt remove brltty ihn fern, sonst seine udev-Regel fuer diesen Adapter abschalten (siehe %1).</source>
+        <translation>brltty takes some USB adapters (CH340, CP210x) for a braille display; without a braille display sudo apt remove brltty keeps it away, otherwise switch off its udev rule for this adapter (see %1).</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung fuer %1 (Modus %2, Gruppe &quot;%3&quot;): keine Gruppe, der man beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den Adapter der Gruppe &quot;dialout&quot; gibt (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; ein Beispiel steht in %5), dann den Benutzer &quot;%4&quot; in diese Gruppe aufnehmen (sudo usermod -aG dialout %4) und ab- und wieder anmelden.</source>
+        <translation>No permission for %1 (mode %2, group &quot;%3&quot;): no group one can join may read and write it. Remedy: a udev rule that gives the adapter to the group &quot;dialout&quot; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;; an example is in %5), then add the user &quot;%4&quot; to that group (sudo usermod -aG dialout %4) and log out and in again.</translation>
+    </message>
+    <message>
+        <source>&amp;Anleitung</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>Die Anleitung zum Talvaro-Loader oeffnen</source>
+        <translation>Open the manual of Talvaro-Loader</translation>
+    </message>
+    <message>
+        <source>&amp;USB-Adapter</source>
+        <translation>&amp;USB adapters</translation>
+    </message>
+    <message>
+        <source>Ports, Berechtigungen, ModemManager und brltty, eine udev-Regel fuer den Adapter</source>
+        <translation>Ports, permissions, ModemManager and brltty, a udev rule for the adapter</translation>
+    </message>
+    <message>
+        <source>&amp;Kommandozeile</source>
+        <translation>&amp;Command line</translation>
+    </message>
+    <message>
+        <source>talvaro-cli: die Uebertragungen von der Kommandozeile</source>
+        <translation>talvaro-cli: the transfers from the command line</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Die Anleitung liegt in &quot;%1&quot;; kein Programm hat sie geoeffnet.</source>
+        <translation>The manual is in &quot;%1&quot;; no program opened it.</translation>
+    </message>
+    <message>
+        <source>Die Anleitung &quot;%1&quot; ist nicht installiert.</source>
+        <translation>The manual &quot;%1&quot; is not installed.</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keine Konfiguration &quot;%1&quot;: es gelten die Vorgaben.</source>
+        <translation>There is no configuration &quot;%1&quot; yet: the defaults apply.</translation>
+    </message>
+    <message>
+        <source>Diese Dateien von Profil %1 fehlen:</source>
+        <translation>These files of profile %1 are missing:</translation>
+    </message>
+    <message>
+        <source>Unter &quot;Einstellungen&quot; (Menue oder Werkzeugleiste), Seite &quot;Talvaro HW%1&quot;, das Verzeichnis der Vesk-Software und die Dateien waehlen, dann &quot;OK&quot;.</source>
+        <translation>Under &quot;Settings&quot; (menu or tool bar), page &quot;Talvaro HW%1&quot;, choose the folder of the Vesk software and the files, then &quot;OK&quot;.</translation>
+    </message>
+    <message>
+        <source>Ohne Talvaro: &quot;talvaro-loader --simulate&quot; arbeitet mit einem simulierten Talvaro und einem Beispieldatensatz.</source>
+        <translation>Without a Talvaro: &quot;talvaro-loader --simulate&quot; works with a simulated Talvaro and a sample data set.</translation>
+    </message>
+    <message>
+        <source>Keine Konfiguration</source>
+        <translation>No configuration</translation>
+    </message>
+    <message>
+        <source>Dateien fehlen</source>
+        <translation>Files missing</translation>
     </message>
 </context>
 </TS>

@@ -145,6 +145,8 @@ private slots:
                                  << "--count nimmt eine Zahl ab 1";
         QTest::newRow("flag with value")
             << QStringList{"--quiet=1", "monitor"} << "--quiet nimmt keinen Wert";
+        // Not a number would go out as frame 0, 0.
+        QTest::newRow("command a b") << QStringList{"command", "a", "b"} << "nimmt ganze Zahlen";
     }
     // Usage errors end before anything is read or opened: exit 2, nothing on stdout.
     void usage() {
@@ -167,11 +169,33 @@ private slots:
             QVERIFY2(QJsonDocument::fromJson(line).isObject(), line.constData());
     }
 
-    void help() {
-        const CliRun r = runCli({"--help"});
-        QCOMPARE(r.exitCode, 0);
-        for (const char* c : {"image OUT.bin", "params-readback OUT.dpk", "monitor [--count N]"})
-            QVERIFY(r.out.contains(c));
+    // One language a run: German, or English throughout with an English locale (the
+    // window's translation), usage and messages of the session alike.
+    void language_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("help");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << QStringList{"Aufruf:", "image AUS.bin", "Exit-Status"}
+                                << "nicht gefunden!";
+        QTest::newRow("English") << "en_GB.UTF-8"
+                                 << QStringList{"Usage:", "image OUT.bin", "Exit status"}
+                                 << "not found!";
+    }
+    void language() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, help);
+        QFETCH(QString, missing);
+        const QByteArray alt = qgetenv("LC_ALL");
+        qputenv("LC_ALL", locale.toLatin1());
+        const CliRun h = runCli({"--help"});
+        const CliRun f = runCli({"--config", "nirgends.cfg", "image", "x.bin"});
+        qputenv("LC_ALL", alt);
+        QCOMPARE(h.exitCode, 0);
+        for (const QString& c : help)
+            QVERIFY2(h.out.contains(c.toLocal8Bit()), h.out.constData());
+        QCOMPARE(f.exitCode, 2);
+        QVERIFY2(f.err.contains(missing.toLocal8Bit()), f.err.constData());
     }
 
     void imageMatchesWindow_data() {
@@ -285,7 +309,7 @@ private slots:
     void missingConfig() {
         const CliRun r = runCli({"--config", "nirgends.cfg", "image", "x.bin"});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("Datei \"nirgends.cfg\" nicht gefunden!"));
+        QVERIFY2(r.err.contains("nirgends.cfg\" nicht gefunden!"), r.err.constData());
     }
 
     // Bare names in a configuration are found in its folder, as the window finds them in

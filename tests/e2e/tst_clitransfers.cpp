@@ -725,8 +725,8 @@ private slots:
                               << "2" << 52 << 2;
         QTest::newRow("low 8 bits") << "256"
                                     << "-1" << 0 << 255;
-        QTest::newRow("300 and text") << "300"
-                                      << "abc" << 44 << 0;
+        QTest::newRow("300 and 0") << "300"
+                                   << "0" << 44 << 0;
     }
     void command() {
         QFETCH(QString, number);

@@ -4,6 +4,7 @@
 #include "app/simconfig.h"
 #include "app/userdialogs.h"
 #include "app/vantrel.h"
+#include "calibration/zfkalibrierung.h"
 #include "fensterteil.h"
 #include "link/link.h"
 #include "sim/simdsp.h"
@@ -114,6 +115,10 @@ private slots:
             const QString kopie = simconfig::releaseCopy(env->configDir());
             QCOMPARE(s.w->geraet()->einstellungen().veskpfad[0], kopie);
             QCOMPARE(s.w->geraet()->einstellungen().dspcodefilename[0], kopie + "/VESK2b1x.dpk");
+            // What the session makes of its own stays beside the copy as well.
+            const QString eigen = QFileInfo(kopie).path();
+            QCOMPARE(s.w->geraet()->zfkal().ad603eins(), eigen + "/AD603_1.dat");
+            QCOMPARE(s.w->geraet()->sicherungsordner(), eigen + "/sicherungen");
             QVERIFY(s.log().contains("Simulation: der simulierte Talvaro haengt an " +
                                      s.sim.portPath()));
             // A change the user makes in simulate mode is kept in its own file.

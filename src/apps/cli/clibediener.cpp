@@ -4,6 +4,8 @@
 #include "interrupt.h"
 #include "output.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 bool CliBediener::bestaetigen(const QString& titel, const QString& text, bool) {
@@ -15,6 +17,12 @@ bool CliBediener::bestaetigen(const QString& titel, const QString& text, bool) {
         return z.contains(QLatin1String("Dialog")) || z.contains(QLatin1String("\"exee.bin\"")) ||
                z.contains(QLatin1String("\"*.bin\""));
     });
+    // The steps left are numbered anew, so that none seems to be missing.
+    static const QRegularExpression schritt(QStringLiteral("^\\d+\\. "));
+    int n = 0;
+    for (QString& z : zeilen)
+        if (const QRegularExpressionMatch m = schritt.match(z); m.hasMatch())
+            z.replace(0, m.capturedLength(), QStringLiteral("%1. ").arg(++n));
     m_out.box(titel, zeilen.join(QLatin1Char('\n')));
     return true;
 }
@@ -32,19 +40,27 @@ std::unique_ptr<Progress> CliBediener::fortschritt(const QString& label, int min
 
 void CliBediener::log(const QString& zeile) {
     // The window's log shows rich text; a terminal gets no raw <br>.
-    m_out.log(Output::plain(zeile));
+    const QString text = Output::plain(zeile);
+    // A failure's box is said on stderr and its text logged after it; where both streams
+    // show on the same terminal, the person reads it once.
+    if (!m_gesagt.isEmpty() && text == m_gesagt && m_out.sameTerminal()) {
+        m_gesagt.clear();
+        return;
+    }
+    m_out.log(text);
 }
 
 void CliBediener::meldung(Box, const QString& titel, const QString& text) {
     m_titel = titel;
     m_text = text;
+    m_gesagt = Output::plain(text);
     if (!text.isEmpty())
-        m_out.message(Output::plain(text));
+        m_out.message(m_gesagt);
 }
 
 bool CliBediener::warnen(const QString&, const QString& text) {
     m_warnung = Output::plain(text);
-    m_out.message(QStringLiteral("Warnung: ") + m_warnung);
+    m_out.message(QCoreApplication::translate("talvaro-cli", "Warnung: ") + m_warnung);
     return true;
 }
 

@@ -34,4 +34,6 @@ private:
     QString m_titel;
     QString m_text;
     QString m_warnung;
+    // The last box's text as said on stderr, until its log line has come.
+    QString m_gesagt;
 };

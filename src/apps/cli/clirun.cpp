@@ -8,6 +8,7 @@
 #include "link/portinfo.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,9 +56,7 @@ bool CliRun::loadConfig() {
         dir = QDir::home().filePath(QStringLiteral("vantrel"));
         m_configPath = QDir(dir).filePath(QStringLiteral("vantrel.cfg"));
         if (!QFileInfo::exists(m_configPath))
-            m_out.message(QStringLiteral("Hinweis: keine Konfiguration \"%1\", es gelten die "
-                                         "Vorgaben")
-                              .arg(m_configPath));
+            keineKonfiguration(dir);
     } else {
         m_configPath = absolute(m_options.config);
         QByteArray inhalt;
@@ -92,6 +91,31 @@ bool CliRun::loadConfig() {
     return true;
 }
 
+void CliRun::keineKonfiguration(const QString& dir) {
+    // Said once, on stderr: the run goes on with the defaults, which name bare files in dir.
+    QString text = QCoreApplication::translate(
+                       "talvaro-cli",
+                       "Keine Konfiguration \"%1\": es gelten die Vorgaben, Dateinamen werden im "
+                       "Ordner \"%2\" gesucht.\nEine Konfiguration legt talvaro-loader an (Menue "
+                       "\"Einstellungen\", Profil und Dateien waehlen, OK).")
+                       .arg(m_configPath, dir);
+    const QString sim = QDir(dir).filePath(QStringLiteral("vantrel-sim.cfg"));
+    text += QLatin1Char('\n') +
+            (QFileInfo::exists(sim)
+                 ? QCoreApplication::translate("talvaro-cli",
+                                               "Ohne Talvaro: talvaro-sim starten, dann "
+                                               "talvaro-cli --config %1 --port PORT BEFEHL (PORT "
+                                               "nennt talvaro-sim in der ersten Zeile).")
+                       .arg(sim)
+                 : QCoreApplication::translate("talvaro-cli",
+                                               "Ohne Talvaro: \"talvaro-loader --simulate\" legt "
+                                               "beim ersten Start %1 an; mit talvaro-sim dann "
+                                               "talvaro-cli --config %1 --port PORT BEFEHL.")
+                       .arg(sim));
+    m_out.message(text);
+    m_result.insert(QStringLiteral("warning"), text);
+}
+
 int CliRun::saveFailed(const QString& path) {
     return ended(m_geraet.speicherfehler(path));
 }
@@ -107,7 +131,8 @@ int CliRun::ended(const TransferResult& r) {
         m_result.insert(QStringLiteral("warning"), m_bediener.warnung());
     if (v.teil) {
         m_result.insert(QStringLiteral("partial"), true);
-        m_out.message(QStringLiteral("Teilsicherung: %1 von %2 Bytes in Datei \"%3\"")
+        m_out.message(QCoreApplication::translate("talvaro-cli",
+                                                  "Teilsicherung: %1 von %2 Bytes in Datei \"%3\"")
                           .arg(v.bytes)
                           .arg(65536)
                           .arg(v.datei));
@@ -118,7 +143,7 @@ int CliRun::ended(const TransferResult& r) {
     }
     if (r.wasCanceled()) {
         m_result.insert(QStringLiteral("status"), QStringLiteral("canceled"));
-        m_out.message(QStringLiteral("Abgebrochen."));
+        m_out.message(QCoreApplication::translate("talvaro-cli", "Abgebrochen."));
         return DeviceFailed;
     }
     m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
@@ -147,9 +172,10 @@ int CliRun::run() {
             // A trace in place of a file this command reads or writes would destroy it.
             if (const QString gelesen = gleicheWie(path); !gelesen.isEmpty()) {
                 TransferResult r = TransferResult::failed(
-                    QStringLiteral("Speichern fehlgeschlagen!"),
-                    QStringLiteral("Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
-                                   "wird nicht ersetzt!")
+                    QCoreApplication::translate("talvaro-cli", "Speichern fehlgeschlagen!"),
+                    QCoreApplication::translate(
+                        "talvaro-cli", "Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
+                                       "wird nicht ersetzt!")
                         .arg(path, gelesen));
                 r.datei = true;
                 m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
@@ -253,10 +279,12 @@ void CliRun::portsAfterFailure() {
     const QList<PortInfo> ports = PortInfo::systemPorts();
     m_result.insert(QStringLiteral("ports"), PortInfo::json(ports));
     if (ports.isEmpty()) {
-        m_out.message(QStringLiteral("Das System meldet keine seriellen Ports."));
+        m_out.message(
+            QCoreApplication::translate("talvaro-cli", "Das System meldet keine seriellen Ports."));
         return;
     }
-    m_out.message(QStringLiteral("Das System meldet diese seriellen Ports:"));
+    m_out.message(
+        QCoreApplication::translate("talvaro-cli", "Das System meldet diese seriellen Ports:"));
     for (const PortInfo& p : ports)
         m_out.message(QStringLiteral("  ") + p.zeile());
 }

@@ -42,6 +42,8 @@ public:
 private:
     bool loadConfig();
     int saveFailed(const QString& path);
+    // No configuration file: say so, and how to make one or where the simulation's is.
+    void keineKonfiguration(const QString& dir);
     // The file of this command (its configuration, its file argument, the profile's data
     // files) that is the same file as trace, or empty.
     QString gleicheWie(const QString& trace) const;

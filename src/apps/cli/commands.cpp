@@ -7,6 +7,7 @@
 #include "options.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -56,7 +57,8 @@ int monitor(CliRun& c) {
     c.ergebnis(QStringLiteral("telegrams"), qMax(0, c.geraet().vorgang().frames));
     // Telegrams nobody can read are lost: that is a failure, not an end by request.
     if (r.ok() && out.stdoutGone() && !interrupt.triggered()) {
-        out.message(QStringLiteral("Die Ausgabe kann nicht geschrieben werden!"));
+        out.message(QCoreApplication::translate("talvaro-cli",
+                                                "Die Ausgabe kann nicht geschrieben werden!"));
         c.ergebnis(QStringLiteral("status"), QStringLiteral("failed"));
         return CliRun::DeviceFailed;
     }
@@ -73,7 +75,8 @@ int ports(CliRun& c) {
         for (const PortInfo& p : ports)
             c.out().log(p.zeile());
         if (ports.isEmpty())
-            c.out().message(QStringLiteral("Das System meldet keine seriellen Ports."));
+            c.out().message(QCoreApplication::translate(
+                "talvaro-cli", "Das System meldet keine seriellen Ports."));
     }
     c.ergebnis(QStringLiteral("status"), QStringLiteral("done"));
     c.ergebnis(QStringLiteral("count"), int(ports.size()));
@@ -82,14 +85,30 @@ int ports(CliRun& c) {
 
 QString paramsSendPruefen(Options* o) {
     if (o->mode.isEmpty() || o->bank.isEmpty())
-        return QStringLiteral("\"params-send\" braucht --mode und --bank");
+        return QCoreApplication::translate("talvaro-cli",
+                                           "\"params-send\" braucht --mode und --bank");
+    return {};
+}
+
+// A frame's number and value are whole numbers: anything else would go out as 0.
+QString commandPruefen(Options* o) {
+    for (const QString& a : std::as_const(o->args)) {
+        bool ok = false;
+        a.toInt(&ok, 10);
+        if (!ok)
+            return QCoreApplication::translate("talvaro-cli",
+                                               "\"command\" nimmt ganze Zahlen, nicht \"%1\"")
+                .arg(a);
+    }
     return {};
 }
 
 QString eqSendPruefen(Options* o) {
     const QString side = o->args.at(0).toLower();
     if (side != QLatin1String("rx") && side != QLatin1String("tx"))
-        return QStringLiteral("\"eq-send\" nimmt rx oder tx, nicht \"%1\"").arg(o->args.at(0));
+        return QCoreApplication::translate("talvaro-cli",
+                                           "\"eq-send\" nimmt rx oder tx, nicht \"%1\"")
+            .arg(o->args.at(0));
     o->args[0] = side;
     return {};
 }
@@ -106,8 +125,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  image OUT.bin              build the profile's download image (firmware, filters,\n"
-         "                             checksum record)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  image AUS.bin              das Download-Image des Profils bauen (Firmware,\n"
+             "                             Filter, Pruefsummen-Satz)\n"),
          nullptr,
          [](CliRun& c) { return image(c, false); }},
         {"test-image"_L1,
@@ -116,8 +137,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  test-image OUT.bin         the same for the profile's test firmware (firmware and\n"
-         "                             checksum only)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur\n"
+             "                             Firmware und Pruefsumme)\n"),
          nullptr,
          [](CliRun& c) { return image(c, true); }},
         {"dsp-download"_L1,
@@ -126,8 +149,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  dsp-download               load the data set, stream it to the DSP loader, then send\n"
-         "                             the user parameters (SSB, Gruen)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann\n"
+             "                             die User-Parameter (SSB, Gruen)\n"),
          nullptr,
          [](CliRun& c) {
              // The freshly started DSP gets the user parameters of bank Gruen in SSB, as the
@@ -140,7 +165,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  test-download              stream the test firmware to the DSP loader\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  test-download              die Testfirmware in den DSP-Lader senden\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().testLaden()); }},
         {"pic-download"_L1,
@@ -149,8 +176,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  pic-download [--params-only] [--backup-first]   handshake and echo-checked image,\n"
-         "                             then the parameter block (or the block only)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  pic-download [--params-only] [--backup-first]   Handshake und das Image mit\n"
+             "                             Echo-Pruefung, dann der Parameterblock (oder nur\n"
+             "                             der Block)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
         {"eeprom-backup"_L1,
@@ -159,7 +189,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromSichern(c.absolute(arg(c)))); }},
         {"eeprom-restore"_L1,
@@ -168,8 +200,10 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  eeprom-restore IN.bin [--backup-first] [--verify]   handshake and echo-checked write\n"
-         "                             of the file (function 996)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei\n"
+             "                             mit Echo-Pruefung schreiben (Funktion 996)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromWiederherstellen(c.absolute(arg(c)))); }},
         {"eeprom-verify"_L1,
@@ -178,8 +212,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  eeprom-verify FILE         receive the dump (function 997) and compare it with the\n"
-         "                             file; nothing is written (exit 1 when they differ)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei\n"
+             "                             vergleichen; nichts wird geschrieben (Exit 1, wenn\n"
+             "                             sie sich unterscheiden)\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
         {"params-send"_L1,
@@ -188,8 +225,9 @@ const QList<Command>& alle() {
          {u"mode"_s, u"bank"_s},
          false,
          true,
-         "  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile's\n"
-         "                             user parameters\n",
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "  params-send --mode ssb|cw --bank gruen|gelb|rot    diese Spalte der\n"
+                           "                             User-Parameter des Profils senden\n"),
          paramsSendPruefen,
          [](CliRun& c) {
              const TransferResult r = c.geraet().parameterDateiSenden(spalte(c.options()));
@@ -203,9 +241,11 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  params-readback OUT.dpk    receive the parameter area (function 995) onto the\n"
-         "                             profile's user parameters and write them as a user\n"
-         "                             parameter file\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die\n"
+             "                             User-Parameter des Profils empfangen und als\n"
+             "                             User-Parameter-Datei schreiben\n"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
         {"eq-send"_L1,
@@ -214,7 +254,9 @@ const QList<Command>& alle() {
          {},
          false,
          true,
-         "  eq-send rx|tx              send the profile's equalizer curve as a whole\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden\n"),
          eqSendPruefen,
          [](CliRun& c) {
              return c.ended(c.geraet().eqDateiSenden(
@@ -226,9 +268,11 @@ const QList<Command>& alle() {
          {},
          true,
          true,
-         "  command N V                one command frame (low 8 bits of each, as the\n"
-         "                             \"DSP-Befehl\" button)\n",
-         nullptr,
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,\n"
+             "                             je die unteren 8 Bits, wie der Knopf \"DSP-Befehl\")\n"),
+         commandPruefen,
          [](CliRun& c) {
              const int nummer = dspbefehl::befehlsbyte(arg(c, 0));
              const int wert = dspbefehl::befehlsbyte(arg(c, 1));
@@ -243,8 +287,10 @@ const QList<Command>& alle() {
          {u"count"_s},
          false,
          true,
-         "  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch\n"
-         "                             them off (without --count: until interrupted)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt\n"
+             "                             ausgeben, ausschalten (ohne --count: bis Strg-C)\n"),
          nullptr,
          monitor},
         {"ports"_L1,
@@ -253,9 +299,11 @@ const QList<Command>& alle() {
          {},
          false,
          false,
-         "  ports                      list the serial ports the system reports, one a line:\n"
-         "                             name, description, maker, USB ids, serial number\n"
-         "                             (--json: one JSON array on stdout)\n",
+         QT_TRANSLATE_NOOP(
+             "talvaro-cli",
+             "  ports                      die seriellen Ports des Systems, einer je Zeile:\n"
+             "                             Name, Beschreibung, Hersteller, USB-IDs,\n"
+             "                             Seriennummer (--json: ein JSON-Array auf stdout)\n"),
          nullptr,
          ports},
     };

@@ -3,6 +3,7 @@
 #include "interrupt.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <cmath>
 
@@ -18,7 +19,8 @@ ConsoleProgress::ConsoleProgress(Output& out, Interrupt& interrupt, const QStrin
                                  int minimum, int maximum, const QString& unit,
                                  double expectedMsPerStep)
     : m_out(out), m_interrupt(interrupt), m_label(label), m_unit(unit), m_minimum(minimum),
-      m_maximum(maximum), m_value(minimum), m_eta(qint64(maximum) - minimum, expectedMsPerStep) {
+      m_maximum(maximum), m_value(minimum), m_eta(qint64(maximum) - minimum, expectedMsPerStep),
+      m_msProSchritt(expectedMsPerStep) {
     connect(&interrupt, &Interrupt::interrupted, this, &Progress::canceled);
     m_clock.start();
 }
@@ -67,10 +69,17 @@ void ConsoleProgress::show(bool last) {
     const int done = qBound(0, m_value - m_minimum, qMax(span, 0));
     const int percent = span > 0 ? int(qint64(done) * 100 / span) : 100;
     const qint64 now = m_clock.elapsed();
-    // At the end the rate is what was measured, not what the configuration promised.
+    // At the end the rate is what was measured, not what the configuration promised; but
+    // steps the driver took at once (frames without a delay) still had to cross the line:
+    // the rate is never above what the line carries, nor 0 for no measurable time.
     const qint64 dauer = now - qMax<qint64>(0, m_firstMs);
-    const double r =
-        last ? (dauer > 0 ? double(done) * 1000.0 / double(dauer) : 0.0) : m_eta.rate(now);
+    double r = m_eta.rate(now);
+    if (last) {
+        const double linie = m_msProSchritt > 0.0 ? 1000.0 / m_msProSchritt : 0.0;
+        r = dauer > 0 ? double(done) * 1000.0 / double(dauer) : linie;
+        if (linie > 0.0 && r > linie)
+            r = linie;
+    }
     const qint64 left = last ? 0 : m_eta.remainingMs(now);
     if (m_out.json()) {
         QJsonObject o{{QStringLiteral("event"), QStringLiteral("progress")},
@@ -89,14 +98,15 @@ void ConsoleProgress::show(bool last) {
     }
     if (m_out.quiet())
         return;
-    const QString text = QStringLiteral("%1: %2% %3/%4 %5, %6 %5/s, noch %7")
-                             .arg(m_label)
-                             .arg(percent, 3)
-                             .arg(done)
-                             .arg(qMax(span, 0))
-                             .arg(m_unit)
-                             .arg(r, 0, 'f', r < 100 ? 1 : 0)
-                             .arg(TransferEta::formatDuration(left));
+    const QString text =
+        QCoreApplication::translate("talvaro-cli", "%1: %2% %3/%4 %5, %6 %5/s, noch %7")
+            .arg(m_label)
+            .arg(percent, 3)
+            .arg(done)
+            .arg(qMax(span, 0))
+            .arg(m_unit)
+            .arg(r, 0, 'f', r < 100 ? 1 : 0)
+            .arg(TransferEta::formatDuration(left));
     QByteArray bytes = text.toLocal8Bit();
     if (m_out.terminal()) {
         // Rewrite the line; the escape clears what a longer line left behind.

@@ -40,6 +40,8 @@ private:
     int m_maximum;
     int m_value;
     TransferEta m_eta;
+    // What one step costs on the line at the configured pace; 0 when unknown.
+    double m_msProSchritt = 0.0;
     bool m_started = false;
     // When the first value came: a wait for the set before it is no part of the rate.
     qint64 m_firstMs = -1;

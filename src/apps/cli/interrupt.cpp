@@ -97,7 +97,6 @@ void Interrupt::take() {
     if (m_triggered)
         return;
     m_triggered = true;
-    m_signal = g_signal.load();
     if (m_poll)
         m_poll->stop();
     emit interrupted();

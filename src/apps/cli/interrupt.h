@@ -17,8 +17,6 @@ public:
 
     // The signal has come.
     bool triggered() const { return m_triggered; }
-    // Which one: SIGINT or SIGTERM (0 while none came).
-    int signalNumber() const { return m_signal; }
 
 signals:
     void interrupted();
@@ -27,7 +25,6 @@ private:
     void take();
 
     bool m_triggered = false;
-    int m_signal = 0;
     QSocketNotifier* m_notifier = nullptr;
     QTimer* m_poll = nullptr;
 };

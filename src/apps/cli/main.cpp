@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -33,6 +35,17 @@ int main(int argc, char* argv[]) {
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("talvaro-cli"));
+    // One language a run: German as the messages of the session are, or English through the
+    // window's own translation when the locale asks for English.
+    QTranslator translator;
+    const QStringList sprachen = QLocale::system().uiLanguages();
+    if (!sprachen.isEmpty() && sprachen.first().startsWith(QLatin1String("en"))) {
+        const QString dir = QCoreApplication::applicationDirPath();
+        const QString qm = QStringLiteral("talvaro_en.qm");
+        if (translator.load(qm, dir + QStringLiteral("/../share/talvaro-loader/translations")) ||
+            translator.load(qm, dir + QStringLiteral("/../translations")))
+            QCoreApplication::installTranslator(&translator);
+    }
     Interrupt interrupt;
 
     Options options;
@@ -40,7 +53,8 @@ int main(int argc, char* argv[]) {
     Output out(options.quiet, options.json);
     if (!error.isEmpty()) {
         out.message(QStringLiteral("talvaro-cli: ") + error);
-        out.message(QStringLiteral("Aufruf: talvaro-cli --help zeigt alle Befehle"));
+        out.message(QCoreApplication::translate("talvaro-cli",
+                                                "Aufruf: talvaro-cli --help zeigt alle Befehle"));
         out.event(QJsonObject{{QStringLiteral("event"), QStringLiteral("result")},
                               {QStringLiteral("status"), QStringLiteral("usage")},
                               {QStringLiteral("exit"), CliRun::Usage},

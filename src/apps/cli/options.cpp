@@ -2,6 +2,8 @@
 
 #include "commands.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QStringList kGlobalValued{QStringLiteral("config"), QStringLiteral("profile"),
@@ -23,7 +25,9 @@ QString setGlobal(Options* o, const QString& name, const QString& value) {
         bool ok = false;
         const int n = value.toInt(&ok);
         if (!ok || n < 1 || n > 3)
-            return QStringLiteral("--profile nimmt 1, 2 oder 3, nicht \"%1\"").arg(value);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--profile nimmt 1, 2 oder 3, nicht \"%1\"")
+                .arg(value);
         o->profile = n - 1;
     } else if (name == QLatin1String("port")) {
         o->port = value;
@@ -51,17 +55,23 @@ QString setCommandOption(Options* o, const QString& name, const QString& value) 
     } else if (name == QLatin1String("mode")) {
         o->mode = value.toLower();
         if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
-            return QStringLiteral("--mode nimmt ssb oder cw, nicht \"%1\"").arg(value);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--mode nimmt ssb oder cw, nicht \"%1\"")
+                .arg(value);
     } else if (name == QLatin1String("bank")) {
         o->bank = value.toLower();
         if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
             o->bank != QLatin1String("rot"))
-            return QStringLiteral("--bank nimmt gruen, gelb oder rot, nicht \"%1\"").arg(value);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--bank nimmt gruen, gelb oder rot, nicht \"%1\"")
+                .arg(value);
     } else if (name == QLatin1String("count")) {
         bool ok = false;
         const int n = value.toInt(&ok);
         if (!ok || n < 1)
-            return QStringLiteral("--count nimmt eine Zahl ab 1, nicht \"%1\"").arg(value);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--count nimmt eine Zahl ab 1, nicht \"%1\"")
+                .arg(value);
         o->count = n;
     }
     return {};
@@ -83,7 +93,8 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             if (!shape) {
                 shape = commands::finden(a);
                 if (!shape)
-                    return QStringLiteral("Unbekannter Befehl \"%1\"").arg(a);
+                    return QCoreApplication::translate("talvaro-cli", "Unbekannter Befehl \"%1\"")
+                        .arg(a);
                 o->command = a;
             } else {
                 o->args.append(a);
@@ -107,17 +118,20 @@ QString parseOptions(const QStringList& arguments, Options* o) {
         const bool own = shape && shape->options.contains(name);
         if (!global && !own) {
             if (shape)
-                return QStringLiteral("Option --%1 gibt es fuer \"%2\" nicht")
+                return QCoreApplication::translate("talvaro-cli",
+                                                   "Option --%1 gibt es fuer \"%2\" nicht")
                     .arg(name, o->command);
-            return QStringLiteral("Unbekannte Option --%1").arg(name);
+            return QCoreApplication::translate("talvaro-cli", "Unbekannte Option --%1").arg(name);
         }
         const bool valued = kGlobalValued.contains(name) || (own && shape->valued.contains(name));
         if (valued && !hasValue) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("Option --%1 braucht einen Wert").arg(name);
+                return QCoreApplication::translate("talvaro-cli", "Option --%1 braucht einen Wert")
+                    .arg(name);
             value = arguments.at(++i);
         } else if (!valued && hasValue) {
-            return QStringLiteral("Option --%1 nimmt keinen Wert").arg(name);
+            return QCoreApplication::translate("talvaro-cli", "Option --%1 nimmt keinen Wert")
+                .arg(name);
         }
         const QString error = global ? setGlobal(o, name, value) : setCommandOption(o, name, value);
         if (!error.isEmpty())
@@ -126,41 +140,53 @@ QString parseOptions(const QStringList& arguments, Options* o) {
     if (o->help || o->version)
         return {};
     if (!shape)
-        return QStringLiteral("Kein Befehl angegeben");
+        return QCoreApplication::translate("talvaro-cli", "Kein Befehl angegeben");
     if (o->args.size() != shape->positional)
-        return QStringLiteral("\"%1\" nimmt %2 Argument(e), nicht %3")
+        return QCoreApplication::translate("talvaro-cli", "\"%1\" nimmt %2 Argument(e), nicht %3")
             .arg(o->command)
             .arg(shape->positional)
             .arg(o->args.size());
     if (!shape->leerErlaubt)
         for (const QString& a : std::as_const(o->args))
             if (a.isEmpty())
-                return QStringLiteral("\"%1\": leerer Dateiname").arg(o->command);
+                return QCoreApplication::translate("talvaro-cli", "\"%1\": leerer Dateiname")
+                    .arg(o->command);
     return shape->pruefen ? shape->pruefen(o) : QString();
 }
 
 QString usageText() {
-    static constexpr char kKopf[] =
-        "usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
-        "                   [--trace FILE] COMMAND ...\n"
-        "       talvaro-cli --help | --version\n"
-        "\n";
-    static constexpr char kFuss[] =
-        "\n"
-        "The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data\n"
-        "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
-        "stderr (--json: progress events and the result as JSON lines instead).\n"
-        "A port that does not open is named with the reason (missing, not a serial device, no\n"
-        "permission, held by another program), followed by the ports the system reports.\n"
-        "Exit status: 0 done, 1 the device or the line failed or the run was interrupted,\n"
-        "2 usage, or a file that cannot be read or written.\n"
-        "\n"
-        "--backup-first: before the first byte is written, receive the dump (function 997) and\n"
-        "keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after\n"
-        "the restore, receive the dump (function 997) and compare it with the file. Both are\n"
-        "also on when the configuration file says so (the options dialog's switches).\n";
-    QString text = QLatin1String(kKopf);
+    QString text = QCoreApplication::translate(
+        "talvaro-cli",
+        "Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
+        "                    [--trace DATEI] BEFEHL ...\n"
+        "        talvaro-cli --help | --version\n"
+        "\n");
     for (const Command& c : commands::alle())
-        text += QLatin1String(c.usage);
-    return text + QLatin1String(kFuss);
+        text += QCoreApplication::translate("talvaro-cli", c.usage);
+    return text +
+           QCoreApplication::translate(
+               "talvaro-cli",
+               "\n"
+               "Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt;\n"
+               "Dateinamen darin gelten relativ zu ihrem Ordner. Logzeilen gehen auf stdout, der\n"
+               "Fortschritt und die Meldungen auf stderr (--json: Fortschritt und Ergebnis als\n"
+               "JSON-Zeilen). Ein Port, der nicht aufgeht, wird mit dem Grund genannt (fehlt, "
+               "kein\n"
+               "serielles Geraet, keine Berechtigung, von einem anderen Programm belegt), danach "
+               "die\n"
+               "Ports, die das System meldet.\n"
+               "Exit-Status: 0 fertig, 1 Geraet oder Leitung gescheitert oder abgebrochen, 2 "
+               "Aufruf\n"
+               "falsch oder eine Datei nicht les- oder schreibbar.\n"
+               "\n"
+               "--backup-first: bevor das erste Byte geschrieben wird, den Abzug (Funktion 997)\n"
+               "empfangen und in ~/vantrel/sicherungen ablegen; misslingt das, wird nichts\n"
+               "geschrieben. --verify: nach der Wiederherstellung den Abzug (Funktion 997)\n"
+               "empfangen und mit der Datei vergleichen. Beide gelten auch, wenn die "
+               "Konfiguration\n"
+               "es sagt (die Schalter des Optionsdialogs).\n"
+               "\n"
+               "Ohne Talvaro: talvaro-sim starten (die erste Zeile nennt den Port) und\n"
+               "talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT BEFEHL ...\n"
+               "(die Datei legt \"talvaro-loader --simulate\" beim ersten Start an).\n");
 }

@@ -10,6 +10,7 @@
 #define isatty _isatty
 #define fileno _fileno
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -25,6 +26,19 @@ bool writeLine(FILE* f, const QString& text) {
 
 Output::Output(bool quiet, bool json)
     : m_quiet(quiet), m_json(json), m_terminal(isatty(fileno(stderr)) != 0) {}
+
+bool Output::sameTerminal() const {
+    if (m_json || !m_terminal || isatty(fileno(stdout)) == 0)
+        return false;
+#ifdef Q_OS_WIN
+    return true;
+#else
+    struct stat a {
+    }, b{};
+    return ::fstat(fileno(stdout), &a) == 0 && ::fstat(fileno(stderr), &b) == 0 &&
+           a.st_rdev == b.st_rdev;
+#endif
+}
 
 void Output::closeProgressLine() {
     if (!m_progressOpen)

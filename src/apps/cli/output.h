@@ -14,6 +14,9 @@ public:
     bool json() const { return m_json; }
     // stderr is a terminal: progress may rewrite its line.
     bool terminal() const { return m_terminal; }
+    // stdout and stderr are the same terminal, and the messages are shown there (no --json):
+    // a line said on both would be read twice.
+    bool sameTerminal() const;
 
     // One log line on stdout, written through at once.
     void log(const QString& line);

@@ -127,6 +127,7 @@ int main(int argc, char* argv[]) {
     if (simulation)
         simulation->zeigen(w);
     w->show();
+    w->erststartpruefen();
     if (selfTest)
         QTimer::singleShot(250, w, &QWidget::close);
     // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down.

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -95,6 +96,19 @@ public:
         });
         return RealDialogs().information(parent, title, text, withCancel);
     }
+    // Where the next open dialog is pictured with the screen; empty: it answers itself.
+    QString dateiBild;
+    QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                         const QString& filter) override {
+        if (dateiBild.isEmpty())
+            return AutoDialogs::openFileName(parent, title, dir, filter);
+        QTimer::singleShot(1000, [this, pfad = std::exchange(dateiBild, {})] {
+            boxOk = bildschirm(pfad);
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+        return RealDialogs().openFileName(parent, title, dir, filter);
+    }
     std::unique_ptr<Progress> progress(QWidget* parent, const QString& label,
                                        const QString& cancelText, int minimum,
                                        int maximum) override {
@@ -143,6 +157,11 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     if (g_bildschirm) {
         g_dialoge->boxBild = out + "/anleitung-" + suffix + ".png";
         w.findChild<QPushButton*>(QStringLiteral("bpar2pic"))->click();
+        ok &= g_dialoge->boxOk;
+        pause(200);
+        // The restore begins with the file: its dialog says what the file is for.
+        g_dialoge->dateiBild = out + "/restore-datei-" + suffix + ".png";
+        w.findChild<QPushButton*>(QStringLiteral("beerestore"))->click();
         ok &= g_dialoge->boxOk;
         pause(200);
     }
@@ -228,6 +247,16 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     d->seiten()->setCurrentIndex(0);
     d->show();
     pause(150);
+    // On the screen of 1366 x 768 as the window manager places it: title bar to buttons.
+    if (g_bildschirm) {
+        pause(600);
+        ok &= bildschirm(out + "/optionen-" + suffix + ".png");
+        d->seiten()->setCurrentIndex(1);
+        pause(300);
+        ok &= bildschirm(out + "/optionen-hw1-" + suffix + ".png");
+        d->seiten()->setCurrentIndex(0);
+        pause(150);
+    }
     d->schnittstelle()->showPopup();
     pause(150);
     QPixmap bild = d->grab();

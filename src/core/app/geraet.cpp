@@ -25,6 +25,7 @@
 #include "parameters/parameterwriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -127,7 +128,7 @@ bool Geraet::leitung(TransferResult* fehler) {
     if (verbinden())
         return true;
     *fehler = TransferResult::failed(
-        QCoreApplication::translate("vantrel", "RS232 readSettings()"),
+        QCoreApplication::translate("vantrel", "RS232 nicht offen!"),
         QCoreApplication::translate("vantrel", "Die RS232 ist nicht offen!") + QLatin1Char(' ') +
             m_portfehler.text);
     melden(*fehler, false);
@@ -210,8 +211,76 @@ void Geraet::melden(const TransferResult& r, bool kritisch) {
 }
 
 void Geraet::ladefehler(const TransferResult& fehler) {
-    melden(fehler, true);
+    m_ladefehler = mitHerkunft(fehler);
+    melden(m_ladefehler, true);
     dateifehler = true;
+}
+
+QList<Geraet::Dateieinstellung> Geraet::dateieinstellungen() const {
+    // The label of the options dialog for each: that is where the person changes it.
+    struct Zeile {
+        struct {
+            const char* source;
+            const char* comment;
+        } label;
+        const TEinstellungen::Profile* werte;
+    };
+    const Zeile tabelle[] = {
+        {QT_TRANSLATE_NOOP3("odlg", "Datei der DSP-Software", "Option Dialog"),
+         &einst.dspcodefilename},
+        {QT_TRANSLATE_NOOP3("odlg", "Daten-Dateien der DSP-Software", "Option Dialog"),
+         &einst.filterfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "AD603 DAC-Anpassung DSP-Software", "Option Dialog"),
+         &einst.ad603filename},
+        {QT_TRANSLATE_NOOP3("odlg", "User-Parameter der DSP-Software", "Option Dialog"),
+         &einst.parameterfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "X-Parameter der DSP-Software", "Option Dialog"),
+         &einst.xparameterfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "Standart-Parameter der DSP-Software", "Option Dialog"),
+         &einst.standardparameterfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "RX-Equalizer der DSP-Software", "Option Dialog"),
+         &einst.rxeqfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "TX-Equalizer der DSP-Software", "Option Dialog"),
+         &einst.txeqfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "S-Meter Kalibrierung DSP-Software", "Option Dialog"),
+         &einst.scalfilename},
+        {QT_TRANSLATE_NOOP3("odlg", "Testfirmware fuer den DSP", "Option Dialog"),
+         &einst.testfilename},
+    };
+    QList<Dateieinstellung> liste;
+    const size_t p = size_t(profil());
+    for (const Zeile& z : tabelle) {
+        const QString& wert = (*z.werte)[p];
+        if (!wert.isEmpty())
+            liste.append({QCoreApplication::translate("odlg", z.label.source, z.label.comment),
+                          QFileInfo(wert).absoluteFilePath()});
+    }
+    return liste;
+}
+
+QStringList Geraet::fehlendeDateien() const {
+    QStringList fehlend;
+    for (const Dateieinstellung& d : dateieinstellungen())
+        if (!QFileInfo::exists(d.pfad))
+            fehlend << QStringLiteral("%1: \"%2\"").arg(d.label, d.pfad);
+    return fehlend;
+}
+
+TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
+    // Said for a file that is not there: the name in the setting is what to look at.
+    for (const Dateieinstellung& d : dateieinstellungen()) {
+        if (QFileInfo::exists(d.pfad) ||
+            !fehler.text.contains(QLatin1Char('"') + d.pfad + QLatin1Char('"')))
+            continue;
+        fehler.text += QStringLiteral("<br>") +
+                       QCoreApplication::translate(
+                           "vantrel", "Der Name kommt aus der Einstellung \"%1\" von Profil %2 "
+                                      "(Menue \"Einstellungen\", Seite \"Talvaro HW%2\").")
+                           .arg(d.label)
+                           .arg(profil() + 1);
+        break;
+    }
+    return fehler;
 }
 
 TransferResult Geraet::speicherfehler(const QString& path) {
@@ -284,6 +353,7 @@ bool Geraet::datensatzLaden(bool mitParametern) {
     m_parameterGelesen = false;
     // The flag tells of this load, not of every load since the start.
     dateifehler = false;
+    m_ladefehler = {};
     const DatensatzStatus status =
         ladeDatensatz(downloadimage, &dspzeilen, &filterliste, dateien, logSink(),
                       [this](const TransferResult& fehler) { ladefehler(fehler); });
@@ -350,30 +420,53 @@ TransferResult Geraet::nichtGeladen(bool schreiben) {
                         "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!")
                   : QCoreApplication::translate(
                         "vantrel", "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
-    TransferResult r = TransferResult::failed(
-        QCoreApplication::translate("vantrel", "Datei nicht gefunden!"),
-        QCoreApplication::translate("vantrel",
-                                    "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
+    // The failure is the file that did not load, as its box said it; the line above says
+    // what came of it.
+    TransferResult r =
+        m_ladefehler.failed()
+            ? m_ladefehler
+            : TransferResult::failed(
+                  QCoreApplication::translate("vantrel", "Datensatz nicht vollstaendig geladen!"),
+                  schreiben
+                      ? QCoreApplication::translate(
+                            "vantrel", "Datensatz nicht vollstaendig geladen - nichts geschrieben!")
+                      : QCoreApplication::translate(
+                            "vantrel", "Datensatz nicht vollstaendig geladen - nichts gesendet!"));
     r.datei = true;
     return r;
 }
 
-TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label) {
+TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QString& label,
+                                 bool wiederherstellung) {
     const double ms = zumPic ? byteMs(m_link->picDelay()) + byteMs(0) : byteMs(m_link->dspDelay());
     auto progress = fortschritt(label, 0, int(bild.size()), ms);
     qint64 gesendet = 0;
-    const TransferResult r =
+    TransferResult r =
         zumPic ? download::buffer2pic_alt(*m_link, bild, *progress, logSink(), &gesendet)
                : download::buffer2dsp(*m_link, bild, *progress, logSink(), &gesendet);
     // What went on the line, not what was meant to.
     m_vorgang.bytes = gesendet;
     progress->ergebnis(r);
     progress->finish();
+    // Once bytes of a restore went into the EEPROM, what it holds is neither the old content
+    // nor the file. (A download cut short says so in its own log line.) A line that broke
+    // says it in its box; an echo or sync error keeps its box as it was, and the log says it.
+    const bool teilweise = wiederherstellung && gesendet > 0 && !r.ok();
+    const QString teil =
+        QCoreApplication::translate("vantrel", "Der Eeprom ist jetzt teilweise "
+                                               "ueberschrieben: %1 von %2 Bytes geschrieben.")
+            .arg(gesendet)
+            .arg(bild.size());
+    const bool imKasten = teilweise && r.failed() && r.text == download::unterbrochen().text;
+    if (imKasten)
+        r.text += QStringLiteral("<br>") + teil;
     melden(r, false);
+    if (teilweise && !imKasten)
+        log(teil);
     return r;
 }
 
-TransferResult Geraet::parameterblockZumPic() {
+TransferResult Geraet::parameterblockZumPic(bool nachBild) {
     if (!rs232offen()) {
         log(download::nichtOffen());
         return TransferResult::done();
@@ -381,11 +474,29 @@ TransferResult Geraet::parameterblockZumPic() {
     auto progress =
         fortschritt(QCoreApplication::translate("vantrel", "Parameter -> VESK (Ruvado)"), 0,
                     download::kParameterBlockGroesse, byteMs(m_link->picDelay()) + byteMs(0));
-    const TransferResult r =
-        download::parameter2pic_alt(*m_link, parametertabelle, *progress, logSink());
+    qint64 gesendet = 0;
+    TransferResult r;
+    {
+        download::Geschrieben zaehler(*m_link, &gesendet);
+        r = download::parameter2pic_alt(*m_link, parametertabelle, *progress, logSink());
+    }
+    // The bytes of the block count with the image's: both went into the EEPROM.
+    m_vorgang.bytes = qMax<qint64>(m_vorgang.bytes, 0) + gesendet;
     progress->ergebnis(r);
     progress->finish();
+    // The image is in the EEPROM, its parameters are not: the set would start with a
+    // firmware whose parameter area is cut short.
+    const QString unvollstaendig =
+        QCoreApplication::translate(
+            "vantrel", "Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der "
+                       "Parameterblock nur bis Byte %1 von %2.")
+            .arg(gesendet)
+            .arg(download::kParameterBlockGroesse);
+    if (nachBild && r.failed())
+        r.text += QStringLiteral("<br>") + unvollstaendig;
     melden(r, false);
+    if (nachBild && r.wasCanceled())
+        log(unvollstaendig);
     return r;
 }
 
@@ -480,17 +591,17 @@ TransferResult Geraet::picLaden(bool nurParameter) {
         if (rs232offen())
             log(QCoreApplication::translate("vantrel", "buffer2pic_alt() Fertig!"));
     }
-    r = parameterblockZumPic();
+    r = parameterblockZumPic(!nurParameter);
     if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "parameter2pic_alt() Fertig!"));
     return r;
 }
 
-QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel) {
+QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel, const QString& start) {
     if (!m_bediener)
         return {};
     return m_bediener->dateiWaehlen(
-        wahl, titel, QStringLiteral("*.bin"),
+        wahl, titel, start,
         QCoreApplication::translate("vantrel", "Binaerdatei (*.bin *.BIN);;Alle Dateien (*.*)",
                                     "FileDialog"));
 }
@@ -506,9 +617,11 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     if (name.isEmpty())
         name = binDateiWaehlen(
             Bediener::Wahl::Speichern,
-            QCoreApplication::translate("vantrel", "ExEeprominhalt Speichern", "FileDialog"));
+            QCoreApplication::translate("vantrel", "ExEeprominhalt Speichern", "FileDialog"),
+            eepromStart());
     if (name.isEmpty())
         return TransferResult::canceled();
+    m_eepromOrdner = QFileInfo(name).absolutePath();
     // Looked at before the set is asked to send: a dump that could not be kept afterwards
     // would be for nothing.
     if (!zielSchreibbar(name))
@@ -552,51 +665,42 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
 TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     m_vorgang = {};
     pruefungBeginnen();
-    const Hinweis h = hinweis::eeRestore();
-    const auto lesen = [this](const QString& name, QByteArray* inhalt) {
-        const TransferResult r = download::eepromDateiLesen(name, inhalt);
-        melden(r, true);
-        return r;
-    };
-    // A file shorter than the EEPROM leaves the rest of it as it was: only after a warning.
-    const auto kurzBestaetigt = [this](const QString& name, const QByteArray& inhalt) {
-        if (inhalt.size() >= download::kEepromGroesse || !m_bediener)
-            return true;
-        return m_bediener->warnen(
-            QCoreApplication::translate("vantrel", "Datei kleiner als der Eeprom"),
-            QCoreApplication::translate("vantrel",
-                                        "Datei \"%1\" hat %2 Bytes, der Eeprom %3 Bytes.<br>"
-                                        "Nur die ersten %2 Bytes werden ueberschrieben.")
-                .arg(name, QString::number(inhalt.size()),
-                     QString::number(download::kEepromGroesse)));
-    };
-    // A file named on the command line is read before anything is asked; one the person
-    // chooses, after the box, unless a backup comes first: then the file is chosen and
-    // looked at before its long dump.
+    // In the order things happen: the file is chosen (or taken from the command line), read
+    // and looked at, a short file confirmed; then the backup, if one is made; then the box
+    // that has the person start function 996, and the write. Nothing wrong with the file is
+    // found only after the long dump.
     QString name = quelle;
-    QByteArray inhalt;
-    const bool sichern = einst.vorwiederherstellungsichern;
-    const auto waehlen = [&]() -> TransferResult {
+    if (name.isEmpty()) {
         name = binDateiWaehlen(
             Bediener::Wahl::Oeffnen,
-            QCoreApplication::translate("vantrel", "ExEeprominhalt restaurieren", "FileDialog"));
+            QCoreApplication::translate("vantrel",
+                                        "ExEeprominhalt restaurieren: Datei fuer den externen "
+                                        "Eeprom waehlen",
+                                        "FileDialog"),
+            eepromStart());
         // The EEPROM gets the chosen file or nothing: never what the image held before.
-        return name.isEmpty() ? TransferResult::canceled() : lesen(name, &inhalt);
-    };
-    if (!name.isEmpty() || sichern) {
-        if (const TransferResult r = name.isEmpty() ? waehlen() : lesen(name, &inhalt); !r.ok())
-            return r;
+        if (name.isEmpty())
+            return TransferResult::canceled();
+        m_eepromOrdner = QFileInfo(name).absolutePath();
     }
-    if (const TransferResult s = sichernVorSchreiben(sichern); !s.ok())
-        return s;
-    if (!bestaetigt(h))
-        return abgelehnt();
-    if (name.isEmpty()) {
-        if (const TransferResult r = waehlen(); !r.ok())
-            return r;
+    QByteArray inhalt;
+    if (const TransferResult r = download::eepromDateiLesen(name, &inhalt); !r.ok()) {
+        melden(r, true);
+        return r;
     }
-    if (!kurzBestaetigt(name, inhalt))
+    // A file shorter than the EEPROM leaves the rest of it as it was: only after a warning.
+    if (inhalt.size() < download::kEepromGroesse && m_bediener &&
+        !m_bediener->warnen(QCoreApplication::translate("vantrel", "Datei kleiner als der Eeprom"),
+                            QCoreApplication::translate(
+                                "vantrel", "Datei \"%1\" hat %2 Bytes, der Eeprom %3 Bytes.<br>"
+                                           "Nur die ersten %2 Bytes werden ueberschrieben.")
+                                .arg(name, QString::number(inhalt.size()),
+                                     QString::number(download::kEepromGroesse))))
         return TransferResult::canceled();
+    if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
+        return s;
+    if (!bestaetigt(hinweis::eeRestore(name)))
+        return abgelehnt();
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -604,7 +708,7 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     m_vorgang.bytes = inhalt.size();
     fingerabdruck(QStringLiteral("file"), name, inhalt);
     r = sendeBild(true, inhalt,
-                  QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"));
+                  QCoreApplication::translate("vantrel", "Daten in externen Eeprom Laden"), true);
     if (r.ok() && rs232offen())
         log(QCoreApplication::translate(
                 "vantrel", "Eeprom-Wiederherstellung: %1 Bytes aus Datei \"%2\" gesendet")
@@ -613,6 +717,16 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
     if (r.ok() && rs232offen())
         r = vergleichNachSchreiben(inhalt);
     return r;
+}
+
+QString Geraet::eepromStart() const {
+    // The folder of the last backup or restore; at first the one the backups before a write
+    // go to, once there is one.
+    QString ordner = m_eepromOrdner;
+    if (ordner.isEmpty() && QFileInfo(sicherungsordner()).isDir())
+        ordner = sicherungsordner();
+    return ordner.isEmpty() ? QStringLiteral("*.bin")
+                            : QDir(ordner).filePath(QStringLiteral("*.bin"));
 }
 
 TransferResult Geraet::bildSchreiben(bool test, const QString& ziel) {

@@ -44,6 +44,9 @@ public:
     explicit Geraet(QObject* parent = nullptr);
     ~Geraet() override;
 
+    // The S-meter calibration's first parameter; it owns those above while it runs.
+    static constexpr int kSmKalErster = 68;
+
     // Not owned; must outlive every operation. Without one, nothing is asked and all is
     // taken as confirmed.
     void setBediener(Bediener* bediener) { m_bediener = bediener; }
@@ -150,12 +153,9 @@ public:
     bool stromAn() const { return m_leser != 0; }
     // The poll's period in ms (100; tests and benches shorten it).
     void setAbfrageMs(int ms);
-    int abfrageMs() const { return m_abfrageMs; }
     // Polls that read the line since the session was made.
     int abfragen() const { return m_abfragen; }
     const Empfangsring& empfangsring() const { return m_ring; }
-    // The last telegram decoded (agc and vogad keep their value between directions).
-    const TDspDaten& dspdaten() const { return m_dspdaten; }
     // The monitor's AD603 table, from the profile's AD603 file (the sweep measures into the
     // IF calibration's own curve, which the monitor never touches).
     const Calcurve& monitorkurve() const { return m_monitorkurve; }
@@ -319,8 +319,16 @@ public:
     const QList<Fingerabdruck>& fingerabdruecke() const { return m_fingerabdruecke; }
     // The backup kept before the last write, empty when none was made.
     const QString& sicherung() const { return m_sicherung; }
-    // ~/vantrel/sicherungen, where the backups before a write are kept.
-    static QString sicherungsordner();
+    // The data files the active profile names that are not there, one a line: the label of
+    // the options dialog and the full path ("Datei der DSP-Software: \"/pfad/VESK.dpk\"").
+    QStringList fehlendeDateien() const;
+    // Where the backups before a write are kept: ~/vantrel/sicherungen, or "sicherungen" in
+    // the session's own folder.
+    QString sicherungsordner() const;
+    // The folder for the files the session makes of its own (the backups before a write, the
+    // IF calibration's AD603_1.dat); empty: the configuration folder. The simulate mode
+    // keeps them apart from the real set's.
+    void setEigenerOrdner(const QString& ordner);
 
 signals:
     // A byte went on the line (for the figures of a transfer).
@@ -377,8 +385,6 @@ private:
     // A read filled the table: it may be used, and the file it came from (user, x) holds no
     // unsaved change.
     void geladenMelden(bool user, bool x);
-    // The S-meter calibration's first parameter.
-    static constexpr int kSmKalErster = 68;
 
     TEinstellungen einst;
     int vesknr = 0;
@@ -406,7 +412,13 @@ private:
     // load, the line, the image.
     TransferResult zumDsp(const Hinweis& h, const std::function<bool()>& laden);
     // A binary image file to read or write, as the person chooses it; empty when none.
-    QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel);
+    QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel,
+                            const QString& start = QStringLiteral("*.bin"));
+    // Where the file dialogs of the backup and the restore start ("*.bin" in a folder).
+    QString eepromStart() const;
+    // The folder of the last backup or restore chosen in a dialog.
+    QString m_eepromOrdner;
+    QString m_eigenerOrdner;
     // A file there may be written (it is a regular file or none, and its folder takes it).
     static bool zielSchreibbar(const QString& path);
     // The set's EEPROM dump (function 997) over the line, under a progress with that label.
@@ -420,8 +432,12 @@ private:
                                           const QString& einheit = QStringLiteral("Bytes"));
     double byteMs(int delayMs) const;
     LogSink logSink();
-    TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label);
-    TransferResult parameterblockZumPic();
+    // A restore (wiederherstellung) that breaks off says that the EEPROM is partly written.
+    TransferResult sendeBild(bool zumPic, const QByteArray& bild, const QString& label,
+                             bool wiederherstellung = false);
+    // The parameter block into the EEPROM; after the image (nachBild) a failure says that
+    // the EEPROM is incomplete.
+    TransferResult parameterblockZumPic(bool nachBild);
 
     // Knowing what is in the EEPROM (geraetpruefung.cpp): hooks at the start and the end of
     // the writing operations, and the fingerprints of the log.
@@ -479,6 +495,16 @@ private:
     TransferResult m_leitungsfehler;
     // Why the last parameter file could not be used (marked datei).
     TransferResult m_parameterFehler;
+    // The last data file of a load that failed, as its box said it.
+    TransferResult m_ladefehler;
+    // A file setting of the active profile: its label in the options dialog, its full path.
+    struct Dateieinstellung {
+        QString label;
+        QString pfad;
+    };
+    QList<Dateieinstellung> dateieinstellungen() const;
+    // The failure with the setting and profile that named its file, where one did.
+    TransferResult mitHerkunft(TransferResult fehler) const;
     Vorgang m_vorgang;
     Leitungswache* m_wache = nullptr;
     portzugriff::Portfehler m_portfehler;

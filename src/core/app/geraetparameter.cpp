@@ -151,7 +151,9 @@ bool Geraet::parameterDateiLesen(const QString& path) {
     // A file without one parameter line (empty, cut off, not a parameter file) would leave
     // the table as the reset left it: 255 everywhere, sent as if chosen.
     QStringList zeilen;
-    if (const TransferResult fehler = leseParameterDatei(path, &zeilen); !fehler.ok()) {
+    if (TransferResult fehler = leseParameterDatei(path, &zeilen); !fehler.ok()) {
+        fehler = mitHerkunft(fehler);
+        m_ladefehler = fehler;
         if (m_bediener)
             m_bediener->meldung(Bediener::Box::Kritisch, fehler.title, fehler.text);
         paramlog(fehler.text);
@@ -225,6 +227,7 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     smkalaktiv = false;
     ladequelle = 0;
     dateifehler = false;
+    m_ladefehler = {};
     const auto paramlog = [this](const QString& s) {
         log(s);
         emit parameterzeile(s);
@@ -255,15 +258,18 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     TransferResult r;
     if (paramgeladen && !leitung(&r))
         return r;
+    // While the monitor window listens, the block must not switch the telegrams off.
+    const bool monitor = spalte.monitor || liest(Leser::Monitor);
+    // The progress counts frames, the block's opening and closing ones included, as they go.
+    const QList<parameter::Frame> block =
+        parameter::parameterFrames(parametertabelle, spalte.modus, spalte.bank, monitor);
     auto progress =
-        fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), parameter::kErste,
-                    parameter::kLetzte, 3 * byteMs(m_link->paramDelay()), QStringLiteral("Frames"));
+        fortschritt(QCoreApplication::translate("vantrel", "Parameter-Laden"), 0, int(block.size()),
+                    3 * byteMs(m_link->paramDelay()), QStringLiteral("Frames"));
     if (!paramgeladen) {
         progress->finish();
         return TransferResult::done();
     }
-    // While the monitor window listens, the block must not switch the telegrams off.
-    const bool monitor = spalte.monitor || liest(Leser::Monitor);
     // A line that drops meanwhile is marked closed at once: it was open, so it broke off.
     const bool offen = rs232offen();
     // Frames that went on the line, not those meant to: after a drop none go.
@@ -272,19 +278,14 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
         connect(m_link, &Link::frameSent, this, [&frames] { ++frames; });
     // The block is one transfer: frames that other editors start meanwhile wait until it is
     // closed. Begun from inside another transfer, the frames queue behind that one instead.
-    // A cancel does not end it (see below).
+    // A cancel does not end it: a block cut short would leave the DSP with a mix of two
+    // columns.
     const bool eigene = m_link->beginTransfer();
-    m_link->dspframe(parameter::kCmdBlock, 1);
-    for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
-        // The block runs to its end whatever the progress says: a block cut short would
-        // leave the DSP with a mix of two columns.
-        progress->setValue(i);
-        if (const auto v = parameter::sendewert(parametertabelle[size_t(i)], i, spalte.modus,
-                                                spalte.bank, monitor)) {
-            m_link->dspframe(i, *v);
-        }
+    progress->setValue(0);
+    for (qsizetype k = 0; k < block.size(); ++k) {
+        m_link->dspframe(block[k].first, block[k].second);
+        progress->setValue(int(k + 1));
     }
-    m_link->dspframe(parameter::kCmdBlock, 0);
     disconnect(zaehler);
     if (eigene)
         m_link->endTransfer();
@@ -307,6 +308,7 @@ bool Geraet::userParameterLaden() {
     smkalaktiv = false;
     ladequelle = 0;
     dateifehler = false;
+    m_ladefehler = {};
     return parameterDateiLesen(einst.parameterfilename[size_t(profil())]);
 }
 
@@ -342,6 +344,7 @@ bool Geraet::xParameterLaden() {
     // A load of its own: what failed before it (another file, an equalizer) is not its
     // failure.
     dateifehler = false;
+    m_ladefehler = {};
     const bool ok = parameterDateiLesen(einst.xparameterfilename[size_t(profil())]);
     ladequelle = 0;
     return ok;

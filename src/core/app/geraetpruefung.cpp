@@ -2,6 +2,7 @@
 // kept before a write, the comparison after it, and the fingerprints in the log.
 #include "app/bediener.h"
 #include "app/geraet.h"
+#include "calibration/zfkalibrierung.h"
 #include "download/eeprombackup.h"
 #include "download/hinweistexte.h"
 #include "download/ladefehler.h"
@@ -28,8 +29,15 @@ const QRegularExpression& sicherungsmuster() {
 
 } // namespace
 
-QString Geraet::sicherungsordner() {
+QString Geraet::sicherungsordner() const {
+    if (!m_eigenerOrdner.isEmpty())
+        return QDir(m_eigenerOrdner).filePath(QStringLiteral("sicherungen"));
     return QDir::home().filePath(QStringLiteral("vantrel/sicherungen"));
+}
+
+void Geraet::setEigenerOrdner(const QString& ordner) {
+    m_eigenerOrdner = ordner;
+    m_zfkal->setOrdner(ordner);
 }
 
 void Geraet::fingerabdruck(const QString& art, const QString& datei, const QByteArray& bytes) {

@@ -93,8 +93,8 @@ TransferResult Geraet::eqDateiSenden(eqcurve::Side side) {
     m_vorgang = {};
     eqcurve::Curve kurve{};
     if (!eqDateiLesen(side, &kurve)) {
-        TransferResult r = TransferResult::failed(
-            QCoreApplication::translate("vantrel", "Datei nicht gefunden!"), {});
+        // The box said why; the result carries the same words.
+        TransferResult r = m_ladefehler;
         r.datei = true;
         return r;
     }

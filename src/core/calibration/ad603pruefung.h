@@ -38,7 +38,6 @@ struct Ad603Befund {
     bool faellt() const { return fallstufe >= 0; }
     bool flach() const { return flachab >= 0; }
     bool meistFuellwerte() const { return 2 * fuellwerte > ad603zeilen; }
-    bool gut() const { return !luecken() && !faellt() && !flach() && !meistFuellwerte(); }
     // One German line per raised flag, in that order; empty when the curve looks right.
     QStringList texte() const;
 };

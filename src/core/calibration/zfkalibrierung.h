@@ -30,12 +30,13 @@ public:
     const QList<QPointF>& alteTabelle() const { return m_alteTabelle; }
     // Where "AD603_1.dat" goes; the working directory (the configuration folder) if empty.
     void setOrdner(const QString& ordner) { m_ordner = ordner; }
+    // The full name of "AD603_1.dat" in that folder.
+    QString ad603eins() const;
 
     // For tests and benches that start at a later step: the step the next click runs and
     // the measurement state it finds there.
     void setSchritt(int schritt) { m_schritt = schritt; }
     ZfMessung& messungFuerTest() { return m_messung; }
-    void setPegelmax(double p) { m_pegelmax = p; }
 
 signals:
     // The sweep stored a step (or began): the curve is to be drawn again.
@@ -56,7 +57,6 @@ private:
     // table is to be written.
     bool kurvepruefen();
     bool speichern(const QString& pfad);
-    QString ad603eins() const;
 
     ZfMessung m_messung;
     double m_pegelmax = 0;

@@ -97,13 +97,14 @@ Hinweis eeSichern() {
                 "4. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist<br>")};
 }
 
-Hinweis eeRestore() {
-    // The restore has always carried the backup's title.
+Hinweis eeRestore(const QString& datei) {
+    // The restore has always carried the backup's title. The file is chosen (and a backup
+    // made) before this box: what follows it is the set's function and the write.
     return {QCoreApplication::translate("vantrel", "Externen Eeprom SICHERN"),
             QCoreApplication::translate(
                 "vantrel",
                 "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert</b><br>"
-                "Die Daten werden von der Datei \"*.bin\" geladen und in den externen<br>"
+                "Die Daten der Datei \"%1\" werden in den externen<br>"
                 "Eeprom des Talvaro zurueckgespeichert.<br>"
                 "<br>"
                 "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden "
@@ -112,8 +113,8 @@ Hinweis eeRestore() {
                 "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.<br>"
                 "2. Am \"Talvaro\" Funktion mit <b>\"996\"</b> starten<br>"
                 "3. Am PC in diesem Dialog <b>\"OK\"</b> druecken.<br>"
-                "4. Anschliessend die Binaerdatei Laden.<br>"
-                "5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist<br>")};
+                "4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist<br>")
+                .arg(datei.toHtmlEscaped())};
 }
 
 Hinweis param2pc() {

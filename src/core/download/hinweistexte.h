@@ -12,12 +12,13 @@ struct Hinweis {
 
 namespace hinweis {
 
-Hinweis dspLaden();   // "Direkt zum DSP"
-Hinweis testLaden();  // "Testsoftware"
-Hinweis picLaden();   // "Daten + Parameter zum PIC"
-Hinweis par2pic();    // "Nur Parameter zum PIC"
-Hinweis eeSichern();  // "Eeprom Sicherung"
-Hinweis eeRestore();  // "Eeprom Wiederherstellung"
+Hinweis dspLaden();  // "Direkt zum DSP"
+Hinweis testLaden(); // "Testsoftware"
+Hinweis picLaden();  // "Daten + Parameter zum PIC"
+Hinweis par2pic();   // "Nur Parameter zum PIC"
+Hinweis eeSichern(); // "Eeprom Sicherung"
+// "Eeprom Wiederherstellung", said once the file to write has been chosen
+Hinweis eeRestore(const QString& datei);
 Hinweis param2pc();   // "Parameter Vesk -> PC"
 Hinweis xParameter(); // a download refused while changed X parameters are not saved
 // "Eeprom Vergleich": the dump compared with a file; after a write, with the file written.

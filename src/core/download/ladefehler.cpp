@@ -1,6 +1,12 @@
 #include "download/ladefehler.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+
+// The full path looked at: a bare name says nothing of the folder it was looked up in.
+static QString voll(const QString& path) {
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
 
 static QString titel() {
     return QCoreApplication::translate("vantrel", "Datei nicht gefunden!");
@@ -8,14 +14,15 @@ static QString titel() {
 
 TransferResult dateiNichtGefunden(const QString& path) {
     return TransferResult::failed(
-        titel(), QCoreApplication::translate("vantrel", "Datei \"%1\" nicht gefunden!").arg(path));
+        titel(),
+        QCoreApplication::translate("vantrel", "Datei \"%1\" nicht gefunden!").arg(voll(path)));
 }
 
 TransferResult filterNichtGefunden(const QString& path) {
     return TransferResult::failed(
         titel(), QCoreApplication::translate("vantrel", "Datei \"%1\" aus der Filterdatei "
                                                         "nicht gefunden!")
-                     .arg(path));
+                     .arg(voll(path)));
 }
 
 TransferResult dateiLeer(const QString& path) {
@@ -37,20 +44,20 @@ TransferResult lesefehler(const QString& path, LineReader::Fehler fehler) {
     case LineReader::Fehler::KeineDatei:
         r = TransferResult::failed(
             QCoreApplication::translate("vantrel", "Keine Datei!"),
-            QCoreApplication::translate("vantrel", "%1 ist keine Datei!").arg(path));
+            QCoreApplication::translate("vantrel", "%1 ist keine Datei!").arg(voll(path)));
         break;
     case LineReader::Fehler::ZuGross:
         r = TransferResult::failed(
             QCoreApplication::translate("vantrel", "Datei zu gross!"),
             QCoreApplication::translate("vantrel", "Datei \"%1\" ist groesser als %2 MiB!")
-                .arg(path)
+                .arg(voll(path))
                 .arg(LineReader::kMaxGroesse / (1024 * 1024)));
         break;
     case LineReader::Fehler::Unlesbar:
         r = TransferResult::failed(
             QCoreApplication::translate("vantrel", "Datei nicht lesbar!"),
             QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht gelesen werden!")
-                .arg(path));
+                .arg(voll(path)));
         break;
     }
     r.datei = true;

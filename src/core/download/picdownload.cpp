@@ -112,6 +112,9 @@ TransferResult buffer2pic_alt(Link& link, const QByteArray& data, Progress& prog
                 ereignisseNach(link, link.picDelay());
         }
         if (!r.ok()) {
+            // The byte whose echo did not come went on the line all the same: the progress
+            // ends where the log says it did.
+            progress.setValue(int(zaehler.anzahl()));
             protokoll(log, r, zaehler.anzahl(), size);
             return r;
         }

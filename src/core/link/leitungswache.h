@@ -30,8 +30,6 @@ public:
     QString festerName() const { return m_fest; }
     // No more attempts until the next drop (the line closed on purpose).
     void beenden();
-    // The port lost and being tried again; empty when none is.
-    QString verlorenerPort() const { return m_port; }
 
 signals:
     void verloren(const QString& port);

@@ -3,9 +3,12 @@
 #include "link/modem.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <algorithm>
 
 #ifdef Q_OS_LINUX
 #include <cerrno>
@@ -44,7 +47,10 @@ Portfehler keinSerieller(const QString& name) {
         QCoreApplication::translate("vantrel", "%1 ist kein serieller Port").arg(anzeige(name))};
 }
 Portfehler belegt(const QString& name, const QList<Halter>& halter) {
-    return {Grund::Belegt, belegtText(anzeige(name), halter)};
+    // A holder that cannot be seen is another user's process: the programs known to grab
+    // adapters run as root, and /proc shows their names to everyone.
+    return {Grund::Belegt,
+            belegtText(anzeige(name), halter, halter.isEmpty() ? greifer() : QList<Halter>{})};
 }
 Portfehler berechtigung(const QString& name) {
     return {Grund::Berechtigung,
@@ -281,41 +287,89 @@ Belegung belegung(const QString& path, int fd) {
     return b;
 }
 
-QString belegtText(const QString& port, const QList<Halter>& halter) {
-    if (halter.isEmpty())
-        return QCoreApplication::translate("vantrel",
-                                           "Port %1 ist belegt: ein anderes Programm hat ihn offen")
-            .arg(port);
+QList<Halter> greifer() {
+    QList<Halter> laufend;
+#ifdef Q_OS_LINUX
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return laufend;
+    while (const dirent* e = ::readdir(proc)) {
+        char* ende = nullptr;
+        const long pid = std::strtol(e->d_name, &ende, 10);
+        if (pid <= 0 || *ende != '\0')
+            continue;
+        const QString name = programm(pid);
+        if (name == QLatin1String("ModemManager") || name == QLatin1String("brltty"))
+            laufend.append({pid, name});
+    }
+    ::closedir(proc);
+    std::sort(laufend.begin(), laufend.end(),
+              [](const Halter& a, const Halter& b) { return a.pid < b.pid; });
+#endif
+    return laufend;
+}
+
+QString adapterAnleitung() {
+    // Installed beside the program (share/doc of its prefix), else the tree it was built from.
+    const QString installiert =
+        QFileInfo(QCoreApplication::applicationDirPath() +
+                  QStringLiteral("/../share/doc/talvaro-loader/adapters.md"))
+            .absoluteFilePath();
+    if (QFileInfo::exists(installiert))
+        return QDir::cleanPath(installiert);
+#ifdef TALVARO_ADAPTERS_MD
+    if (QFileInfo::exists(QStringLiteral(TALVARO_ADAPTERS_MD)))
+        return QStringLiteral(TALVARO_ADAPTERS_MD);
+#endif
+    return QStringLiteral("/usr/share/doc/talvaro-loader/adapters.md");
+}
+
+QString belegtText(const QString& port, const QList<Halter>& halter,
+                   const QList<Halter>& vermutet) {
     QStringList namen;
     bool modemManager = false;
     bool brltty = false;
-    for (const Halter& h : halter) {
+    const QList<Halter>& genannt = halter.isEmpty() ? vermutet : halter;
+    for (const Halter& h : genannt) {
         namen << QStringLiteral("%1 (PID %2)")
                      .arg(h.programm.isEmpty() ? QStringLiteral("?") : h.programm)
                      .arg(h.pid);
         modemManager = modemManager || h.programm == QLatin1String("ModemManager");
         brltty = brltty || h.programm == QLatin1String("brltty");
     }
-    QString text =
-        halter.size() == 1
-            ? QCoreApplication::translate("vantrel", "Port %1 ist belegt: %2 hat ihn offen")
-                  .arg(port, namen.first())
-            : QCoreApplication::translate("vantrel", "Port %1 ist belegt: %2 haben ihn offen")
-                  .arg(port, namen.join(QStringLiteral(", ")));
+    QString text;
+    if (halter.isEmpty() && vermutet.isEmpty())
+        text = QCoreApplication::translate("vantrel",
+                                           "Port %1 ist belegt: ein anderes Programm hat ihn offen")
+                   .arg(port);
+    else if (halter.isEmpty())
+        text = QCoreApplication::translate(
+                   "vantrel", "Port %1 ist belegt: das Programm, das ihn offen hat, gehoert einem "
+                              "anderen Benutzer; es laeuft %2, wahrscheinlich ist es das")
+                   .arg(port, namen.join(QStringLiteral(", ")));
+    else if (halter.size() == 1)
+        text = QCoreApplication::translate("vantrel", "Port %1 ist belegt: %2 hat ihn offen")
+                   .arg(port, namen.first());
+    else
+        text = QCoreApplication::translate("vantrel", "Port %1 ist belegt: %2 haben ihn offen")
+                   .arg(port, namen.join(QStringLiteral(", ")));
     if (modemManager)
         text += QLatin1Char('\n') +
                 QCoreApplication::translate(
                     "vantrel",
                     "ModemManager prueft neue USB-Adapter mit AT-Befehlen; eine udev-Regel mit "
                     "ENV{ID_MM_DEVICE_IGNORE}=\"1\" fuer den Adapter haelt ihn fern (oder sudo "
-                    "systemctl disable --now ModemManager, wenn kein Modem gebraucht wird).");
+                    "systemctl disable --now ModemManager, wenn kein Modem gebraucht wird; "
+                    "siehe %1).")
+                    .arg(adapterAnleitung());
     if (brltty)
         text += QLatin1Char('\n') +
                 QCoreApplication::translate(
                     "vantrel",
                     "brltty nimmt manche USB-Adapter (CH340, CP210x) fuer eine Braillezeile; "
                     "ohne Braillezeile haelt sudo apt remove brltty ihn fern, sonst seine "
-                    "udev-Regel fuer diesen Adapter abschalten.");
+                    "udev-Regel fuer diesen Adapter abschalten (siehe %1).")
+                    .arg(adapterAnleitung());
     return text;
 }
 
@@ -373,12 +427,11 @@ QString hinweisText(const QString& device, const std::optional<Dateirechte>& rec
                "Keine Berechtigung fuer %1 (Modus %2, Gruppe \"%3\"): keine Gruppe, der man "
                "beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den "
                "Adapter der Gruppe \"dialout\" gibt (GROUP=\"dialout\", MODE=\"0660\"; ein "
-               "Beispiel steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer "
-               "\"%4\" in "
+               "Beispiel steht in %5), dann den Benutzer \"%4\" in "
                "diese Gruppe aufnehmen (sudo usermod -aG dialout %4) und ab- und wieder "
                "anmelden.")
         .arg(device, QStringLiteral("%1").arg(rechte->mode & 07777, 4, 8, QLatin1Char('0')),
-             rechte->gruppe, u);
+             rechte->gruppe, u, adapterAnleitung());
 }
 
 Portfehler diagnose(const QString& name, QSerialPort::SerialPortError fehler,

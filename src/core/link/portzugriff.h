@@ -54,8 +54,16 @@ Belegung belegung(const QString& path, int fd = -1);
 QList<Halter> halter(quint64 rdev);
 
 // "Port NAME ist belegt: ModemManager (PID 812) hat ihn offen", plus one line of advice for
-// the programs known to grab USB adapters.
-QString belegtText(const QString& port, const QList<Halter>& halter);
+// the programs known to grab USB adapters. Without a holder to be seen, the programs of
+// vermutet (running, but the holder may be another) are named as the likely one.
+QString belegtText(const QString& port, const QList<Halter>& halter,
+                   const QList<Halter>& vermutet = {});
+
+// The running programs known to grab USB adapters (ModemManager, brltty), by PID.
+QList<Halter> greifer();
+
+// Where the guide to USB adapters is: installed beside the program, else in the source tree.
+QString adapterAnleitung();
 
 // What stat() says of a device file, as far as the advice needs it.
 struct Dateirechte {

@@ -1,5 +1,7 @@
 #include "parameters/parameterwriter.h"
 
+#include <cstdio>
+
 namespace parameter {
 
 const char* const kKopfzeile = "Parameter name         User#    Vesk# SSBGREEN SSBYELLOW SSBRED "
@@ -19,10 +21,12 @@ QByteArray parameterZeile(const TParameter& p, int nummer, DateiArt art) {
     zeile += QString::asprintf(kZahlen, p.user, nummer, p.ssbgreen, p.ssbyellow, p.ssbred,
                                p.cwgreen, p.cwyellow, p.cwred, p.min, p.max)
                  .toLatin1();
-    if (p.x < 1.0 && p.x != 0.0)
-        zeile += QString::asprintf("\t %0.2f ,\t %2i", p.x, p.page).toLatin1();
-    else
-        zeile += QString::asprintf("\t %4.0f ,\t %2i", p.x, p.page).toLatin1();
+    // C's printf rounds the binary value to the nearest, ties to even (2.5 -> 2, 0.125 ->
+    // 0.12) as the release's generator did; QString::asprintf rounds ties away from zero.
+    char x[64];
+    const char* format = p.x < 1.0 && p.x != 0.0 ? "\t %0.2f ,\t %2i" : "\t %4.0f ,\t %2i";
+    std::snprintf(x, sizeof x, format, p.x, p.page);
+    zeile += x;
     return zeile + kZeilenende;
 }
 

@@ -115,11 +115,12 @@ const Fund kFunde[] = {
 
 odlg::odlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("odlg"));
-    resize(560, 720);
+    // Fits a screen of 768 pixels with a title bar above and a panel below.
+    resize(560, 620);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("odlgtabs"));
-    m_tabs->setGeometry(10, 10, 540, 650);
+    m_tabs->setGeometry(10, 10, 540, 560);
 
     auto* grund = new QWidget();
     grund->setObjectName(QStringLiteral("grunddaten"));
@@ -190,7 +191,8 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
     auto* gbee =
         new QGroupBox(tr("Externer Eeprom (Talvaro nach Quarnel)", "Option Dialog"), grund);
     gbee->setObjectName(QStringLiteral("gbeeprom"));
-    gbee->setGeometry(10, 240, 510, 130);
+    // Below the last delay, so that its heading stands clear of that label.
+    gbee->setGeometry(10, 260, 510, 130);
     auto check = [gbee](const QString& text, const char* name, int y) {
         auto* c = new QCheckBox(text, gbee);
         c->setObjectName(QString::fromLatin1(name));
@@ -209,16 +211,16 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
         m_tabs->addTab(seite, tr("Talvaro HW%1", "Option Dialog").arg(p + 1));
         for (int z = 0; z < kZeilen; ++z) {
             const Zeile& row = kZeilenTabelle[z];
-            const int y = 8 + z * 55;
+            const int y = 8 + z * 46;
             auto* l = new QLabel(uebersetzt(row.label), seite);
-            l->setGeometry(10, y, 500, 20);
+            l->setGeometry(10, y, 500, 18);
             auto* e = new QLineEdit(seite);
             e->setObjectName(QStringLiteral("e%1_%2").arg(QLatin1String(row.name)).arg(p));
-            e->setGeometry(10, y + 22, 440, 24);
+            e->setGeometry(10, y + 18, 440, 24);
             auto* b = new QPushButton(tr("...", "Option Dialog"), seite);
             b->setObjectName(QStringLiteral("b%1_%2").arg(QLatin1String(row.name)).arg(p));
             b->setAutoDefault(false);
-            b->setGeometry(460, y + 22, 50, 24);
+            b->setGeometry(460, y + 18, 50, 24);
             connect(b, &QPushButton::clicked, this, row.slot);
             m_felder[size_t(p)][size_t(z)] = e;
             m_knoepfe[size_t(p)][size_t(z)] = b;
@@ -227,12 +229,12 @@ odlg::odlg(QWidget* parent) : QDialog(parent) {
 
     m_ok = new QPushButton(tr("OK", "Option Dialog"), this);
     m_ok->setObjectName(QStringLiteral("bok"));
-    m_ok->setGeometry(350, 675, 90, 30);
+    m_ok->setGeometry(350, 580, 90, 30);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    m_abbruch = new QPushButton(tr("Abbruch", "Option Dialog"), this);
+    m_abbruch = new QPushButton(tr("Abbrechen", "Option Dialog"), this);
     m_abbruch->setObjectName(QStringLiteral("babbruch"));
-    m_abbruch->setGeometry(455, 675, 90, 30);
+    m_abbruch->setGeometry(455, 580, 90, 30);
     m_abbruch->setAutoDefault(false);
     connect(m_abbruch, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -16,6 +16,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -24,6 +27,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 QString& vantrel::configFileName() {
     static QString name = QStringLiteral("vantrel.cfg");
@@ -176,6 +180,20 @@ void vantrel::createactions() {
     einstellungen->addAction(neuverbindenAct);
     menuBar()->addSeparator();
     QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
+    auto* anleitung = hilfe->addAction(tr("&Anleitung"), this,
+                                       [this] { this->hilfe(QStringLiteral("README.md")); });
+    anleitung->setObjectName(QStringLiteral("anleitungAct"));
+    anleitung->setStatusTip(tr("Die Anleitung zum Talvaro-Loader oeffnen"));
+    auto* adapter = hilfe->addAction(tr("&USB-Adapter"), this,
+                                     [this] { this->hilfe(QStringLiteral("adapters.md")); });
+    adapter->setObjectName(QStringLiteral("adapterAct"));
+    adapter->setStatusTip(
+        tr("Ports, Berechtigungen, ModemManager und brltty, eine udev-Regel fuer den Adapter"));
+    auto* cli = hilfe->addAction(tr("&Kommandozeile"), this,
+                                 [this] { this->hilfe(QStringLiteral("talvaro-cli.md")); });
+    cli->setObjectName(QStringLiteral("cliAct"));
+    cli->setStatusTip(tr("talvaro-cli: die Uebertragungen von der Kommandozeile"));
+    hilfe->addSeparator();
     hilfe->addAction(aboutAct);
     hilfe->addAction(aboutQtAct);
     QMenu* vesk = menuBar()->addMenu(tr("&Vesk Auswahl"));
@@ -256,6 +274,60 @@ void vantrel::neuverbinden() {
         logzeile(tr("Die RS232 %1 ist offen.").arg(m_geraet->einstellungen().rs232));
     else
         portfehlerzeigen(tr("Neu verbinden"), tr("Die RS232 laesst sich nicht oeffnen!"));
+}
+
+void vantrel::hilfe(const QString& name) {
+    // Installed beside the program (share/doc of its prefix), else the tree it was built from.
+    QStringList orte{QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/../share/doc/talvaro-loader/") + name};
+#ifdef TALVARO_SOURCE_DIR
+    orte << QStringLiteral(TALVARO_SOURCE_DIR "/") + name
+         << QStringLiteral(TALVARO_SOURCE_DIR "/docs/") + name;
+#endif
+    for (const QString& ort : std::as_const(orte)) {
+        const QString pfad = QDir::cleanPath(ort);
+        if (!QFileInfo(pfad).isFile())
+            continue;
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+            m_bediener->meldung(Bediener::Box::Info, tr("Hilfe"),
+                                tr("Die Anleitung liegt in \"%1\"; kein Programm hat sie "
+                                   "geoeffnet.")
+                                    .arg(pfad));
+        return;
+    }
+    m_bediener->meldung(Bediener::Box::Warnung, tr("Hilfe"),
+                        tr("Die Anleitung \"%1\" ist nicht installiert.").arg(name));
+}
+
+void vantrel::erststartpruefen() {
+    const QString konfig = configdir.filePath(configFileName());
+    const bool ohneKonfig = !QFileInfo::exists(konfig);
+    const QStringList fehlend = m_geraet->fehlendeDateien();
+    if (!ohneKonfig && fehlend.isEmpty())
+        return;
+    const int profil = m_geraet->profil() + 1;
+    QStringList zeilen;
+    if (ohneKonfig)
+        zeilen
+            << tr("Es gibt noch keine Konfiguration \"%1\": es gelten die Vorgaben.").arg(konfig);
+    if (!fehlend.isEmpty()) {
+        zeilen << tr("Diese Dateien von Profil %1 fehlen:").arg(profil);
+        for (const QString& f : fehlend)
+            zeilen << QStringLiteral("  ") + f;
+    }
+    zeilen << tr("Unter \"Einstellungen\" (Menue oder Werkzeugleiste), Seite \"Talvaro HW%1\", "
+                 "das Verzeichnis der Vesk-Software und die Dateien waehlen, dann \"OK\".")
+                  .arg(profil)
+           << tr("Ohne Talvaro: \"talvaro-loader --simulate\" arbeitet mit einem simulierten "
+                 "Talvaro und einem Beispieldatensatz.");
+    for (const QString& z : std::as_const(zeilen))
+        logzeile(z.toHtmlEscaped());
+    QStringList html;
+    for (const QString& z : std::as_const(zeilen))
+        html << z.toHtmlEscaped();
+    m_bediener->meldung(Bediener::Box::Warnung,
+                        ohneKonfig ? tr("Keine Konfiguration") : tr("Dateien fehlen"),
+                        html.join(QStringLiteral("<br>")));
 }
 
 void vantrel::about() {

@@ -51,9 +51,12 @@ public:
     static constexpr const char* versionText = "V1.18";
     static constexpr const char* dateText = " vom 17.11.2014";
 
-    QDir configdir;
-    // The configuration file name inside configdir ("vantrel.cfg" unless told otherwise).
+    // The configuration file name inside the configuration folder ("vantrel.cfg" unless
+    // told otherwise).
     static QString& configFileName();
+    // After the first show: with no configuration file, or with files of the active profile
+    // missing, the log and a box say what is missing and the way to the profile settings.
+    void erststartpruefen();
 
     void readSettings();
     // Writes the configuration file; false (and the box shown) when it could not be written.
@@ -74,6 +77,9 @@ public:
 
 public slots:
     void about();
+    // "Anleitung" and "USB-Adapter" of the menu "Hilfe": the user documentation, installed or
+    // in the source tree.
+    void hilfe(const QString& name);
     void meinst();
     void meinstsave();
     void setAText(const QString& text);
@@ -111,7 +117,7 @@ private:
     // The close-down runs (its frames pump events).
     bool m_schliesst = false;
 
-public:
+    QDir configdir;
     QAction* exitAct = nullptr;
     QAction* optionAct = nullptr;
     QAction* aboutAct = nullptr;

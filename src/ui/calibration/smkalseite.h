@@ -34,17 +34,11 @@ public:
     void abschliessen() override;
     void anhalten() override;
 
-    // The box of file line i (0..25): NF row, IP3 row, dB row.
-    QSpinBox* box(int zeile) const { return smwert[zeile]; }
-
 public slots:
     void clicksmstep();
     void clicksmabbruch();
     void geaendertsm();
     void tstopsmbef();
-
-signals:
-    void status(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

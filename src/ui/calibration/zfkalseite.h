@@ -23,9 +23,6 @@ public slots:
     void clickifstep();
     void clickifabbruch();
 
-signals:
-    void status(const QString& text);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

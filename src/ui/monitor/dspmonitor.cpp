@@ -42,6 +42,15 @@ DspMonitor::DspMonitor(Geraet* geraet, QWidget* parent)
     : QWidget(parent), ui(new Ui::DspMonitor), m_geraet(geraet) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("DspMonitor"));
+    // A bar's figure stands half on the filled part and half on the empty one: it gets one
+    // dark colour on a light fill, so that no letter changes colour where the fill ends.
+    for (QProgressBar* b : findChildren<QProgressBar*>()) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Highlight, QColor(0x9c, 0xc8, 0xee));
+        p.setColor(QPalette::HighlightedText, p.color(QPalette::WindowText));
+        p.setColor(QPalette::Text, p.color(QPalette::WindowText));
+        b->setPalette(p);
+    }
     m_min.fill(pegelmin);
     m_max.fill(pegelmax);
     connect(ui->Buttonreset, &QPushButton::clicked, this, &DspMonitor::on_Buttonreset_clicked);

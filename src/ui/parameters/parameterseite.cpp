@@ -409,7 +409,7 @@ QList<std::pair<int, int>> ParameterSeite::paramuebernehmen() {
     for (int i = parameter::kErste; i <= parameter::kLetzte; ++i) {
         QDoubleSpinBox* spin = paramwert[size_t(i)];
         // The S-meter calibration owns 69 and above while it runs: their boxes wait.
-        if (m_geraet.smKalAktiv() && i > 68)
+        if (m_geraet.smKalAktiv() && i > Geraet::kSmKalErster)
             break;
         if (spin->isHidden() || spin->value() == m_angezeigt[size_t(i)])
             continue;

@@ -44,8 +44,6 @@ public:
     // Edits the boxes hold that the session has not taken yet.
     bool editsOffen() const;
 
-    QCheckBox* monitorschalter() const { return cbdmoni; }
-    QTabWidget* parametertabs() const { return paramtabs; }
     QTimer* befehltimer() const { return dspbeftimer; }
     QDoubleSpinBox* wertbox(int i) const { return paramwert[size_t(i)]; }
 

@@ -198,6 +198,11 @@ void SimFenster::bauen() {
     verlaufliste = new QListWidget(this);
     verlaufliste->setObjectName(QStringLiteral("verlaufliste"));
     verlaufliste->setMinimumHeight(90);
+    // A long line wraps inside the list: none is cut behind the scroll bar that the list
+    // grows once it is full.
+    verlaufliste->setWordWrap(true);
+    verlaufliste->setResizeMode(QListView::Adjust);
+    verlaufliste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     haupt->addWidget(verlaufliste, 1);
 
     connect(btaste0, &QPushButton::clicked, this, [this] { taste(QLatin1Char('0')); });

@@ -47,6 +47,8 @@ bool Simulation::konfigurieren(const QString& releaseDir, const QStringList& her
     // copy of the person's own, not the source tree or an installed release. A copy made
     // before keeps what was saved into it.
     const QString kopie = simconfig::releaseCopy(dir.path());
+    m_ordner = QFileInfo(kopie).path();
+    QDir().mkpath(m_ordner);
     m_release.clear();
     m_kopierfehler.clear();
     if (!releaseDir.isEmpty()) {
@@ -80,6 +82,10 @@ SimFenster* Simulation::zeigen(vantrel* w) {
                                         m_kopierfehler);
         w->logzeile(m_kopierfehler);
     }
+    // What the session makes of its own (backups, AD603_1.dat) stays beside the copy, away
+    // from the files of the real set.
+    if (!m_ordner.isEmpty())
+        w->geraet()->setEigenerOrdner(m_ordner);
     w->logzeile(tr("Simulation: der simulierte Talvaro haengt an %1").arg(portPath()));
     if (!m_release.isEmpty())
         w->logzeile(tr("Simulation: Profil 1 arbeitet mit einer Kopie des Beispieldatensatzes "

@@ -98,6 +98,8 @@ private:
     QPointer<SimFenster> m_fenster;
     QString m_konfig;
     QString m_release;
+    // ~/vantrel/simulation: the session's own files in simulate mode.
+    QString m_ordner;
     QString m_kopierfehler;
     bool m_konfigOk = true;
 };

@@ -105,22 +105,23 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QStringList>("erwartet");
         const QString box = QStringLiteral("box Externen Eeprom SICHERN");
-        const QString wahl = QStringLiteral("open ExEeprominhalt restaurieren");
+        const QString wahl = QStringLiteral(
+            "open ExEeprominhalt restaurieren: Datei fuer den externen Eeprom waehlen");
         QTest::newRow("3000 bytes")
             << 3000 << true
-            << QStringList{box,
-                           wahl,
+            << QStringList{wahl,
                            "box Datei kleiner als der Eeprom",
+                           box,
                            "log Datei \"%1\": 3000 Bytes, SHA-256 "
                            "8f443c01d28819b4e19eb81e760f13e91edaf36eeb1a3db2fd41561f42fd948b",
                            "progress Daten in externen Eeprom Laden 0..3000",
                            "log Eeprom-Wiederherstellung: 3000 Bytes aus Datei \"%1\" gesendet"};
-        QTest::newRow("cancelled at the box") << 3000 << false << QStringList{box};
+        QTest::newRow("cancelled at the box") << 65536 << false << QStringList{wahl, box};
         const QString gross = QStringLiteral("Datei \"%1\" ist groesser als der Eeprom (65536 "
                                              "Bytes)!");
         QTest::newRow("70000 bytes")
             << 70000 << true
-            << QStringList{box, wahl, "critical Datei zu gross!: " + gross, "log " + gross};
+            << QStringList{wahl, "critical Datei zu gross!: " + gross, "log " + gross};
     }
     void restore() {
         QFETCH(int, groesse);
@@ -155,6 +156,60 @@ private slots:
             QVERIFY(pic.eeprom().left(groesse) == QByteArray(groesse, '\x33'));
     }
 
+    // A write that breaks off says what the EEPROM now holds, and counts what went into it:
+    // the image and the block's bytes up to the drop, or the file's.
+    void eepromTeilweise_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<int>("nach"); // the line drops after this many bytes of the block/file
+        QTest::addColumn<QString>("satz");
+        QTest::newRow("block of Daten + Parameter zum PIC")
+            << false << 100
+            << "Der Eeprom ist nicht vollstaendig: die Firmware ist geschrieben, der "
+               "Parameterblock nur bis Byte %1 von 944.";
+        QTest::newRow("restore") << true << 1000
+                                 << "Der Eeprom ist jetzt teilweise ueberschrieben: %1 von "
+                                    "3000 Bytes geschrieben.";
+    }
+    void eepromTeilweise() {
+        QFETCH(bool, restore);
+        QFETCH(int, nach);
+        QFETCH(QString, satz);
+        SimTransceiver sim;
+        SimPic pic(&sim);
+        Protokoll person;
+        Geraet g;
+        g.setBediener(&person);
+        const QString rel = TestEnv::sampleRelease();
+        einstellen(g, [&](TEinstellungen& e) {
+            e.rs232 = sim.portPath();
+            e.picrs232writetime = 0;
+            e.vorpicladensichern = e.vorwiederherstellungsichern = false;
+            e.nachschreibenvergleichen = false;
+            e.veskpfad[0] = rel;
+            e.dspcodefilename[0] = rel + "/VESK2b1x.dpk";
+            e.filterfilename[0] = rel + "/Filters/filters.dpk";
+            e.parameterfilename[0] = rel + "/USER2B2.DPK";
+        });
+        QVERIFY(g.datensatzLaden(false));
+        // The handshake's eight answers, then one echo a byte.
+        const int bild = restore ? 0 : int(g.bild().buffer.size());
+        pic.setDropAfter(8 + bild + nach);
+        if (restore)
+            pic.function(996);
+        else
+            pic.key(QLatin1Char('#'));
+        QVERIFY(g.verbinden());
+        const TransferResult r =
+            restore ? g.eepromWiederherstellen(datei("r.bin", QByteArray(3000, 'r')))
+                    : g.picLaden(false);
+        QVERIFY(r.failed());
+        // The byte whose echo the drop took went out as well, or not, as the pty had it.
+        const qint64 geschrieben = g.vorgang().bytes - bild;
+        QVERIFY2(geschrieben == nach || geschrieben == nach + 1,
+                 qPrintable(person.zeilen.join('\n')));
+        QVERIFY2(r.text.endsWith("<br>" + satz.arg(geschrieben)), qPrintable(r.text));
+    }
+
     // A restore with the backup before it and the compare after it, as the options have
     // them by default: the backup holds the old EEPROM, the EEPROM the file, the log both
     // fingerprints. Without a whole backup, nothing is written.
@@ -184,7 +239,7 @@ private slots:
         const QString quelle = datei(QStringLiteral("neu.bin"), neu);
         // Older backups: 21 of this profile, one of another, a file of the person's own and
         // one merely named like a backup (not the EEPROM's size).
-        const QString ordner = Geraet::sicherungsordner();
+        const QString ordner = Geraet().sicherungsordner();
         QVERIFY(QDir().mkpath(ordner));
         QStringList fremde{QStringLiteral("eeprom-HW2-20190101-000000.bin"),
                            QStringLiteral("eigene.bin"),
@@ -249,9 +304,9 @@ private slots:
                  QStringLiteral("log Eeprom-Vergleich: gleich (die ersten 4096 Bytes verglichen, "
                                 "die Datei ist kuerzer als der Eeprom)"));
         QCOMPARE(person.zeilen.filter(QRegularExpression(QStringLiteral("^box "))),
-                 (QStringList{QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
+                 (QStringList{QStringLiteral("box Datei kleiner als der Eeprom"),
+                              QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
                               QStringLiteral("box Externen Eeprom SICHERN"),
-                              QStringLiteral("box Datei kleiner als der Eeprom"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
         // The newest 20 of this profile are kept, the one just made among them; nothing else
         // is touched, and every removal is logged.

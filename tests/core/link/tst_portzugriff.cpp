@@ -21,6 +21,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(portzugriff::Halter)
+
 namespace {
 constexpr uid_t kNobody = 65534;
 
@@ -128,7 +130,9 @@ private slots:
             "Keine Berechtigung fuer ttyUSB0 (Modus %1, Gruppe \"%2\"): keine Gruppe, der man "
             "beitreten kann, darf ihn lesen und schreiben. Abhilfe: eine udev-Regel, die den "
             "Adapter der Gruppe \"dialout\" gibt (GROUP=\"dialout\", MODE=\"0660\"; ein Beispiel "
-            "steht in /usr/share/doc/talvaro-loader/adapters.md), dann den Benutzer \"anna\" in "
+            "steht in " +
+            portzugriff::adapterAnleitung() +
+            "), dann den Benutzer \"anna\" in "
             "diese Gruppe aufnehmen (sudo usermod -aG dialout anna) und ab- und wieder anmelden.";
         const QString only = "Keine Berechtigung fuer ttyUSB0";
         QTest::newRow("600 root:root") << 0600 << 0 << "root" << udev.arg("0600", "root");
@@ -147,6 +151,42 @@ private slots:
         if (mode >= 0)
             r = portzugriff::Dateirechte{unsigned(mode), 0, unsigned(gid), group};
         QCOMPARE(portzugriff::hinweisText("ttyUSB0", r, "anna"), expected);
+    }
+
+    // A holder that cannot be seen (another user's process): a running program known to
+    // grab adapters is named as the likely one, with its advice; one that can be seen wins.
+    void unseenHolder_data() {
+        QTest::addColumn<QList<portzugriff::Halter>>("halter");
+        QTest::addColumn<QList<portzugriff::Halter>>("vermutet");
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QStringList>("notNamed");
+        using H = QList<portzugriff::Halter>;
+        QTest::newRow("nothing known") << H{} << H{} << QStringList{"ein anderes Programm"}
+                                       << QStringList{"PID", "ID_MM_DEVICE_IGNORE"};
+        QTest::newRow("ModemManager running")
+            << H{} << H{{812, "ModemManager"}}
+            << QStringList{"ModemManager (PID 812)", "anderen Benutzer", "ID_MM_DEVICE_IGNORE",
+                           portzugriff::adapterAnleitung()}
+            << QStringList{"apt remove brltty"};
+        QTest::newRow("brltty and ModemManager running")
+            << H{} << H{{812, "ModemManager"}, {913, "brltty"}}
+            << QStringList{"ModemManager (PID 812), brltty (PID 913)", "ID_MM_DEVICE_IGNORE",
+                           "apt remove brltty"}
+            << QStringList{};
+        QTest::newRow("a holder seen") << H{{4711, "minicom"}} << H{{812, "ModemManager"}}
+                                       << QStringList{"minicom (PID 4711) hat ihn offen"}
+                                       << QStringList{"ModemManager", "anderen Benutzer"};
+    }
+    void unseenHolder() {
+        QFETCH(QList<portzugriff::Halter>, halter);
+        QFETCH(QList<portzugriff::Halter>, vermutet);
+        QFETCH(QStringList, named);
+        QFETCH(QStringList, notNamed);
+        const QString text = portzugriff::belegtText("ttyUSB0", halter, vermutet);
+        for (const QString& n : named)
+            QVERIFY2(text.contains(n), qPrintable(text));
+        for (const QString& n : notNamed)
+            QVERIFY2(!text.contains(n), qPrintable(text));
     }
 
     // A port held in exclusive mode is refused for root as well, and the text names the

@@ -80,10 +80,19 @@ private slots:
             << full("zero", 1, {1, 1, 1, 1, 1, 1}, 0, 1, 0.0, 1) << 99 << false
             << QByteArray("zero                   ,  1 ,\t 99 ,\t   1 ,\t   1 ,\t   1 ,\t   1 ,\t"
                           "  1 ,\t  1 ,\t  0 ,\t  1 ,\t    0 ,\t  1\r\n");
-        QTest::newRow("2.5 rounds half away from zero")
+        // Ties round to even as C's printf does: 2.5 -> 2, 3.5 -> 4, 0.125 -> 0.12.
+        QTest::newRow("2.5 rounds to even")
             << full("r", 1, {1, 1, 1, 1, 1, 1}, 0, 1, 2.5, 1) << 11 << false
             << QByteArray("r                      ,  1 ,\t 11 ,\t   1 ,\t   1 ,\t   1 ,\t   1 ,\t"
-                          "  1 ,\t  1 ,\t  0 ,\t  1 ,\t    3 ,\t  1\r\n");
+                          "  1 ,\t  1 ,\t  0 ,\t  1 ,\t    2 ,\t  1\r\n");
+        QTest::newRow("3.5 rounds to even")
+            << full("r", 1, {1, 1, 1, 1, 1, 1}, 0, 1, 3.5, 1) << 11 << false
+            << QByteArray("r                      ,  1 ,\t 11 ,\t   1 ,\t   1 ,\t   1 ,\t   1 ,\t"
+                          "  1 ,\t  1 ,\t  0 ,\t  1 ,\t    4 ,\t  1\r\n");
+        QTest::newRow("0.125 rounds to even")
+            << full("r", 1, {1, 1, 1, 1, 1, 1}, 0, 1, 0.125, 1) << 11 << false
+            << QByteArray("r                      ,  1 ,\t 11 ,\t   1 ,\t   1 ,\t   1 ,\t   1 ,\t"
+                          "  1 ,\t  1 ,\t  0 ,\t  1 ,\t 0.12 ,\t  1\r\n");
         QTest::newRow("long name is never cut")
             << full("A name far longer than the field", 1, {1, 1, 1, 1, 1, 1}, 0, 1, 1, 1) << 11
             << true

@@ -38,10 +38,11 @@ private slots:
             vantrel w;
             QVERIFY(QDir(env->configDir()).exists());
             QCOMPARE(QDir::currentPath(), QDir(env->configDir()).absolutePath());
-            QVERIFY(w.vesk1Act->isChecked());
-            QVERIFY(!w.vesk2Act->isChecked());
-            QVERIFY(!w.vesk3Act->isChecked());
-            QCOMPARE(w.vesk2Act->text(), QStringLiteral("Pfad von SW fuer HW2"));
+            QVERIFY(w.findChild<QAction*>("vesk1Act")->isChecked());
+            QVERIFY(!w.findChild<QAction*>("vesk2Act")->isChecked());
+            QVERIFY(!w.findChild<QAction*>("vesk3Act")->isChecked());
+            QCOMPARE(w.findChild<QAction*>("vesk2Act")->text(),
+                     QStringLiteral("Pfad von SW fuer HW2"));
             w.close();
         }
         const QStringList lines = env->readConfig();
@@ -201,17 +202,17 @@ private slots:
         env->writeConfig(
             {QStringLiteral("rs232=") + pty.slavePath(), QStringLiteral("veskpfad2=/radio/hw3")});
         vantrel w;
-        QCOMPARE(w.vesk3Act->text(), QStringLiteral("/radio/hw3"));
-        w.vesk3Act->trigger();
+        QCOMPARE(w.findChild<QAction*>("vesk3Act")->text(), QStringLiteral("/radio/hw3"));
+        w.findChild<QAction*>("vesk3Act")->trigger();
         QCOMPARE(w.geraet()->profil(), 2);
-        QVERIFY(!w.vesk1Act->isChecked());
-        QVERIFY(!w.vesk2Act->isChecked());
-        QVERIFY(w.vesk3Act->isChecked());
+        QVERIFY(!w.findChild<QAction*>("vesk1Act")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("vesk2Act")->isChecked());
+        QVERIFY(w.findChild<QAction*>("vesk3Act")->isChecked());
         QCOMPARE(w.windowTitle(), QStringLiteral("Talvaro-Loader - V1.18 - ") + pty.slavePath() +
                                       QStringLiteral(" - /radio/hw3"));
         // The same profile again keeps it checked (a triggered checkable action toggles).
-        w.vesk3Act->trigger();
-        QVERIFY(w.vesk3Act->isChecked());
+        w.findChild<QAction*>("vesk3Act")->trigger();
+        QVERIFY(w.findChild<QAction*>("vesk3Act")->isChecked());
         QCOMPARE(w.geraet()->profil(), 2);
         w.close();
         QVERIFY(env->readConfig().contains(QStringLiteral("vesknr=2")));
@@ -221,7 +222,7 @@ private slots:
         env->writeConfig({QStringLiteral("rs232=/dev/talvaro-none")});
         vantrel w;
         dialogs->clear();
-        w.aboutAct->trigger();
+        w.findChild<QAction*>("aboutAct")->trigger();
         QCOMPARE(dialogs->shown.size(), 1);
         QCOMPARE(dialogs->shown.at(0).title, QStringLiteral("Talvaro-Loader"));
         QVERIFY(

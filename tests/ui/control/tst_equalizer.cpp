@@ -10,6 +10,7 @@
 #include "windowground.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -457,10 +458,17 @@ private slots:
         });
         const QList<int> before = sliders(s);
         QTest::mouseClick(s.laden, Qt::LeftButton);
-        const QString text = QStringLiteral("Datei \"fehlt.dat\" nicht gefunden!");
+        // The full path looked at (the name is taken in the configuration folder), and the
+        // setting that named it.
+        const QString text = QStringLiteral("Datei \"%1\" nicht gefunden!")
+                                 .arg(QFileInfo(QStringLiteral("fehlt.dat")).absoluteFilePath());
         QCOMPARE(dialogs->boxes("critical").size(), 1);
         QCOMPARE(dialogs->boxes("critical").first().title, QStringLiteral("Datei nicht gefunden!"));
-        QCOMPARE(dialogs->boxes("critical").first().text, text);
+        QVERIFY(dialogs->boxes("critical").first().text.startsWith(text + "<br>"));
+        QVERIFY(dialogs->boxes("critical")
+                    .first()
+                    .text.contains(tx ? "TX-Equalizer der DSP-Software"
+                                      : "RX-Equalizer der DSP-Software"));
         QVERIFY(teil<QTextEdit>(*w, "log")->toPlainText().contains(text));
         QVERIFY(w->geraet()->dateiFehler());
         QVERIFY(!s.gb->isEnabled());

@@ -277,7 +277,7 @@ const QString kSicherText = joined({
 });
 const QString kRestoreText = joined({
     "<b>Der Inhalt des externen Eeproms Talvaro(Quarnel) wird restauriert</b>",
-    "Die Daten werden von der Datei \"*.bin\" geladen und in den externen",
+    "Die Daten der Datei \"%1\" werden in den externen",
     "Eeprom des Talvaro zurueckgespeichert.",
     "",
     "<b>Diese Funktion kann nur fuer den <b>Talvaro nach Quarnel</b> verwendet werden !!!</b>",
@@ -285,8 +285,7 @@ const QString kRestoreText = joined({
     "1. Verbindung <b>\"RS232-PIC\"</b> und <b>\"RS232-PC\"</b> herstellen.",
     "2. Am \"Talvaro\" Funktion mit <b>\"996\"</b> starten",
     "3. Am PC in diesem Dialog <b>\"OK\"</b> druecken.",
-    "4. Anschliessend die Binaerdatei Laden.",
-    "5. Der Talvaro beleibt auf Empfang bis die Funktion beendet ist",
+    "4. Der Talvaro bleibt auf Empfang bis die Funktion beendet ist",
     "",
 });
 const QString kXText = QStringLiteral("<b>Die X-Parameter wurden geaendert!</b><br>Zuerst die "
@@ -476,7 +475,10 @@ private slots:
         QTest::newRow("pic") << 2 << "Laden DSP-FW in PIC ext. Eeprom";
         QTest::newRow("par2pic") << 3 << "Laden Parameter in PIC ext. Eeprom";
         QTest::newRow("backup") << 4 << "Externen Eeprom SICHERN";
-        QTest::newRow("restore") << 5 << "Externen Eeprom SICHERN";
+        // The restore asks for its file first.
+        QTest::newRow("restore") << 5
+                                 << "ExEeprominhalt restaurieren: Datei fuer den externen Eeprom "
+                                    "waehlen";
     }
     void confirmCancelled() {
         QFETCH(int, slot);
@@ -559,7 +561,17 @@ private slots:
         const QList<ShownBox> critical = dialogs->boxes("critical");
         QCOMPARE(critical.size(), 1);
         QCOMPARE(critical[0].title, QStringLiteral("Datei nicht gefunden!"));
-        QCOMPARE(critical[0].text, QStringLiteral("Datei \"%1\" nicht gefunden!").arg(path));
+        // The full path, and the setting and profile that named it.
+        const QMap<QString, QString> einstellung{
+            {"dspcodefilename", "Datei der DSP-Software"},
+            {"filterfilename", "Daten-Dateien der DSP-Software"},
+            {"parameterfilename", "User-Parameter der DSP-Software"},
+            {"testfilename", "Testfirmware fuer den DSP"}};
+        QCOMPARE(critical[0].text,
+                 QStringLiteral("Datei \"%1\" nicht gefunden!<br>Der Name kommt aus der "
+                                "Einstellung \"%2\" von Profil 1 (Menue \"Einstellungen\", "
+                                "Seite \"Talvaro HW1\").")
+                     .arg(path, einstellung.value(key)));
         QVERIFY(dialogs->progressLabels.isEmpty());
         QCOMPARE(logLines(w).last(), kNichtsGesendet);
         QVERIFY(!set.sim.waitForBytes(1, 150));
@@ -783,11 +795,18 @@ private slots:
         teil<QTextEdit>(w, "log")->clear();
         w.firmwareseite()->clickeerestore();
 
-        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
-        QCOMPARE(dialogs->shown[0].text, kRestoreText);
-        QCOMPARE(dialogs->shown[1].kind, QStringLiteral("open"));
-        QCOMPARE(dialogs->shown[1].title, QStringLiteral("ExEeprominhalt restaurieren"));
-        QCOMPARE(dialogs->shown[1].text, QStringLiteral("*.bin"));
+        // The file first, then (once it is fit to be written) the box for the set.
+        QCOMPARE(dialogs->shown[0].kind, QStringLiteral("open"));
+        QCOMPARE(dialogs->shown[0].title,
+                 QStringLiteral("ExEeprominhalt restaurieren: Datei fuer den externen Eeprom "
+                                "waehlen"));
+        QCOMPARE(dialogs->shown[0].text, QStringLiteral("*.bin"));
+        QList<ShownBox> info = dialogs->boxes("information");
+        info.removeIf([](const ShownBox& b) { return b.title != "Externen Eeprom SICHERN"; });
+        const bool geschrieben = !path.isEmpty() && size > 0 && size <= 65536;
+        QCOMPARE(info.size(), geschrieben ? 1 : 0);
+        if (geschrieben)
+            QCOMPARE(info[0].text, kRestoreText.arg(path));
         if (size > 65536) {
             const QList<ShownBox> critical = dialogs->boxes("critical");
             QCOMPARE(critical.size(), 1);
