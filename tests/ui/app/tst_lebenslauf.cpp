@@ -136,11 +136,11 @@ private slots:
             if (wie == "close")
                 w().close();
             else if (wie == "profile")
-                w().vesk2Act->trigger();
+                w().findChild<QAction*>("vesk2Act")->trigger();
             else if (wie == "load")
                 teil<QPushButton>(w(), "bxparamladen")->click();
             else if (wie == "options")
-                w().optionAct->trigger();
+                w().findChild<QAction*>("optionAct")->trigger();
             else if (wie == "silence")
                 k->dsp->setPeriode(100000);
             else
