@@ -193,7 +193,9 @@ void Geraet::ladefehler(const TransferResult& fehler) {
 TransferResult Geraet::speicherfehler(const QString& path) {
     // Something that is not a file is left as it is, and the box says why.
     const QString text =
-        dateiErsetzbar(path)
+        !nameVerlustfrei(path)
+            ? QCoreApplication::translate("vantrel", "Dateiname ist kein gueltiges UTF-8: %1")
+        : dateiErsetzbar(path)
             ? QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
             : QCoreApplication::translate("vantrel",
                                           "\"%1\" ist keine Datei und wird nicht ersetzt!");
@@ -361,13 +363,14 @@ TransferResult Geraet::parameterblockZumPic() {
 }
 
 TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& laden) {
-    if (!bestaetigt(h))
-        return abgelehnt();
     log(trennlinie());
-    // A set that did not load completely would send an image the person never chose.
+    // A set that did not load completely would send an image the person never chose; it is
+    // found before the person is told to start anything at the set.
     if (!laden()) {
         return nichtGeladen(false);
     }
+    if (!bestaetigt(h))
+        return abgelehnt();
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -416,23 +419,34 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     const auto laden = [this, nurParameter] {
         return nurParameter ? userParameterLaden() : datensatzLaden();
     };
-    // With a backup first, the files and the image are looked at before its long dump: a
-    // set that does not load must not keep the person waiting for nothing.
-    const bool sichern = einst.vorpicladensichern;
-    if (sichern) {
-        log(trennlinie());
-        if (!laden())
-            return nichtGeladen(false);
+    // The files and the image are looked at before any instruction and before the long
+    // dump of a backup: a set that does not load must not keep the person waiting for
+    // nothing.
+    log(trennlinie());
+    if (!laden())
+        return nichtGeladen(false);
+    // The image and the parameter block after it must fit the EEPROM: the PIC would wrap
+    // round and write the block over the image's start.
+    if (!nurParameter &&
+        downloadimage.buffer.size() + download::kParameterBlockGroesse > download::kEepromGroesse) {
+        TransferResult r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Image zu gross!"),
+            QCoreApplication::translate("vantrel",
+                                        "Das Image hat %1 Bytes, mit dem Parameterblock %2 Bytes; "
+                                        "der Eeprom fasst %3 Bytes - nichts gesendet!")
+                .arg(downloadimage.buffer.size())
+                .arg(downloadimage.buffer.size() + download::kParameterBlockGroesse)
+                .arg(download::kEepromGroesse));
+        r.datei = true;
+        melden(r, true);
+        return r;
+    }
+    if (einst.vorpicladensichern) {
         if (const TransferResult s = sichernVorSchreiben(true); !s.ok())
             return s;
     }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
         return abgelehnt();
-    if (!sichern) {
-        log(trennlinie());
-        if (!laden())
-            return nichtGeladen(false);
-    }
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -468,6 +482,10 @@ QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel) {
 
 TransferResult Geraet::eepromSichern(const QString& ziel) {
     m_vorgang = {};
+    // A target named before the box is looked at before it: the person is not sent to the
+    // set for a dump that could not be kept.
+    if (!ziel.isEmpty() && !zielSchreibbar(ziel))
+        return speicherfehler(ziel);
     if (rs232offen())
         m_link->leeren();
     const Hinweis h = hinweis::eeSichern();

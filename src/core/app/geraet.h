@@ -24,6 +24,7 @@
 #include <optional>
 
 class Bediener;
+class Dateirollen;
 class Kalibrierung;
 class Leitungswache;
 class QTimer;
@@ -78,6 +79,10 @@ public:
     // the old profile's unsaved changes dropped; announced by profilGewechselt(). False when
     // it was the profile already.
     bool profilWaehlen(int n);
+
+    // Every data file of profile p that an operation may read, with its role: the profile's
+    // files and the coefficient files its filter list names (geraetdateien.cpp).
+    void dateienSammeln(Dateirollen& rollen, int p) const;
 
     // ---- download image and parameter table ---------------------------------------------
     const DownloadImage& bild() const { return downloadimage; }
