@@ -25,9 +25,11 @@ bool dateiSchreiben(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // The new file keeps the mode of the one it replaces (a read-only configuration stays
-    // read-only).
+    // read-only). The "User" flags say what this process may do, not the mode: root may
+    // write anything, and they would turn the owner's write bit on.
     if (const QFileInfo alt(path); alt.isFile())
-        file.setPermissions(alt.permissions());
+        file.setPermissions(alt.permissions() &
+                            ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
     // QSaveFile would commit a small file whose buffered bytes never reached the disk: the
     // flush is checked before the commit.
     if (file.write(bytes) != bytes.size() || !file.flush() ||

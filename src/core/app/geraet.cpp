@@ -291,6 +291,29 @@ bool Geraet::firmwareTauglich(const QString& path) {
     return false;
 }
 
+bool Geraet::ladbar(Ladung art, qsizetype* bildGroesse) const {
+    const size_t p = size_t(profil());
+    QStringList zeilen;
+    if (art == Ladung::Test)
+        return readFirmwareFile(einst.testfilename[p], &zeilen, {}).ok() &&
+               firmwareFehler(zeilen).isEmpty();
+    if (!leseParameterDatei(einst.parameterfilename[p], &zeilen).ok())
+        return false;
+    if (art == Ladung::Parameter)
+        return true;
+    // The data set into an image of its own: the session's stays as it is.
+    DownloadImage probe;
+    QStringList dsp, filter;
+    const DatensatzDateien dateien{einst.dspcodefilename[p], einst.filterfilename[p],
+                                   einst.veskpfad[p]};
+    if (ladeDatensatz(probe, &dsp, &filter, dateien, {}, {}) != DatensatzStatus::Geladen ||
+        !firmwareFehler(dsp).isEmpty())
+        return false;
+    if (bildGroesse)
+        *bildGroesse = probe.buffer.size();
+    return true;
+}
+
 bool Geraet::testfirmwareLaden() {
     const QString test = einst.testfilename[size_t(profil())];
     if (const TransferResult r = readFirmwareFile(test, &dspzeilen, logSink()); !r.ok()) {
@@ -362,15 +385,21 @@ TransferResult Geraet::parameterblockZumPic() {
     return r;
 }
 
-TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& laden) {
-    log(trennlinie());
-    // A set that did not load completely would send an image the person never chose; it is
-    // found before the person is told to start anything at the set.
-    if (!laden()) {
+TransferResult Geraet::zumDsp(const Hinweis& h, Ladung art, const std::function<bool()>& laden) {
+    // A set that would not load is found before the person is told to start anything at the
+    // set: the load itself says why.
+    if (!ladbar(art)) {
+        log(trennlinie());
+        laden();
         return nichtGeladen(false);
     }
     if (!bestaetigt(h))
         return abgelehnt();
+    log(trennlinie());
+    // A set that did not load completely would send an image the person never chose.
+    if (!laden()) {
+        return nichtGeladen(false);
+    }
     TransferResult r;
     if (!leitung(&r))
         return r;
@@ -393,7 +422,8 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
     // show that before the person is even asked.
     spalteSetzen(spalte);
     emit dspNeustart();
-    TransferResult r = zumDsp(hinweis::dspLaden(), [this] { return datensatzLaden(); });
+    TransferResult r =
+        zumDsp(hinweis::dspLaden(), Ladung::Datensatz, [this] { return datensatzLaden(); });
     // Parameter frames into a loader that was not fed to its end would land in the middle
     // of a half-loaded program: after a cancel or a failure nothing more goes out.
     if (!r.ok())
@@ -407,7 +437,7 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
 
 TransferResult Geraet::testLaden() {
     m_vorgang = {};
-    return zumDsp(hinweis::testLaden(), [this] { return testfirmwareLaden(); });
+    return zumDsp(hinweis::testLaden(), Ladung::Test, [this] { return testfirmwareLaden(); });
 }
 
 TransferResult Geraet::picLaden(bool nurParameter) {
@@ -421,32 +451,43 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     };
     // The files and the image are looked at before any instruction and before the long
     // dump of a backup: a set that does not load must not keep the person waiting for
-    // nothing.
-    log(trennlinie());
-    if (!laden())
+    // nothing. What would fail is loaded now, so the load says why.
+    qsizetype bild = 0;
+    if (!ladbar(nurParameter ? Ladung::Parameter : Ladung::Datensatz, &bild)) {
+        log(trennlinie());
+        laden();
         return nichtGeladen(false);
+    }
     // The image and the parameter block after it must fit the EEPROM: the PIC would wrap
     // round and write the block over the image's start.
-    if (!nurParameter &&
-        downloadimage.buffer.size() + download::kParameterBlockGroesse > download::kEepromGroesse) {
+    if (!nurParameter && bild + download::kParameterBlockGroesse > download::kEepromGroesse) {
         TransferResult r = TransferResult::failed(
             QCoreApplication::translate("vantrel", "Image zu gross!"),
             QCoreApplication::translate("vantrel",
                                         "Das Image hat %1 Bytes, mit dem Parameterblock %2 Bytes; "
                                         "der Eeprom fasst %3 Bytes - nichts gesendet!")
-                .arg(downloadimage.buffer.size())
-                .arg(downloadimage.buffer.size() + download::kParameterBlockGroesse)
+                .arg(bild)
+                .arg(bild + download::kParameterBlockGroesse)
                 .arg(download::kEepromGroesse));
         r.datei = true;
         melden(r, true);
         return r;
     }
-    if (einst.vorpicladensichern) {
+    const bool sichern = einst.vorpicladensichern;
+    if (sichern) {
+        log(trennlinie());
+        if (!laden())
+            return nichtGeladen(false);
         if (const TransferResult s = sichernVorSchreiben(true); !s.ok())
             return s;
     }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
         return abgelehnt();
+    if (!sichern) {
+        log(trennlinie());
+        if (!laden())
+            return nichtGeladen(false);
+    }
     TransferResult r;
     if (!leitung(&r))
         return r;

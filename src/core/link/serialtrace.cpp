@@ -22,6 +22,8 @@ bool SerialTrace::close() {
     m_file.close();
     if (!m_error.isEmpty())
         return false;
+    if (m_modus)
+        m_file.setPermissions(m_modus);
     if (!dateiUmbenennen(m_file.fileName(), m_ziel)) {
         m_error =
             QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
@@ -59,9 +61,11 @@ bool SerialTrace::open(const QString& path) {
     if (gemacht) {
         neu.close();
         m_file.setFileName(neu.fileName());
-        // A trace replaced keeps who may read it.
-        if (info.isFile())
-            m_file.setPermissions(info.permissions());
+        // A trace replaced keeps who may read it (set at the end: a read-only mode would
+        // keep this very writer out).
+        m_modus = info.isFile()
+                      ? info.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)
+                      : QFile::Permissions();
     }
     if (!gemacht || !m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         m_error =

@@ -52,6 +52,8 @@ private:
 
     QFile m_file;
     QString m_ziel;
+    // The mode of the trace it replaces; none for a new one.
+    QFile::Permissions m_modus;
     QElapsedTimer m_clock;
     QMetaObject::Connection m_connection;
     QMetaObject::Connection m_portConnection;

@@ -411,6 +411,9 @@ private slots:
                                  : was == "read"      ? g.parameterLesen()
                                  : was == "backup"    ? g.eepromSichern(QString(firmware))
                                                       : g.bildSchreiben(false, bild);
+        // The image's size as a load builds it.
+        if (was == "pic image")
+            g.datensatzLaden(false);
         const qsizetype n = g.bild().buffer.size();
         QCOMPARE(person.zeilen.filter(QRegularExpression("^critical ")),
                  meldung.isEmpty()    ? QStringList()
