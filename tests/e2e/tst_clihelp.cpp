@@ -3,6 +3,7 @@
 // empty. Last, the loader's usage errors, which need the QApplication and so a platform.
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +27,14 @@ private slots:
         const QString v = QStringLiteral(" V" TALVARO_VERSION "\n");
         QTest::newRow("cli --version")
             << cli << QStringList{"--version"} << QString() << 0 << "talvaro-cli" + v << QString();
+        QTest::newRow("cli COMMAND --help: its options from the table")
+            << cli << QStringList{"pic-download", "--help"} << QString() << 0
+            << "  --backup-first       vor dem ersten geschriebenen Byte" << QString();
+        QTest::newRow("cli COMMAND -h: its call")
+            << cli << QStringList{"eeprom-restore", "-h"} << QString() << 0
+            << "Aufruf: talvaro-cli [globale Optionen] eeprom-restore IN.bin [--backup-first] "
+               "[--verify]"
+            << QString();
         QTest::newRow("loader --version") << loader << QStringList{"--version"} << QString() << 0
                                           << "talvaro-loader" + v << QString();
         QTest::newRow("loader -v after a translation")
@@ -97,6 +106,40 @@ private slots:
         QCOMPARE(
             QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList());
+    }
+
+    // Every command of the table (as --help lists it) has its place in docs/talvaro-cli.md
+    // and in the man page.
+    void everyCommandDocumented() {
+        QProcess p;
+        p.start(QStringLiteral(TALVARO_CLI_PATH), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(20000));
+        const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+        const qsizetype start = lines.indexOf(QStringLiteral("Befehle:"));
+        QVERIFY(start > 0);
+        const auto lesen = [](const char* rel) {
+            QFile f(QStringLiteral(TALVARO_SOURCE_DIR "/") + QLatin1String(rel));
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString md = lesen("docs/talvaro-cli.md");
+        const QString man = lesen("docs/man/talvaro-cli.1");
+        int befehle = 0;
+        for (qsizetype i = start + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i) {
+            if (lines.at(i).startsWith(QStringLiteral("   ")))
+                continue;
+            const QString name = lines.at(i).mid(2).section(QLatin1Char(' '), 0, 0);
+            ++befehle;
+            QVERIFY2(md.contains(QStringLiteral("| `") + name), qPrintable(name));
+            // An entry of the man page: ".B", ".BI" or ".BR" and the name with "\-", quoted
+            // or not.
+            const QRegularExpression eintrag(
+                QStringLiteral("^\\.B[IR]? \"?") +
+                    QRegularExpression::escape(QString(name).replace('-', QStringLiteral("\\-"))) +
+                    QStringLiteral("( |$)"),
+                QRegularExpression::MultilineOption);
+            QVERIFY2(man.contains(eintrag), qPrintable(name));
+        }
+        QVERIFY(befehle >= 14);
     }
 };
 

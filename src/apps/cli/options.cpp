@@ -2,6 +2,8 @@
 
 #include "commands.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QStringList kGlobalValued{QStringLiteral("config"), QStringLiteral("profile"),
@@ -37,32 +39,6 @@ QString setGlobal(Options* o, const QString& name, const QString& value) {
         o->help = true;
     } else if (name == QLatin1String("version")) {
         o->version = true;
-    }
-    return {};
-}
-
-QString setCommandOption(Options* o, const QString& name, const QString& value) {
-    if (name == QLatin1String("params-only")) {
-        o->paramsOnly = true;
-    } else if (name == QLatin1String("backup-first")) {
-        o->backupFirst = true;
-    } else if (name == QLatin1String("verify")) {
-        o->verify = true;
-    } else if (name == QLatin1String("mode")) {
-        o->mode = value.toLower();
-        if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
-            return QStringLiteral("--mode nimmt ssb oder cw, nicht \"%1\"").arg(value);
-    } else if (name == QLatin1String("bank")) {
-        o->bank = value.toLower();
-        if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
-            o->bank != QLatin1String("rot"))
-            return QStringLiteral("--bank nimmt gruen, gelb oder rot, nicht \"%1\"").arg(value);
-    } else if (name == QLatin1String("count")) {
-        bool ok = false;
-        const int n = value.toInt(&ok);
-        if (!ok || n < 1)
-            return QStringLiteral("--count nimmt eine Zahl ab 1, nicht \"%1\"").arg(value);
-        o->count = n;
     }
     return {};
 }
@@ -104,14 +80,14 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             hasValue = true;
         }
         const bool global = kGlobalValued.contains(name) || kGlobalFlags.contains(name);
-        const bool own = shape && shape->options.contains(name);
+        const Command::Option* own = global || !shape ? nullptr : shape->option(name);
         if (!global && !own) {
             if (shape)
                 return QStringLiteral("Option --%1 gibt es fuer \"%2\" nicht")
                     .arg(name, o->command);
             return QStringLiteral("Unbekannte Option --%1").arg(name);
         }
-        const bool valued = kGlobalValued.contains(name) || (own && shape->valued.contains(name));
+        const bool valued = kGlobalValued.contains(name) || (own && own->wert);
         if (valued && !hasValue) {
             if (i + 1 >= arguments.size())
                 return QStringLiteral("Option --%1 braucht einen Wert").arg(name);
@@ -119,7 +95,7 @@ QString parseOptions(const QStringList& arguments, Options* o) {
         } else if (!valued && hasValue) {
             return QStringLiteral("Option --%1 nimmt keinen Wert").arg(name);
         }
-        const QString error = global ? setGlobal(o, name, value) : setCommandOption(o, name, value);
+        const QString error = global ? setGlobal(o, name, value) : own->setzen(o, value);
         if (!error.isEmpty())
             return error;
     }
@@ -127,10 +103,10 @@ QString parseOptions(const QStringList& arguments, Options* o) {
         return {};
     if (!shape)
         return QStringLiteral("Kein Befehl angegeben");
-    if (o->args.size() != shape->positional)
+    if (o->args.size() != shape->argumente.size())
         return QStringLiteral("\"%1\" nimmt %2 Argument(e), nicht %3")
             .arg(o->command)
-            .arg(shape->positional)
+            .arg(shape->argumente.size())
             .arg(o->args.size());
     if (!shape->leerErlaubt)
         for (const QString& a : std::as_const(o->args))
@@ -140,27 +116,41 @@ QString parseOptions(const QStringList& arguments, Options* o) {
 }
 
 QString usageText() {
-    static constexpr char kKopf[] =
-        "usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
-        "                   [--trace FILE] COMMAND ...\n"
-        "       talvaro-cli --help | --version\n"
-        "\n";
-    static constexpr char kFuss[] =
+    static constexpr char kKopf[] = QT_TRANSLATE_NOOP(
+        "talvaro-cli",
+        "Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet]\n"
+        "                    [--json] [--trace DATEI] BEFEHL ...\n"
+        "        talvaro-cli BEFEHL --help\n"
+        "        talvaro-cli --help | --version\n"
         "\n"
-        "The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data\n"
-        "file names in it are taken relative to its folder. Log lines go to stdout, progress to\n"
-        "stderr (--json: progress events and the result as JSON lines instead).\n"
-        "A port that does not open is named with the reason (missing, not a serial device, no\n"
-        "permission, held by another program), followed by the ports the system reports.\n"
-        "Exit status: 0 done, 1 the device or the line failed or the run was interrupted,\n"
-        "2 usage, or a file that cannot be read or written.\n"
+        "Befehle:\n");
+    static constexpr char kFuss[] = QT_TRANSLATE_NOOP(
+        "talvaro-cli",
         "\n"
-        "--backup-first: before the first byte is written, receive the dump (function 997) and\n"
-        "keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after\n"
-        "the restore, receive the dump (function 997) and compare it with the file. Both are\n"
-        "also on when the configuration file says so (the options dialog's switches).\n";
-    QString text = QLatin1String(kKopf);
-    for (const Command& c : commands::alle())
-        text += QLatin1String(c.usage);
-    return text + QLatin1String(kFuss);
+        "Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt; die\n"
+        "Dateinamen darin gelten relativ zu ihrem Ordner. Log-Zeilen gehen nach stdout, der\n"
+        "Fortschritt nach stderr (--json: Fortschritt und Ergebnis als JSON-Zeilen).\n"
+        "Ein Port, der sich nicht oeffnet, wird mit dem Grund genannt (fehlt, kein serielles\n"
+        "Geraet, keine Berechtigung, von einem anderen Programm belegt), gefolgt von den Ports\n"
+        "des Systems. Eine Ausgabe oder ein Trace, der eine Datei ist, die der Lauf liest,\n"
+        "wird abgelehnt.\n"
+        "Exit-Status: 0 fertig, 1 Geraet oder Leitung gestoert oder der Lauf unterbrochen,\n"
+        "2 Aufruf, oder eine Datei, die nicht gelesen oder geschrieben werden kann.\n"
+        "\n"
+        "--backup-first: vor dem ersten geschriebenen Byte den Eeprom-Inhalt (Funktion 997)\n"
+        "empfangen und in ~/vantrel/sicherungen behalten; misslingt das, wird nichts\n"
+        "geschrieben. --verify: nach dem Schreiben den Eeprom-Inhalt empfangen und mit der\n"
+        "Datei vergleichen. Beide sind auch an, wenn die Konfiguration es sagt (die Schalter\n"
+        "des Optionen-Dialogs).\n");
+    QString text = commands::text(kKopf);
+    for (const Command& c : commands::alle()) {
+        const QStringList zeilen = commands::text(c.hilfe).split(QLatin1Char('\n'));
+        const QString aufruf = QStringLiteral("  ") + c.aufruf();
+        // A long call gets its description on the lines below.
+        text += aufruf.size() < 30 ? aufruf.leftJustified(30)
+                                   : aufruf + QStringLiteral("\n") + QString(30, QLatin1Char(' '));
+        text +=
+            zeilen.join(QStringLiteral("\n") + QString(30, QLatin1Char(' '))) + QLatin1Char('\n');
+    }
+    return text + commands::text(kFuss);
 }
