@@ -55,9 +55,18 @@ public:
     // The configuration file name inside configdir ("vantrel.cfg" unless told otherwise).
     static QString& configFileName();
 
+    // Reads the configuration file. One that is there but cannot be read (no permission, too
+    // large, not a file) is said in the log and a box; the window runs on the defaults and
+    // never writes over that file.
     void readSettings();
     // Writes the configuration file; false (and the box shown) when it could not be written.
+    // After a configuration that could not be read, only a changed setting is written, and
+    // only where the person chooses.
     bool writeSettings();
+    // The configuration file the window reads and writes.
+    QString konfigurationsdatei() const;
+    // Why the configuration could not be read at start; empty when it was read or is missing.
+    const QString& konfigurationsfehler() const { return m_konfigFehler; }
     void setactiontexts();
 
     // Appends one line to the log on the page "DSP-Firmware".
@@ -105,6 +114,13 @@ private:
     DspMonitor* m_monitor = nullptr;
     odlg* m_odlg = nullptr;
     bool m_closed = false;
+    // A configuration that could not be read: the reason, the settings the window started
+    // on, and where the person chose to keep changed settings (empty: not asked yet).
+    QString m_konfigFehler;
+    TEinstellungen m_startEinstellungen;
+    int m_startProfil = 0;
+    QString m_konfigZiel;
+    bool m_konfigGefragt = false;
 
 public:
     QAction* exitAct = nullptr;
