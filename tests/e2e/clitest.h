@@ -80,6 +80,7 @@ public:
                m_process.state() != QProcess::NotRunning;
     }
     void interrupt() { ::kill(pid_t(m_process.processId()), SIGINT); }
+    void killHard() { ::kill(pid_t(m_process.processId()), SIGKILL); }
 
     int exitCode() const {
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;

@@ -114,32 +114,29 @@ private slots:
         QProcess p;
         p.start(QStringLiteral(TALVARO_CLI_PATH), {QStringLiteral("--help")});
         QVERIFY(p.waitForFinished(20000));
-        const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
-        const qsizetype start = lines.indexOf(QStringLiteral("Befehle:"));
-        QVERIFY(start > 0);
+        const QString hilfe = QString::fromUtf8(p.readAllStandardOutput());
         const auto lesen = [](const char* rel) {
             QFile f(QStringLiteral(TALVARO_SOURCE_DIR "/") + QLatin1String(rel));
             return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
         };
-        const QString md = lesen("docs/talvaro-cli.md");
-        const QString man = lesen("docs/man/talvaro-cli.1");
-        int befehle = 0;
-        for (qsizetype i = start + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i) {
-            if (lines.at(i).startsWith(QStringLiteral("   ")))
-                continue;
-            const QString name = lines.at(i).mid(2).section(QLatin1Char(' '), 0, 0);
-            ++befehle;
-            QVERIFY2(md.contains(QStringLiteral("| `") + name), qPrintable(name));
-            // An entry of the man page: ".B", ".BI" or ".BR" and the name with "\-", quoted
-            // or not.
-            const QRegularExpression eintrag(
-                QStringLiteral("^\\.B[IR]? \"?") +
-                    QRegularExpression::escape(QString(name).replace('-', QStringLiteral("\\-"))) +
-                    QStringLiteral("( |$)"),
-                QRegularExpression::MultilineOption);
-            QVERIFY2(man.contains(eintrag), qPrintable(name));
+        const QString md = lesen("docs/talvaro-cli.md"), man = lesen("docs/man/talvaro-cli.1");
+        // A command's line in --help: two blanks and its name, between "Befehle:" and the
+        // next empty line; in the man page ".B", ".BI" or ".BR" and the name with "\-".
+        const QString befehle =
+            hilfe.section(QStringLiteral("Befehle:\n"), 1).section("\n\n", 0, 0);
+        int n = 0;
+        for (const QRegularExpressionMatch& m :
+             QRegularExpression(QStringLiteral("^  ([a-z-]+)"), QRegularExpression::MultilineOption)
+                 .globalMatch(befehle)) {
+            const QString name = m.captured(1), roff = QString(name).replace('-', "\\-");
+            ++n;
+            QVERIFY2(md.contains("| `" + name) &&
+                         man.contains(QRegularExpression(
+                             "^\\.B[IR]? \"?" + QRegularExpression::escape(roff) + "( |$)",
+                             QRegularExpression::MultilineOption)),
+                     qPrintable(name));
         }
-        QVERIFY(befehle >= 14);
+        QVERIFY(n >= 14);
     }
 };
 

@@ -423,13 +423,16 @@ private slots:
 
     void eepromBackupInterrupted_data() {
         QTest::addColumn<bool>("sending");
-        QTest::newRow("while the dump comes") << true;
-        QTest::newRow("before anything came") << false;
+        QTest::addColumn<bool>("killed"); // SIGKILL in place of Ctrl-C
+        QTest::newRow("while the dump comes") << true << false;
+        QTest::newRow("before anything came") << false << false;
+        QTest::newRow("killed while the dump comes") << true << true;
     }
     // What arrived is kept as OUT.partial and said so; the file the user named, an older
     // backup here, is not touched.
     void eepromBackupInterrupted() {
         QFETCH(bool, sending);
+        QFETCH(bool, killed);
         pic->eeprom() = randomBytes(SimPic::eepromSize, 42);
         pic->setSendRate(64, 10);
         const QString out = file("older.bin");
@@ -449,6 +452,19 @@ private slots:
             }));
         } else {
             QTest::qWait(300);
+        }
+        if (killed) {
+            // What arrived so far is in the file the dump streams into, beside the others.
+            p.killHard();
+            QVERIFY(p.waitFinished(10000));
+            const QStringList strom =
+                QDir(QFileInfo(out).path()).entryList({"older.bin.*.partial"});
+            QCOMPARE(strom.size(), 1);
+            const QByteArray da = fileBytes(QFileInfo(out).dir().filePath(strom.first()));
+            QVERIFY(da.size() >= 1000 && da == pic->eeprom().left(da.size()));
+            QCOMPARE(fileBytes(out) + fileBytes(out + ".partial"),
+                     QByteArray("older backupearlier"));
+            return;
         }
         p.interrupt();
         QVERIFY(p.waitFinished(10000));

@@ -26,6 +26,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace {
@@ -540,16 +541,44 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     if (name.isEmpty())
         return TransferResult::canceled();
     // Looked at before the set is asked to send: a dump that could not be kept afterwards
-    // would be for nothing.
-    if (!zielSchreibbar(name))
+    // would be for nothing. The dump streams into a file of its own beside the target as it
+    // comes, so a run killed meanwhile leaves what arrived there and the old backup of that
+    // name whole; it takes the name only when it is complete.
+    QTemporaryFile strom(name + QStringLiteral(".XXXXXX.partial"));
+    strom.setAutoRemove(false);
+    // Asking its name gives the file one (on Linux it may begin without a name).
+    if (!zielSchreibbar(name) || !strom.open() || strom.fileName().isEmpty())
         return speicherfehler(name);
+    bool stromOk = true;
     QByteArray data;
-    TransferResult r =
-        dumpEmpfangen(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), &data);
+    TransferResult r;
+    if (leitung(&r)) {
+        auto progress =
+            fortschritt(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), 0,
+                        download::kEepromGroesse, byteMs(0));
+        r = download::eepromsichern(*m_link, *progress, &data, [&](const QByteArray& stueck) {
+            stromOk = stromOk && strom.write(stueck) == stueck.size() && strom.flush();
+        });
+        progress->ergebnis(r);
+        progress->finish();
+    }
+    strom.close();
+    // The file streamed takes the name ziel (with the mode of the file it replaces).
+    const auto ablegen = [&](const QString& ziel) {
+        const QFileInfo alt(ziel);
+        strom.setPermissions(
+            alt.isFile()
+                ? alt.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)
+                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (stromOk && dateiUmbenennen(strom.fileName(), ziel))
+            return true;
+        QFile::remove(strom.fileName());
+        return false;
+    };
     m_vorgang.bytes = data.size();
     melden(r, false);
     if (r.ok()) {
-        if (!dateiSchreiben(name, data))
+        if (!ablegen(name))
             return speicherfehler(name);
         m_vorgang.datei = name;
         fingerabdruck(QStringLiteral("backup"), name, data);
@@ -564,13 +593,14 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     // much of the EEPROM that is.
     // Nothing arrived: nothing to keep, and an earlier partial of that name stays as it was.
     if (data.isEmpty()) {
+        QFile::remove(strom.fileName());
         log(QCoreApplication::translate("vantrel",
                                         "Eeprom-Sicherung: nichts empfangen - keine Datei "
                                         "geschrieben"));
         return r;
     }
     const QString teil = name + QStringLiteral(".partial");
-    if (!dateiSchreiben(teil, data))
+    if (!ablegen(teil))
         return speicherfehler(teil);
     m_vorgang.datei = teil;
     m_vorgang.teil = true;

@@ -181,9 +181,20 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
             "vantrel", "Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!"));
         return abgelehnt();
     }
+    // The dump streams into the partial file as it comes.
     QByteArray dump;
-    TransferResult r = dumpEmpfangen(
-        QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"), &dump);
+    bool gesichert = true;
+    TransferResult r;
+    if (leitung(&r)) {
+        auto progress =
+            fortschritt(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"),
+                        0, download::kEepromGroesse, byteMs(0));
+        r = download::eepromsichern(*m_link, *progress, &dump, [&](const QByteArray& stueck) {
+            gesichert = gesichert && platz.write(stueck) == stueck.size() && platz.flush();
+        });
+        progress->ergebnis(r);
+        progress->finish();
+    }
     if (!r.ok()) {
         melden(r, false);
         log(QCoreApplication::translate(
@@ -191,7 +202,6 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
         return r;
     }
     // Renamed without replacing: a file that took the name meanwhile stays.
-    const bool gesichert = platz.write(dump) == dump.size() && platz.flush();
     platz.close();
     if (!gesichert || platz.error() != QFile::NoError || !QFile::rename(platz.fileName(), name)) {
         log(QCoreApplication::translate("vantrel",

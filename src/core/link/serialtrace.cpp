@@ -57,10 +57,11 @@ bool SerialTrace::open(const QString& path) {
     // an earlier run stays as it was.
     QTemporaryFile neu(path + QStringLiteral(".XXXXXX.partial"));
     neu.setAutoRemove(false);
-    const bool gemacht = neu.open();
+    // Asking its name gives the file one (on Linux it may begin without a name).
+    const bool gemacht = neu.open() && !neu.fileName().isEmpty();
     if (gemacht) {
-        neu.close();
         m_file.setFileName(neu.fileName());
+        neu.close();
         // A trace replaced keeps who may read it (set at the end: a read-only mode would
         // keep this very writer out).
         m_modus = info.isFile()
