@@ -145,15 +145,12 @@ private slots:
             QVERIFY(QFile::copy(release() + QStringLiteral("/VESK2b1x.dpk"),
                                 QFile::decodeName(ort + "x")) &&
                     ::rename((ort + "x").constData(), (ort + datei).constData()) == 0);
-        QMap<QString, QString> keys = releaseKeys(release());
-        keys.remove(QStringLiteral("dspcodefilename"));
-        writeConfigFile(dir.filePath(QStringLiteral("raw.cfg")), keys);
+        // A configuration that names only a firmware, by its raw bytes: what the reader sees.
         QFile cfg(dir.filePath(QStringLiteral("raw.cfg")));
-        QVERIFY(cfg.open(QIODevice::Append));
-        cfg.write("dspcodefilename=" + ort + "\xe4.dpk\n");
+        QVERIFY(cfg.open(QIODevice::WriteOnly) &&
+                cfg.write("dspcodefilename=" + ort + "\xe4.dpk\n"));
         cfg.close();
         const QStringList vorher = QDir(dir.path()).entryList(QDir::Files);
-
         QProcess p;
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral("/bin/sh"),

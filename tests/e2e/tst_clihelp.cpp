@@ -30,11 +30,6 @@ private slots:
         QTest::newRow("cli COMMAND --help: its options from the table")
             << cli << QStringList{"pic-download", "--help"} << QString() << 0
             << "  --backup-first       vor dem ersten geschriebenen Byte" << QString();
-        QTest::newRow("cli COMMAND -h: its call")
-            << cli << QStringList{"eeprom-restore", "-h"} << QString() << 0
-            << "Aufruf: talvaro-cli [globale Optionen] eeprom-restore IN.bin [--backup-first] "
-               "[--verify]"
-            << QString();
         QTest::newRow("loader --version") << loader << QStringList{"--version"} << QString() << 0
                                           << "talvaro-loader" + v << QString();
         QTest::newRow("loader -v after a translation")

@@ -82,23 +82,20 @@ private slots:
     void rollen_data() {
         QTest::addColumn<QString>("spur");
         QTest::addColumn<QString>("ist");
-        QTest::newRow("the firmware") << "rel/fw.dpk"
-                                      << "ist die Firmware dieses Profils";
-        QTest::newRow("the parameter file by ./") << "rel/./user.dpk"
-                                                  << "ist die Parameterdatei dieses Profils";
-        QTest::newRow("a coefficient file of the filter list")
-            << "rel/Filters/lp3k0.dat"
-            << "ist die Filterdatei \"lp3k0.dat\" aus der Filterliste dieses Profils";
-        QTest::newRow("a symbolic link to the configuration") << "symlink"
-                                                              << "ist die Konfiguration";
-        QTest::newRow("a hard link to the firmware") << "hardlink"
-                                                     << "ist die Firmware dieses Profils";
-        QTest::newRow("the new output through a linked folder") << "ordnerlink/out.bin"
-                                                                << "ist die Ausgabe dieses Befehls";
-        QTest::newRow("a file of profile 2") << "zwei.dpk"
-                                             << "ist die Firmware des Profils 2";
-        QTest::newRow("a new file of its own") << "spur.txt"
-                                               << "";
+        for (const auto& [spur, ist] : std::initializer_list<std::pair<const char*, const char*>>{
+                 {"rel/fw.dpk", "ist die Firmware dieses Profils"},
+                 {"rel/./user.dpk", "ist die Parameterdatei dieses Profils"},
+                 // Named inside the filter list, not in the profile.
+                 {"rel/Filters/lp3k0.dat",
+                  "ist die Filterdatei \"lp3k0.dat\" aus der Filterliste dieses Profils"},
+                 // A link to the configuration: the same file only by stat, not by lstat.
+                 {"symlink", "ist die Konfiguration"},
+                 {"hardlink", "ist die Firmware dieses Profils"},
+                 // Two new files through a linked folder: the same canonical folder and name.
+                 {"ordnerlink/out.bin", "ist die Ausgabe dieses Befehls"},
+                 {"zwei.dpk", "ist die Firmware des Profils 2"},
+                 {"spur.txt", ""}})
+            QTest::newRow(spur) << spur << ist;
     }
     void rollen() {
         QFETCH(QString, spur);
@@ -131,9 +128,7 @@ private slots:
         rollen.geschrieben(pfad(qPrintable(spur)), "der Trace");
         const QString konflikt = rollen.konflikt();
         QVERIFY2(ist.isEmpty() ? konflikt.isEmpty()
-                               : konflikt.startsWith("Der Trace \"" +
-                                                     QDir::cleanPath(pfad(qPrintable(spur)))) &&
-                                     konflikt.contains(ist),
+                               : konflikt.startsWith("Der Trace \"") && konflikt.contains(ist),
                  qPrintable(konflikt));
     }
 };

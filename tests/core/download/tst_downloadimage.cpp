@@ -294,8 +294,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("text.dpk"));
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
-        f.close();
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush());
         QByteArray gelesen;
         QCOMPARE(int(LineReader::textLesen(path, &gelesen)), fehler);
         QCOMPARE(gelesen.size(), fehler == int(LineReader::Fehler::Keiner) ? inhalt.size() : 0);
