@@ -2477,5 +2477,118 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
         <source>Dateien fehlen</source>
         <translation>Files missing</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot; ist %3 - es wird nichts gesendet und nichts geschrieben!</source>
+        <translation>%1 &quot;%2&quot; is %3 - nothing is sent and nothing written!</translation>
+    </message>
+    <message>
+        <source>Dateiname ist kein gueltiges UTF-8: %1</source>
+        <translation>File name is not valid UTF-8: %1</translation>
+    </message>
+    <message>
+        <source>Image zu gross!</source>
+        <translation>Image too large!</translation>
+    </message>
+    <message>
+        <source>Das Image hat %1 Bytes, mit dem Parameterblock %2 Bytes; der Eeprom fasst %3 Bytes - nichts gesendet!</source>
+        <translation>The image has %1 bytes, with the parameter block %2 bytes; the EEPROM holds %3 bytes - nothing sent!</translation>
+    </message>
+    <message>
+        <source>dieses Profils</source>
+        <translation>of this profile</translation>
+    </message>
+    <message>
+        <source>des Profils %1</source>
+        <translation>of profile %1</translation>
+    </message>
+    <message>
+        <source>die Firmware</source>
+        <translation>the firmware</translation>
+    </message>
+    <message>
+        <source>die Filterliste</source>
+        <translation>the filter list</translation>
+    </message>
+    <message>
+        <source>die Parameterdatei</source>
+        <translation>the parameter file</translation>
+    </message>
+    <message>
+        <source>die X-Parameterdatei</source>
+        <translation>the X parameter file</translation>
+    </message>
+    <message>
+        <source>die RX-Equalizerdatei</source>
+        <translation>the RX equalizer file</translation>
+    </message>
+    <message>
+        <source>die TX-Equalizerdatei</source>
+        <translation>the TX equalizer file</translation>
+    </message>
+    <message>
+        <source>die AD603-Datei</source>
+        <translation>the AD603 file</translation>
+    </message>
+    <message>
+        <source>die Standard-Parameterdatei</source>
+        <translation>the standard parameter file</translation>
+    </message>
+    <message>
+        <source>die S-Meter-Datei</source>
+        <translation>the S-meter file</translation>
+    </message>
+    <message>
+        <source>die Testfirmware</source>
+        <translation>the test firmware</translation>
+    </message>
+    <message>
+        <source>die Filterdatei &quot;%1&quot; aus der Filterliste %2</source>
+        <translation>the filter file &quot;%1&quot; from the filter list %2</translation>
+    </message>
+    <message>
+        <source>Keine Textdatei!</source>
+        <translation>Not a text file!</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; ist keine Textdatei: sie enthaelt Null-Bytes (UTF-16 ohne Byte-Order-Mark oder binaer)!</source>
+        <translation>File &quot;%1&quot; is not a text file: it contains NUL bytes (UTF-16 without a byte-order mark, or binary)!</translation>
+    </message>
+    <message>
+        <source>Dateiname ungueltig!</source>
+        <translation>Invalid file name!</translation>
+    </message>
+    <message>
+        <source>Konfiguration nicht lesbar</source>
+        <translation>Configuration not readable</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Es gelten die Vorgaben; die Datei bleibt, wie sie ist. Kein Port wird geoeffnet.</source>
+        <translation>&lt;br&gt;The defaults apply; the file stays as it is. No port is opened.</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Die Konfiguration &quot;%1&quot; konnte beim Start nicht gelesen werden und wird nicht ueberschrieben.&lt;br&gt;Die geaenderten Einstellungen in einer anderen Datei speichern?</source>
+        <translation>The configuration &quot;%1&quot; could not be read at start and is not overwritten.&lt;br&gt;Save the changed settings in another file?</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern unter</source>
+        <translation>Save settings as</translation>
+    </message>
+    <message>
+        <source>Konfiguration (*.cfg);;Alle Dateien (*)</source>
+        <comment>FileDialog</comment>
+        <translation>Configuration (*.cfg);;All files (*)</translation>
+    </message>
+    <message>
+        <source>die Konfiguration</source>
+        <translation>the configuration</translation>
+    </message>
+    <message>
+        <source>der Trace</source>
+        <translation>the trace</translation>
+    </message>
 </context>
 </TS>

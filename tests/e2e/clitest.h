@@ -81,6 +81,7 @@ public:
     }
     void interrupt() { signal(SIGINT); }
     void signal(int sig) { ::kill(pid_t(m_process.processId()), sig); }
+    void killHard() { signal(SIGKILL); }
 
     int exitCode() const {
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;

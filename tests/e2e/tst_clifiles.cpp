@@ -16,8 +16,10 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString release() {
@@ -118,6 +120,50 @@ private slots:
         else
             QVERIFY(ziel == "ordner" ? info.isDir() : !info.isFile() && info.exists());
         QCOMPARE(QDir(tmp->path()).entryList({"*.bin.*", "voll.bin?*"}, QDir::Files).size(), 0);
+    }
+
+    // A name whose bytes are no UTF-8, on the command line or in the configuration, is
+    // refused as such: exit 2, no file under another name, and no "nicht gefunden" for a
+    // file that is there. The shell hands the bytes over as they are.
+    void namesOutsideUtf8_data() {
+        QTest::addColumn<QByteArray>("befehl"); // the arguments, for sh; the name's bytes by printf
+        QTest::addColumn<QByteArray>("datei");  // a file made under the raw name first
+        QTest::newRow("an output") << QByteArray("image \"$(printf '\\344.bin')\"") << QByteArray();
+        QTest::newRow("an input that is there")
+            << QByteArray("eeprom-restore \"$(printf '\\377\\376name.bin')\"")
+            << QByteArray("\xff\xfename.bin");
+        QTest::newRow("the firmware the configuration names")
+            << QByteArray("--config raw.cfg image out.bin") << QByteArray("\xe4.dpk");
+    }
+    void namesOutsideUtf8() {
+        QFETCH(QByteArray, befehl);
+        QFETCH(QByteArray, datei);
+        configureHome(0);
+        QTemporaryDir dir;
+        const QByteArray ort = QFile::encodeName(dir.path()) + '/';
+        if (!datei.isEmpty())
+            QVERIFY(QFile::copy(release() + QStringLiteral("/VESK2b1x.dpk"),
+                                QFile::decodeName(ort + "x")) &&
+                    ::rename((ort + "x").constData(), (ort + datei).constData()) == 0);
+        // A configuration that names only a firmware, by its raw bytes: what the reader sees.
+        QFile cfg(dir.filePath(QStringLiteral("raw.cfg")));
+        QVERIFY(cfg.open(QIODevice::WriteOnly) &&
+                cfg.write("dspcodefilename=" + ort + "\xe4.dpk\n"));
+        cfg.close();
+        const QStringList vorher = QDir(dir.path()).entryList(QDir::Files);
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QString::fromLatin1("exec \"$0\" " + befehl),
+                 QStringLiteral(TALVARO_CLI_PATH)});
+        QVERIFY(p.waitForFinished(20000));
+        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(err.contains("Dateiname ist kein gueltiges UTF-8: ") &&
+                     !err.contains("nicht gefunden"),
+                 err.constData());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), vorher);
+        ::unlink((ort + datei).constData());
     }
 
     void usage_data() {
@@ -375,6 +421,16 @@ private slots:
             if (l.mid(10, 4) == QLatin1String(" TX "))
                 sent.append(l.mid(14));
         QCOMPARE(sent.join(QLatin1Char(' ')), QStringLiteral("7E 34 01"));
+
+        // A trace onto the configuration is refused with a box, after the configuration was
+        // read: the window runs on the port it names, and the file stays as it was.
+        const QString cfg = env->configDir() + QStringLiteral("/vantrel.cfg");
+        const QByteArray vorher = fileBytes(cfg);
+        CliProcess q({"--self-test", "--trace", cfg}, TALVARO_LOADER_PATH);
+        QVERIFY(q.waitFinished(30000));
+        QVERIFY2(q.err().contains("box: Speichern fehlgeschlagen!"), q.err().constData());
+        QVERIFY(sim.waitForFrames(2, 2000));
+        QCOMPARE(fileBytes(cfg), vorher);
     }
 };
 

@@ -96,8 +96,9 @@ class TestCliGleich : public QObject, protected WindowGround {
             w.firmwareseite()->clickeesichern();
         else
             w.firmwareseite()->clickparam2pc();
-        // Read before the close, which switches the telegrams off.
-        const QByteArray bytes = gesendet(pfad);
+        // Read before the close, which switches the telegrams off; until the trace ends it is
+        // written beside its name.
+        const QByteArray bytes = gesendet(trace.neueDatei());
         w.close();
         return bytes;
     }

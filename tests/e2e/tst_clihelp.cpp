@@ -3,6 +3,7 @@
 // empty. Last, the loader's usage errors, which need the QApplication and so a platform.
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +27,9 @@ private slots:
         const QString v = QStringLiteral(" V" TALVARO_VERSION "\n");
         QTest::newRow("cli --version")
             << cli << QStringList{"--version"} << QString() << 0 << "talvaro-cli" + v << QString();
+        QTest::newRow("cli COMMAND --help: its options from the table")
+            << cli << QStringList{"pic-download", "--help"} << QString() << 0
+            << "  --backup-first       vor dem ersten geschriebenen Byte" << QString();
         QTest::newRow("loader --version") << loader << QStringList{"--version"} << QString() << 0
                                           << "talvaro-loader" + v << QString();
         QTest::newRow("loader -v after a translation")
@@ -97,6 +101,37 @@ private slots:
         QCOMPARE(
             QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList());
+    }
+
+    // Every command of the table (as --help lists it) has its place in docs/talvaro-cli.md
+    // and in the man page.
+    void everyCommandDocumented() {
+        QProcess p;
+        p.start(QStringLiteral(TALVARO_CLI_PATH), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString hilfe = QString::fromUtf8(p.readAllStandardOutput());
+        const auto lesen = [](const char* rel) {
+            QFile f(QStringLiteral(TALVARO_SOURCE_DIR "/") + QLatin1String(rel));
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString md = lesen("docs/talvaro-cli.md"), man = lesen("docs/man/talvaro-cli.1");
+        // A command's line in --help: two blanks and its name, between "Befehle:" and the
+        // next empty line; in the man page ".B", ".BI" or ".BR" and the name with "\-".
+        const QString befehle =
+            hilfe.section(QStringLiteral("Befehle:\n"), 1).section("\n\n", 0, 0);
+        int n = 0;
+        for (const QRegularExpressionMatch& m :
+             QRegularExpression(QStringLiteral("^  ([a-z-]+)"), QRegularExpression::MultilineOption)
+                 .globalMatch(befehle)) {
+            const QString name = m.captured(1), roff = QString(name).replace('-', "\\-");
+            ++n;
+            QVERIFY2(md.contains("| `" + name) &&
+                         man.contains(QRegularExpression(
+                             "^\\.B[IR]? \"?" + QRegularExpression::escape(roff) + "( |$)",
+                             QRegularExpression::MultilineOption)),
+                     qPrintable(name));
+        }
+        QVERIFY(n >= 14);
     }
 };
 

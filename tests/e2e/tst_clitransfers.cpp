@@ -404,24 +404,35 @@ private slots:
                 ::fcntl(fd, F_SETFD, FD_CLOEXEC);
         });
         p.start(TALVARO_CLI_PATH, {"--config", cfg, "--trace", trace, "eeprom-backup", out});
-        // The trace names the port once it is open.
-        QVERIFY(pumpUntil([&] { return fileBytes(trace).contains("# port /"); }, 20000));
+        // The trace names the port once it is open; until the run ends it is written beside
+        // its name.
+        const auto laufend = [&] {
+            const QStringList neu = QDir(QFileInfo(trace).absolutePath())
+                                        .entryList({QFileInfo(trace).fileName() + ".*.partial"});
+            return neu.isEmpty() ? QByteArray()
+                                 : fileBytes(QFileInfo(trace).dir().filePath(neu.first()));
+        };
+        QVERIFY(pumpUntil([&] { return laufend().contains("# port /"); }, 20000));
         QTest::qWait(200);
         pic->function(997);
         QVERIFY(pumpUntil([&] { return p.state() == QProcess::NotRunning; }, 30000));
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(fileBytes(out) == pic->eeprom());
+        QVERIFY(fileBytes(trace).contains("# port /") && laufend().isEmpty());
     }
 
     void eepromBackupInterrupted_data() {
         QTest::addColumn<bool>("sending");
-        QTest::newRow("while the dump comes") << true;
-        QTest::newRow("before anything came") << false;
+        QTest::addColumn<bool>("killed"); // SIGKILL in place of Ctrl-C
+        QTest::newRow("while the dump comes") << true << false;
+        QTest::newRow("before anything came") << false << false;
+        QTest::newRow("killed while the dump comes") << true << true;
     }
     // What arrived is kept as OUT.partial and said so; the file the user named, an older
     // backup here, is not touched.
     void eepromBackupInterrupted() {
         QFETCH(bool, sending);
+        QFETCH(bool, killed);
         pic->eeprom() = randomBytes(SimPic::eepromSize, 42);
         pic->setSendRate(64, 10);
         const QString out = file("older.bin");
@@ -441,6 +452,17 @@ private slots:
             }));
         } else {
             QTest::qWait(300);
+        }
+        if (killed) {
+            // What arrived so far is in the file the dump streams into, beside the others.
+            p.killHard();
+            QVERIFY(p.waitFinished(10000));
+            const QFileInfoList strom = QDir(tmp->path()).entryInfoList({"older.bin.*.partial"});
+            const QByteArray da = strom.size() == 1 ? fileBytes(strom[0].filePath()) : "";
+            QVERIFY(da.size() >= 1000 && da == pic->eeprom().left(da.size()));
+            QCOMPARE(fileBytes(out) + fileBytes(out + ".partial"),
+                     QByteArray("older backupearlier"));
+            return;
         }
         p.interrupt();
         QVERIFY(p.waitFinished(10000));

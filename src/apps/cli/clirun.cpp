@@ -1,6 +1,7 @@
 #include "clirun.h"
 
 #include "app/configfile.h"
+#include "app/dateirollen.h"
 #include "commands.h"
 #include "download/ladefehler.h"
 #include "download/linereader.h"
@@ -14,10 +15,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
     : m_options(options), m_out(out), m_interrupt(interrupt), m_bediener(out, interrupt),
@@ -59,10 +56,17 @@ bool CliRun::loadConfig() {
             keineKonfiguration(dir);
     } else {
         m_configPath = absolute(m_options.config);
+        dir = QFileInfo(m_configPath).absolutePath();
+    }
+    // A configuration named, or one that is there, is read or the run ends: defaults in
+    // place of a file that could not be read would open a port nobody configured.
+    if (!m_options.config.isEmpty() || QFileInfo::exists(m_configPath) ||
+        QFileInfo(m_configPath).isSymLink()) {
         QByteArray inhalt;
         if (const LineReader::Fehler f = LineReader::dateiLesen(m_configPath, &inhalt);
             f != LineReader::Fehler::Keiner) {
-            const TransferResult r = lesefehler(m_options.config, f);
+            const TransferResult r =
+                lesefehler(m_options.config.isEmpty() ? m_configPath : m_options.config, f);
             m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
             m_out.log(r.text);
             m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
@@ -70,7 +74,6 @@ bool CliRun::loadConfig() {
             m_result.insert(QStringLiteral("text"), r.text);
             return false;
         }
-        dir = QFileInfo(m_configPath).absolutePath();
     }
     m_result.insert(QStringLiteral("config"), m_configPath);
     ConfigFile cfg;
@@ -167,20 +170,17 @@ int CliRun::run() {
     if (command->konfiguration) {
         if (!loadConfig())
             return Usage;
+        // Before the first byte goes out or the first file is written: nothing the run
+        // writes may be a file it reads, under whatever name.
+        if (const QString konflikt = dateikonflikt(*command); !konflikt.isEmpty()) {
+            TransferResult r = TransferResult::failed(
+                QCoreApplication::translate("vantrel", "Speichern fehlgeschlagen!"), konflikt);
+            r.datei = true;
+            m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
+            return ended(r);
+        }
         if (!m_options.trace.isEmpty()) {
             const QString path = absolute(m_options.trace);
-            // A trace in place of a file this command reads or writes would destroy it.
-            if (const QString gelesen = gleicheWie(path); !gelesen.isEmpty()) {
-                TransferResult r = TransferResult::failed(
-                    QCoreApplication::translate("talvaro-cli", "Speichern fehlgeschlagen!"),
-                    QCoreApplication::translate(
-                        "talvaro-cli", "Der Trace \"%1\" ist die Datei \"%2\" dieses Befehls und "
-                                       "wird nicht ersetzt!")
-                        .arg(path, gelesen));
-                r.datei = true;
-                m_bediener.meldung(Bediener::Box::Kritisch, r.title, r.text);
-                return ended(r);
-            }
             if (!m_trace.open(path))
                 return saveFailed(path);
             m_geraet.mitschreiben(m_trace);
@@ -189,6 +189,9 @@ int CliRun::run() {
     }
     int rc = command->run(*this);
     m_geraet.trennen();
+    // The trace takes its name now that it is whole; one that could not be written keeps
+    // the old trace and stays beside it.
+    m_trace.close();
     if (rc == Done && !m_trace.errorText().isEmpty())
         rc = saveFailed(m_trace.fileName());
     if (!m_result.contains(QStringLiteral("status")))
@@ -197,36 +200,23 @@ int CliRun::run() {
     return rc;
 }
 
-QString CliRun::gleicheWie(const QString& trace) const {
-    QStringList dateien{m_configPath};
-    static const QStringList mitDatei{"image",          "test-image",    "eeprom-backup",
-                                      "eeprom-restore", "eeprom-verify", "params-readback"};
-    if (!m_options.args.isEmpty() && mitDatei.contains(m_options.command))
-        dateien << absolute(m_options.args.at(0));
-    const TEinstellungen& e = m_geraet.einstellungen();
-    const size_t p = size_t(m_geraet.profil());
-    for (const TEinstellungen::Profile* name :
-         {&e.dspcodefilename, &e.filterfilename, &e.parameterfilename, &e.xparameterfilename,
-          &e.rxeqfilename, &e.txeqfilename, &e.ad603filename, &e.standardparameterfilename,
-          &e.scalfilename, &e.testfilename})
-        if (!(*name)[p].isEmpty())
-            dateien << QFileInfo((*name)[p]).absoluteFilePath();
-    for (const QString& d : std::as_const(dateien)) {
-#ifdef Q_OS_UNIX
-        // Another name for the same file (a link, "./", another path) is the same file.
-        struct stat a {
-        }, b{};
-        if (::stat(QFile::encodeName(trace).constData(), &a) == 0 &&
-            ::stat(QFile::encodeName(d).constData(), &b) == 0 && a.st_dev == b.st_dev &&
-            a.st_ino == b.st_ino)
-            return d;
-#else
-        const QString c = QFileInfo(trace).canonicalFilePath();
-        if (!c.isEmpty() && c == QFileInfo(d).canonicalFilePath())
-            return d;
-#endif
+QString CliRun::dateikonflikt(const Command& command) const {
+    Dateirollen rollen;
+    rollen.gelesen(m_configPath, QCoreApplication::translate("vantrel", "die Konfiguration"));
+    m_geraet.dateienSammeln(rollen, m_geraet.profil());
+    for (qsizetype i = 0; i < command.argumente.size() && i < m_options.args.size(); ++i) {
+        const QString pfad = absolute(m_options.args.at(i));
+        if (command.argumente.at(i).datei == Command::Datei::Liest)
+            rollen.gelesen(pfad,
+                           QCoreApplication::translate("vantrel", "die Eingabe dieses Befehls"));
+        else if (command.argumente.at(i).datei == Command::Datei::Schreibt)
+            rollen.geschrieben(
+                pfad, QCoreApplication::translate("vantrel", "die Ausgabe dieses Befehls"));
     }
-    return {};
+    if (!m_options.trace.isEmpty())
+        rollen.geschrieben(absolute(m_options.trace),
+                           QCoreApplication::translate("vantrel", "der Trace"));
+    return rollen.konflikt();
 }
 
 void CliRun::eepromSchalter(const ConfigFile& cfg, TEinstellungen& e) {

@@ -13,6 +13,7 @@
 #include <QString>
 
 class ConfigFile;
+struct Command;
 class Interrupt;
 class Output;
 
@@ -44,9 +45,10 @@ private:
     int saveFailed(const QString& path);
     // No configuration file: say so, and how to make one or where the simulation's is.
     void keineKonfiguration(const QString& dir);
-    // The file of this command (its configuration, its file argument, the profile's data
-    // files) that is the same file as trace, or empty.
-    QString gleicheWie(const QString& trace) const;
+    // A file this run writes (the command's output, the trace) that is one the run reads
+    // (the configuration, the profile's data files, the command's input) or another it
+    // writes, in words naming both roles; empty when there is none.
+    QString dateikonflikt(const Command& command) const;
     // After a port that did not open: the ports the system reports, for the person and the
     // result.
     void portsAfterFailure();

@@ -113,6 +113,66 @@ QString eqSendPruefen(Options* o) {
     return {};
 }
 
+// The options of single commands, each with its setter.
+const Command::Option kParamsOnly{
+    "params-only"_L1, nullptr,
+    QT_TRANSLATE_NOOP("talvaro-cli", "nur den Parameterblock schreiben, nicht das Image"),
+    [](Options* o, const QString&) {
+        o->paramsOnly = true;
+        return QString();
+    }};
+const Command::Option kBackupFirst{
+    "backup-first"_L1, nullptr,
+    QT_TRANSLATE_NOOP("talvaro-cli", "vor dem ersten geschriebenen Byte den Eeprom-Inhalt\n"
+                                     "(Funktion 997) in ~/vantrel/sicherungen sichern;\n"
+                                     "misslingt das, wird nichts geschrieben"),
+    [](Options* o, const QString&) {
+        o->backupFirst = true;
+        return QString();
+    }};
+const Command::Option kVerify{
+    "verify"_L1, nullptr,
+    QT_TRANSLATE_NOOP("talvaro-cli", "nach dem Schreiben den Eeprom-Inhalt (Funktion 997)\n"
+                                     "empfangen und mit der Datei vergleichen"),
+    [](Options* o, const QString&) {
+        o->verify = true;
+        return QString();
+    }};
+const Command::Option kMode{
+    "mode"_L1, "ssb|cw", QT_TRANSLATE_NOOP("talvaro-cli", "die Betriebsart der Spalte"),
+    [](Options* o, const QString& wert) {
+        o->mode = wert.toLower();
+        if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
+            return QStringLiteral("--mode nimmt ssb oder cw, nicht \"%1\"").arg(wert);
+        return QString();
+    },
+    true};
+const Command::Option kBank{
+    "bank"_L1, "gruen|gelb|rot", QT_TRANSLATE_NOOP("talvaro-cli", "die Bank der Spalte"),
+    [](Options* o, const QString& wert) {
+        o->bank = wert.toLower();
+        if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
+            o->bank != QLatin1String("rot"))
+            return QStringLiteral("--bank nimmt gruen, gelb oder rot, nicht \"%1\"").arg(wert);
+        return QString();
+    },
+    true};
+const Command::Option kCount{
+    "count"_L1, "N",
+    QT_TRANSLATE_NOOP("talvaro-cli", "nach N Telegrammen enden (ohne: bis Strg-C)"),
+    [](Options* o, const QString& wert) {
+        bool ok = false;
+        const int n = wert.toInt(&ok);
+        if (!ok || n < 1)
+            return QStringLiteral("--count nimmt eine Zahl ab 1, nicht \"%1\"").arg(wert);
+        o->count = n;
+        return QString();
+    }};
+
+constexpr Command::Datei kLiest = Command::Datei::Liest;
+constexpr Command::Datei kSchreibt = Command::Datei::Schreibt;
+constexpr Command::Datei kWert = Command::Datei::Keine;
+
 } // namespace
 
 namespace commands {
@@ -120,39 +180,31 @@ namespace commands {
 const QList<Command>& alle() {
     static const QList<Command> table{
         {"image"_L1,
-         1,
-         {},
+         {{"OUT.bin", kSchreibt}},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  image AUS.bin              das Download-Image des Profils bauen (Firmware,\n"
-             "                             Filter, Pruefsummen-Satz)\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "das Download-Image des Profils bauen (Firmware, Filter,\n"
+                           "Pruefsummen-Record) und in OUT.bin schreiben"),
          nullptr,
          [](CliRun& c) { return image(c, false); }},
         {"test-image"_L1,
-         1,
-         {},
+         {{"OUT.bin", kSchreibt}},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur\n"
-             "                             Firmware und Pruefsumme)\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli", "dasselbe fuer die Testfirmware des Profils (Firmware "
+                                          "und\nPruefsumme)"),
          nullptr,
          [](CliRun& c) { return image(c, true); }},
         {"dsp-download"_L1,
-         0,
          {},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann\n"
-             "                             die User-Parameter (SSB, Gruen)\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli", "den Datensatz laden, zum DSP-Lader senden, dann die\n"
+                                          "Benutzerparameter (SSB, Gruen)"),
          nullptr,
          [](CliRun& c) {
              // The freshly started DSP gets the user parameters of bank Gruen in SSB, as the
@@ -160,74 +212,58 @@ const QList<Command>& alle() {
              return c.ended(c.geraet().dspLaden(Geraet::Spalte{}));
          }},
         {"test-download"_L1,
-         0,
          {},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  test-download              die Testfirmware in den DSP-Lader senden\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli", "die Testfirmware zum DSP-Lader senden"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().testLaden()); }},
         {"pic-download"_L1,
-         0,
-         {u"params-only"_s, u"backup-first"_s},
          {},
-         false,
-         true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  pic-download [--params-only] [--backup-first]   Handshake und das Image mit\n"
-             "                             Echo-Pruefung, dann der Parameterblock (oder nur\n"
-             "                             der Block)\n"),
-         nullptr,
-         [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
-        {"eeprom-backup"_L1,
-         1,
-         {},
-         {},
-         false,
-         true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)\n"),
-         nullptr,
-         [](CliRun& c) { return c.ended(c.geraet().eepromSichern(c.absolute(arg(c)))); }},
-        {"eeprom-restore"_L1,
-         1,
-         {u"backup-first"_s, u"verify"_s},
-         {},
-         false,
-         true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei\n"
-             "                             mit Echo-Pruefung schreiben (Funktion 996)\n"),
-         nullptr,
-         [](CliRun& c) { return c.ended(c.geraet().eepromWiederherstellen(c.absolute(arg(c)))); }},
-        {"eeprom-verify"_L1,
-         1,
-         {},
-         {},
-         false,
-         true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei\n"
-             "                             vergleichen; nichts wird geschrieben (Exit 1, wenn\n"
-             "                             sie sich unterscheiden)\n"),
-         nullptr,
-         [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
-        {"params-send"_L1,
-         0,
-         {u"mode"_s, u"bank"_s},
-         {u"mode"_s, u"bank"_s},
+         {kParamsOnly, kBackupFirst},
          false,
          true,
          QT_TRANSLATE_NOOP("talvaro-cli",
-                           "  params-send --mode ssb|cw --bank gruen|gelb|rot    diese Spalte der\n"
-                           "                             User-Parameter des Profils senden\n"),
+                           "Handshake und Image mit Echo-Pruefung in den Eeprom, dann\n"
+                           "der Parameterblock (oder nur der Block)"),
+         nullptr,
+         [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
+        {"eeprom-backup"_L1,
+         {{"OUT.bin", kSchreibt}},
+         {},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "den Eeprom-Inhalt (65536 Bytes, Funktion 997) empfangen"),
+         nullptr,
+         [](CliRun& c) { return c.ended(c.geraet().eepromSichern(c.absolute(arg(c)))); }},
+        {"eeprom-restore"_L1,
+         {{"IN.bin", kLiest}},
+         {kBackupFirst, kVerify},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "Handshake und Schreiben der Datei mit Echo-Pruefung\n(Funktion 996)"),
+         nullptr,
+         [](CliRun& c) { return c.ended(c.geraet().eepromWiederherstellen(c.absolute(arg(c)))); }},
+        {"eeprom-verify"_L1,
+         {{"FILE", kLiest}},
+         {},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "den Eeprom-Inhalt (Funktion 997) empfangen und mit der Datei\n"
+                           "vergleichen; nichts wird geschrieben (Exit 1, wenn sie sich\n"
+                           "unterscheiden)"),
+         nullptr,
+         [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
+        {"params-send"_L1,
+         {},
+         {kMode, kBank},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli", "diese Spalte der Benutzerparameter des Profils senden"),
          paramsSendPruefen,
          [](CliRun& c) {
              const TransferResult r = c.geraet().parameterDateiSenden(spalte(c.options()));
@@ -236,42 +272,34 @@ const QList<Command>& alle() {
              return c.ended(r);
          }},
         {"params-readback"_L1,
-         1,
-         {},
+         {{"OUT.dpk", kSchreibt}},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die\n"
-             "                             User-Parameter des Profils empfangen und als\n"
-             "                             User-Parameter-Datei schreiben\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "den Parameterbereich (Funktion 995) auf die Benutzerparameter\n"
+                           "des Profils empfangen und als Benutzerparameterdatei schreiben"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
         {"eq-send"_L1,
-         1,
-         {},
+         {{"rx|tx", kWert}},
          {},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli", "die Equalizer-Kurve des Profils als Ganzes senden"),
          eqSendPruefen,
          [](CliRun& c) {
              return c.ended(c.geraet().eqDateiSenden(
                  arg(c) == QLatin1String("rx") ? eqcurve::Side::Rx : eqcurve::Side::Tx));
          }},
         {"command"_L1,
-         2,
-         {},
+         {{"N", kWert}, {"V", kWert}},
          {},
          true,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,\n"
-             "                             je die unteren 8 Bits, wie der Knopf \"DSP-Befehl\")\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "ein Befehlsrahmen (die unteren 8 Bit von beiden, wie der Knopf\n"
+                           "\"DSP-Befehl\")"),
          commandPruefen,
          [](CliRun& c) {
              const int nummer = dspbefehl::befehlsbyte(arg(c, 0));
@@ -282,28 +310,24 @@ const QList<Command>& alle() {
              return c.ended(r);
          }},
         {"monitor"_L1,
-         0,
-         {u"count"_s},
-         {u"count"_s},
+         {},
+         {kCount},
          false,
          true,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt\n"
-             "                             ausgeben, ausschalten (ohne --count: bis Strg-C)\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "die Telegramme einschalten, N dekodierte Telegramme ausgeben,\n"
+                           "wieder ausschalten (ohne --count: bis zur Unterbrechung)"),
          nullptr,
          monitor},
         {"ports"_L1,
-         0,
          {},
          {},
          false,
          false,
-         QT_TRANSLATE_NOOP(
-             "talvaro-cli",
-             "  ports                      die seriellen Ports des Systems, einer je Zeile:\n"
-             "                             Name, Beschreibung, Hersteller, USB-IDs,\n"
-             "                             Seriennummer (--json: ein JSON-Array auf stdout)\n"),
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "die seriellen Ports des Systems, einer je Zeile: Name,\n"
+                           "Beschreibung, Hersteller, USB-IDs, Seriennummer (--json: ein\n"
+                           "JSON-Array auf stdout)"),
          nullptr,
          ports},
     };
@@ -317,4 +341,67 @@ const Command* finden(QStringView name) {
     return nullptr;
 }
 
+QString text(const char* quelle) {
+    return QCoreApplication::translate("talvaro-cli", quelle);
+}
+
 } // namespace commands
+
+const Command::Option* Command::option(QStringView n) const {
+    for (const Option& o : optionen)
+        if (o.name == n)
+            return &o;
+    return nullptr;
+}
+
+QString Command::aufruf() const {
+    QString s = name;
+    for (const Argument& a : argumente)
+        s += QLatin1Char(' ') + QLatin1String(a.name);
+    for (const Option& o : optionen) {
+        QString option = QStringLiteral("--") + o.name;
+        if (o.wert)
+            option += QLatin1Char(' ') + QLatin1String(o.wert);
+        s += o.noetig ? QLatin1Char(' ') + option : QStringLiteral(" [") + option + u']';
+    }
+    return s;
+}
+
+QString Command::hilfetext() const {
+    QString s = commands::text(QT_TRANSLATE_NOOP("talvaro-cli", "Aufruf: talvaro-cli "
+                                                                "[globale Optionen] %1"))
+                    .arg(aufruf()) +
+                QStringLiteral("\n\n") + commands::text(hilfe) + QLatin1Char('\n');
+    // Which arguments are files, and what the run does with them.
+    QStringList dateien;
+    for (const Argument& a : argumente) {
+        if (a.datei == Datei::Liest)
+            dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli", "%1 wird gelesen."))
+                           .arg(QLatin1String(a.name));
+        else if (a.datei == Datei::Schreibt)
+            dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli",
+                                                        "%1 wird geschrieben, nie an Stelle einer "
+                                                        "Datei, die der Lauf liest."))
+                           .arg(QLatin1String(a.name));
+    }
+    if (!dateien.isEmpty())
+        s += QLatin1Char('\n') + dateien.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    if (!optionen.isEmpty()) {
+        s += QLatin1Char('\n') + commands::text(QT_TRANSLATE_NOOP("talvaro-cli", "Optionen:")) +
+             QLatin1Char('\n');
+        for (const Option& o : optionen) {
+            QString kopf = QStringLiteral("  --") + o.name;
+            if (o.wert)
+                kopf += QLatin1Char(' ') + QLatin1String(o.wert);
+            s += kopf.leftJustified(22) + QLatin1Char(' ') +
+                 commands::text(o.hilfe).replace(QLatin1Char('\n'),
+                                                 QLatin1Char('\n') + QString(23, u' ')) +
+                 QLatin1Char('\n');
+        }
+    }
+    s += QLatin1Char('\n') +
+         commands::text(
+             QT_TRANSLATE_NOOP("talvaro-cli", "Die globalen Optionen zeigt talvaro-cli --help.")) +
+         QLatin1Char('\n');
+    return s;
+}

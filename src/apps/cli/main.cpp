@@ -1,6 +1,7 @@
 // talvaro-cli: the loader's transfers and file operations from the command line, for
 // scripts and headless PCs, with a serial trace when a transfer fails.
 #include "clirun.h"
+#include "commands.h"
 #include "interrupt.h"
 #include "options.h"
 #include "output.h"
@@ -17,6 +18,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+// Bytes that are no UTF-8 as \xNN, the rest as it is.
+QString unlesbar(const QByteArray& roh) {
+    QString s;
+    for (const char c : roh) {
+        const auto b = uchar(c);
+        s += b >= 0x20 && b < 0x7F ? QString(QLatin1Char(c))
+                                   : QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
+    }
+    return s;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef Q_OS_UNIX
@@ -49,7 +65,14 @@ int main(int argc, char* argv[]) {
     Interrupt interrupt;
 
     Options options;
-    const QString error = parseOptions(app.arguments().mid(1), &options);
+    QString error = parseOptions(app.arguments().mid(1), &options);
+    // A name that is no UTF-8 would be read and written as another one (its bytes replaced):
+    // it is refused as given, before anything is looked up.
+    for (int i = 1; i < argc && error.isEmpty(); ++i) {
+        const QByteArray roh(argv[i]);
+        if (QString::fromLocal8Bit(roh).toLocal8Bit() != roh)
+            error = QStringLiteral("Dateiname ist kein gueltiges UTF-8: ") + unlesbar(roh);
+    }
     Output out(options.quiet, options.json);
     if (!error.isEmpty()) {
         out.message(QStringLiteral("talvaro-cli: ") + error);
@@ -62,7 +85,8 @@ int main(int argc, char* argv[]) {
         return CliRun::Usage;
     }
     if (options.help) {
-        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        const Command* c = commands::finden(options.command);
+        std::fputs((c ? c->hilfetext() : usageText()).toLocal8Bit().constData(), stdout);
         return CliRun::Done;
     }
     if (options.version) {

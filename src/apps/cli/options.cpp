@@ -45,38 +45,6 @@ QString setGlobal(Options* o, const QString& name, const QString& value) {
     return {};
 }
 
-QString setCommandOption(Options* o, const QString& name, const QString& value) {
-    if (name == QLatin1String("params-only")) {
-        o->paramsOnly = true;
-    } else if (name == QLatin1String("backup-first")) {
-        o->backupFirst = true;
-    } else if (name == QLatin1String("verify")) {
-        o->verify = true;
-    } else if (name == QLatin1String("mode")) {
-        o->mode = value.toLower();
-        if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
-            return QCoreApplication::translate("talvaro-cli",
-                                               "--mode nimmt ssb oder cw, nicht \"%1\"")
-                .arg(value);
-    } else if (name == QLatin1String("bank")) {
-        o->bank = value.toLower();
-        if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
-            o->bank != QLatin1String("rot"))
-            return QCoreApplication::translate("talvaro-cli",
-                                               "--bank nimmt gruen, gelb oder rot, nicht \"%1\"")
-                .arg(value);
-    } else if (name == QLatin1String("count")) {
-        bool ok = false;
-        const int n = value.toInt(&ok);
-        if (!ok || n < 1)
-            return QCoreApplication::translate("talvaro-cli",
-                                               "--count nimmt eine Zahl ab 1, nicht \"%1\"")
-                .arg(value);
-        o->count = n;
-    }
-    return {};
-}
-
 } // namespace
 
 QString parseOptions(const QStringList& arguments, Options* o) {
@@ -115,7 +83,7 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             hasValue = true;
         }
         const bool global = kGlobalValued.contains(name) || kGlobalFlags.contains(name);
-        const bool own = shape && shape->options.contains(name);
+        const Command::Option* own = global || !shape ? nullptr : shape->option(name);
         if (!global && !own) {
             if (shape)
                 return QCoreApplication::translate("talvaro-cli",
@@ -123,7 +91,7 @@ QString parseOptions(const QStringList& arguments, Options* o) {
                     .arg(name, o->command);
             return QCoreApplication::translate("talvaro-cli", "Unbekannte Option --%1").arg(name);
         }
-        const bool valued = kGlobalValued.contains(name) || (own && shape->valued.contains(name));
+        const bool valued = kGlobalValued.contains(name) || (own && own->wert);
         if (valued && !hasValue) {
             if (i + 1 >= arguments.size())
                 return QCoreApplication::translate("talvaro-cli", "Option --%1 braucht einen Wert")
@@ -133,7 +101,7 @@ QString parseOptions(const QStringList& arguments, Options* o) {
             return QCoreApplication::translate("talvaro-cli", "Option --%1 nimmt keinen Wert")
                 .arg(name);
         }
-        const QString error = global ? setGlobal(o, name, value) : setCommandOption(o, name, value);
+        const QString error = global ? setGlobal(o, name, value) : own->setzen(o, value);
         if (!error.isEmpty())
             return error;
     }
@@ -141,10 +109,10 @@ QString parseOptions(const QStringList& arguments, Options* o) {
         return {};
     if (!shape)
         return QCoreApplication::translate("talvaro-cli", "Kein Befehl angegeben");
-    if (o->args.size() != shape->positional)
+    if (o->args.size() != shape->argumente.size())
         return QCoreApplication::translate("talvaro-cli", "\"%1\" nimmt %2 Argument(e), nicht %3")
             .arg(o->command)
-            .arg(shape->positional)
+            .arg(shape->argumente.size())
             .arg(o->args.size());
     if (!shape->leerErlaubt)
         for (const QString& a : std::as_const(o->args))
@@ -155,38 +123,45 @@ QString parseOptions(const QStringList& arguments, Options* o) {
 }
 
 QString usageText() {
-    QString text = QCoreApplication::translate(
+    static constexpr char kKopf[] = QT_TRANSLATE_NOOP(
         "talvaro-cli",
-        "Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet] [--json]\n"
-        "                    [--trace DATEI] BEFEHL ...\n"
+        "Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet]\n"
+        "                    [--json] [--trace DATEI] BEFEHL ...\n"
+        "        talvaro-cli BEFEHL --help\n"
         "        talvaro-cli --help | --version\n"
-        "\n");
-    for (const Command& c : commands::alle())
-        text += QCoreApplication::translate("talvaro-cli", c.usage);
-    return text +
-           QCoreApplication::translate(
-               "talvaro-cli",
-               "\n"
-               "Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt;\n"
-               "Dateinamen darin gelten relativ zu ihrem Ordner. Logzeilen gehen auf stdout, der\n"
-               "Fortschritt und die Meldungen auf stderr (--json: Fortschritt und Ergebnis als\n"
-               "JSON-Zeilen). Ein Port, der nicht aufgeht, wird mit dem Grund genannt (fehlt, "
-               "kein\n"
-               "serielles Geraet, keine Berechtigung, von einem anderen Programm belegt), danach "
-               "die\n"
-               "Ports, die das System meldet.\n"
-               "Exit-Status: 0 fertig, 1 Geraet oder Leitung gescheitert oder abgebrochen, 2 "
-               "Aufruf\n"
-               "falsch oder eine Datei nicht les- oder schreibbar.\n"
-               "\n"
-               "--backup-first: bevor das erste Byte geschrieben wird, den Abzug (Funktion 997)\n"
-               "empfangen und in ~/vantrel/sicherungen ablegen; misslingt das, wird nichts\n"
-               "geschrieben. --verify: nach der Wiederherstellung den Abzug (Funktion 997)\n"
-               "empfangen und mit der Datei vergleichen. Beide gelten auch, wenn die "
-               "Konfiguration\n"
-               "es sagt (die Schalter des Optionsdialogs).\n"
-               "\n"
-               "Ohne Talvaro: talvaro-sim starten (die erste Zeile nennt den Port) und\n"
-               "talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT BEFEHL ...\n"
-               "(die Datei legt \"talvaro-loader --simulate\" beim ersten Start an).\n");
+        "\n"
+        "Befehle:\n");
+    static constexpr char kFuss[] = QT_TRANSLATE_NOOP(
+        "talvaro-cli",
+        "\n"
+        "Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt; die\n"
+        "Dateinamen darin gelten relativ zu ihrem Ordner. Log-Zeilen gehen nach stdout, der\n"
+        "Fortschritt nach stderr (--json: Fortschritt und Ergebnis als JSON-Zeilen).\n"
+        "Ein Port, der sich nicht oeffnet, wird mit dem Grund genannt (fehlt, kein serielles\n"
+        "Geraet, keine Berechtigung, von einem anderen Programm belegt), gefolgt von den Ports\n"
+        "des Systems. Eine Ausgabe oder ein Trace, der eine Datei ist, die der Lauf liest,\n"
+        "wird abgelehnt.\n"
+        "Exit-Status: 0 fertig, 1 Geraet oder Leitung gestoert oder der Lauf unterbrochen,\n"
+        "2 Aufruf, oder eine Datei, die nicht gelesen oder geschrieben werden kann.\n"
+        "\n"
+        "--backup-first: vor dem ersten geschriebenen Byte den Eeprom-Inhalt (Funktion 997)\n"
+        "empfangen und in ~/vantrel/sicherungen behalten; misslingt das, wird nichts\n"
+        "geschrieben. --verify: nach dem Schreiben den Eeprom-Inhalt empfangen und mit der\n"
+        "Datei vergleichen. Beide sind auch an, wenn die Konfiguration es sagt (die Schalter\n"
+        "des Optionen-Dialogs).\n"
+        "\n"
+        "Ohne Talvaro: talvaro-sim starten (die erste Zeile nennt den Port) und\n"
+        "talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT BEFEHL ...\n"
+        "(die Datei legt \"talvaro-loader --simulate\" beim ersten Start an).\n");
+    QString text = commands::text(kKopf);
+    for (const Command& c : commands::alle()) {
+        const QStringList zeilen = commands::text(c.hilfe).split(QLatin1Char('\n'));
+        const QString aufruf = QStringLiteral("  ") + c.aufruf();
+        // A long call gets its description on the lines below.
+        text += aufruf.size() < 30 ? aufruf.leftJustified(30)
+                                   : aufruf + QStringLiteral("\n") + QString(30, QLatin1Char(' '));
+        text +=
+            zeilen.join(QStringLiteral("\n") + QString(30, QLatin1Char(' '))) + QLatin1Char('\n');
+    }
+    return text + commands::text(kFuss);
 }

@@ -67,6 +67,11 @@ LoaderCommandLine LoaderCommandLine::parse(const QStringList& arguments, bool st
     c.simulate = parser.isSet(simulate);
     c.selfTest = parser.isSet(selfTest);
     c.trace = parser.value(trace);
+    // Bytes that are no UTF-8 came in as replacement characters: that name is another file.
+    if (c.trace.contains(QChar::ReplacementCharacter)) {
+        c.action = Action::Error;
+        c.error = QStringLiteral("Dateiname ist kein gueltiges UTF-8: ") + c.trace;
+    }
     return c;
 }
 

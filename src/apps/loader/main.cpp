@@ -1,6 +1,7 @@
 // talvaro-loader: the main window of the Talvaro loader and service tool.
 #include "app/autodialogs.h"
 #include "app/signalbruecke.h"
+#include "app/dateirollen.h"
 #include "app/simconfig.h"
 #include "app/startup.h"
 #include "app/userdialogs.h"
@@ -10,6 +11,7 @@
 #include "sim/simulation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QTimer>
 #include <QTranslator>
@@ -93,11 +95,12 @@ int main(int argc, char* argv[]) {
     if (selfTest)
         UserDialogs::install(&autoDialogs);
 
-    // --trace FILE: opened before the window changes into its configuration folder, so that
-    // a relative name means where the user started the program.
+    // --trace FILE: a relative name means where the user started the program, not the
+    // configuration folder the window changes into.
     SerialTrace trace;
-    const QString& tracePath = commandLine.trace;
-    const bool traceOk = tracePath.isEmpty() || trace.open(tracePath);
+    const QString tracePath = commandLine.trace.isEmpty()
+                                  ? QString()
+                                  : QDir::current().absoluteFilePath(commandLine.trace);
 
     // --simulate: the simulated set on a pseudo-terminal in this process, and a configuration
     // file of its own, so the settings for the real set stay as they are.
@@ -115,12 +118,24 @@ int main(int argc, char* argv[]) {
     }
 
     auto* w = new vantrel();
-    if (!traceOk) {
-        UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"),
-                                        trace.errorText());
-        w->logzeile(trace.errorText());
-    } else if (!tracePath.isEmpty()) {
-        w->geraet()->mitschreiben(trace);
+    // The trace is opened only after the configuration was read, and never in place of a
+    // file the window reads: the configuration or a data file of any profile.
+    if (!tracePath.isEmpty()) {
+        Dateirollen rollen;
+        rollen.gelesen(w->konfigurationsdatei(),
+                       QCoreApplication::translate("vantrel", "die Konfiguration"));
+        for (int p = 0; p < 3; ++p)
+            w->geraet()->dateienSammeln(rollen, p);
+        rollen.geschrieben(tracePath, QCoreApplication::translate("vantrel", "der Trace"));
+        QString fehler = rollen.konflikt();
+        if (fehler.isEmpty() && !trace.open(tracePath))
+            fehler = trace.errorText();
+        if (fehler.isEmpty()) {
+            w->geraet()->mitschreiben(trace);
+        } else {
+            UserDialogs::current().critical(w, vantrel::tr("Speichern fehlgeschlagen!"), fehler);
+            w->logzeile(fehler);
+        }
     }
     // The simulated set's panel is placed beside the window before either is mapped: a
     // window manager then frames both where they were put.

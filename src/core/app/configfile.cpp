@@ -13,8 +13,10 @@ void ConfigFile::load(const QString& path) {
     m_fileName = path;
     // Never opened when it is no regular file: a FIFO would block the start.
     QByteArray all;
-    if (LineReader::readFile(path, &all))
+    if (LineReader::readFile(path, &all)) {
         loadData(all);
+        m_gelesen = all;
+    }
 }
 
 void ConfigFile::loadData(const QByteArray& all) {
@@ -62,6 +64,9 @@ bool ConfigFile::save() {
         bytes += line;
         bytes += '\n';
     }
+    // A file that would come back as it was is left alone: a read-only one stays untouched.
+    if (bytes + m_rest == m_gelesen)
+        return true;
     return dateiSchreiben(m_fileName, bytes + m_rest);
 }
 

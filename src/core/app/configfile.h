@@ -46,6 +46,8 @@ private:
     QList<QByteArray> m_roh;
     // Everything from the first line that is no "key=value" on, kept as it was.
     QByteArray m_rest;
+    // The file as load() read it.
+    QByteArray m_gelesen;
     QString m_fileName;
     bool m_changed = false;
 };

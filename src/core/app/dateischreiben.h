@@ -12,3 +12,12 @@ bool dateiSchreiben(const QString& path, const QByteArray& bytes);
 
 // Whether path may be written at all: it does not exist or is a regular file.
 bool dateiErsetzbar(const QString& path);
+
+// Puts the finished file von in place of nach in one step (the old one, if any, is replaced
+// as a whole); nach follows a link to its file. False, with both left as they were, when
+// nach is no regular file or the rename fails.
+bool dateiUmbenennen(const QString& von, const QString& nach);
+
+// Whether a name came through as given: bytes that are no UTF-8 turn into replacement
+// characters, and the file of that name is another one.
+bool nameVerlustfrei(const QString& path);

@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace {
@@ -286,7 +287,9 @@ TransferResult Geraet::mitHerkunft(TransferResult fehler) const {
 TransferResult Geraet::speicherfehler(const QString& path) {
     // Something that is not a file is left as it is, and the box says why.
     const QString text =
-        dateiErsetzbar(path)
+        !nameVerlustfrei(path)
+            ? QCoreApplication::translate("vantrel", "Dateiname ist kein gueltiges UTF-8: %1")
+        : dateiErsetzbar(path)
             ? QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
             : QCoreApplication::translate("vantrel",
                                           "\"%1\" ist keine Datei und wird nicht ersetzt!");
@@ -386,6 +389,29 @@ bool Geraet::firmwareTauglich(const QString& path) {
         QCoreApplication::translate("vantrel", "Firmware fehlerhaft!"),
         QCoreApplication::translate("vantrel", "Datei \"%1\": %2").arg(path, fehler)));
     return false;
+}
+
+bool Geraet::ladbar(Ladung art, qsizetype* bildGroesse) const {
+    const size_t p = size_t(profil());
+    QStringList zeilen;
+    if (art == Ladung::Test)
+        return readFirmwareFile(einst.testfilename[p], &zeilen, {}).ok() &&
+               firmwareFehler(zeilen).isEmpty();
+    if (!leseParameterDatei(einst.parameterfilename[p], &zeilen).ok())
+        return false;
+    if (art == Ladung::Parameter)
+        return true;
+    // The data set into an image of its own: the session's stays as it is.
+    DownloadImage probe;
+    QStringList dsp, filter;
+    const DatensatzDateien dateien{einst.dspcodefilename[p], einst.filterfilename[p],
+                                   einst.veskpfad[p]};
+    if (ladeDatensatz(probe, &dsp, &filter, dateien, {}, {}) != DatensatzStatus::Geladen ||
+        !firmwareFehler(dsp).isEmpty())
+        return false;
+    if (bildGroesse)
+        *bildGroesse = probe.buffer.size();
+    return true;
 }
 
 bool Geraet::testfirmwareLaden() {
@@ -500,7 +526,14 @@ TransferResult Geraet::parameterblockZumPic(bool nachBild) {
     return r;
 }
 
-TransferResult Geraet::zumDsp(const Hinweis& h, const std::function<bool()>& laden) {
+TransferResult Geraet::zumDsp(const Hinweis& h, Ladung art, const std::function<bool()>& laden) {
+    // A set that would not load is found before the person is told to start anything at the
+    // set: the load itself says why.
+    if (!ladbar(art)) {
+        log(trennlinie());
+        laden();
+        return nichtGeladen(false);
+    }
     if (!bestaetigt(h))
         return abgelehnt();
     log(trennlinie());
@@ -530,7 +563,8 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
     // show that before the person is even asked.
     spalteSetzen(spalte);
     emit dspNeustart();
-    TransferResult r = zumDsp(hinweis::dspLaden(), [this] { return datensatzLaden(); });
+    TransferResult r =
+        zumDsp(hinweis::dspLaden(), Ladung::Datensatz, [this] { return datensatzLaden(); });
     // Parameter frames into a loader that was not fed to its end would land in the middle
     // of a half-loaded program: after a cancel or a failure nothing more goes out.
     if (!r.ok())
@@ -544,7 +578,7 @@ TransferResult Geraet::dspLaden(const Spalte& spalte) {
 
 TransferResult Geraet::testLaden() {
     m_vorgang = {};
-    return zumDsp(hinweis::testLaden(), [this] { return testfirmwareLaden(); });
+    return zumDsp(hinweis::testLaden(), Ladung::Test, [this] { return testfirmwareLaden(); });
 }
 
 TransferResult Geraet::picLaden(bool nurParameter) {
@@ -556,8 +590,30 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     const auto laden = [this, nurParameter] {
         return nurParameter ? userParameterLaden() : datensatzLaden();
     };
-    // With a backup first, the files and the image are looked at before its long dump: a
-    // set that does not load must not keep the person waiting for nothing.
+    // The files and the image are looked at before any instruction and before the long
+    // dump of a backup: a set that does not load must not keep the person waiting for
+    // nothing. What would fail is loaded now, so the load says why.
+    qsizetype bild = 0;
+    if (!ladbar(nurParameter ? Ladung::Parameter : Ladung::Datensatz, &bild)) {
+        log(trennlinie());
+        laden();
+        return nichtGeladen(false);
+    }
+    // The image and the parameter block after it must fit the EEPROM: the PIC would wrap
+    // round and write the block over the image's start.
+    if (!nurParameter && bild + download::kParameterBlockGroesse > download::kEepromGroesse) {
+        TransferResult r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Image zu gross!"),
+            QCoreApplication::translate("vantrel",
+                                        "Das Image hat %1 Bytes, mit dem Parameterblock %2 Bytes; "
+                                        "der Eeprom fasst %3 Bytes - nichts gesendet!")
+                .arg(bild)
+                .arg(bild + download::kParameterBlockGroesse)
+                .arg(download::kEepromGroesse));
+        r.datei = true;
+        melden(r, true);
+        return r;
+    }
     const bool sichern = einst.vorpicladensichern;
     if (sichern) {
         log(trennlinie());
@@ -608,6 +664,10 @@ QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel, const
 
 TransferResult Geraet::eepromSichern(const QString& ziel) {
     m_vorgang = {};
+    // A target named before the box is looked at before it: the person is not sent to the
+    // set for a dump that could not be kept.
+    if (!ziel.isEmpty() && !zielSchreibbar(ziel))
+        return speicherfehler(ziel);
     if (rs232offen())
         m_link->leeren();
     const Hinweis h = hinweis::eeSichern();
@@ -623,16 +683,44 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         return TransferResult::canceled();
     m_eepromOrdner = QFileInfo(name).absolutePath();
     // Looked at before the set is asked to send: a dump that could not be kept afterwards
-    // would be for nothing.
-    if (!zielSchreibbar(name))
+    // would be for nothing. The dump streams into a file of its own beside the target as it
+    // comes, so a run killed meanwhile leaves what arrived there and the old backup of that
+    // name whole; it takes the name only when it is complete.
+    QTemporaryFile strom(name + QStringLiteral(".XXXXXX.partial"));
+    strom.setAutoRemove(false);
+    // Asking its name gives the file one (on Linux it may begin without a name).
+    if (!zielSchreibbar(name) || !strom.open() || strom.fileName().isEmpty())
         return speicherfehler(name);
+    bool stromOk = true;
     QByteArray data;
-    TransferResult r =
-        dumpEmpfangen(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), &data);
+    TransferResult r;
+    if (leitung(&r)) {
+        auto progress =
+            fortschritt(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), 0,
+                        download::kEepromGroesse, byteMs(0));
+        r = download::eepromsichern(*m_link, *progress, &data, [&](const QByteArray& stueck) {
+            stromOk = stromOk && strom.write(stueck) == stueck.size() && strom.flush();
+        });
+        progress->ergebnis(r);
+        progress->finish();
+    }
+    strom.close();
+    // The file streamed takes the name ziel (with the mode of the file it replaces).
+    const auto ablegen = [&](const QString& ziel) {
+        const QFileInfo alt(ziel);
+        strom.setPermissions(
+            alt.isFile()
+                ? alt.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)
+                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (stromOk && dateiUmbenennen(strom.fileName(), ziel))
+            return true;
+        QFile::remove(strom.fileName());
+        return false;
+    };
     m_vorgang.bytes = data.size();
     melden(r, false);
     if (r.ok()) {
-        if (!dateiSchreiben(name, data))
+        if (!ablegen(name))
             return speicherfehler(name);
         m_vorgang.datei = name;
         fingerabdruck(QStringLiteral("backup"), name, data);
@@ -647,13 +735,14 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     // much of the EEPROM that is.
     // Nothing arrived: nothing to keep, and an earlier partial of that name stays as it was.
     if (data.isEmpty()) {
+        QFile::remove(strom.fileName());
         log(QCoreApplication::translate("vantrel",
                                         "Eeprom-Sicherung: nichts empfangen - keine Datei "
                                         "geschrieben"));
         return r;
     }
     const QString teil = name + QStringLiteral(".partial");
-    if (!dateiSchreiben(teil, data))
+    if (!ablegen(teil))
         return speicherfehler(teil);
     m_vorgang.datei = teil;
     m_vorgang.teil = true;

@@ -27,6 +27,7 @@
 #include <optional>
 
 class Bediener;
+class Dateirollen;
 class Kalibrierung;
 class Leitungswache;
 class QTimer;
@@ -86,6 +87,10 @@ public:
     // emptied and the old profile's unsaved changes dropped; announced by profilGewechselt().
     // False when it was the profile already, or a calibration runs (see profilwechselFrei).
     bool profilWaehlen(int n);
+
+    // Every data file of profile p that an operation may read, with its role: the profile's
+    // files and the coefficient files its filter list names (geraetdateien.cpp).
+    void dateienSammeln(Dateirollen& rollen, int p) const;
 
     // ---- download image and parameter table ---------------------------------------------
     const DownloadImage& bild() const { return downloadimage; }
@@ -408,9 +413,15 @@ private:
     TransferResult abgelehnt() const;
     void melden(const TransferResult& r, bool kritisch);
     bool xParameterOffen();
-    // The way of the data set and of the test firmware into the DSP's loader: the box, the
-    // load, the line, the image.
-    TransferResult zumDsp(const Hinweis& h, const std::function<bool()>& laden);
+    // What a transfer loads: the data set (with the user parameters), the test firmware, the
+    // user parameters alone.
+    enum class Ladung { Datensatz, Test, Parameter };
+    // Whether that load would succeed, looked at without changing anything (the image's size
+    // in bildGroesse): checked before the person is told to start anything at the set.
+    bool ladbar(Ladung art, qsizetype* bildGroesse = nullptr) const;
+    // The way of the data set and of the test firmware into the DSP's loader: the check, the
+    // box, the load, the line, the image.
+    TransferResult zumDsp(const Hinweis& h, Ladung art, const std::function<bool()>& laden);
     // A binary image file to read or write, as the person chooses it; empty when none.
     QString binDateiWaehlen(Bediener::Wahl wahl, const QString& titel,
                             const QString& start = QStringLiteral("*.bin"));

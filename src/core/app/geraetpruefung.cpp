@@ -148,28 +148,31 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
     const QString stempel =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString stamm = QStringLiteral("eeprom-HW%1-%2").arg(profil() + 1).arg(stempel);
-    // The name is taken by creating the file: two runs in the same second (two sets on two
-    // ports) never share one. The empty file holds the name until the dump replaces it, and
-    // goes again when there is no dump. Where it cannot be made, the set is not even asked:
-    // a dump that cannot be kept would let the write go ahead without one.
+    // The name is taken by creating its ".partial": two runs in the same second (two sets on
+    // two ports) never share one. The dump goes into the partial file and takes the backup's
+    // name only when it is whole, so a run killed meanwhile leaves no backup that is none.
+    // Where it cannot be made, the set is not even asked: a dump that cannot be kept would
+    // let the write go ahead without one.
     QString name;
-    {
-        QDir().mkpath(ordner);
-        QFile platz;
-        for (int n = 1; n < 1000; ++n) {
-            name = QDir(ordner).filePath(n == 1 ? stamm + QStringLiteral(".bin")
-                                                : stamm + QStringLiteral("-%1.bin").arg(n));
-            platz.setFileName(name);
-            // Taken by another: the next number. Not made for another reason: give up.
-            if (platz.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-                !(QFileInfo::exists(name) || QFileInfo(name).isSymLink()))
-                break;
-        }
-        if (!platz.isOpen()) {
-            log(QCoreApplication::translate("vantrel",
-                                            "Keine Sicherung moeglich - nichts geschrieben!"));
-            return speicherfehler(name);
-        }
+    QFile platz;
+    QDir().mkpath(ordner);
+    for (int n = 1; n < 1000; ++n) {
+        name = QDir(ordner).filePath(n == 1 ? stamm + QStringLiteral(".bin")
+                                            : stamm + QStringLiteral("-%1.bin").arg(n));
+        platz.setFileName(name + QStringLiteral(".partial"));
+        const auto da = [](const QString& p) {
+            return QFileInfo::exists(p) || QFileInfo(p).isSymLink();
+        };
+        if (da(name))
+            continue;
+        // Taken by another: the next number. Not made for another reason: give up.
+        if (platz.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !da(platz.fileName()))
+            break;
+    }
+    if (!platz.isOpen()) {
+        log(QCoreApplication::translate("vantrel",
+                                        "Keine Sicherung moeglich - nichts geschrieben!"));
+        return speicherfehler(name);
     }
     struct Platzhalter {
         QString pfad;
@@ -178,7 +181,7 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
             if (!behalten)
                 QFile::remove(pfad);
         }
-    } platzhalter{name};
+    } platzhalter{platz.fileName()};
     if (rs232offen())
         m_link->leeren();
     if (!bestaetigt(hinweis::eeSicherungVorSchreiben())) {
@@ -186,21 +189,33 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
             "vantrel", "Sicherung vor dem Schreiben abgebrochen - nichts geschrieben!"));
         return abgelehnt();
     }
+    // The dump streams into the partial file as it comes.
     QByteArray dump;
-    TransferResult r = dumpEmpfangen(
-        QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"), &dump);
+    bool gesichert = true;
+    TransferResult r;
+    if (leitung(&r)) {
+        auto progress =
+            fortschritt(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"),
+                        0, download::kEepromGroesse, byteMs(0));
+        r = download::eepromsichern(*m_link, *progress, &dump, [&](const QByteArray& stueck) {
+            gesichert = gesichert && platz.write(stueck) == stueck.size() && platz.flush();
+        });
+        progress->ergebnis(r);
+        progress->finish();
+    }
     if (!r.ok()) {
         melden(r, false);
         log(QCoreApplication::translate(
             "vantrel", "Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!"));
         return r;
     }
-    if (!dateiSchreiben(name, dump)) {
+    // Renamed without replacing: a file that took the name meanwhile stays.
+    platz.close();
+    if (!gesichert || platz.error() != QFile::NoError || !QFile::rename(platz.fileName(), name)) {
         log(QCoreApplication::translate("vantrel",
                                         "Keine Sicherung moeglich - nichts geschrieben!"));
         return speicherfehler(name);
     }
-    platzhalter.behalten = true;
     m_sicherung = name;
     log(QCoreApplication::translate("vantrel", "Eeprom-Sicherung vor dem Schreiben in Datei \"%1\"")
             .arg(name));

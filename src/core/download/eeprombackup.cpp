@@ -10,7 +10,8 @@
 
 namespace download {
 
-TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
+TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data,
+                             const DumpStueck& stueck) {
     TransferGuard guard(link);
     if (!guard.acquired())
         return besetzt();
@@ -31,14 +32,22 @@ TransferResult eepromsichern(Link& link, Progress& progress, QByteArray* data) {
         const int wanted =
             int(qMin<qsizetype>(qsizetype(sizeof chunk), kEepromGroesse - data->size()));
         const int got = link.readData(chunk, wanted);
+        const qsizetype vorher = data->size();
+        const auto weiter = [&] {
+            if (stueck && data->size() > vorher)
+                stueck(data->mid(vorher));
+        };
         for (int i = 0; i < got; ++i) {
             // The count is shown before each byte is kept, so a cancel at a value keeps
             // exactly that many bytes.
             progress.setValue(int(data->size()));
-            if (progress.wasCanceled())
+            if (progress.wasCanceled()) {
+                weiter();
                 return TransferResult::canceled();
+            }
             data->append(chunk[i]);
         }
+        weiter();
         progress.setValue(int(data->size()));
         ereignisse(link);
     }

@@ -24,7 +24,7 @@ QStringList firmwareZeilen(const QByteArray& data) {
 
 // The bytes of a text file the load cannot do without.
 static TransferResult textLesen(const QString& path, QByteArray* data) {
-    if (const LineReader::Fehler f = LineReader::dateiLesen(path, data);
+    if (const LineReader::Fehler f = LineReader::textLesen(path, data);
         f != LineReader::Fehler::Keiner)
         return lesefehler(path, f);
     if (data->isEmpty())

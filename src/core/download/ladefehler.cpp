@@ -53,6 +53,20 @@ TransferResult lesefehler(const QString& path, LineReader::Fehler fehler) {
                 .arg(voll(path))
                 .arg(LineReader::kMaxGroesse / (1024 * 1024)));
         break;
+    case LineReader::Fehler::KeinText:
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Keine Textdatei!"),
+            QCoreApplication::translate("vantrel", "Datei \"%1\" ist keine Textdatei: sie "
+                                                   "enthaelt Null-Bytes (UTF-16 ohne "
+                                                   "Byte-Order-Mark oder binaer)!")
+                .arg(path));
+        break;
+    case LineReader::Fehler::KeinUtf8:
+        r = TransferResult::failed(
+            QCoreApplication::translate("vantrel", "Dateiname ungueltig!"),
+            QCoreApplication::translate("vantrel", "Dateiname ist kein gueltiges UTF-8: %1")
+                .arg(path));
+        break;
     case LineReader::Fehler::Unlesbar:
         r = TransferResult::failed(
             QCoreApplication::translate("vantrel", "Datei nicht lesbar!"),

@@ -9,6 +9,10 @@ LineReader::Fehler LineReader::dateiLesen(const QString& path, QByteArray* data,
     // /dev/zero never ends. An empty name is the working folder, no file.
     if (path.isEmpty())
         return Fehler::KeineDatei;
+    // A name whose bytes were no UTF-8 came here with a replacement character in their
+    // place: looking it up would find another file, or none, and call it missing.
+    if (path.contains(QChar::ReplacementCharacter))
+        return Fehler::KeinUtf8;
     const QFileInfo info(path);
     // A link that points nowhere counts as missing.
     if (!info.exists())
@@ -30,9 +34,23 @@ LineReader::Fehler LineReader::dateiLesen(const QString& path, QByteArray* data,
     return Fehler::Keiner;
 }
 
+bool LineReader::istText(const QByteArray& data) {
+    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF") || !data.contains('\0');
+}
+
+LineReader::Fehler LineReader::textLesen(const QString& path, QByteArray* data, qint64 maxBytes) {
+    QByteArray bytes;
+    if (const Fehler f = dateiLesen(path, &bytes, maxBytes); f != Fehler::Keiner)
+        return f;
+    if (!istText(bytes))
+        return Fehler::KeinText;
+    *data = bytes;
+    return Fehler::Keiner;
+}
+
 LineReader::Fehler LineReader::open(const QString& path) {
     QByteArray data;
-    const Fehler f = dateiLesen(path, &data);
+    const Fehler f = textLesen(path, &data);
     if (f == Fehler::Keiner)
         setData(data);
     return f;

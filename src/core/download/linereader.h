@@ -22,16 +22,23 @@ public:
         KeineDatei, // a folder, a device, a FIFO: never opened, so nothing can block
         ZuGross,    // larger than the bound given
         Unlesbar,   // it is there but cannot be read (no permission)
+        KeinText,   // a text reader's file with NUL bytes: UTF-16 without a mark, a binary
+        KeinUtf8,   // a name that lost bytes that are no UTF-8: not the file asked for
     };
 
     // Reads a regular file of at most maxBytes. Only a regular file is opened at all.
     static Fehler dateiLesen(const QString& path, QByteArray* data, qint64 maxBytes = kMaxGroesse);
+    // The same for a text: content with NUL bytes is no text of ours unless a UTF-16 mark
+    // says so, and is refused rather than read as Latin-1.
+    static Fehler textLesen(const QString& path, QByteArray* data, qint64 maxBytes = kMaxGroesse);
+    // Whether bytes read are a text (see textLesen).
+    static bool istText(const QByteArray& data);
     // The same, true when it was read.
     static bool readFile(const QString& path, QByteArray* data) {
         return dateiLesen(path, data) == Fehler::Keiner;
     }
 
-    // Opens and reads the whole file; what went wrong, or Keiner.
+    // Opens and reads the whole text file (textLesen); what went wrong, or Keiner.
     Fehler open(const QString& path);
     // Takes text already read, for example from a test.
     void setData(const QByteArray& data);

@@ -1,5 +1,6 @@
 #include "link/serialtrace.h"
 
+#include "app/dateischreiben.h"
 #include "link/modem.h"
 
 #include <QCoreApplication>
@@ -7,20 +8,41 @@
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QStringList>
+#include <QTemporaryFile>
 
 SerialTrace::SerialTrace(QObject* parent) : QObject(parent) {}
 
 SerialTrace::~SerialTrace() {
-    if (m_file.isOpen())
-        m_file.close();
+    close();
+}
+
+bool SerialTrace::close() {
+    if (!m_file.isOpen())
+        return m_error.isEmpty();
+    m_file.close();
+    if (!m_error.isEmpty())
+        return false;
+    if (m_modus)
+        m_file.setPermissions(m_modus);
+    if (!dateiUmbenennen(m_file.fileName(), m_ziel)) {
+        m_error =
+            QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
+                .arg(m_ziel);
+        return false;
+    }
+    return true;
 }
 
 bool SerialTrace::open(const QString& path) {
-    if (m_file.isOpen())
-        m_file.close();
+    close();
     m_error.clear();
     m_lines = 0;
-    m_file.setFileName(path);
+    m_ziel = path;
+    if (!nameVerlustfrei(path)) {
+        m_error = QCoreApplication::translate("vantrel", "Dateiname ist kein gueltiges UTF-8: %1")
+                      .arg(path);
+        return false;
+    }
     // Looked at before it is opened, as every file written is: a FIFO would block the open
     // until a reader comes, a device or a folder is no trace, and a link that points nowhere
     // would create a file where the person never looked.
@@ -31,7 +53,22 @@ bool SerialTrace::open(const QString& path) {
                 .arg(path);
         return false;
     }
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // A name of its own beside the target: two runs never share one, and a partial trace of
+    // an earlier run stays as it was.
+    QTemporaryFile neu(path + QStringLiteral(".XXXXXX.partial"));
+    neu.setAutoRemove(false);
+    // Asking its name gives the file one (on Linux it may begin without a name).
+    const bool gemacht = neu.open() && !neu.fileName().isEmpty();
+    if (gemacht) {
+        m_file.setFileName(neu.fileName());
+        neu.close();
+        // A trace replaced keeps who may read it (set at the end: a read-only mode would
+        // keep this very writer out).
+        m_modus = info.isFile()
+                      ? info.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)
+                      : QFile::Permissions();
+    }
+    if (!gemacht || !m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         m_error =
             QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
                 .arg(path);
@@ -95,5 +132,5 @@ void SerialTrace::schreiben(const QByteArray& line) {
     if (m_file.write(line) != line.size() || !m_file.flush())
         m_error =
             QCoreApplication::translate("vantrel", "Datei \"%1\" kann nicht geschrieben werden!")
-                .arg(m_file.fileName());
+                .arg(m_ziel);
 }

@@ -1,6 +1,8 @@
 // A serial trace: every byte the Modem writes and reads, as text lines with the milliseconds
 // since the trace began, the direction and the bytes in hex. It is written as it happens and
-// flushed line by line, so that a run that hangs or is killed still leaves its trace.
+// flushed line by line into a new file beside the target, so that a run that hangs or is
+// killed still leaves its trace; the new file takes the target's name only at close(), so a
+// crash or a full disk keeps the old trace (and the partial new one beside it).
 #pragma once
 
 #include <QByteArray>
@@ -18,9 +20,12 @@ public:
     explicit SerialTrace(QObject* parent = nullptr);
     ~SerialTrace() override;
 
-    // Creates (or truncates) the file and writes the head line; the clock starts here. False,
-    // with errorText() set, when the file cannot be written.
+    // Creates the new file beside path and writes the head line; the clock starts here. False,
+    // with errorText() set, when it cannot be written there. path itself is not touched yet.
     bool open(const QString& path);
+    // Ends the trace: the new file takes the target's name, unless a write failed (then
+    // both stay, and errorText() says so). False when the trace is not complete at path.
+    bool close();
     // Follows the modem's traffic from now on, and notes every port it opens or closes; a
     // second call replaces the first modem.
     void attach(Modem* modem);
@@ -28,7 +33,10 @@ public:
     void note(const QString& text);
 
     bool isOpen() const { return m_file.isOpen(); }
-    QString fileName() const { return m_file.fileName(); }
+    // The target named at open().
+    QString fileName() const { return m_ziel; }
+    // The new file written meanwhile, beside the target.
+    QString neueDatei() const { return m_file.fileName(); }
     // Empty until a write failed; then the text the window and the CLI report.
     QString errorText() const { return m_error; }
     // Lines of traffic written so far.
@@ -43,6 +51,9 @@ private:
     void schreiben(const QByteArray& line);
 
     QFile m_file;
+    QString m_ziel;
+    // The mode of the trace it replaces; none for a new one.
+    QFile::Permissions m_modus;
     QElapsedTimer m_clock;
     QMetaObject::Connection m_connection;
     QMetaObject::Connection m_portConnection;

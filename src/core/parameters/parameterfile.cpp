@@ -23,7 +23,7 @@ QStringList parameterLines(const QByteArray& data) {
 
 bool readParameterLines(const QString& path, QStringList* lines) {
     QByteArray data;
-    if (!LineReader::readFile(path, &data))
+    if (LineReader::textLesen(path, &data) != LineReader::Fehler::Keiner)
         return false;
     *lines = parameterLines(data);
     return true;
@@ -42,7 +42,7 @@ int definierteParameter(const QStringList& lines) {
 
 TransferResult leseParameterDatei(const QString& path, QStringList* lines) {
     QByteArray data;
-    if (const LineReader::Fehler f = LineReader::dateiLesen(path, &data);
+    if (const LineReader::Fehler f = LineReader::textLesen(path, &data);
         f != LineReader::Fehler::Keiner)
         return lesefehler(path, f);
     if (data.isEmpty())

@@ -1,6 +1,7 @@
 #include "vantrel.h"
 
 #include "app/configfile.h"
+#include "app/dateirollen.h"
 #include "app/fensterbediener.h"
 #include "app/odlg.h"
 #include "app/userdialogs.h"
@@ -8,6 +9,8 @@
 #include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
 #include "download/firmwareseite.h"
+#include "download/ladefehler.h"
+#include "download/linereader.h"
 #include "monitor/dspmonitor.h"
 #include "parameters/parameterseite.h"
 
@@ -214,15 +217,39 @@ void vantrel::createactions() {
     statusBar()->showMessage(tr("Ready"));
 }
 
+QString vantrel::konfigurationsdatei() const {
+    return configdir.filePath(configFileName());
+}
+
 void vantrel::readSettings() {
     ConfigFile cfg;
-    cfg.load(configdir.filePath(configFileName()));
+    m_konfigFehler.clear();
+    m_konfigGefragt = false;
+    m_konfigZiel.clear();
+    QByteArray inhalt;
+    if (const LineReader::Fehler f = LineReader::dateiLesen(konfigurationsdatei(), &inhalt);
+        f == LineReader::Fehler::Keiner)
+        cfg.load(konfigurationsdatei());
+    else if (f != LineReader::Fehler::Fehlt)
+        m_konfigFehler = lesefehler(konfigurationsdatei(), f).text;
     TEinstellungen e;
     int profil = 0;
     e.read(cfg, &profil);
     m_geraet->setEinstellungen(e, profil);
-    if (!m_geraet->verbinden())
+    m_startEinstellungen = e;
+    m_startProfil = m_geraet->profil();
+    if (!m_konfigFehler.isEmpty()) {
+        // The port the file names is unknown: the default one may be another set's line, or
+        // none at all. "Neu verbinden" or the options open one on purpose.
+        logzeile(m_konfigFehler);
+        m_bediener->meldung(Bediener::Box::Warnung, tr("Konfiguration nicht lesbar"),
+                            m_konfigFehler +
+                                tr("<br>Es gelten die Vorgaben; die Datei bleibt, wie sie ist. "
+                                   "Kein Port wird geoeffnet."));
+        setAText(QStringLiteral("?"));
+    } else if (!m_geraet->verbinden()) {
         portfehlerzeigen(tr("RS232 readSettings()"), tr("Die RS232 ist nicht offen!"));
+    }
     vesk1Act->setChecked(profil == 0);
     vesk2Act->setChecked(profil == 1);
     vesk3Act->setChecked(profil == 2);
@@ -230,8 +257,32 @@ void vantrel::readSettings() {
 }
 
 bool vantrel::writeSettings() {
+    QString ziel = konfigurationsdatei();
+    if (!m_konfigFehler.isEmpty()) {
+        // What could not be read is never written over; unchanged defaults need no file.
+        if (m_geraet->einstellungen() == m_startEinstellungen &&
+            m_geraet->profil() == m_startProfil)
+            return true;
+        if (!m_konfigGefragt) {
+            m_konfigGefragt = true;
+            if (m_bediener->frage(tr("Einstellungen speichern"),
+                                  tr("Die Konfiguration \"%1\" konnte beim Start nicht gelesen "
+                                     "werden und wird nicht ueberschrieben.<br>Die geaenderten "
+                                     "Einstellungen in einer anderen Datei speichern?")
+                                      .arg(ziel),
+                                  false) == Bediener::Antwort::Ja)
+                m_konfigZiel = m_bediener->dateiWaehlen(
+                    Bediener::Wahl::Speichern, tr("Einstellungen speichern unter"), ziel,
+                    tr("Konfiguration (*.cfg);;Alle Dateien (*)", "FileDialog"));
+            if (Dateirollen::gleich(m_konfigZiel, ziel))
+                m_konfigZiel.clear();
+        }
+        if (m_konfigZiel.isEmpty())
+            return true;
+        ziel = m_konfigZiel;
+    }
     ConfigFile cfg;
-    cfg.load(configdir.filePath(configFileName()));
+    cfg.load(ziel);
     m_geraet->einstellungen().write(cfg, m_geraet->profil());
     if (cfg.save())
         return true;

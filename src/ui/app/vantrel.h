@@ -58,9 +58,18 @@ public:
     // missing, the log and a box say what is missing and the way to the profile settings.
     void erststartpruefen();
 
+    // Reads the configuration file. One that is there but cannot be read (no permission, too
+    // large, not a file) is said in the log and a box; the window runs on the defaults and
+    // never writes over that file.
     void readSettings();
     // Writes the configuration file; false (and the box shown) when it could not be written.
+    // After a configuration that could not be read, only a changed setting is written, and
+    // only where the person chooses.
     bool writeSettings();
+    // The configuration file the window reads and writes.
+    QString konfigurationsdatei() const;
+    // Why the configuration could not be read at start; empty when it was read or is missing.
+    const QString& konfigurationsfehler() const { return m_konfigFehler; }
     void setactiontexts();
 
     // Appends one line to the log on the page "DSP-Firmware".
@@ -116,6 +125,13 @@ private:
     bool m_ohneFragen = false;
     // The close-down runs (its frames pump events).
     bool m_schliesst = false;
+    // A configuration that could not be read: the reason, the settings the window started
+    // on, and where the person chose to keep changed settings (empty: not asked yet).
+    QString m_konfigFehler;
+    TEinstellungen m_startEinstellungen;
+    int m_startProfil = 0;
+    QString m_konfigZiel;
+    bool m_konfigGefragt = false;
 
     QDir configdir;
     QAction* exitAct = nullptr;

@@ -420,6 +420,18 @@ private slots:
             << "Firmware fehlerhaft!: Datei \"%1/fw.dpk\": Die Datei enthaelt keine Ladedaten!";
         QTest::newRow("device as firmware") << "image" << QByteArray("/dev/null") << l << user << 0
                                             << "Keine Datei!: /dev/null ist keine Datei!";
+        // The image and its parameter block must fit the EEPROM (%1 and %2: their sizes).
+        const QByteArray woerter = QByteArray("123456\r\n").repeated(25000);
+        QTest::newRow("image larger than the EEPROM")
+            << "pic image"
+            << "FW\r\n@PA\r\n0000\r\n" + woerter + "#\r\n@PA\r\n8000\r\n" + woerter + "#\r\n"
+            << l << user << 0
+            << "Image zu gross!: Das Image hat %1 Bytes, mit dem Parameterblock %2 Bytes; der "
+               "Eeprom fasst 65536 Bytes - nichts gesendet!";
+        // A target the dump could not be kept in: the firmware column is the target here.
+        QTest::newRow("backup onto a device")
+            << "backup" << QByteArray("/dev/null") << l << user << 0
+            << "Speichern fehlgeschlagen!: \"/dev/null\" ist keine Datei und wird nicht ersetzt!";
     }
     void dateienLesen() {
         QFETCH(QString, was);
@@ -450,17 +462,24 @@ private slots:
         QVERIFY(g.verbinden());
         const QString bild = tmp.filePath("bild.bin");
         QFile::remove(bild);
-        const TransferResult r = was == "send"   ? g.parameterDateiSenden({})
-                                 : was == "pic"  ? g.picLaden(true)
-                                 : was == "read" ? g.parameterLesen()
-                                                 : g.bildSchreiben(false, bild);
+        const TransferResult r = was == "send"        ? g.parameterDateiSenden({})
+                                 : was == "pic"       ? g.picLaden(true)
+                                 : was == "pic image" ? g.picLaden(false)
+                                 : was == "read"      ? g.parameterLesen()
+                                 : was == "backup"    ? g.eepromSichern(QString(firmware))
+                                                      : g.bildSchreiben(false, bild);
+        // The image's size as a load builds it.
+        if (was == "pic image")
+            g.datensatzLaden(false);
+        const qsizetype n = g.bild().buffer.size();
         QCOMPARE(person.zeilen.filter(QRegularExpression("^critical ")),
-                 meldung.isEmpty() ? QStringList()
-                                   : QStringList{"critical " + meldung.arg(tmp.path())});
+                 meldung.isEmpty()    ? QStringList()
+                 : was == "pic image" ? QStringList{"critical " + meldung.arg(n).arg(n + 944)}
+                                      : QStringList{"critical " + meldung.arg(tmp.path())});
         QCOMPARE(r.datei, !r.ok());
         QCOMPARE(r.ok(), meldung.isEmpty());
-        // The read-back is refused before the set is asked to send.
-        QVERIFY(r.ok() || was != "read" || !person.zeilen.join(' ').contains("box "));
+        // What is refused is refused before the person is told to do anything at the set.
+        QVERIFY(r.ok() || !person.zeilen.join(' ').contains("box "));
         if (was == "image")
             QCOMPARE(QFileInfo(bild).size(), qint64(bytes));
         else {

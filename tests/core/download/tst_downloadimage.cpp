@@ -3,6 +3,7 @@
 #include "download/downloadimage.h"
 #include "download/firmwarefile.h"
 #include "download/linereader.h"
+#include "parameters/parameterfile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -269,6 +270,42 @@ private slots:
         QFETCH(QByteArray, data);
         QCOMPARE(LineReader::zeilen(data),
                  (QStringList{QStringLiteral("a") + QChar(0xB5), QString(), QStringLiteral("c")}));
+    }
+
+    // What the text readers take: no NUL bytes (unless a UTF-16 mark says so), at most the
+    // size bound; the firmware, filter list and parameter readers refuse the rest with it.
+    void textLesen_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("fehler"); // LineReader::Fehler
+        using F = LineReader::Fehler;
+        QTest::newRow("binary") << QByteArray("head\n\x00\x01\x02\n", 9) << int(F::KeinText);
+        QTest::newRow("UTF-16 LE without a mark")
+            << QByteArray("h\0e\0a\0d\0\n\0", 10) << int(F::KeinText);
+        QTest::newRow("UTF-16 LE with its mark")
+            << QByteArray("\xFF\xFEh\0e\0a\0d\0\n\0", 12) << int(F::Keiner);
+        QTest::newRow("at the bound")
+            << QByteArray(LineReader::kMaxGroesse, '\n') << int(F::Keiner);
+        QTest::newRow("one byte past the bound")
+            << QByteArray(LineReader::kMaxGroesse + 1, '\n') << int(F::ZuGross);
+    }
+    void textLesen() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, fehler);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("text.dpk"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush());
+        QByteArray gelesen;
+        QCOMPARE(int(LineReader::textLesen(path, &gelesen)), fehler);
+        QCOMPARE(gelesen.size(), fehler == int(LineReader::Fehler::Keiner) ? inhalt.size() : 0);
+        if (fehler != int(LineReader::Fehler::KeinText))
+            return;
+        QStringList zeilen{"alt"};
+        for (const TransferResult& r :
+             {readFirmwareFile(path, &zeilen, {}), readListFile(path, &zeilen),
+              leseParameterDatei(path, &zeilen)})
+            QVERIFY2(r.datei && r.text.contains("ist keine Textdatei"), qPrintable(r.text));
+        QCOMPARE(zeilen, QStringList{"alt"});
     }
 };
 

@@ -260,6 +260,59 @@ private slots:
                  QStringLiteral("Speichern fehlgeschlagen!"));
         QDir(env->configDir() + QStringLiteral("/vantrel.cfg")).removeRecursively();
     }
+
+    // A configuration that is there but cannot be read: the start says why it runs on the
+    // defaults, and after the close the file is as it was, also when a setting changed and
+    // the person keeps it nowhere ("Nein"). One that can be read keeps its mode.
+    void unreadableConfigStaysAsItWas_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("grund"); // in the box at start; empty: none
+        QTest::newRow("too large") << "gross"
+                                   << "ist groesser als 16 MiB";
+        QTest::newRow("a folder") << "ordner"
+                                  << "ist keine Datei";
+        QTest::newRow("no permission") << "0200"
+                                       << "kann nicht gelesen werden";
+        QTest::newRow("read-only, readable") << "0444"
+                                             << "";
+    }
+    void unreadableConfigStaysAsItWas() {
+        QFETCH(QString, art);
+        QFETCH(QString, grund);
+        if (art == "0200" && ::geteuid() == 0)
+            QSKIP("root reads a file of mode 0200");
+        const QString pfad = env->configDir() + QStringLiteral("/vantrel.cfg");
+        const QByteArray vorher =
+            "rs232=/dev/talvaro-none\n" + QByteArray(art == "gross" ? 16 * 1024 * 1024 : 0, '#');
+        env->writeConfig({});
+        QFile f(pfad);
+        QVERIFY(art == "ordner" ? f.remove() && QDir().mkdir(pfad)
+                                : f.open(QIODevice::WriteOnly) && f.write(vorher) == vorher.size());
+        f.close();
+        if (art.startsWith('0'))
+            QVERIFY(f.setPermissions(art == "0444" ? QFile::ReadOwner | QFile::ReadOther
+                                                   : QFile::WriteOwner));
+        const QFile::Permissions modus = QFileInfo(pfad).permissions();
+        {
+            vantrel w;
+            const QList<ShownBox> boxen = dialogs->boxes(QStringLiteral("critical"));
+            QCOMPARE(boxen.size(), grund.isEmpty() ? 0 : 1);
+            QVERIFY(grund.isEmpty() || boxen.at(0).text.contains(grund));
+            w.auswahlvesk2();
+            dialogs->clear();
+            w.close();
+            QCOMPARE(dialogs->titles(),
+                     grund.isEmpty() ? QStringList() : QStringList{"Einstellungen speichern"});
+        }
+        QCOMPARE(QFileInfo(pfad).permissions(), modus);
+        if (art == "ordner")
+            QVERIFY(QDir(pfad).removeRecursively());
+        else if (grund.isEmpty())
+            QVERIFY(env->readConfig().contains(QStringLiteral("vesknr=1")));
+        else
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner) &&
+                    fileBytes(pfad) == vorher);
+    }
 };
 
 QTEST_MAIN(TestVantrel)
