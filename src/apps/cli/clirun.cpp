@@ -174,7 +174,8 @@ int CliRun::run() {
 QString CliRun::gleicheWie(const QString& trace) const {
     QStringList dateien{m_configPath};
     static const QStringList mitDatei{"image",          "test-image",    "eeprom-backup",
-                                      "eeprom-restore", "eeprom-verify", "params-readback"};
+                                      "eeprom-restore", "eeprom-verify", "params-readback",
+                                      "params-diff"};
     if (!m_options.args.isEmpty() && mitDatei.contains(m_options.command))
         dateien << absolute(m_options.args.at(0));
     const TEinstellungen& e = m_geraet.einstellungen();

@@ -6,6 +6,7 @@
 #include "link/portinfo.h"
 #include "options.h"
 #include "output.h"
+#include "verlaufbefehle.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -182,6 +183,27 @@ const QList<Command>& alle() {
          "                             file; nothing is written (exit 1 when they differ)\n",
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
+        {"eeprom-diff"_L1,
+         2,
+         {},
+         {},
+         false,
+         false,
+         "  eeprom-diff A.bin B.bin    compare two dumps as address ranges (exit 0 equal, 1\n"
+         "                             different, 2 a file that cannot be read)\n",
+         nullptr,
+         verlaufbefehle::eepromDiff},
+        {"history"_L1,
+         0,
+         {},
+         {},
+         false,
+         true,
+         "  history                    the profile's EEPROM dumps, newest first: time, size,\n"
+         "                             complete or partial, SHA-256, origin, file (--json: one\n"
+         "                             JSON array on stdout)\n",
+         nullptr,
+         verlaufbefehle::history},
         {"params-send"_L1,
          0,
          {u"mode"_s, u"bank"_s},
@@ -208,6 +230,17 @@ const QList<Command>& alle() {
          "                             parameter file\n",
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
+        {"params-diff"_L1,
+         1,
+         {},
+         {},
+         false,
+         true,
+         "  params-diff FILE.dpk       receive the parameter area (function 995) and compare it\n"
+         "                             with the parameter file, field by field; nothing is\n"
+         "                             written (exit 1 when they differ)\n",
+         nullptr,
+         verlaufbefehle::paramsDiff},
         {"eq-send"_L1,
          1,
          {},

@@ -423,7 +423,9 @@ TransferResult Geraet::picLaden(bool nurParameter) {
         log(trennlinie());
         if (!laden())
             return nichtGeladen(false);
-        if (const TransferResult s = sichernVorSchreiben(true); !s.ok())
+        if (const TransferResult s =
+                sichernVorSchreiben(true, download::VerlaufEintrag::Herkunft::VorPicLaden);
+            !s.ok())
             return s;
     }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
@@ -468,6 +470,7 @@ QString Geraet::binDateiWaehlen(Bediener::Wahl wahl, const QString& titel) {
 
 TransferResult Geraet::eepromSichern(const QString& ziel) {
     m_vorgang = {};
+    m_beginn = QDateTime::currentDateTimeUtc();
     if (rs232offen())
         m_link->leeren();
     const Hinweis h = hinweis::eeSichern();
@@ -494,6 +497,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
             return speicherfehler(name);
         m_vorgang.datei = name;
         fingerabdruck(QStringLiteral("backup"), name, data);
+        verzeichnen(download::VerlaufEintrag::Herkunft::Sicherung, name, data, true);
         log(QCoreApplication::translate("vantrel",
                                         "Eeprom-Sicherung: %1 Bytes in Datei \"%2\" gespeichert")
                 .arg(data.size())
@@ -516,6 +520,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     m_vorgang.datei = teil;
     m_vorgang.teil = true;
     fingerabdruck(QStringLiteral("backup"), teil, data);
+    verzeichnen(download::VerlaufEintrag::Herkunft::Sicherung, teil, data, false);
     log(download::sicherungUnvollstaendig(teil, data.size()));
     return r;
 }
@@ -558,7 +563,9 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
         if (const TransferResult r = name.isEmpty() ? waehlen() : lesen(name, &inhalt); !r.ok())
             return r;
     }
-    if (const TransferResult s = sichernVorSchreiben(sichern); !s.ok())
+    if (const TransferResult s =
+            sichernVorSchreiben(sichern, download::VerlaufEintrag::Herkunft::VorWiederherstellung);
+        !s.ok())
         return s;
     if (!bestaetigt(h))
         return abgelehnt();
