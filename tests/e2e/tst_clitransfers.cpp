@@ -543,7 +543,7 @@ private slots:
         const QString in = file("r.bin");
         QFile r(in);
         QVERIFY(r.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                r.write(randomBytes(65536, 5)) == 65536);
+                r.write(randomBytes(2048, 5)) == 2048);
         r.close();
         QFile::remove(file("eins.cfg"));
         QVERIFY(QFile::copy(configure(), file("eins.cfg")));
@@ -562,14 +562,15 @@ private slots:
             p[k] = std::make_unique<CliProcess>(
                 QStringList{"--config", cfgs[k], "--json", "eeprom-restore", in, "--backup-first"});
         };
-        // The person at each set: 997 once the line is open, 996 at the restore's box.
+        // The person at each set: 997 once the line is open, 996 once the dump is out (before
+        // the restore's first byte arrives).
         const auto ende = [&](int k) {
             for (int j = 0; j < 2; ++j) {
                 if (!p[j])
                     continue;
                 if (!gestartet[j][0] && !p[j]->events(QStringLiteral("line")).isEmpty())
                     gestartet[j][0] = pics[j]->function(997);
-                if (!gestartet[j][1] && p[j]->out().contains("Externen Eeprom SICHERN"))
+                if (gestartet[j][0] && !gestartet[j][1] && pics[j]->sentBytes() >= 65536)
                     gestartet[j][1] = pics[j]->function(996);
             }
             return p[k]->waitFinished(0);
