@@ -32,10 +32,6 @@ bool imSet(const TParameter& p) {
     return false;
 }
 
-bool inTabelle(const TParameter& p) {
-    return !p.name.trimmed().isEmpty() || imSet(p);
-}
-
 QList<Abweichung> vergleiche(const ParameterTabelle& datei, const ParameterTabelle& set,
                              const ParameterTabelle& namen) {
     QList<Abweichung> liste;
@@ -44,7 +40,7 @@ QList<Abweichung> vergleiche(const ParameterTabelle& datei, const ParameterTabel
         const TParameter& s = set[size_t(n)];
         const QString name =
             !d.name.trimmed().isEmpty() ? d.name.trimmed() : namen[size_t(n)].name.trimmed();
-        const bool inDatei = inTabelle(d);
+        const bool inDatei = imSet(d);
         const bool inSet = imSet(s);
         if (inDatei != inSet) {
             liste.append({n, name, QStringLiteral("present"), inDatei ? 1 : 0, inSet ? 1 : 0});

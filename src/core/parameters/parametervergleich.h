@@ -20,10 +20,9 @@ struct Abweichung {
     int set = 0;
 };
 
-// The set has a parameter when one of its six columns holds a value (not 255); a table has
-// it when that holds or the entry is named.
+// A parameter is there when one of its six columns holds a value (not 255): the set knows
+// no more of it, so a named entry without a value is as absent as a missing one.
 bool imSet(const TParameter& p);
-bool inTabelle(const TParameter& p);
 
 // The differences over the area's parameters (10..99) in number and field order; the name
 // is the table's, else namen's (the profile's parameter file).

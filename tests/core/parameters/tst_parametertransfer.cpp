@@ -415,6 +415,11 @@ private slots:
         QTest::newRow("file lacks it")
             << 40 << "" << Banks{255, 255, 255, 255, 255, 255} << b
             << QList<int>{255, 255, 0, 0, 200, 40} << QStringList{"40 Profilname present 0 1"};
+        // A named line without a value is what the set holds for it: nothing.
+        QTest::newRow("named, without a value on both sides")
+            << 99 << "Reserve" << Banks{255, 255, 255, 255, 255, 255}
+            << Banks{255, 255, 255, 255, 255, 255} << QList<int>{0, 200, 99, 255, 255, 90}
+            << QStringList{};
         QTest::newRow("set lacks it")
             << 41 << "Neu" << b << Banks{255, 255, 255, 255, 255, 255}
             << QList<int>{0, 200, 41, 255, 255, 40} << QStringList{"41 Neu present 1 0"};
