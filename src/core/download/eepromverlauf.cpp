@@ -24,10 +24,6 @@ namespace {
 // An index much larger than this is not ours (a record is about 300 bytes).
 constexpr qint64 kIndexGrenze = 64 * 1024 * 1024;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("vantrel", text);
-}
-
 QString dateiSha256(const QString& path, qint64* bytes) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -200,7 +196,9 @@ bool EepromVerlauf::lesenOhneSperre(QList<VerlaufEintrag>* eintraege, bool* da, 
     QFile f(pfad);
     if (!info.isFile() || info.size() > kIndexGrenze || !f.open(QIODevice::ReadOnly)) {
         if (fehler)
-            *fehler = tr("Der Eeprom-Verlauf \"%1\" kann nicht gelesen werden!").arg(pfad);
+            *fehler = QCoreApplication::translate(
+                          "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht gelesen werden!")
+                          .arg(pfad);
         return false;
     }
     QJsonParseError pe{};
@@ -208,7 +206,9 @@ bool EepromVerlauf::lesenOhneSperre(QList<VerlaufEintrag>* eintraege, bool* da, 
     if (pe.error != QJsonParseError::NoError || !doc.isObject() ||
         !doc.object().value(QStringLiteral("records")).isArray()) {
         if (fehler)
-            *fehler = tr("Der Eeprom-Verlauf \"%1\" ist beschaedigt!").arg(pfad);
+            *fehler =
+                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist beschaedigt!")
+                    .arg(pfad);
         return false;
     }
     for (const QJsonValue& v : doc.object().value(QStringLiteral("records")).toArray()) {
@@ -241,7 +241,9 @@ bool EepromVerlauf::schreiben(const QList<VerlaufEintrag>& eintraege, QString* f
     }
     ok = ok && f.commit();
     if (!ok && fehler)
-        *fehler = tr("Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!").arg(pfad);
+        *fehler = QCoreApplication::translate(
+                      "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
+                      .arg(pfad);
     return ok;
 }
 
@@ -252,14 +254,17 @@ bool EepromVerlauf::lesen(QList<VerlaufEintrag>* eintraege, QString* fehler) {
         return lesenOhneSperre(eintraege, &da, fehler);
     if (!QDir().mkpath(m_ordner)) {
         if (fehler)
-            *fehler =
-                tr("Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!").arg(indexPfad());
+            *fehler = QCoreApplication::translate(
+                          "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
+                          .arg(indexPfad());
         return false;
     }
     Sperre sperre(indexPfad());
     if (!sperre.ok()) {
         if (fehler)
-            *fehler = tr("Der Eeprom-Verlauf \"%1\" ist gesperrt!").arg(indexPfad());
+            *fehler =
+                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
+                    .arg(indexPfad());
         return false;
     }
     if (!lesenOhneSperre(eintraege, &da, fehler))
@@ -275,14 +280,17 @@ bool EepromVerlauf::eintragen(VerlaufEintrag eintrag, QString* fehler) {
     eintrag.mtime = mtimeVon(eintrag.datei);
     if (!QDir().mkpath(m_ordner)) {
         if (fehler)
-            *fehler =
-                tr("Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!").arg(indexPfad());
+            *fehler = QCoreApplication::translate(
+                          "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
+                          .arg(indexPfad());
         return false;
     }
     Sperre sperre(indexPfad());
     if (!sperre.ok()) {
         if (fehler)
-            *fehler = tr("Der Eeprom-Verlauf \"%1\" ist gesperrt!").arg(indexPfad());
+            *fehler =
+                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
+                    .arg(indexPfad());
         return false;
     }
     QList<VerlaufEintrag> liste;
@@ -304,7 +312,9 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
     Sperre sperre(indexPfad());
     if (!sperre.ok()) {
         if (fehler)
-            *fehler = tr("Der Eeprom-Verlauf \"%1\" ist gesperrt!").arg(indexPfad());
+            *fehler =
+                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
+                    .arg(indexPfad());
         return a;
     }
     QList<VerlaufEintrag> liste;
