@@ -7,6 +7,7 @@
 #include "calibration/smkalseite.h"
 #include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
+#include "download/eepromverlaufdialog.h"
 #include "download/firmwareseite.h"
 #include "link/leitungswache.h"
 #include "link/modem.h"
@@ -167,7 +168,14 @@ void vantrel::createactions() {
     neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
     connect(neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
 
+    verlaufAct = new QAction(tr("Eeprom-&Verlauf"), this);
+    verlaufAct->setObjectName(QStringLiteral("verlaufAct"));
+    verlaufAct->setStatusTip(tr("Die Eeprom-Sicherungen dieses Profils vergleichen und "
+                                "wiederherstellen"));
+    connect(verlaufAct, &QAction::triggered, this, &vantrel::eepromverlauf);
+
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
+    datei->addAction(verlaufAct);
     datei->addSeparator();
     datei->addAction(exitAct);
     QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
@@ -193,6 +201,20 @@ void vantrel::createactions() {
     tb->addAction(vesk3Act);
 
     statusBar()->showMessage(tr("Ready"));
+}
+
+void vantrel::eepromverlauf() {
+    if (auto* offen = findChild<EepromVerlaufDialog*>()) {
+        offen->neuLaden();
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    auto* d = new EepromVerlaufDialog(*m_geraet, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the main window only: the simulated set's panel stays usable.
+    d->setWindowModality(Qt::WindowModal);
+    d->show();
 }
 
 void vantrel::readSettings() {

@@ -82,6 +82,8 @@ public slots:
     void auswahlvesk3();
     // "Neu verbinden": the configured port closed and opened again.
     void neuverbinden();
+    // "Eeprom-Verlauf": the profile's history of dumps (one dialog at a time).
+    void eepromverlauf();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,4 +117,5 @@ public:
     QAction* vesk2Act = nullptr;
     QAction* vesk3Act = nullptr;
     QAction* neuverbindenAct = nullptr;
+    QAction* verlaufAct = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/bediener.h"
 #include "control/dspbefehl.h"
 #include "parameters/parametereditor.h"
+#include "parameters/parametervergleichdialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -77,6 +78,8 @@ void ParameterSeite::bauen() {
     bxparamsave =
         button(tr("X-Parameter speichern"), "bxparamsave", &ParameterSeite::clickxparamsave);
     bxparamsave->setEnabled(false);
+    bparamvergleich = button(tr("Mit Talvaro vergleichen"), "bparamvergleich",
+                             &ParameterSeite::clickparamvergleich);
 
     cbdmoni = new QCheckBox(tr("DSP Monitor"), this);
     cbdmoni->setObjectName(QStringLiteral("cbdmoni"));
@@ -206,6 +209,7 @@ void ParameterSeite::panellayout() {
     bparamsave->setGeometry(640, 40, 190, 30);
     bxparamladen->setGeometry(640, 80, 190, 30);
     bxparamsave->setGeometry(640, 110, 190, 30);
+    bparamvergleich->setGeometry(840, 10, 190, 30);
     cbdmoni->setGeometry(640, 140, 190, 30);
     // The switches fill the free corner left of the groups, two columns of four.
     for (int k = 0; k < 8; ++k)
@@ -246,6 +250,8 @@ void ParameterSeite::paramfreigabe(bool on) {
     for (QCheckBox* cb : schalter)
         cb->setEnabled(on);
     cbdmoni->setEnabled(on);
+    // A comparison needs a table in the panel: an empty one differs everywhere.
+    bparamvergleich->setEnabled(on);
 }
 
 void ParameterSeite::speicherstandzeigen() {
@@ -581,4 +587,14 @@ void ParameterSeite::clickxparamsave() {
           : QString();
     if (!name.isEmpty())
         m_geraet.xParameterSpeichern(name);
+}
+
+void ParameterSeite::clickparamvergleich() {
+    if (!m_geraet.paramGeladen() || !m_geraet.parameterVergleichen().ok())
+        return;
+    auto* d = new ParameterVergleichDialog(m_geraet, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the main window only: the simulated set's panel stays usable.
+    d->setWindowModality(Qt::WindowModal);
+    d->show();
 }
