@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,6 +16,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -71,13 +74,21 @@ bool ausJson(const QJsonObject& o, VerlaufEintrag* e) {
                                            &e->herkunft);
 }
 
-// The lock two programs respect while one of them reads, changes and rewrites the index.
-// A program that died holding it leaves a stale lock, taken over after half a minute.
+// The lock two programs respect while one of them reads, changes and rewrites the index;
+// they hold it for milliseconds. One that died holding it leaves a lock whose process is gone,
+// which QLockFile takes over at once. Waiting for a live holder pumps events, at most 20 s.
 class Sperre {
 public:
     explicit Sperre(const QString& index) : m_lock(index + QStringLiteral(".lock")) {
         m_lock.setStaleLockTime(30000);
-        m_ok = m_lock.tryLock(20000);
+        QElapsedTimer uhr;
+        uhr.start();
+        while (!(m_ok = m_lock.tryLock(0)) && m_lock.error() == QLockFile::LockFailedError &&
+               uhr.elapsed() < 20000) {
+            QEventLoop warten;
+            QTimer::singleShot(20, Qt::PreciseTimer, &warten, &QEventLoop::quit);
+            warten.exec();
+        }
     }
     bool ok() const { return m_ok; }
 
