@@ -209,8 +209,9 @@ void ParameterSeite::panellayout() {
     bparamsave->setGeometry(640, 40, 190, 30);
     bxparamladen->setGeometry(640, 80, 190, 30);
     bxparamsave->setGeometry(640, 110, 190, 30);
-    bparamvergleich->setGeometry(840, 10, 190, 30);
-    cbdmoni->setGeometry(640, 140, 190, 30);
+    // The comparison under the file buttons; the monitor switch beside it, under the DSP-ID.
+    bparamvergleich->setGeometry(640, 140, 190, 30);
+    cbdmoni->setGeometry(540, 120, 95, 30);
     // The switches fill the free corner left of the groups, two columns of four.
     for (int k = 0; k < 8; ++k)
         schalter[size_t(k)]->setGeometry(10 + k / 4 * 150, 10 + k % 4 * 35, 145, 30);
