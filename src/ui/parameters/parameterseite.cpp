@@ -89,6 +89,9 @@ void ParameterSeite::bauen() {
 
     paramtabs = new QTabWidget(this);
     paramtabs->setObjectName(QStringLiteral("paramtabs"));
+    // The comparison concerns the whole table: it sits in the corner of the table's tabs,
+    // where the page's fixed places leave room.
+    paramtabs->setCornerWidget(bparamvergleich, Qt::TopRightCorner);
     for (int i = 0; i < 3; ++i) {
         paramseite[size_t(i)] = new QWidget();
         paramseite[size_t(i)]->setObjectName(QStringLiteral("paramseite%1").arg(i));
@@ -209,9 +212,7 @@ void ParameterSeite::panellayout() {
     bparamsave->setGeometry(640, 40, 190, 30);
     bxparamladen->setGeometry(640, 80, 190, 30);
     bxparamsave->setGeometry(640, 110, 190, 30);
-    // The comparison under the file buttons; the monitor switch beside it, under the DSP-ID.
-    bparamvergleich->setGeometry(640, 140, 190, 30);
-    cbdmoni->setGeometry(540, 120, 95, 30);
+    cbdmoni->setGeometry(640, 140, 190, 30);
     // The switches fill the free corner left of the groups, two columns of four.
     for (int k = 0; k < 8; ++k)
         schalter[size_t(k)]->setGeometry(10 + k / 4 * 150, 10 + k % 4 * 35, 145, 30);
