@@ -215,6 +215,113 @@
     </message>
 </context>
 <context>
+    <name>EepromVerlaufDialog</name>
+    <message>
+        <source>Sicherung</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>vor Wiederherstellung</source>
+        <translation>before restore</translation>
+    </message>
+    <message>
+        <source>vor PIC-Download</source>
+        <translation>before PIC download</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>vor dem Schreiben (uebernommen)</source>
+        <translation>before a write (taken over)</translation>
+    </message>
+    <message>
+        <source>Eeprom-Verlauf</source>
+        <translation>EEPROM history</translation>
+    </message>
+    <message>
+        <source>Zeit (UTC)</source>
+        <translation>Time (UTC)</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Vollstaendig</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Herkunft</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Im Ordner zeigen</source>
+        <translation>Show in folder</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein (Teil)</source>
+        <translation>no (partial)</translation>
+    </message>
+    <message>
+        <source>%1 (fehlt oder veraendert)</source>
+        <translation>%1 (missing or changed)</translation>
+    </message>
+    <message>
+        <source>Der Verlauf dieses Profils ist leer.</source>
+        <translation>This profile's history is empty.</translation>
+    </message>
+    <message>
+        <source>Zwei Zeilen waehlen zum Vergleichen, eine zum Wiederherstellen.</source>
+        <translation>Select two rows to compare, one to restore.</translation>
+    </message>
+    <message>
+        <source>A: %1</source>
+        <translation>A: %1</translation>
+    </message>
+    <message>
+        <source>B: %1</source>
+        <translation>B: %1</translation>
+    </message>
+    <message>
+        <source>Wiederhergestellt aus &quot;%1&quot;</source>
+        <translation>Restored from &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
+    </message>
+</context>
+<context>
     <name>EqSeite</name>
     <message>
         <source>Equalizer RX</source>
@@ -477,6 +584,101 @@
     <message>
         <source>X-Parameter</source>
         <translation>X parameters</translation>
+    </message>
+    <message>
+        <source>Mit Talvaro vergleichen</source>
+        <translation>Compare with the Talvaro</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterVergleichDialog</name>
+    <message>
+        <source>SSB Gruen</source>
+        <translation>SSB green</translation>
+    </message>
+    <message>
+        <source>SSB Gelb</source>
+        <translation>SSB yellow</translation>
+    </message>
+    <message>
+        <source>SSB Rot</source>
+        <translation>SSB red</translation>
+    </message>
+    <message>
+        <source>CW Gruen</source>
+        <translation>CW green</translation>
+    </message>
+    <message>
+        <source>CW Gelb</source>
+        <translation>CW yellow</translation>
+    </message>
+    <message>
+        <source>CW Rot</source>
+        <translation>CW red</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>User-Nummer</source>
+        <translation>User number</translation>
+    </message>
+    <message>
+        <source>vorhanden</source>
+        <translation>present</translation>
+    </message>
+    <message>
+        <source>Mit Talvaro vergleichen</source>
+        <translation>Compare with the Talvaro</translation>
+    </message>
+    <message>
+        <source>Die Parameter im Talvaro sind dieselben wie im Panel.</source>
+        <translation>The parameters in the Talvaro are the same as in the panel.</translation>
+    </message>
+    <message>
+        <source>%1 Unterschiede zwischen Panel und Talvaro:</source>
+        <translation>%1 differences between the panel and the Talvaro:</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Spalte</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Talvaro</source>
+        <translation>Talvaro</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Werte des Talvaro uebernehmen</source>
+        <translation>Take the Talvaro's values</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2589,6 +2791,62 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
     <message>
         <source>der Trace</source>
         <translation>the trace</translation>
+    </message>
+    <message>
+        <source>Parameter-Vergleich: gleich</source>
+        <translation>Parameter comparison: equal</translation>
+    </message>
+    <message>
+        <source>Parameter-Vergleich: %1 Unterschiede</source>
+        <translation>Parameter comparison: %1 differences</translation>
+    </message>
+    <message>
+        <source>Der Eeprom-Inhalt kann nicht im Verlauf abgelegt werden!</source>
+        <translation>The EEPROM content cannot be kept in the history!</translation>
+    </message>
+    <message>
+        <source>Eeprom-Inhalt (%1 Bytes) abgelegt in Datei &quot;%2&quot;</source>
+        <translation>EEPROM content (%1 bytes) kept in file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Alte Sicherung &quot;%1&quot; wurde veraendert und bleibt</source>
+        <translation>Old backup &quot;%1&quot; was changed and stays</translation>
+    </message>
+    <message>
+        <source>Die Dateien sind gleich</source>
+        <translation>The files are equal</translation>
+    </message>
+    <message>
+        <source>%1 Bytes verschieden in %2 Bereichen</source>
+        <translation>%1 bytes differ in %2 ranges</translation>
+    </message>
+    <message>
+        <source>... und %1 weitere Bereiche</source>
+        <translation>... and %1 more ranges</translation>
+    </message>
+    <message>
+        <source>Eeprom-&amp;Verlauf</source>
+        <translation>EEPROM &amp;history</translation>
+    </message>
+    <message>
+        <source>Die Eeprom-Sicherungen dieses Profils vergleichen und wiederherstellen</source>
+        <translation>Compare and restore this profile's EEPROM backups</translation>
+    </message>
+    <message>
+        <source>Der Eeprom-Verlauf &quot;%1&quot; kann nicht gelesen werden!</source>
+        <translation>The EEPROM history &quot;%1&quot; cannot be read!</translation>
+    </message>
+    <message>
+        <source>Der Eeprom-Verlauf &quot;%1&quot; ist beschaedigt!</source>
+        <translation>The EEPROM history &quot;%1&quot; is damaged!</translation>
+    </message>
+    <message>
+        <source>Der Eeprom-Verlauf &quot;%1&quot; kann nicht geschrieben werden!</source>
+        <translation>The EEPROM history &quot;%1&quot; cannot be written!</translation>
+    </message>
+    <message>
+        <source>Der Eeprom-Verlauf &quot;%1&quot; ist gesperrt!</source>
+        <translation>The EEPROM history &quot;%1&quot; is locked!</translation>
     </message>
 </context>
 </TS>

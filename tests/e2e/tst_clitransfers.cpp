@@ -12,6 +12,7 @@
 #include "sim/simtransceiver.h"
 #include "testenv.h"
 
+#include <QJsonArray>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -547,6 +548,86 @@ private slots:
                  QStringLiteral("Eeprom-Wiederherstellung: %1 Bytes aus Datei \"%2\" gesendet")
                      .arg(size)
                      .arg(in));
+    }
+
+    // Twenty backups whose names say 2099 (a clock set back, a folder from another PC), then
+    // two restores with a backup first: one after the other in the same second, or at once on
+    // two ports. Each run's backup stays and holds its set's EEPROM; only old files go, and
+    // the history lists them all.
+    void backupsHold_data() {
+        QTest::addColumn<bool>("gleichzeitig");
+        QTest::newRow("one after the other") << false;
+        QTest::newRow("at once on two ports") << true;
+    }
+    void backupsHold() {
+        QFETCH(bool, gleichzeitig);
+        QDir ordner(env->home() + QStringLiteral("/vantrel/sicherungen"));
+        ordner.removeRecursively();
+        QVERIFY(QDir().mkpath(ordner.path()));
+        for (int i = 0; i < 20; ++i) {
+            QFile f(ordner.filePath(QString::asprintf("eeprom-HW1-20991231-%06d.bin", i)));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(randomBytes(65536, 100 + i)) == 65536);
+        }
+        const QString in = file("r.bin");
+        QFile r(in);
+        QVERIFY(r.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                r.write(randomBytes(2048, 5)) == 2048);
+        r.close();
+        QFile::remove(file("eins.cfg"));
+        QVERIFY(QFile::copy(configure(), file("eins.cfg")));
+        SimTransceiver zweitSim;
+        SimPic zweitPic(&zweitSim);
+        const QString cfgs[2] = {file("eins.cfg"), configure({{"rs232", zweitSim.portPath()}})};
+        SimPic* pics[2] = {pic.get(), &zweitPic};
+        QByteArray vorher[2];
+        std::unique_ptr<CliProcess> p[2];
+        bool gestartet[2][2] = {};
+        for (int k = 0; k < 2; ++k) {
+            vorher[k] = randomBytes(65536, 60 + k);
+            pics[k]->eeprom() = vorher[k];
+        }
+        const auto laufen = [&](int k) {
+            p[k] = std::make_unique<CliProcess>(
+                QStringList{"--config", cfgs[k], "--json", "eeprom-restore", in, "--backup-first"});
+        };
+        // The person at each set: 997 once the line is open, 996 once the dump is out (before
+        // the restore's first byte arrives).
+        const auto ende = [&](int k) {
+            for (int j = 0; j < 2; ++j) {
+                if (!p[j])
+                    continue;
+                if (!gestartet[j][0] && !p[j]->events(QStringLiteral("line")).isEmpty())
+                    gestartet[j][0] = pics[j]->function(997);
+                if (gestartet[j][0] && !gestartet[j][1] && pics[j]->sentBytes() >= 65536)
+                    gestartet[j][1] = pics[j]->function(996);
+            }
+            return p[k]->waitFinished(0);
+        };
+        laufen(0);
+        if (gleichzeitig)
+            laufen(1);
+        QVERIFY(pumpUntil([&] { return ende(0) && (!gleichzeitig || ende(1)); }, 120000));
+        if (!gleichzeitig) {
+            laufen(1);
+            QVERIFY(pumpUntil([&] { return ende(1); }, 120000));
+        }
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(p[k]->exitCode(), 0);
+            const QString backup = p[k]->result().value("backup").toString();
+            QVERIFY2(fileBytes(backup) == vorher[k], qPrintable(backup));
+        }
+        QCOMPARE(ordner.entryList({"eeprom-HW1-2099*"}, QDir::Files).size(), 18);
+        const CliRun h = runCli({"--config", cfgs[1], "--json", "history"});
+        QCOMPARE(h.exitCode, 0);
+        const QJsonArray liste = QJsonDocument::fromJson(h.out).array();
+        QCOMPARE(liste.size(), 22);
+        int da = 0, eigene = 0;
+        for (const QJsonValue& v : liste) {
+            da += v["present"].toBool() ? 1 : 0;
+            eigene += v["origin"] == "before-restore" && v["present"].toBool() ? 1 : 0;
+        }
+        QCOMPARE(da, 20);
+        QCOMPARE(eigene, 2);
     }
 
     void nothingSentWithoutItsFile_data() {

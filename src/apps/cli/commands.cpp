@@ -6,6 +6,7 @@
 #include "link/portinfo.h"
 #include "options.h"
 #include "output.h"
+#include "verlaufbefehle.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -143,7 +144,9 @@ const Command::Option kMode{
     [](Options* o, const QString& wert) {
         o->mode = wert.toLower();
         if (o->mode != QLatin1String("ssb") && o->mode != QLatin1String("cw"))
-            return QStringLiteral("--mode nimmt ssb oder cw, nicht \"%1\"").arg(wert);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--mode nimmt ssb oder cw, nicht \"%1\"")
+                .arg(wert);
         return QString();
     },
     true};
@@ -153,7 +156,9 @@ const Command::Option kBank{
         o->bank = wert.toLower();
         if (o->bank != QLatin1String("gruen") && o->bank != QLatin1String("gelb") &&
             o->bank != QLatin1String("rot"))
-            return QStringLiteral("--bank nimmt gruen, gelb oder rot, nicht \"%1\"").arg(wert);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--bank nimmt gruen, gelb oder rot, nicht \"%1\"")
+                .arg(wert);
         return QString();
     },
     true};
@@ -164,7 +169,9 @@ const Command::Option kCount{
         bool ok = false;
         const int n = wert.toInt(&ok);
         if (!ok || n < 1)
-            return QStringLiteral("--count nimmt eine Zahl ab 1, nicht \"%1\"").arg(wert);
+            return QCoreApplication::translate("talvaro-cli",
+                                               "--count nimmt eine Zahl ab 1, nicht \"%1\"")
+                .arg(wert);
         o->count = n;
         return QString();
     }};
@@ -258,6 +265,27 @@ const QList<Command>& alle() {
                            "unterscheiden)"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromVergleichen(c.absolute(arg(c)))); }},
+        {"eeprom-diff"_L1,
+         {{"A.bin", kLiest}, {"B.bin", kLiest}},
+         {},
+         false,
+         false,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "zwei Eeprom-Abzuege als Adressbereiche vergleichen (Exit 0 gleich,\n"
+                           "1 verschieden, 2 eine Datei nicht lesbar)"),
+         nullptr,
+         verlaufbefehle::eepromDiff},
+        {"history"_L1,
+         {},
+         {},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "die Eeprom-Abzuege des Profils, neueste zuerst: Zeit, Groesse,\n"
+                           "ganz oder teilweise, SHA-256, Herkunft, Datei (--json: ein\n"
+                           "JSON-Array auf stdout)"),
+         nullptr,
+         verlaufbefehle::history},
         {"params-send"_L1,
          {},
          {kMode, kBank},
@@ -281,6 +309,17 @@ const QList<Command>& alle() {
                            "des Profils empfangen und als Benutzerparameterdatei schreiben"),
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
+        {"params-diff"_L1,
+         {{"FILE.dpk", kLiest}},
+         {},
+         false,
+         true,
+         QT_TRANSLATE_NOOP("talvaro-cli",
+                           "den Parameterbereich (Funktion 995) empfangen und Feld fuer Feld\n"
+                           "mit der Parameterdatei vergleichen; nichts wird geschrieben\n"
+                           "(Exit 1, wenn sie sich unterscheiden)"),
+         nullptr,
+         verlaufbefehle::paramsDiff},
         {"eq-send"_L1,
          {{"rx|tx", kWert}},
          {},

@@ -1,7 +1,7 @@
 // talvaro-loader: the main window of the Talvaro loader and service tool.
 #include "app/autodialogs.h"
-#include "app/signalbruecke.h"
 #include "app/dateirollen.h"
+#include "app/signalbruecke.h"
 #include "app/simconfig.h"
 #include "app/startup.h"
 #include "app/userdialogs.h"

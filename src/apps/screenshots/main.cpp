@@ -13,11 +13,15 @@
 #include "calibration/smkalibrierung.h"
 #include "calibration/telegramm.h"
 #include "calibration/zfkalibrierung.h"
+#include "download/eepromverlauf.h"
+#include "download/eepromverlaufdialog.h"
 #include "link/progress.h"
 #include "monitor/dspdekoder.h"
 #include "monitor/dspmonitor.h"
+#include "parameters/parametervergleichdialog.h"
 #include "sim/simdsp.h"
 #include "sim/simfenster.h"
+#include "sim/simpic.h"
 #include "sim/simulation.h"
 
 #include <QAbstractItemView>
@@ -39,6 +43,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -237,6 +242,101 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
         pause(300);
         ok &= save(&w, out + "/zf-kurve-" + suffix + ".png");
         w.findChild<QPushButton*>(QStringLiteral("bzfabbruch"))->click();
+        pause(100);
+    }
+
+    // The set's parameters against the panel: the set's area as the panel's table with a few
+    // values changed at the set, read back through function 995 of the panel.
+    {
+        w.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+        w.geraet()->userParameterLaden();
+        QByteArray& ee = sim.pic().eeprom();
+        const ParameterTabelle& t = w.geraet()->tabelle();
+        for (int n = 10; n <= 99; ++n) {
+            const TParameter& p = t[size_t(n)];
+            const int werte[9] = {p.ssbgreen, p.ssbyellow, p.ssbred, p.max,      p.min,
+                                  p.cwgreen,  p.cwyellow,  p.cwred,  p.user % 10};
+            for (int b = 0; b < 9; ++b)
+                ee[SimPic::parameterArea + b * 90 + n - 10] = char(werte[b]);
+        }
+        const std::pair<int, int> geaendert[] = {{10, 0}, {13, 5}, {20, 2}, {35, 0}, {41, 7}};
+        for (const auto& [n, b] : geaendert) {
+            char& c = ee[SimPic::parameterArea + b * 90 + n - 10];
+            c = char(quint8(c) == 255 ? 12 : (quint8(c) + 17) % 250);
+        }
+        QTimer::singleShot(300, f->bf995, &QPushButton::click);
+        w.findChild<QPushButton*>(QStringLiteral("bparamvergleich"))->click();
+        pause(600);
+        if (auto* d = w.findChild<ParameterVergleichDialog*>()) {
+            ok &= g_bildschirm ? bildschirm(out + "/parameter-vergleich-" + suffix + ".png")
+                               : save(d, out + "/parameter-vergleich-" + suffix + ".png");
+            d->close();
+        } else {
+            std::fprintf(stderr, "FAILED no parameter comparison\n");
+            ok = false;
+        }
+        pause(100);
+    }
+
+    // The EEPROM history: dumps of a few weeks (backups, the backups before writes, a
+    // comparison, one that broke off and one whose file was deleted), two of them compared.
+    {
+        const QString ordner = Geraet::sicherungsordner();
+        // Each language's round its own history.
+        QDir(ordner).removeRecursively();
+        QDir().mkpath(ordner);
+        download::EepromVerlauf verlauf(ordner, w.geraet()->profil());
+        using H = download::VerlaufEintrag::Herkunft;
+        const struct {
+            int tage;
+            H herkunft;
+            int bytes;
+            const char* name;
+        } dumps[] = {
+            {40, H::Sicherung, 65536, "vor-umbau.bin"},
+            {33, H::VorPicLaden, 65536, nullptr},
+            {21, H::VorWiederherstellung, 65536, nullptr},
+            {20, H::Vergleich, 65536, nullptr},
+            {12, H::Sicherung, 23040, "abend.bin.partial"},
+            {5, H::VorWiederherstellung, 65536, "geloescht.bin"},
+            {1, H::VorPicLaden, 65536, nullptr},
+        };
+        QByteArray inhalt = sim.pic().eeprom();
+        int k = 0;
+        for (const auto& d : dumps) {
+            // Each a little different from the one before: a parameter or a stretch of code.
+            ++k;
+            for (int i = 0; i < 40; ++i)
+                inhalt[(0x1200 * k + 7 * i) % 65536] = char(k * 31 + i);
+            download::VerlaufEintrag e;
+            e.zeit = QDateTime::currentDateTimeUtc().addDays(-d.tage).addSecs(-3600 * k);
+            e.datei = d.name ? QDir(ordner).filePath(QLatin1String(d.name))
+                             : download::EepromVerlauf::platzNehmen(
+                                   ordner, w.geraet()->profil(), QStringLiteral("-%1.bin").arg(k));
+            e.bytes = d.bytes;
+            e.vollstaendig = d.bytes == 65536;
+            e.herkunft = d.herkunft;
+            e.port = QStringLiteral("/dev/ttyUSB0");
+            e.sha256 = download::sha256(inhalt.left(d.bytes));
+            Geraet::dateiSchreiben(e.datei, inhalt.left(d.bytes));
+            verlauf.eintragen(e);
+        }
+        QFile::remove(QDir(ordner).filePath(QStringLiteral("geloescht.bin")));
+        w.findChild<QAction*>(QStringLiteral("verlaufAct"))->trigger();
+        pause(300);
+        if (auto* d = w.findChild<EepromVerlaufDialog*>()) {
+            auto* tabelle = d->findChild<QTableWidget*>(QStringLiteral("verlaufstabelle"));
+            tabelle->selectRow(0);
+            tabelle->selectRow(3);
+            d->findChild<QPushButton*>(QStringLiteral("bvergleichen"))->click();
+            pause(g_bildschirm ? 400 : 100);
+            ok &= g_bildschirm ? bildschirm(out + "/eeprom-verlauf-" + suffix + ".png")
+                               : save(d, out + "/eeprom-verlauf-" + suffix + ".png");
+            d->close();
+        } else {
+            std::fprintf(stderr, "FAILED no history dialog\n");
+            ok = false;
+        }
         pause(100);
     }
 

@@ -619,7 +619,9 @@ TransferResult Geraet::picLaden(bool nurParameter) {
         log(trennlinie());
         if (!laden())
             return nichtGeladen(false);
-        if (const TransferResult s = sichernVorSchreiben(true); !s.ok())
+        if (const TransferResult s =
+                sichernVorSchreiben(true, download::VerlaufEintrag::Herkunft::VorPicLaden);
+            !s.ok())
             return s;
     }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
@@ -668,6 +670,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     // set for a dump that could not be kept.
     if (!ziel.isEmpty() && !zielSchreibbar(ziel))
         return speicherfehler(ziel);
+    m_beginn = QDateTime::currentDateTimeUtc();
     if (rs232offen())
         m_link->leeren();
     const Hinweis h = hinweis::eeSichern();
@@ -724,6 +727,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
             return speicherfehler(name);
         m_vorgang.datei = name;
         fingerabdruck(QStringLiteral("backup"), name, data);
+        verzeichnen(download::VerlaufEintrag::Herkunft::Sicherung, name, data, true);
         log(QCoreApplication::translate("vantrel",
                                         "Eeprom-Sicherung: %1 Bytes in Datei \"%2\" gespeichert")
                 .arg(data.size())
@@ -747,6 +751,7 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
     m_vorgang.datei = teil;
     m_vorgang.teil = true;
     fingerabdruck(QStringLiteral("backup"), teil, data);
+    verzeichnen(download::VerlaufEintrag::Herkunft::Sicherung, teil, data, false);
     log(download::sicherungUnvollstaendig(teil, data.size()));
     return r;
 }
@@ -786,7 +791,10 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
                                 .arg(name, QString::number(inhalt.size()),
                                      QString::number(download::kEepromGroesse))))
         return TransferResult::canceled();
-    if (const TransferResult s = sichernVorSchreiben(einst.vorwiederherstellungsichern); !s.ok())
+    if (const TransferResult s =
+            sichernVorSchreiben(einst.vorwiederherstellungsichern,
+                                download::VerlaufEintrag::Herkunft::VorWiederherstellung);
+        !s.ok())
         return s;
     if (!bestaetigt(hinweis::eeRestore(name)))
         return abgelehnt();

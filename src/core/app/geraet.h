@@ -13,12 +13,15 @@
 #include "control/eqcurve.h"
 #include "download/downloadimage.h"
 #include "download/eepromvergleich.h"
+#include "download/eepromverlauf.h"
 #include "link/portzugriff.h"
 #include "link/transferresult.h"
 #include "monitor/tdspdaten.h"
 #include "parameters/parametertabelle.h"
 #include "parameters/parametertransfer.h"
+#include "parameters/parametervergleich.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -334,6 +337,18 @@ public:
     // IF calibration's AD603_1.dat); empty: the configuration folder. The simulate mode
     // keeps them apart from the real set's.
     void setEigenerOrdner(const QString& ordner);
+    // The history of the profile's EEPROM dumps (in sicherungsordner()).
+    download::EepromVerlauf verlauf() const { return {sicherungsordner(), profil()}; }
+
+    // ---- the set's parameters against a table (geraetparameter.cpp) ----------------------
+    // The read-back's way (its boxes and checks, function 995) into a comparison: with datei,
+    // that parameter file; without, the table the panel shows. Nothing is written or sent.
+    // Done when the area arrived; the differences are in parameterAbweichungen().
+    TransferResult parameterVergleichen(const QString& datei = {});
+    const QList<parameter::Abweichung>& parameterAbweichungen() const { return m_abweichungen; }
+    // The set's values of the last comparison with the panel's table into that table, as
+    // unsaved changes (the set has them already: nothing is sent). False without one.
+    bool talvaroWerteUebernehmen();
 
 signals:
     // A byte went on the line (for the figures of a transfer).
@@ -455,12 +470,27 @@ private:
     // Begins an operation's record: no comparison, no fingerprints, no backup yet.
     void pruefungBeginnen();
     // With an, the dump is kept as a backup first. Not done: nothing may be written.
-    TransferResult sichernVorSchreiben(bool an);
+    TransferResult sichernVorSchreiben(bool an, download::VerlaufEintrag::Herkunft herkunft);
     // With the option on, the dump compared with what was just written.
     TransferResult vergleichNachSchreiben(const QByteArray& geschrieben);
     TransferResult mitDumpVergleichen(const QByteArray& datei);
     void fingerabdruck(const QString& art, const QString& datei, const QByteArray& bytes);
     void sicherungenAufraeumen();
+    // A dump into the profile's history (a failure to record it is logged).
+    void verzeichnen(download::VerlaufEintrag::Herkunft herkunft, const QString& datei,
+                     const QByteArray& dump, bool vollstaendig);
+    // A dump the person did not name a file for, kept in the backup folder and recorded; the
+    // file's name or empty.
+    QString dumpAblegen(download::VerlaufEintrag::Herkunft herkunft, const QByteArray& dump,
+                        bool vollstaendig);
+    // The area of the read-back (after its boxes and checks) and the profile's parameter
+    // lines; ziel is looked at first when given.
+    TransferResult bereichEmpfangen(const QString& ziel, QStringList* zeilen, QByteArray* bereich);
+    // When the running operation began: the clean-up leaves what is younger.
+    QDateTime m_beginn;
+    QList<parameter::Abweichung> m_abweichungen;
+    // The set's values of the last comparison with the panel's table.
+    std::optional<ParameterTabelle> m_talvarowerte;
     std::optional<download::EepromVergleich> m_vergleich;
     QList<Fingerabdruck> m_fingerabdruecke;
     QString m_sicherung;

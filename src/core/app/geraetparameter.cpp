@@ -22,6 +22,7 @@
 #include "parameters/parametereditor.h"
 #include "parameters/parameterempfang.h"
 #include "parameters/parameterfile.h"
+#include "parameters/parametervergleich.h"
 #include "parameters/parameterwriter.h"
 
 #include <QCoreApplication>
@@ -183,14 +184,13 @@ void Geraet::geladenMelden(bool user, bool x) {
     emit parameterGeladen();
 }
 
-TransferResult Geraet::parameterLesen(const QString& ziel) {
-    m_vorgang = {};
+TransferResult Geraet::bereichEmpfangen(const QString& ziel, QStringList* zeilen,
+                                        QByteArray* empfang) {
     // The parameter file gives names, scales, pages and X marks, and the target must take
     // the result: both are looked at before the set is asked to send. Without one named
     // parameter the area would be received only to be dropped.
     const QString pfad = einst.parameterfilename[size_t(profil())];
-    QStringList zeilen;
-    if (TransferResult r = leseParameterDatei(pfad, &zeilen); !r.ok()) {
+    if (TransferResult r = leseParameterDatei(pfad, zeilen); !r.ok()) {
         melden(r, true);
         return r;
     }
@@ -211,8 +211,7 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
                     parameter::kBereichGroesse, byteMs(0));
     log(QCoreApplication::translate("vantrel", "Parameter vom Vesk lesen"));
     log(trennlinie());
-    QByteArray empfang;
-    r = parameter::bereichempfangen(*m_link, *progress, &empfang);
+    r = parameter::bereichempfangen(*m_link, *progress, empfang);
     progress->ergebnis(r);
     progress->finish();
     if (!r.ok()) {
@@ -221,6 +220,16 @@ TransferResult Geraet::parameterLesen(const QString& ziel) {
     }
     log(QCoreApplication::translate("vantrel", "Fertig"));
     log(trennlinie());
+    return r;
+}
+
+TransferResult Geraet::parameterLesen(const QString& ziel) {
+    m_vorgang = {};
+    QStringList zeilen;
+    QByteArray empfang;
+    const TransferResult r = bereichEmpfangen(ziel, &zeilen, &empfang);
+    if (!r.ok())
+        return r;
 
     // The area arrived whole: it is applied whatever an earlier load left behind.
     aenderungenUebernehmen();
@@ -359,4 +368,58 @@ TransferResult Geraet::parameterDateiSenden(const Spalte& spalte) {
     if (r.ok() && rs232offen())
         log(QCoreApplication::translate("vantrel", "parameter2dsp() Fertig!"));
     return r;
+}
+
+// ---- the set's parameters against a table ------------------------------------------------
+
+TransferResult Geraet::parameterVergleichen(const QString& datei) {
+    m_vorgang = {};
+    m_abweichungen.clear();
+    m_talvarowerte.reset();
+    // The file to compare with is read before anything is asked of the person or the set.
+    ParameterTabelle mit;
+    if (datei.isEmpty()) {
+        aenderungenUebernehmen();
+        mit = parametertabelle;
+    } else {
+        resetParameterTabelle(mit);
+        QStringList zeilen;
+        if (TransferResult r = leseParameterDatei(datei, &zeilen); !r.ok()) {
+            melden(r, true);
+            return r;
+        }
+        applyParameterLines(mit, zeilen, false, [](const QString&) {});
+        m_vorgang.datei = datei;
+    }
+    QStringList zeilen;
+    QByteArray empfang;
+    if (TransferResult r = bereichEmpfangen({}, &zeilen, &empfang); !r.ok())
+        return r;
+    ParameterTabelle namen;
+    resetParameterTabelle(namen);
+    applyParameterLines(namen, zeilen, false, [](const QString&) {});
+    ParameterTabelle set;
+    resetParameterTabelle(set);
+    parameter::uebernehmeBereich(set, empfang.left(parameter::kBereichGroesse));
+    m_abweichungen = parameter::vergleiche(mit, set, namen);
+    if (datei.isEmpty())
+        m_talvarowerte = set;
+    log(m_abweichungen.isEmpty()
+            ? QCoreApplication::translate("vantrel", "Parameter-Vergleich: gleich")
+            : QCoreApplication::translate("vantrel", "Parameter-Vergleich: %1 Unterschiede")
+                  .arg(m_abweichungen.size()));
+    return TransferResult::done();
+}
+
+bool Geraet::talvaroWerteUebernehmen() {
+    if (!m_talvarowerte || !paramgeladen)
+        return false;
+    aenderungenUebernehmen();
+    parameter::setWerteUebernehmen(parametertabelle, *m_talvarowerte);
+    m_talvarowerte.reset();
+    m_abweichungen.clear();
+    emit parameterGeladen();
+    // Only the panel has them now: unsaved, and not sent (the set holds them already).
+    setParamGeaendert(true, xparamgeaendert);
+    return true;
 }

@@ -14,20 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
-namespace {
-
-// eeprom-HW<profile>-<yyyyMMdd-HHmmss>[-n].bin: the stamp and the number sort them by age.
-const QRegularExpression& sicherungsmuster() {
-    static const QRegularExpression re(
-        QStringLiteral("^eeprom-HW([1-3])-(\\d{8}-\\d{6})(?:-(\\d+))?\\.bin$"));
-    return re;
-}
-
-} // namespace
+using Herkunft = download::VerlaufEintrag::Herkunft;
 
 QString Geraet::sicherungsordner() const {
     if (!m_eigenerOrdner.isEmpty())
@@ -58,6 +48,9 @@ TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
     QByteArray dump;
     TransferResult r = dumpEmpfangen(
         QCoreApplication::translate("vantrel", "Eeprom mit Datei vergleichen"), &dump);
+    // What arrived is in the history, whole or not.
+    if (!dump.isEmpty())
+        dumpAblegen(Herkunft::Vergleich, dump, r.ok());
     if (!r.ok()) {
         melden(r, false);
         // Half a dump proves nothing: not a byte of it is taken as equal.
@@ -86,6 +79,7 @@ TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
 
 TransferResult Geraet::eepromVergleichen(const QString& datei) {
     m_vorgang = {};
+    m_beginn = QDateTime::currentDateTimeUtc();
     m_vergleich.reset();
     m_fingerabdruecke.clear();
     m_sicherung.clear();
@@ -136,12 +130,13 @@ TransferResult Geraet::vergleichNachSchreiben(const QByteArray& geschrieben) {
 }
 
 void Geraet::pruefungBeginnen() {
+    m_beginn = QDateTime::currentDateTimeUtc();
     m_vergleich.reset();
     m_fingerabdruecke.clear();
     m_sicherung.clear();
 }
 
-TransferResult Geraet::sichernVorSchreiben(bool an) {
+TransferResult Geraet::sichernVorSchreiben(bool an, Herkunft herkunft) {
     if (!an)
         return TransferResult::done();
     const QString ordner = sicherungsordner();
@@ -204,6 +199,9 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
         progress->finish();
     }
     if (!r.ok()) {
+        // What arrived is kept under a name of its own: it is not a backup to go back to.
+        if (!dump.isEmpty())
+            dumpAblegen(herkunft, dump, false);
         melden(r, false);
         log(QCoreApplication::translate(
             "vantrel", "Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!"));
@@ -220,42 +218,64 @@ TransferResult Geraet::sichernVorSchreiben(bool an) {
     log(QCoreApplication::translate("vantrel", "Eeprom-Sicherung vor dem Schreiben in Datei \"%1\"")
             .arg(name));
     fingerabdruck(QStringLiteral("backup"), name, dump);
+    verzeichnen(herkunft, name, dump, true);
     sicherungenAufraeumen();
     return r;
 }
 
+void Geraet::verzeichnen(Herkunft herkunft, const QString& datei, const QByteArray& dump,
+                         bool vollstaendig) {
+    download::VerlaufEintrag e;
+    e.zeit = QDateTime::currentDateTimeUtc();
+    e.bytes = dump.size();
+    e.vollstaendig = vollstaendig;
+    e.sha256 = download::sha256(dump);
+    e.herkunft = herkunft;
+    e.port = einst.rs232;
+    e.datei = datei;
+    QString fehler;
+    if (!verlauf().eintragen(e, &fehler))
+        log(fehler);
+}
+
+QString Geraet::dumpAblegen(Herkunft herkunft, const QByteArray& dump, bool vollstaendig) {
+    const QString name = download::EepromVerlauf::platzNehmen(
+        sicherungsordner(), profil(),
+        vollstaendig ? QStringLiteral(".bin") : QStringLiteral(".partial.bin"));
+    if (name.isEmpty() || !dateiSchreiben(name, dump)) {
+        if (!name.isEmpty())
+            QFile::remove(name);
+        log(QCoreApplication::translate(
+            "vantrel", "Der Eeprom-Inhalt kann nicht im Verlauf abgelegt werden!"));
+        return {};
+    }
+    log(QCoreApplication::translate("vantrel", "Eeprom-Inhalt (%1 Bytes) abgelegt in Datei \"%2\"")
+            .arg(dump.size())
+            .arg(name));
+    verzeichnen(herkunft, name, dump, vollstaendig);
+    // Part of a dump is no backup to go back to: it never pushes a whole one out.
+    if (vollstaendig)
+        sicherungenAufraeumen();
+    return name;
+}
+
 void Geraet::sicherungenAufraeumen() {
-    struct Eintrag {
-        QString stempel;
-        int nummer;
-        QString pfad;
-    };
-    QList<Eintrag> eigene;
-    const QString hw = QString::number(profil() + 1);
-    const QString neu = QFileInfo(m_sicherung).absoluteFilePath();
-    const QDir ordner(sicherungsordner());
-    for (const QFileInfo& info : ordner.entryInfoList(QDir::Files | QDir::NoSymLinks)) {
-        const QRegularExpressionMatch m = sicherungsmuster().match(info.fileName());
-        // Only the program's own backups go: its name and a whole EEPROM. A file merely named
-        // like one stays, and so does the one just made, whatever its stamp says (a clock
-        // set back, a folder copied from another PC).
-        if (!m.hasMatch() || m.captured(1) != hw || info.size() != download::kEepromGroesse ||
-            info.absoluteFilePath() == neu)
-            continue;
-        eigene.append({m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt(),
-                       info.absoluteFilePath()});
-    }
-    std::sort(eigene.begin(), eigene.end(), [](const Eintrag& a, const Eintrag& b) {
-        return a.stempel != b.stempel ? a.stempel < b.stempel : a.nummer < b.nummer;
-    });
-    // The one just made counts among those kept.
-    for (qsizetype i = 0; i + kSicherungenBehalten - 1 < eigene.size(); ++i) {
-        if (QFile::remove(eigene[i].pfad))
-            log(QCoreApplication::translate("vantrel", "Alte Sicherung \"%1\" entfernt")
-                    .arg(eigene[i].pfad));
-        else
-            log(QCoreApplication::translate("vantrel",
-                                            "Alte Sicherung \"%1\" kann nicht entfernt werden")
-                    .arg(eigene[i].pfad));
-    }
+    // Only what the history says this program made goes, oldest by recorded time; the one
+    // just made, what is younger than this operation, what another program has just
+    // recorded and a file changed since are kept.
+    QString fehler;
+    const download::EepromVerlauf::Aufraeumen a =
+        verlauf().aufraeumen(kSicherungenBehalten, m_beginn, m_sicherung, &fehler);
+    if (!fehler.isEmpty())
+        log(fehler);
+    for (const QString& pfad : a.entfernt)
+        log(QCoreApplication::translate("vantrel", "Alte Sicherung \"%1\" entfernt").arg(pfad));
+    for (const QString& pfad : a.nichtEntfernt)
+        log(QCoreApplication::translate("vantrel",
+                                        "Alte Sicherung \"%1\" kann nicht entfernt werden")
+                .arg(pfad));
+    for (const QString& pfad : a.veraendert)
+        log(QCoreApplication::translate("vantrel",
+                                        "Alte Sicherung \"%1\" wurde veraendert und bleibt")
+                .arg(pfad));
 }

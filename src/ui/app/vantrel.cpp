@@ -8,6 +8,7 @@
 #include "calibration/smkalseite.h"
 #include "calibration/zfkalseite.h"
 #include "control/eqseite.h"
+#include "download/eepromverlaufdialog.h"
 #include "download/firmwareseite.h"
 #include "download/ladefehler.h"
 #include "download/linereader.h"
@@ -18,8 +19,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -175,7 +176,14 @@ void vantrel::createactions() {
     neuverbindenAct->setStatusTip(tr("Den eingestellten Port schliessen und neu oeffnen"));
     connect(neuverbindenAct, &QAction::triggered, this, &vantrel::neuverbinden);
 
+    verlaufAct = new QAction(tr("Eeprom-&Verlauf"), this);
+    verlaufAct->setObjectName(QStringLiteral("verlaufAct"));
+    verlaufAct->setStatusTip(tr("Die Eeprom-Sicherungen dieses Profils vergleichen und "
+                                "wiederherstellen"));
+    connect(verlaufAct, &QAction::triggered, this, &vantrel::eepromverlauf);
+
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
+    datei->addAction(verlaufAct);
     datei->addSeparator();
     datei->addAction(exitAct);
     QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
@@ -219,6 +227,20 @@ void vantrel::createactions() {
 
 QString vantrel::konfigurationsdatei() const {
     return configdir.filePath(configFileName());
+}
+
+void vantrel::eepromverlauf() {
+    if (auto* offen = findChild<EepromVerlaufDialog*>()) {
+        offen->neuLaden();
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    auto* d = new EepromVerlaufDialog(*m_geraet, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the main window only: the simulated set's panel stays usable.
+    d->setWindowModality(Qt::WindowModal);
+    d->show();
 }
 
 void vantrel::readSettings() {

@@ -100,6 +100,8 @@ public slots:
     // The close-down without boxes (SIGTERM, SIGINT, SIGHUP): open boxes are closed as
     // cancelled, pending edits sent, the configuration written, (52, 1), the port closed.
     void signalbeenden();
+    // "Eeprom-Verlauf": the profile's history of dumps (one dialog at a time).
+    void eepromverlauf();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -142,4 +144,5 @@ private:
     QAction* vesk2Act = nullptr;
     QAction* vesk3Act = nullptr;
     QAction* neuverbindenAct = nullptr;
+    QAction* verlaufAct = nullptr;
 };

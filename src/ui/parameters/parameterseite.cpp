@@ -3,6 +3,7 @@
 #include "app/bediener.h"
 #include "control/dspbefehl.h"
 #include "parameters/parametereditor.h"
+#include "parameters/parametervergleichdialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -111,6 +112,8 @@ void ParameterSeite::bauen() {
     bxparamsave =
         button(tr("X-Parameter speichern"), "bxparamsave", &ParameterSeite::clickxparamsave);
     bxparamsave->setEnabled(false);
+    bparamvergleich = button(tr("Mit Talvaro vergleichen"), "bparamvergleich",
+                             &ParameterSeite::clickparamvergleich);
 
     cbdmoni = new QCheckBox(tr("DSP Monitor"), this);
     cbdmoni->setObjectName(QStringLiteral("cbdmoni"));
@@ -120,6 +123,9 @@ void ParameterSeite::bauen() {
 
     paramtabs = new QTabWidget(this);
     paramtabs->setObjectName(QStringLiteral("paramtabs"));
+    // The comparison concerns the whole table: it sits in the corner of the table's tabs,
+    // where the page's fixed places leave room.
+    paramtabs->setCornerWidget(bparamvergleich, Qt::TopRightCorner);
     for (int i = 0; i < 3; ++i) {
         paramseite[size_t(i)] = new QWidget();
         paramseite[size_t(i)]->setObjectName(QStringLiteral("paramseite%1").arg(i));
@@ -280,6 +286,8 @@ void ParameterSeite::paramfreigabe(bool on) {
     for (QCheckBox* cb : schalter)
         cb->setEnabled(on);
     cbdmoni->setEnabled(on);
+    // A comparison needs a table in the panel: an empty one differs everywhere.
+    bparamvergleich->setEnabled(on);
 }
 
 void ParameterSeite::speicherstandzeigen() {
@@ -615,4 +623,14 @@ void ParameterSeite::clickxparamsave() {
           : QString();
     if (!name.isEmpty())
         m_geraet.xParameterSpeichern(name);
+}
+
+void ParameterSeite::clickparamvergleich() {
+    if (!m_geraet.paramGeladen() || !m_geraet.parameterVergleichen().ok())
+        return;
+    auto* d = new ParameterVergleichDialog(m_geraet, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the main window only: the simulated set's panel stays usable.
+    d->setWindowModality(Qt::WindowModal);
+    d->show();
 }

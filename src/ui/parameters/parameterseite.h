@@ -58,6 +58,8 @@ public slots:
     void clickxparamladen();
     void clickparamsave();
     void clickxparamsave();
+    // "Mit Talvaro vergleichen": the read-back's way into a table of the differences.
+    void clickparamvergleich();
     void setparamgruppegn();
     void setparamgruppege();
     void setparamgruppert();
@@ -116,6 +118,7 @@ private:
     QPushButton* bparamsave = nullptr;
     QPushButton* bxparamladen = nullptr;
     QPushButton* bxparamsave = nullptr;
+    QPushButton* bparamvergleich = nullptr;
     QCheckBox* cbdmoni = nullptr;
     QTabWidget* paramtabs = nullptr;
     std::array<QWidget*, 3> paramseite{};

@@ -281,7 +281,9 @@ private slots:
             QCOMPARE(pic.syncBytes(), 0);
             QVERIFY(pic.eeprom() == alt);
             QVERIFY(g.sicherung().isEmpty());
-            QCOMPARE(dort.size(), fremde.size());
+            // What arrived is kept apart and recorded as partial; nothing old goes for it.
+            QCOMPARE(dort.size(), fremde.size() + 2);
+            QCOMPARE(dort.filter(QStringLiteral(".partial.bin")).size(), 1);
             QCOMPARE(
                 person.zeilen.last(),
                 QStringLiteral(
@@ -308,16 +310,18 @@ private slots:
                               QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
                               QStringLiteral("box Externen Eeprom SICHERN"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
-        // The newest 20 of this profile are kept, the one just made among them; nothing else
-        // is touched, and every removal is logged.
+        // The newest 20 of this profile are kept by the time the history gives them (taken
+        // over from the files once), the one just made and the dump of the comparison among
+        // them; nothing else is touched, and every removal is logged.
         const QString neueste = QFileInfo(g.sicherung()).fileName();
         QCOMPARE(QDir(ordner).entryList({QStringLiteral("eeprom-HW1-*")}, QDir::Files).size(), 21);
         const QStringList weg{QStringLiteral("eeprom-HW1-%1-000000.bin").arg(stempel),
-                              QStringLiteral("eeprom-HW1-%1-000001.bin").arg(stempel)};
+                              QStringLiteral("eeprom-HW1-%1-000001.bin").arg(stempel),
+                              QStringLiteral("eeprom-HW1-%1-000002.bin").arg(stempel)};
         for (const QString& n : std::as_const(fremde))
             QCOMPARE(dort.contains(n), !weg.contains(n));
         QVERIFY(dort.contains(neueste));
-        QCOMPARE(person.zeilen.filter("log Alte Sicherung").size(), 2);
+        QCOMPARE(person.zeilen.filter("log Alte Sicherung").size(), 3);
     }
 
     // The image of a set of files is the same whatever was built before it, as the set's

@@ -1,5 +1,6 @@
 // The comparison of a file with the set's EEPROM dump: the count, the first ten differences
 // by address with both bytes, as the log shows them; worked out here by hand.
+#include "download/eepromdiff.h"
 #include "download/eepromvergleich.h"
 
 #include <QtTest>
@@ -42,6 +43,64 @@ private slots:
         QFETCH(QStringList, zeilen);
         const auto v = download::EepromVergleich::vergleiche(datei, eeprom);
         QCOMPARE(v.zeilen(), zeilen);
+    }
+
+    // Two dumps as inclusive address ranges; a size difference is a range of its own even
+    // where it adjoins a differing run.
+    void diff_data() {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<QList<qint64>>("bereiche"); // first, last, first, last, ...
+        QTest::addColumn<qint64>("unterschiede");
+        QTest::addColumn<QStringList>("zeilen");
+        const QByteArray voll(65536, '\x11');
+        QByteArray zwei = voll;
+        for (int i = 100; i <= 109; ++i)
+            zwei[i] = '\x12';
+        zwei[40000] = '\x00';
+        zwei[65535] = '\x00';
+        QTest::newRow("equal") << voll << voll << QList<qint64>{} << qint64(0)
+                               << QStringList{"Die Dateien sind gleich"};
+        QTest::newRow("three runs, the last byte one of them")
+            << voll << zwei << QList<qint64>{100, 109, 40000, 40000, 65535, 65535} << qint64(12)
+            << QStringList{"12 Bytes verschieden in 3 Bereichen", "0064-006d", "9c40", "ffff"};
+        QTest::newRow("shorter, its last byte differing")
+            << QByteArray("abcd") << QByteArray("abcXef") << QList<qint64>{3, 3, 4, 5} << qint64(3)
+            << QStringList{"3 Bytes verschieden in 2 Bereichen", "0003", "0004-0005"};
+        QTest::newRow("empty against one byte")
+            << QByteArray() << QByteArray("x") << QList<qint64>{0, 0} << qint64(1)
+            << QStringList{"1 Bytes verschieden in 1 Bereichen", "0000"};
+        // Every other byte: 25 ranges, 20 listed.
+        QByteArray streifen(50, '\0');
+        for (int i = 0; i < 50; i += 2)
+            streifen[i] = '\1';
+        QList<qint64> jede;
+        QStringList z{"25 Bytes verschieden in 25 Bereichen"};
+        for (int i = 0; i < 50; i += 2) {
+            jede << i << i;
+            if (z.size() <= 20)
+                z << QStringLiteral("%1").arg(i, 4, 16, QChar('0'));
+        }
+        z << "... und 5 weitere Bereiche";
+        QTest::newRow("twenty listed")
+            << QByteArray(50, '\0') << streifen << jede << qint64(25) << z;
+    }
+    void diff() {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(QList<qint64>, bereiche);
+        QFETCH(qint64, unterschiede);
+        QFETCH(QStringList, zeilen);
+        const auto d = download::EepromDiff::vergleiche(a, b);
+        QList<qint64> flach;
+        for (const auto& [von, bis] : d.bereiche())
+            flach << von << bis;
+        QCOMPARE(flach, bereiche);
+        QCOMPARE(d.unterschiede(), unterschiede);
+        QCOMPARE(d.gleich(), unterschiede == 0);
+        QCOMPARE(d.zeilen(), zeilen);
+        // The same ranges either way round.
+        QCOMPARE(download::EepromDiff::vergleiche(b, a).bereiche(), d.bereiche());
     }
 };
 

@@ -2,6 +2,7 @@
 // the simulated PIC's own encoder), and the editor's scaling, rounding and storing rules.
 #include "parameters/parametereditor.h"
 #include "parameters/parametertransfer.h"
+#include "parameters/parametervergleich.h"
 #include "sim/simpicparams.h"
 
 #include <QtTest>
@@ -387,6 +388,80 @@ private slots:
         QFETCH(int, n);
         QFETCH(QString, text);
         QCOMPARE(nummerText(n), text);
+    }
+
+    // A table against the set's area by number and field; a parameter on one side only is a
+    // row of its own. Taking the set's values over leaves only what the set lacks.
+    void vergleich_data() {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("dateiName"); // empty: the file lacks the parameter
+        QTest::addColumn<Banks>("datei");
+        QTest::addColumn<Banks>("set");
+        QTest::addColumn<QList<int>>("minMaxUser"); // file's, then the set's
+        QTest::addColumn<QStringList>("zeilen");
+        const Banks b{207, 254, 254, 40, 255, 255};
+        QTest::newRow("equal") << 35 << "Gain" << b << b << QList<int>{0, 200, 31, 0, 200, 31}
+                               << QStringList{};
+        QTest::newRow("one column")
+            << 35 << "Gain" << b << Banks{73, 254, 254, 40, 255, 255}
+            << QList<int>{0, 200, 31, 0, 200, 31} << QStringList{"35 Gain ssb-gruen 207 73"};
+        QTest::newRow("limits and user number")
+            << 99 << "Agc" << b << b << QList<int>{0, 200, 91, 5, 255, 99}
+            << QStringList{"99 Agc min 0 5", "99 Agc max 200 255", "99 Agc user 91 99"};
+        QTest::newRow("absent in one column")
+            << 10 << "Erster" << b << Banks{207, 254, 255, 40, 255, 255}
+            << QList<int>{0, 200, 10, 0, 200, 10} << QStringList{"10 Erster ssb-rot 254 255"};
+        // The name then comes from the profile's parameter file.
+        QTest::newRow("file lacks it")
+            << 40 << "" << Banks{255, 255, 255, 255, 255, 255} << b
+            << QList<int>{255, 255, 0, 0, 200, 40} << QStringList{"40 Profilname present 0 1"};
+        // A named line without a value is what the set holds for it: nothing.
+        QTest::newRow("named, without a value on both sides")
+            << 99 << "Reserve" << Banks{255, 255, 255, 255, 255, 255}
+            << Banks{255, 255, 255, 255, 255, 255} << QList<int>{0, 200, 99, 255, 255, 90}
+            << QStringList{};
+        QTest::newRow("set lacks it")
+            << 41 << "Neu" << b << Banks{255, 255, 255, 255, 255, 255}
+            << QList<int>{0, 200, 41, 255, 255, 40} << QStringList{"41 Neu present 1 0"};
+    }
+    void vergleich() {
+        QFETCH(int, nummer);
+        QFETCH(QString, dateiName);
+        QFETCH(Banks, datei);
+        QFETCH(Banks, set);
+        QFETCH(QList<int>, minMaxUser);
+        QFETCH(QStringList, zeilen);
+        ParameterTabelle d, s, namen;
+        resetParameterTabelle(d);
+        resetParameterTabelle(s);
+        resetParameterTabelle(namen);
+        // Below the area: never compared.
+        d[5] = eintrag({1, 2, 3, 4, 5, 6});
+        d[5].name = QStringLiteral("Unten");
+        namen[size_t(nummer)].name = QStringLiteral("Profilname");
+        TParameter& p = d[size_t(nummer)];
+        p = eintrag(datei);
+        p.name = dateiName;
+        p.min = minMaxUser[0];
+        p.max = minMaxUser[1];
+        p.user = minMaxUser[2];
+        TParameter& q = s[size_t(nummer)];
+        q = eintrag(set);
+        q.min = minMaxUser[3];
+        q.max = minMaxUser[4];
+        q.user = minMaxUser[5];
+        QStringList ist;
+        for (const Abweichung& a : vergleiche(d, s, namen))
+            ist << QStringLiteral("%1 %2 %3 %4 %5")
+                       .arg(a.parameter)
+                       .arg(a.name, a.feld)
+                       .arg(a.datei)
+                       .arg(a.set);
+        QCOMPARE(ist, zeilen);
+        setWerteUebernehmen(d, s);
+        QCOMPARE(vergleiche(d, s, namen).size(),
+                 zeilen.filter(QStringLiteral(" present 1 0")).size());
+        QCOMPARE(d[size_t(nummer)].name, dateiName);
     }
 };
 

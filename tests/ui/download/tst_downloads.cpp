@@ -2,6 +2,8 @@
 // over a real pseudo-terminal to the simulated set, whose DSP loader and PIC check what
 // arrives. Expectations are worked out here from the release files, not asked of the code.
 #include "app/vantrel.h"
+#include "download/eepromverlauf.h"
+#include "download/eepromverlaufdialog.h"
 #include "download/firmwareseite.h"
 #include "fensterteil.h"
 #include "link/link.h"
@@ -13,11 +15,14 @@
 #include "windowground.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -765,6 +770,46 @@ private slots:
     }
 
     // The restore: the chosen file or nothing at all goes into the EEPROM.
+    // "Eeprom-Verlauf": a record whose file is gone is listed and cannot be restored; one
+    // whose file is there runs the restore with that file, its box and no file chooser.
+    void restoreFromHistory() {
+        Set set;
+        configure(set);
+        vantrel w;
+        const QDir ordner(Geraet::sicherungsordner());
+        QVERIFY(QDir().mkpath(ordner.path()));
+        download::EepromVerlauf verlauf(ordner.path(), 0);
+        const QByteArray inhalt = pattern(65536, 7);
+        for (const char* n : {"da.bin", "weg.bin"}) {
+            download::VerlaufEintrag e;
+            e.datei = ordner.filePath(QLatin1String(n));
+            writeFile(e.datei, inhalt);
+            e.zeit = QDateTime::currentDateTimeUtc().addSecs(e.datei.endsWith("weg.bin") ? 0 : -60);
+            e.bytes = inhalt.size();
+            e.sha256 = QString::fromLatin1(
+                QCryptographicHash::hash(inhalt, QCryptographicHash::Sha256).toHex());
+            QVERIFY(verlauf.eintragen(e));
+        }
+        QVERIFY(QFile::remove(ordner.filePath("weg.bin")));
+        w.verlaufAct->trigger();
+        auto* d = w.findChild<EepromVerlaufDialog*>();
+        QVERIFY(d);
+        auto* tabelle = d->findChild<QTableWidget*>(QStringLiteral("verlaufstabelle"));
+        auto* wieder = d->findChild<QPushButton*>(QStringLiteral("bwiederherstellen"));
+        QCOMPARE(tabelle->rowCount(), 2);
+        tabelle->selectRow(0);
+        QVERIFY(!wieder->isEnabled());
+        tabelle->clearSelection();
+        tabelle->selectRow(1);
+        QVERIFY(wieder->isEnabled());
+        set.pic.function(996);
+        QTest::mouseClick(wieder, Qt::LeftButton);
+        QCOMPARE(dialogs->shown[0].title, QStringLiteral("Externen Eeprom SICHERN"));
+        QCOMPARE(dialogs->boxes(QStringLiteral("open")).size(), 0);
+        QVERIFY(set.pic.eeprom() == inhalt);
+        w.close();
+    }
+
     void restore_data() {
         QTest::addColumn<QString>("name"); // "" : the open dialog is cancelled
         QTest::addColumn<int>("size");     // -1: the file does not exist

@@ -5,6 +5,7 @@
 #include "fensterteil.h"
 #include "link/link.h"
 #include "parameters/parameterseite.h"
+#include "parameters/parametervergleichdialog.h"
 #include "sim/simpicparams.h"
 #include "simground.h"
 #include "sitzung.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -269,6 +271,41 @@ private slots:
 
         // The read-back itself sent nothing; the line only saw the CW press afterwards.
         QCOMPARE(blockFrames().first(), (std::pair<int, int>(2, 2)));
+    }
+
+    // "Mit Talvaro vergleichen" on the page: the set's differences by name and column, and
+    // "Werte des Talvaro uebernehmen" puts its values into the panel as unsaved changes
+    // without sending a byte.
+    void compareWithSet() {
+        auto w = window(sim->portPath());
+        QVERIFY(w);
+        QVERIFY(w->geraet()->userParameterLaden());
+        QVERIFY(!w->geraet()->paramGeaendert());
+        teil<QTabWidget>(*w, "tabs")->setCurrentWidget(teil<QWidget>(*w, "parameterseite"));
+        SimPicParams pic(sim.get());
+        pic.setTable(deviceTable());
+        pic.function995(60);
+        sim->clearRecord();
+        QTest::mouseClick(teil<QPushButton>(*w, "bparamvergleich"), Qt::LeftButton);
+        QCOMPARE(dialogs->boxes(QStringLiteral("information")).size(), 1);
+        auto* d = w->findChild<ParameterVergleichDialog*>();
+        QVERIFY(d);
+        auto* tabelle = d->findChild<QTableWidget*>(QStringLiteral("vergleichtabelle"));
+        QStringList zeile33;
+        for (int r = 0; r < tabelle->rowCount(); ++r)
+            if (tabelle->item(r, 0)->text() == QLatin1String("33") &&
+                tabelle->item(r, 2)->text() == QLatin1String("SSB Gruen"))
+                for (int c = 0; c < 5; ++c)
+                    zeile33 << tabelle->item(r, c)->text();
+        QCOMPARE(zeile33.value(4), QStringLiteral("255"));
+        QCOMPARE(zeile33.value(1), w->geraet()->tabelle()[33].name.trimmed());
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("buebernehmen")),
+                          Qt::LeftButton);
+        QCOMPARE(w->geraet()->tabelle()[20].ssbgreen, 21);
+        QCOMPARE(w->geraet()->tabelle()[33].ssbgreen, 255);
+        QCOMPARE(w->geraet()->tabelle()[10].user, 17);
+        QVERIFY(w->geraet()->paramGeaendert());
+        QVERIFY(!sim->waitForBytes(1, 200));
     }
 
     // A value outside the box's range is kept as received: the box shows it clamped, but
