@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Der Verlauf dieses Profils ist leer.</source>
-        <translation>This profile's history is empty.</translation>
+        <translation>This profile&apos;s history is empty.</translation>
     </message>
     <message>
         <source>Zwei Zeilen waehlen zum Vergleichen, eine zum Wiederherstellen.</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Werte des Talvaro uebernehmen</source>
-        <translation>Take the Talvaro's values</translation>
+        <translation>Take the Talvaro&apos;s values</translation>
     </message>
     <message>
         <source>Schliessen</source>
@@ -1283,14 +1283,6 @@ talvaro-loader makes a configuration (menu &quot;Settings&quot;, choose the prof
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <source>Speichern fehlgeschlagen!</source>
-        <translation>Saving failed!</translation>
-    </message>
-    <message>
-        <source>Der Trace &quot;%1&quot; ist die Datei &quot;%2&quot; dieses Befehls und wird nicht ersetzt!</source>
-        <translation>The trace &quot;%1&quot; is the file &quot;%2&quot; of this command and is not replaced!</translation>
-    </message>
-    <message>
         <source>Das System meldet keine seriellen Ports.</source>
         <translation>The system reports no serial ports.</translation>
     </message>
@@ -1313,118 +1305,6 @@ talvaro-loader makes a configuration (menu &quot;Settings&quot;, choose the prof
     <message>
         <source>&quot;eq-send&quot; nimmt rx oder tx, nicht &quot;%1&quot;</source>
         <translation>&quot;eq-send&quot; takes rx or tx, not &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>  image AUS.bin              das Download-Image des Profils bauen (Firmware,
-                             Filter, Pruefsummen-Satz)
-</source>
-        <translation>  image OUT.bin              build the profile&apos;s download image (firmware, filters,
-                             checksum record)
-</translation>
-    </message>
-    <message>
-        <source>  test-image AUS.bin         dasselbe fuer die Testfirmware des Profils (nur
-                             Firmware und Pruefsumme)
-</source>
-        <translation>  test-image OUT.bin         the same for the profile&apos;s test firmware (firmware and
-                             checksum only)
-</translation>
-    </message>
-    <message>
-        <source>  dsp-download               den Datensatz laden, in den DSP-Lader senden, dann
-                             die User-Parameter (SSB, Gruen)
-</source>
-        <translation>  dsp-download               load the data set, stream it to the DSP loader, then send
-                             the user parameters (SSB, Gruen)
-</translation>
-    </message>
-    <message>
-        <source>  test-download              die Testfirmware in den DSP-Lader senden
-</source>
-        <translation>  test-download              stream the test firmware to the DSP loader
-</translation>
-    </message>
-    <message>
-        <source>  pic-download [--params-only] [--backup-first]   Handshake und das Image mit
-                             Echo-Pruefung, dann der Parameterblock (oder nur
-                             der Block)
-</source>
-        <translation>  pic-download [--params-only] [--backup-first]   handshake and echo-checked image,
-                             then the parameter block (or the block only)
-</translation>
-    </message>
-    <message>
-        <source>  eeprom-backup AUS.bin      den Abzug von 65536 Bytes empfangen (Funktion 997)
-</source>
-        <translation>  eeprom-backup OUT.bin      receive the 65536-byte dump (function 997)
-</translation>
-    </message>
-    <message>
-        <source>  eeprom-restore EIN.bin [--backup-first] [--verify]   Handshake und die Datei
-                             mit Echo-Pruefung schreiben (Funktion 996)
-</source>
-        <translation>  eeprom-restore IN.bin [--backup-first] [--verify]   handshake and echo-checked write
-                             of the file (function 996)
-</translation>
-    </message>
-    <message>
-        <source>  eeprom-verify DATEI        den Abzug (Funktion 997) empfangen und mit der Datei
-                             vergleichen; nichts wird geschrieben (Exit 1, wenn
-                             sie sich unterscheiden)
-</source>
-        <translation>  eeprom-verify FILE         receive the dump (function 997) and compare it with the
-                             file; nothing is written (exit 1 when they differ)
-</translation>
-    </message>
-    <message>
-        <source>  params-send --mode ssb|cw --bank gruen|gelb|rot    diese Spalte der
-                             User-Parameter des Profils senden
-</source>
-        <translation>  params-send --mode ssb|cw --bank gruen|gelb|rot    send that column of the profile&apos;s
-                             user parameters
-</translation>
-    </message>
-    <message>
-        <source>  params-readback AUS.dpk    den Parameterbereich (Funktion 995) auf die
-                             User-Parameter des Profils empfangen und als
-                             User-Parameter-Datei schreiben
-</source>
-        <translation>  params-readback OUT.dpk    receive the parameter area (function 995) onto the
-                             profile&apos;s user parameters and write them as a user
-                             parameter file
-</translation>
-    </message>
-    <message>
-        <source>  eq-send rx|tx              die Equalizer-Kurve des Profils ganz senden
-</source>
-        <translation>  eq-send rx|tx              send the profile&apos;s equalizer curve as a whole
-</translation>
-    </message>
-    <message>
-        <source>  command N W                ein Befehls-Frame (Nummer und Wert als ganze Zahlen,
-                             je die unteren 8 Bits, wie der Knopf &quot;DSP-Befehl&quot;)
-</source>
-        <translation>  command N V                one command frame (number and value as whole numbers,
-                             low 8 bits of each, as the &quot;DSP command&quot; button)
-</translation>
-    </message>
-    <message>
-        <source>  monitor [--count N]        die Telegramme einschalten, N davon entschluesselt
-                             ausgeben, ausschalten (ohne --count: bis Strg-C)
-</source>
-        <translation>  monitor [--count N]        switch the telegrams on, print N decoded telegrams, switch
-                             them off (without --count: until Ctrl-C)
-</translation>
-    </message>
-    <message>
-        <source>  ports                      die seriellen Ports des Systems, einer je Zeile:
-                             Name, Beschreibung, Hersteller, USB-IDs,
-                             Seriennummer (--json: ein JSON-Array auf stdout)
-</source>
-        <translation>  ports                      list the serial ports the system reports, one a line:
-                             name, description, maker, USB ids, serial number
-                             (--json: one JSON array on stdout)
-</translation>
     </message>
     <message>
         <source>%1: %2% %3/%4 %5, %6 %5/s, noch %7</source>
@@ -1483,55 +1363,214 @@ talvaro-loader makes a configuration (menu &quot;Settings&quot;, choose the prof
         <translation>&quot;%1&quot;: empty file name</translation>
     </message>
     <message>
-        <source>Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet] [--json]
-                    [--trace DATEI] BEFEHL ...
+        <source>nur den Parameterblock schreiben, nicht das Image</source>
+        <translation>write only the parameter block, not the image</translation>
+    </message>
+    <message>
+        <source>vor dem ersten geschriebenen Byte den Eeprom-Inhalt
+(Funktion 997) in ~/vantrel/sicherungen sichern;
+misslingt das, wird nichts geschrieben</source>
+        <translation>before the first byte is written, save the EEPROM contents
+(function 997) in ~/vantrel/sicherungen; if that fails,
+nothing is written</translation>
+    </message>
+    <message>
+        <source>nach dem Schreiben den Eeprom-Inhalt (Funktion 997)
+empfangen und mit der Datei vergleichen</source>
+        <translation>after writing, receive the EEPROM contents (function 997)
+and compare them with the file</translation>
+    </message>
+    <message>
+        <source>die Betriebsart der Spalte</source>
+        <translation>the mode of the column</translation>
+    </message>
+    <message>
+        <source>die Bank der Spalte</source>
+        <translation>the bank of the column</translation>
+    </message>
+    <message>
+        <source>nach N Telegrammen enden (ohne: bis Strg-C)</source>
+        <translation>end after N telegrams (without: until Ctrl-C)</translation>
+    </message>
+    <message>
+        <source>das Download-Image des Profils bauen (Firmware, Filter,
+Pruefsummen-Record) und in OUT.bin schreiben</source>
+        <translation>build the profile&apos;s download image (firmware, filters,
+checksum record) and write it to OUT.bin</translation>
+    </message>
+    <message>
+        <source>dasselbe fuer die Testfirmware des Profils (Firmware und
+Pruefsumme)</source>
+        <translation>the same for the profile&apos;s test firmware (firmware and
+checksum)</translation>
+    </message>
+    <message>
+        <source>den Datensatz laden, zum DSP-Lader senden, dann die
+Benutzerparameter (SSB, Gruen)</source>
+        <translation>load the data set, send it to the DSP loader, then the
+user parameters (SSB, green)</translation>
+    </message>
+    <message>
+        <source>die Testfirmware zum DSP-Lader senden</source>
+        <translation>send the test firmware to the DSP loader</translation>
+    </message>
+    <message>
+        <source>Handshake und Image mit Echo-Pruefung in den Eeprom, dann
+der Parameterblock (oder nur der Block)</source>
+        <translation>handshake and the image with echo check into the EEPROM, then
+the parameter block (or only the block)</translation>
+    </message>
+    <message>
+        <source>den Eeprom-Inhalt (65536 Bytes, Funktion 997) empfangen</source>
+        <translation>receive the EEPROM contents (65536 bytes, function 997)</translation>
+    </message>
+    <message>
+        <source>Handshake und Schreiben der Datei mit Echo-Pruefung
+(Funktion 996)</source>
+        <translation>handshake and writing the file with echo check
+(function 996)</translation>
+    </message>
+    <message>
+        <source>den Eeprom-Inhalt (Funktion 997) empfangen und mit der Datei
+vergleichen; nichts wird geschrieben (Exit 1, wenn sie sich
+unterscheiden)</source>
+        <translation>receive the EEPROM contents (function 997) and compare them
+with the file; nothing is written (exit 1 when they
+differ)</translation>
+    </message>
+    <message>
+        <source>zwei Eeprom-Abzuege als Adressbereiche vergleichen (Exit 0 gleich,
+1 verschieden, 2 eine Datei nicht lesbar)</source>
+        <translation>compare two EEPROM dumps as address ranges (exit 0 equal,
+1 different, 2 a file that cannot be read)</translation>
+    </message>
+    <message>
+        <source>die Eeprom-Abzuege des Profils, neueste zuerst: Zeit, Groesse,
+ganz oder teilweise, SHA-256, Herkunft, Datei (--json: ein
+JSON-Array auf stdout)</source>
+        <translation>the profile&apos;s EEPROM dumps, newest first: time, size,
+complete or partial, SHA-256, origin, file (--json: one
+JSON array on stdout)</translation>
+    </message>
+    <message>
+        <source>diese Spalte der Benutzerparameter des Profils senden</source>
+        <translation>send this column of the profile&apos;s user parameters</translation>
+    </message>
+    <message>
+        <source>den Parameterbereich (Funktion 995) auf die Benutzerparameter
+des Profils empfangen und als Benutzerparameterdatei schreiben</source>
+        <translation>receive the parameter area (function 995) onto the profile&apos;s
+user parameters and write it as a user parameter file</translation>
+    </message>
+    <message>
+        <source>den Parameterbereich (Funktion 995) empfangen und Feld fuer Feld
+mit der Parameterdatei vergleichen; nichts wird geschrieben
+(Exit 1, wenn sie sich unterscheiden)</source>
+        <translation>receive the parameter area (function 995) and compare it field
+by field with the parameter file; nothing is written
+(exit 1 when they differ)</translation>
+    </message>
+    <message>
+        <source>die Equalizer-Kurve des Profils als Ganzes senden</source>
+        <translation>send the profile&apos;s equalizer curve as a whole</translation>
+    </message>
+    <message>
+        <source>ein Befehlsrahmen (die unteren 8 Bit von beiden, wie der Knopf
+&quot;DSP-Befehl&quot;)</source>
+        <translation>one command frame (the lower 8 bits of both, as the button
+&quot;DSP command&quot;)</translation>
+    </message>
+    <message>
+        <source>die Telegramme einschalten, N dekodierte Telegramme ausgeben,
+wieder ausschalten (ohne --count: bis zur Unterbrechung)</source>
+        <translation>switch the telegrams on, print N decoded telegrams,
+switch them off (without --count: until interrupted)</translation>
+    </message>
+    <message>
+        <source>die seriellen Ports des Systems, einer je Zeile: Name,
+Beschreibung, Hersteller, USB-IDs, Seriennummer (--json: ein
+JSON-Array auf stdout)</source>
+        <translation>the system&apos;s serial ports, one a line: name,
+description, manufacturer, USB ids, serial number (--json: one
+JSON array on stdout)</translation>
+    </message>
+    <message>
+        <source>Aufruf: talvaro-cli [globale Optionen] %1</source>
+        <translation>Usage: talvaro-cli [global options] %1</translation>
+    </message>
+    <message>
+        <source>%1 wird gelesen.</source>
+        <translation>%1 is read.</translation>
+    </message>
+    <message>
+        <source>%1 wird geschrieben, nie an Stelle einer Datei, die der Lauf liest.</source>
+        <translation>%1 is written, never in place of a file the run reads.</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Die globalen Optionen zeigt talvaro-cli --help.</source>
+        <translation>talvaro-cli --help shows the global options.</translation>
+    </message>
+    <message>
+        <source>Aufruf: talvaro-cli [--config DATEI] [--profile 1|2|3] [--port NAME] [--quiet]
+                    [--json] [--trace DATEI] BEFEHL ...
+        talvaro-cli BEFEHL --help
         talvaro-cli --help | --version
 
+Befehle:
 </source>
-        <translation>Usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet] [--json]
-                   [--trace FILE] COMMAND ...
+        <translation>Usage: talvaro-cli [--config FILE] [--profile 1|2|3] [--port NAME] [--quiet]
+                   [--json] [--trace FILE] COMMAND ...
+       talvaro-cli COMMAND --help
        talvaro-cli --help | --version
 
+Commands:
 </translation>
     </message>
     <message>
         <source>
-Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt;
-Dateinamen darin gelten relativ zu ihrem Ordner. Logzeilen gehen auf stdout, der
-Fortschritt und die Meldungen auf stderr (--json: Fortschritt und Ergebnis als
-JSON-Zeilen). Ein Port, der nicht aufgeht, wird mit dem Grund genannt (fehlt, kein
-serielles Geraet, keine Berechtigung, von einem anderen Programm belegt), danach die
-Ports, die das System meldet.
-Exit-Status: 0 fertig, 1 Geraet oder Leitung gescheitert oder abgebrochen, 2 Aufruf
-falsch oder eine Datei nicht les- oder schreibbar.
+Die Konfiguration ist ~/vantrel/vantrel.cfg, wenn --config keine andere nennt; die
+Dateinamen darin gelten relativ zu ihrem Ordner. Log-Zeilen gehen nach stdout, der
+Fortschritt nach stderr (--json: Fortschritt und Ergebnis als JSON-Zeilen).
+Ein Port, der sich nicht oeffnet, wird mit dem Grund genannt (fehlt, kein serielles
+Geraet, keine Berechtigung, von einem anderen Programm belegt), gefolgt von den Ports
+des Systems. Eine Ausgabe oder ein Trace, der eine Datei ist, die der Lauf liest,
+wird abgelehnt.
+Exit-Status: 0 fertig, 1 Geraet oder Leitung gestoert oder der Lauf unterbrochen,
+2 Aufruf, oder eine Datei, die nicht gelesen oder geschrieben werden kann.
 
---backup-first: bevor das erste Byte geschrieben wird, den Abzug (Funktion 997)
-empfangen und in ~/vantrel/sicherungen ablegen; misslingt das, wird nichts
-geschrieben. --verify: nach der Wiederherstellung den Abzug (Funktion 997)
-empfangen und mit der Datei vergleichen. Beide gelten auch, wenn die Konfiguration
-es sagt (die Schalter des Optionsdialogs).
+--backup-first: vor dem ersten geschriebenen Byte den Eeprom-Inhalt (Funktion 997)
+empfangen und in ~/vantrel/sicherungen behalten; misslingt das, wird nichts
+geschrieben. --verify: nach dem Schreiben den Eeprom-Inhalt empfangen und mit der
+Datei vergleichen. Beide sind auch an, wenn die Konfiguration es sagt (die Schalter
+des Optionen-Dialogs).
 
 Ohne Talvaro: talvaro-sim starten (die erste Zeile nennt den Port) und
 talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT BEFEHL ...
 (die Datei legt &quot;talvaro-loader --simulate&quot; beim ersten Start an).
 </source>
         <translation>
-The configuration is ~/vantrel/vantrel.cfg unless --config names another file; data
-file names in it are taken relative to its folder. Log lines go to stdout, progress
-and messages to stderr (--json: progress events and the result as JSON lines instead).
-A port that does not open is named with the reason (missing, not a serial device, no
+The configuration is ~/vantrel/vantrel.cfg unless --config names another; the file
+names in it are relative to its folder. Log lines go to stdout, the progress to
+stderr (--json: progress and result as JSON lines).
+A port that does not open is named with the reason (missing, no serial device, no
 permission, held by another program), followed by the ports the system reports.
-Exit status: 0 done, 1 the device or the line failed or the run was interrupted,
-2 usage, or a file that cannot be read or written.
+An output or a trace that is a file the run reads is refused.
+Exit status: 0 done, 1 device or line failed or the run interrupted, 2 usage, or a
+file that cannot be read or written.
 
---backup-first: before the first byte is written, receive the dump (function 997) and
-keep it in ~/vantrel/sicherungen; if that fails, nothing is written. --verify: after
-the restore, receive the dump (function 997) and compare it with the file. Both are
-also on when the configuration file says so (the options dialog&apos;s switches).
+--backup-first: before the first byte is written, receive the EEPROM contents
+(function 997) and keep them in ~/vantrel/sicherungen; if that fails, nothing is
+written. --verify: after writing, receive the EEPROM contents and compare them with
+the file. Both are also on when the configuration says so (the switches of the
+options dialog).
 
 Without a Talvaro: start talvaro-sim (its first line names the port) and
 talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
-(&quot;talvaro-loader --simulate&quot; makes that file when first started).
+(the file is made by &quot;talvaro-loader --simulate&quot; on its first start).
 </translation>
     </message>
 </context>
@@ -2830,7 +2869,7 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
     </message>
     <message>
         <source>Die Eeprom-Sicherungen dieses Profils vergleichen und wiederherstellen</source>
-        <translation>Compare and restore this profile's EEPROM backups</translation>
+        <translation>Compare and restore this profile&apos;s EEPROM backups</translation>
     </message>
     <message>
         <source>Der Eeprom-Verlauf &quot;%1&quot; kann nicht gelesen werden!</source>
@@ -2847,6 +2886,14 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
     <message>
         <source>Der Eeprom-Verlauf &quot;%1&quot; ist gesperrt!</source>
         <translation>The EEPROM history &quot;%1&quot; is locked!</translation>
+    </message>
+    <message>
+        <source>die Eingabe dieses Befehls</source>
+        <translation>this command&apos;s input</translation>
+    </message>
+    <message>
+        <source>die Ausgabe dieses Befehls</source>
+        <translation>this command&apos;s output</translation>
     </message>
 </context>
 </TS>

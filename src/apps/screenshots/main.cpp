@@ -281,7 +281,7 @@ bool pictures(const QString& out, const QString& suffix, const QString& release)
     // The EEPROM history: dumps of a few weeks (backups, the backups before writes, a
     // comparison, one that broke off and one whose file was deleted), two of them compared.
     {
-        const QString ordner = Geraet::sicherungsordner();
+        const QString ordner = w.geraet()->sicherungsordner();
         // Each language's round its own history.
         QDir(ordner).removeRecursively();
         QDir().mkpath(ordner);

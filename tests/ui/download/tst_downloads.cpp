@@ -776,7 +776,7 @@ private slots:
         Set set;
         configure(set);
         vantrel w;
-        const QDir ordner(Geraet::sicherungsordner());
+        const QDir ordner(w.geraet()->sicherungsordner());
         QVERIFY(QDir().mkpath(ordner.path()));
         download::EepromVerlauf verlauf(ordner.path(), 0);
         const QByteArray inhalt = pattern(65536, 7);
@@ -791,7 +791,7 @@ private slots:
             QVERIFY(verlauf.eintragen(e));
         }
         QVERIFY(QFile::remove(ordner.filePath("weg.bin")));
-        w.verlaufAct->trigger();
+        w.findChild<QAction*>("verlaufAct")->trigger();
         auto* d = w.findChild<EepromVerlaufDialog*>();
         QVERIFY(d);
         auto* tabelle = d->findChild<QTableWidget*>(QStringLiteral("verlaufstabelle"));
