@@ -1394,7 +1394,7 @@ and compare them with the file</translation>
     </message>
     <message>
         <source>das Download-Image des Profils bauen (Firmware, Filter,
-Pruefsummen-Record) und in OUT.bin schreiben</source>
+Pruefsummen-Record) und in AUS.bin schreiben</source>
         <translation>build the profile&apos;s download image (firmware, filters,
 checksum record) and write it to OUT.bin</translation>
     </message>
@@ -1572,6 +1572,26 @@ Without a Talvaro: start talvaro-sim (its first line names the port) and
 talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
 (the file is made by &quot;talvaro-loader --simulate&quot; on its first start).
 </translation>
+    </message>
+    <message>
+        <source>AUS.bin</source>
+        <translation>OUT.bin</translation>
+    </message>
+    <message>
+        <source>EIN.bin</source>
+        <translation>IN.bin</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>AUS.dpk</source>
+        <translation>OUT.dpk</translation>
+    </message>
+    <message>
+        <source>DATEI.dpk</source>
+        <translation>FILE.dpk</translation>
     </message>
 </context>
 <context>

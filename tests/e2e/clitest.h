@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -143,6 +144,14 @@ inline CliRun runCli(const QStringList& args, const QString& workingDir = {},
 }
 
 // A configuration file of the given keys.
+// A trace is written beside its name until its run ends: what it holds so far.
+inline QByteArray traceBisher(const QString& trace) {
+    const QDir dir = QFileInfo(trace).dir();
+    const QStringList neu =
+        dir.entryList({QFileInfo(trace).fileName() + QStringLiteral(".*.partial")});
+    return neu.isEmpty() ? QByteArray() : fileBytes(dir.filePath(neu.first()));
+}
+
 inline QString writeConfigFile(const QString& path, const QMap<QString, QString>& keys) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);

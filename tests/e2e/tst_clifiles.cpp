@@ -403,8 +403,9 @@ private slots:
         if (!sig)
             args << "--self-test";
         CliProcess p(args, TALVARO_LOADER_PATH);
-        // The window is up once its port is open.
-        QVERIFY(pumpUntil([&] { return fileBytes(trace).contains("# port /"); }, 30000));
+        // The window is up once its port is open (the trace is written beside its name until
+        // the end).
+        QVERIFY(pumpUntil([&] { return traceBisher(trace).contains("# port /"); }, 30000));
         if (sig)
             p.signal(sig);
         QVERIFY(p.waitFinished(30000));

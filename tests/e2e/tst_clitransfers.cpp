@@ -407,19 +407,13 @@ private slots:
         p.start(TALVARO_CLI_PATH, {"--config", cfg, "--trace", trace, "eeprom-backup", out});
         // The trace names the port once it is open; until the run ends it is written beside
         // its name.
-        const auto laufend = [&] {
-            const QStringList neu = QDir(QFileInfo(trace).absolutePath())
-                                        .entryList({QFileInfo(trace).fileName() + ".*.partial"});
-            return neu.isEmpty() ? QByteArray()
-                                 : fileBytes(QFileInfo(trace).dir().filePath(neu.first()));
-        };
-        QVERIFY(pumpUntil([&] { return laufend().contains("# port /"); }, 20000));
+        QVERIFY(pumpUntil([&] { return traceBisher(trace).contains("# port /"); }, 20000));
         QTest::qWait(200);
         pic->function(997);
         QVERIFY(pumpUntil([&] { return p.state() == QProcess::NotRunning; }, 30000));
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(fileBytes(out) == pic->eeprom());
-        QVERIFY(fileBytes(trace).contains("# port /") && laufend().isEmpty());
+        QVERIFY(fileBytes(trace).contains("# port /") && traceBisher(trace).isEmpty());
     }
 
     void eepromBackupInterrupted_data() {

@@ -187,17 +187,17 @@ namespace commands {
 const QList<Command>& alle() {
     static const QList<Command> table{
         {"image"_L1,
-         {{"OUT.bin", kSchreibt}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.bin"), kSchreibt}},
          {},
          false,
          true,
          QT_TRANSLATE_NOOP("talvaro-cli",
                            "das Download-Image des Profils bauen (Firmware, Filter,\n"
-                           "Pruefsummen-Record) und in OUT.bin schreiben"),
+                           "Pruefsummen-Record) und in AUS.bin schreiben"),
          nullptr,
          [](CliRun& c) { return image(c, false); }},
         {"test-image"_L1,
-         {{"OUT.bin", kSchreibt}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.bin"), kSchreibt}},
          {},
          false,
          true,
@@ -237,7 +237,7 @@ const QList<Command>& alle() {
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
         {"eeprom-backup"_L1,
-         {{"OUT.bin", kSchreibt}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.bin"), kSchreibt}},
          {},
          false,
          true,
@@ -246,7 +246,7 @@ const QList<Command>& alle() {
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromSichern(c.absolute(arg(c)))); }},
         {"eeprom-restore"_L1,
-         {{"IN.bin", kLiest}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "EIN.bin"), kLiest}},
          {kBackupFirst, kVerify},
          false,
          true,
@@ -255,7 +255,7 @@ const QList<Command>& alle() {
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().eepromWiederherstellen(c.absolute(arg(c)))); }},
         {"eeprom-verify"_L1,
-         {{"FILE", kLiest}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "DATEI"), kLiest}},
          {},
          false,
          true,
@@ -300,7 +300,7 @@ const QList<Command>& alle() {
              return c.ended(r);
          }},
         {"params-readback"_L1,
-         {{"OUT.dpk", kSchreibt}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.dpk"), kSchreibt}},
          {},
          false,
          true,
@@ -310,7 +310,7 @@ const QList<Command>& alle() {
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().parameterLesen(c.absolute(arg(c)))); }},
         {"params-diff"_L1,
-         {{"FILE.dpk", kLiest}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "DATEI.dpk"), kLiest}},
          {},
          false,
          true,
@@ -396,7 +396,7 @@ const Command::Option* Command::option(QStringView n) const {
 QString Command::aufruf() const {
     QString s = name;
     for (const Argument& a : argumente)
-        s += QLatin1Char(' ') + QLatin1String(a.name);
+        s += QLatin1Char(' ') + commands::text(a.name);
     for (const Option& o : optionen) {
         QString option = QStringLiteral("--") + o.name;
         if (o.wert)
@@ -416,12 +416,12 @@ QString Command::hilfetext() const {
     for (const Argument& a : argumente) {
         if (a.datei == Datei::Liest)
             dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli", "%1 wird gelesen."))
-                           .arg(QLatin1String(a.name));
+                           .arg(commands::text(a.name));
         else if (a.datei == Datei::Schreibt)
             dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli",
                                                         "%1 wird geschrieben, nie an Stelle einer "
                                                         "Datei, die der Lauf liest."))
-                           .arg(QLatin1String(a.name));
+                           .arg(commands::text(a.name));
     }
     if (!dateien.isEmpty())
         s += QLatin1Char('\n') + dateien.join(QLatin1Char('\n')) + QLatin1Char('\n');

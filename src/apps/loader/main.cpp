@@ -142,12 +142,15 @@ int main(int argc, char* argv[]) {
     if (simulation)
         simulation->zeigen(w);
     w->show();
-    w->erststartpruefen();
-    if (selfTest)
-        QTimer::singleShot(250, w, &QWidget::close);
-    // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down.
+    // SIGTERM, SIGINT and SIGHUP end the program through the window's close-down; from here
+    // on, so that one that comes while the first-start box waits closes that box too.
     QObject::connect(&signale, &SignalBruecke::angekommen, w, &vantrel::signalbeenden);
     signale.freigeben();
+    // From inside the event loop: a close that comes while its box waits (a signal) must find
+    // the loop running, or the program would stay without a window.
+    QTimer::singleShot(0, w, &vantrel::erststartpruefen);
+    if (selfTest)
+        QTimer::singleShot(250, w, &QWidget::close);
     const int rc = app.exec();
     delete w;
     return rc;
