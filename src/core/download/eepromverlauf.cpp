@@ -79,7 +79,13 @@ bool ausJson(const QJsonObject& o, VerlaufEintrag* e) {
 // which QLockFile takes over at once. Waiting for a live holder pumps events, at most 20 s.
 class Sperre {
 public:
-    explicit Sperre(const QString& index) : m_lock(index + QStringLiteral(".lock")) {
+    // With ordner, that folder is made first: the lock lives beside the index in it.
+    explicit Sperre(const QString& index, const QString& ordner = {})
+        : m_index(index), m_lock(index + QStringLiteral(".lock")) {
+        if (!ordner.isEmpty() && !QDir().mkpath(ordner)) {
+            m_kein = true;
+            return;
+        }
         m_lock.setStaleLockTime(30000);
         QElapsedTimer uhr;
         uhr.start();
@@ -90,11 +96,24 @@ public:
             warten.exec();
         }
     }
-    bool ok() const { return m_ok; }
+    // Held; if not, *fehler (when given) says why.
+    bool ok(QString* fehler) const {
+        if (!m_ok && fehler)
+            *fehler =
+                m_kein ? QCoreApplication::translate(
+                             "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
+                             .arg(m_index)
+                       : QCoreApplication::translate("vantrel",
+                                                     "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
+                             .arg(m_index);
+        return m_ok;
+    }
 
 private:
+    QString m_index;
     QLockFile m_lock;
     bool m_ok = false;
+    bool m_kein = false; // the folder could not be made
 };
 
 } // namespace
@@ -263,21 +282,9 @@ bool EepromVerlauf::lesen(QList<VerlaufEintrag>* eintraege, QString* fehler) {
     bool da = false;
     if (QFileInfo::exists(indexPfad()))
         return lesenOhneSperre(eintraege, &da, fehler);
-    if (!QDir().mkpath(m_ordner)) {
-        if (fehler)
-            *fehler = QCoreApplication::translate(
-                          "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
-                          .arg(indexPfad());
+    Sperre sperre(indexPfad(), m_ordner);
+    if (!sperre.ok(fehler))
         return false;
-    }
-    Sperre sperre(indexPfad());
-    if (!sperre.ok()) {
-        if (fehler)
-            *fehler =
-                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
-                    .arg(indexPfad());
-        return false;
-    }
     if (!lesenOhneSperre(eintraege, &da, fehler))
         return false;
     if (da)
@@ -289,21 +296,9 @@ bool EepromVerlauf::lesen(QList<VerlaufEintrag>* eintraege, QString* fehler) {
 bool EepromVerlauf::eintragen(VerlaufEintrag eintrag, QString* fehler) {
     eintrag.datei = QFileInfo(eintrag.datei).absoluteFilePath();
     eintrag.mtime = mtimeVon(eintrag.datei);
-    if (!QDir().mkpath(m_ordner)) {
-        if (fehler)
-            *fehler = QCoreApplication::translate(
-                          "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")
-                          .arg(indexPfad());
+    Sperre sperre(indexPfad(), m_ordner);
+    if (!sperre.ok(fehler))
         return false;
-    }
-    Sperre sperre(indexPfad());
-    if (!sperre.ok()) {
-        if (fehler)
-            *fehler =
-                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
-                    .arg(indexPfad());
-        return false;
-    }
     QList<VerlaufEintrag> liste;
     bool da = false;
     if (!lesenOhneSperre(&liste, &da, fehler))
@@ -321,13 +316,8 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
                                                     const QString& eigene, QString* fehler) {
     Aufraeumen a;
     Sperre sperre(indexPfad());
-    if (!sperre.ok()) {
-        if (fehler)
-            *fehler =
-                QCoreApplication::translate("vantrel", "Der Eeprom-Verlauf \"%1\" ist gesperrt!")
-                    .arg(indexPfad());
+    if (!sperre.ok(fehler))
         return a;
-    }
     QList<VerlaufEintrag> liste;
     bool da = false;
     // Without a readable index nothing can be attributed: nothing goes.
