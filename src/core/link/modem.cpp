@@ -104,9 +104,11 @@ bool Modem::openPort(const QString& name) {
 }
 
 namespace {
-// The driver hung the line up (the far end went away, the adapter was pulled). A write into
-// a full queue fails with EAGAIN, which the port reports like a lost line: the line is
-// there all the same, and what the port kept goes out once there is room.
+// The driver hung the line up (the far end went away, the adapter was pulled). Only that is
+// a lost line. A write into a full queue fails with EAGAIN, which the port reports like one,
+// and a read that finds nothing although the port was signalled readable (another read took
+// the bytes in between, which a loaded machine makes happen) is reported as a read error:
+// the line is there all the same in both cases.
 bool aufgelegt(QSerialPort* port) {
 #ifdef Q_OS_UNIX
     pollfd p{int(port->handle()), 0, 0};
@@ -124,7 +126,7 @@ void Modem::lineLost() {
     const auto e = m_port->error();
     if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError)
         return;
-    if (e == QSerialPort::ResourceError && !aufgelegt(m_port)) {
+    if (!aufgelegt(m_port)) {
         m_port->clearError();
         return;
     }
@@ -137,9 +139,9 @@ bool Modem::lineDropped() const {
     if (!m_port)
         return false;
     const auto e = m_port->error();
-    if (e == QSerialPort::ResourceError && m_port->isOpen())
-        return aufgelegt(m_port);
-    return e == QSerialPort::ResourceError || e == QSerialPort::ReadError;
+    if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError)
+        return false;
+    return !m_port->isOpen() || aufgelegt(m_port);
 }
 
 bool Modem::closePort() {
