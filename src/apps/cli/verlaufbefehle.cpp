@@ -37,15 +37,11 @@ int history(CliRun& c) {
     std::reverse(liste.begin(), liste.end());
     if (c.options().json) {
         QJsonArray a;
-        for (const download::VerlaufEintrag& e : std::as_const(liste))
-            a.append(QJsonObject{
-                {QStringLiteral("time"), e.zeit.toString(Qt::ISODateWithMs)},
-                {QStringLiteral("bytes"), e.bytes},
-                {QStringLiteral("complete"), e.vollstaendig},
-                {QStringLiteral("sha256"), e.sha256},
-                {QStringLiteral("origin"), download::VerlaufEintrag::herkunftName(e.herkunft)},
-                {QStringLiteral("file"), e.datei},
-                {QStringLiteral("present"), e.vorhanden()}});
+        for (const download::VerlaufEintrag& e : std::as_const(liste)) {
+            QJsonObject o = e.json();
+            o.insert(QStringLiteral("present"), e.vorhanden());
+            a.append(o);
+        }
         c.out().log(QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact)));
     } else {
         for (const download::VerlaufEintrag& e : std::as_const(liste))

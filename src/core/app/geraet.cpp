@@ -217,48 +217,6 @@ void Geraet::ladefehler(const TransferResult& fehler) {
     dateifehler = true;
 }
 
-QList<Geraet::Dateieinstellung> Geraet::dateieinstellungen() const {
-    // The label of the options dialog for each: that is where the person changes it.
-    struct Zeile {
-        struct {
-            const char* source;
-            const char* comment;
-        } label;
-        const TEinstellungen::Profile* werte;
-    };
-    const Zeile tabelle[] = {
-        {QT_TRANSLATE_NOOP3("odlg", "Datei der DSP-Software", "Option Dialog"),
-         &einst.dspcodefilename},
-        {QT_TRANSLATE_NOOP3("odlg", "Daten-Dateien der DSP-Software", "Option Dialog"),
-         &einst.filterfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "AD603 DAC-Anpassung DSP-Software", "Option Dialog"),
-         &einst.ad603filename},
-        {QT_TRANSLATE_NOOP3("odlg", "User-Parameter der DSP-Software", "Option Dialog"),
-         &einst.parameterfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "X-Parameter der DSP-Software", "Option Dialog"),
-         &einst.xparameterfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "Standart-Parameter der DSP-Software", "Option Dialog"),
-         &einst.standardparameterfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "RX-Equalizer der DSP-Software", "Option Dialog"),
-         &einst.rxeqfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "TX-Equalizer der DSP-Software", "Option Dialog"),
-         &einst.txeqfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "S-Meter Kalibrierung DSP-Software", "Option Dialog"),
-         &einst.scalfilename},
-        {QT_TRANSLATE_NOOP3("odlg", "Testfirmware fuer den DSP", "Option Dialog"),
-         &einst.testfilename},
-    };
-    QList<Dateieinstellung> liste;
-    const size_t p = size_t(profil());
-    for (const Zeile& z : tabelle) {
-        const QString& wert = (*z.werte)[p];
-        if (!wert.isEmpty())
-            liste.append({QCoreApplication::translate("odlg", z.label.source, z.label.comment),
-                          QFileInfo(wert).absoluteFilePath()});
-    }
-    return liste;
-}
-
 QStringList Geraet::fehlendeDateien() const {
     QStringList fehlend;
     for (const Dateieinstellung& d : dateieinstellungen())

@@ -1,5 +1,6 @@
 #include "download/eepromverlauf.h"
 
+#include "app/dateischreiben.h"
 #include "download/eeprombackup.h"
 #include "download/eepromvergleich.h"
 
@@ -15,7 +16,6 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,19 +39,21 @@ QString dateiSha256(const QString& path, qint64* bytes) {
     return QString::fromLatin1(h.result().toHex());
 }
 
+// Oldest first; records of the same time keep their order.
+void nachZeit(QList<VerlaufEintrag>& liste) {
+    std::stable_sort(
+        liste.begin(), liste.end(),
+        [](const VerlaufEintrag& a, const VerlaufEintrag& b) { return a.zeit < b.zeit; });
+}
+
 qint64 mtimeVon(const QString& path) {
     return QFileInfo(path).lastModified().toMSecsSinceEpoch();
 }
 
 QJsonObject alsJson(const VerlaufEintrag& e) {
-    QJsonObject o{{QStringLiteral("time"), e.zeit.toString(Qt::ISODateWithMs)},
-                  {QStringLiteral("bytes"), e.bytes},
-                  {QStringLiteral("complete"), e.vollstaendig},
-                  {QStringLiteral("sha256"), e.sha256},
-                  {QStringLiteral("origin"), VerlaufEintrag::herkunftName(e.herkunft)},
-                  {QStringLiteral("port"), e.port},
-                  {QStringLiteral("file"), e.datei},
-                  {QStringLiteral("mtime"), e.mtime}};
+    QJsonObject o = e.json();
+    o.insert(QStringLiteral("port"), e.port);
+    o.insert(QStringLiteral("mtime"), e.mtime);
     if (e.uebernommen)
         o.insert(QStringLiteral("adopted"), true);
     return o;
@@ -144,6 +146,15 @@ bool VerlaufEintrag::herkunftAusName(const QString& name, Herkunft* h) {
     return false;
 }
 
+QJsonObject VerlaufEintrag::json() const {
+    return {{QStringLiteral("time"), zeit.toString(Qt::ISODateWithMs)},
+            {QStringLiteral("bytes"), bytes},
+            {QStringLiteral("complete"), vollstaendig},
+            {QStringLiteral("sha256"), sha256},
+            {QStringLiteral("origin"), herkunftName(herkunft)},
+            {QStringLiteral("file"), datei}};
+}
+
 bool VerlaufEintrag::vorhanden() const {
     const QFileInfo info(datei);
     if (!info.isFile() || info.size() != bytes)
@@ -210,9 +221,7 @@ QList<VerlaufEintrag> EepromVerlauf::uebernehmen() const {
         e.mtime = info.lastModified().toMSecsSinceEpoch();
         liste.append(e);
     }
-    std::stable_sort(
-        liste.begin(), liste.end(),
-        [](const VerlaufEintrag& a, const VerlaufEintrag& b) { return a.zeit < b.zeit; });
+    nachZeit(liste);
     return liste;
 }
 
@@ -246,9 +255,7 @@ bool EepromVerlauf::lesenOhneSperre(QList<VerlaufEintrag>* eintraege, bool* da, 
         if (v.isObject() && ausJson(v.toObject(), &e))
             eintraege->append(e);
     }
-    std::stable_sort(
-        eintraege->begin(), eintraege->end(),
-        [](const VerlaufEintrag& a, const VerlaufEintrag& b) { return a.zeit < b.zeit; });
+    nachZeit(*eintraege);
     return true;
 }
 
@@ -261,15 +268,8 @@ bool EepromVerlauf::schreiben(const QList<VerlaufEintrag>& eintraege, QString* f
                                                        {QStringLiteral("records"), liste}})
                                  .toJson(QJsonDocument::Indented);
     const QString pfad = indexPfad();
-    const QFileInfo info(pfad);
-    QSaveFile f(pfad);
-    bool ok =
-        !info.isSymLink() && (!info.exists() || info.isFile()) && f.open(QIODevice::WriteOnly);
-    if (ok && (f.write(bytes) != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError)) {
-        f.cancelWriting();
-        ok = false;
-    }
-    ok = ok && f.commit();
+    // An index reached through a link is not ours to write through.
+    const bool ok = !QFileInfo(pfad).isSymLink() && dateiSchreiben(pfad, bytes);
     if (!ok && fehler)
         *fehler = QCoreApplication::translate(
                       "vantrel", "Der Eeprom-Verlauf \"%1\" kann nicht geschrieben werden!")

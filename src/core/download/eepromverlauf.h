@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,9 @@ struct VerlaufEintrag {
     // "backup", "before-restore", "before-pic-download", "compare", "before-write".
     static QString herkunftName(Herkunft h);
     static bool herkunftAusName(const QString& name, Herkunft* h);
+    // The keys a person or a script reads: time (ISO 8601), bytes, complete, sha256, origin,
+    // file. The index adds its own to them.
+    QJsonObject json() const;
     // The file is there and still holds what was recorded (quick: by size and time, read
     // only when they differ).
     bool vorhanden() const;
