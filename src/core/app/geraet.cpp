@@ -284,13 +284,14 @@ bool Geraet::zielSchreibbar(const QString& path) {
     return true;
 }
 
-TransferResult Geraet::dumpEmpfangen(const QString& label, QByteArray* data) {
+TransferResult Geraet::dumpEmpfangen(const QString& label, QByteArray* data,
+                                     const std::function<void(const QByteArray&)>& stueck) {
     TransferResult r;
     if (!leitung(&r))
         return r;
     // A count of bytes: 65536 of 65536 when it is whole.
     auto progress = fortschritt(label, 0, download::kEepromGroesse, byteMs(0));
-    r = download::eepromsichern(*m_link, *progress, data);
+    r = download::eepromsichern(*m_link, *progress, data, stueck);
     progress->ergebnis(r);
     progress->finish();
     return r;
@@ -654,17 +655,12 @@ TransferResult Geraet::eepromSichern(const QString& ziel) {
         return speicherfehler(name);
     bool stromOk = true;
     QByteArray data;
-    TransferResult r;
-    if (leitung(&r)) {
-        auto progress =
-            fortschritt(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), 0,
-                        download::kEepromGroesse, byteMs(0));
-        r = download::eepromsichern(*m_link, *progress, &data, [&](const QByteArray& stueck) {
-            stromOk = stromOk && strom.write(stueck) == stueck.size() && strom.flush();
-        });
-        progress->ergebnis(r);
-        progress->finish();
-    }
+    const TransferResult r =
+        dumpEmpfangen(QCoreApplication::translate("vantrel", "ExEeprom in Datei Speichern"), &data,
+                      [&](const QByteArray& stueck) {
+                          stromOk =
+                              stromOk && strom.write(stueck) == stueck.size() && strom.flush();
+                      });
     strom.close();
     // The file streamed takes the name ziel (with the mode of the file it replaces).
     const auto ablegen = [&](const QString& ziel) {

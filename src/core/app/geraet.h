@@ -447,8 +447,10 @@ private:
     QString m_eigenerOrdner;
     // A file there may be written (it is a regular file or none, and its folder takes it).
     static bool zielSchreibbar(const QString& path);
-    // The set's EEPROM dump (function 997) over the line, under a progress with that label.
-    TransferResult dumpEmpfangen(const QString& label, QByteArray* data);
+    // The set's EEPROM dump (function 997) over the line, under a progress with that label;
+    // each piece also goes to stueck as it arrives.
+    TransferResult dumpEmpfangen(const QString& label, QByteArray* data,
+                                 const std::function<void(const QByteArray&)>& stueck = {});
     // Refuses firmware lines that no record can carry (reported); the image is emptied.
     bool firmwareTauglich(const QString& path);
     // The line for a transfer: open, or opened now when talvaro-cli asked for that.

@@ -187,17 +187,12 @@ TransferResult Geraet::sichernVorSchreiben(bool an, Herkunft herkunft) {
     // The dump streams into the partial file as it comes.
     QByteArray dump;
     bool gesichert = true;
-    TransferResult r;
-    if (leitung(&r)) {
-        auto progress =
-            fortschritt(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"),
-                        0, download::kEepromGroesse, byteMs(0));
-        r = download::eepromsichern(*m_link, *progress, &dump, [&](const QByteArray& stueck) {
-            gesichert = gesichert && platz.write(stueck) == stueck.size() && platz.flush();
-        });
-        progress->ergebnis(r);
-        progress->finish();
-    }
+    const TransferResult r =
+        dumpEmpfangen(QCoreApplication::translate("vantrel", "Eeprom vor dem Schreiben sichern"),
+                      &dump, [&](const QByteArray& stueck) {
+                          gesichert =
+                              gesichert && platz.write(stueck) == stueck.size() && platz.flush();
+                      });
     if (!r.ok()) {
         // What arrived is kept under a name of its own: it is not a backup to go back to.
         if (!dump.isEmpty())
