@@ -60,9 +60,9 @@ bool CliRun::loadConfig() {
     }
     // A configuration named, or one that is there, is read or the run ends: defaults in
     // place of a file that could not be read would open a port nobody configured.
+    QByteArray inhalt;
     if (!m_options.config.isEmpty() || QFileInfo::exists(m_configPath) ||
         QFileInfo(m_configPath).isSymLink()) {
-        QByteArray inhalt;
         if (const LineReader::Fehler f = LineReader::dateiLesen(m_configPath, &inhalt);
             f != LineReader::Fehler::Keiner) {
             const TransferResult r =
@@ -77,7 +77,7 @@ bool CliRun::loadConfig() {
     }
     m_result.insert(QStringLiteral("config"), m_configPath);
     ConfigFile cfg;
-    cfg.load(m_configPath);
+    cfg.loadData(inhalt);
     TEinstellungen e;
     int profil = 0;
     e.read(cfg, &profil);

@@ -251,7 +251,7 @@ void vantrel::readSettings() {
     QByteArray inhalt;
     if (const LineReader::Fehler f = LineReader::dateiLesen(konfigurationsdatei(), &inhalt);
         f == LineReader::Fehler::Keiner)
-        cfg.load(konfigurationsdatei());
+        cfg.loadData(inhalt);
     else if (f != LineReader::Fehler::Fehlt)
         m_konfigFehler = lesefehler(konfigurationsdatei(), f).text;
     TEinstellungen e;
@@ -373,7 +373,7 @@ void vantrel::hilfe(const QString& name) {
 }
 
 void vantrel::erststartpruefen() {
-    const QString konfig = configdir.filePath(configFileName());
+    const QString konfig = konfigurationsdatei();
     const bool ohneKonfig = !QFileInfo::exists(konfig);
     const QStringList fehlend = m_geraet->fehlendeDateien();
     if (!ohneKonfig && fehlend.isEmpty())
@@ -393,11 +393,11 @@ void vantrel::erststartpruefen() {
                   .arg(profil)
            << tr("Ohne Talvaro: \"talvaro-loader --simulate\" arbeitet mit einem simulierten "
                  "Talvaro und einem Beispieldatensatz.");
-    for (const QString& z : std::as_const(zeilen))
-        logzeile(z.toHtmlEscaped());
     QStringList html;
-    for (const QString& z : std::as_const(zeilen))
+    for (const QString& z : std::as_const(zeilen)) {
         html << z.toHtmlEscaped();
+        logzeile(html.last());
+    }
     m_bediener->meldung(Bediener::Box::Warnung,
                         ohneKonfig ? tr("Keine Konfiguration") : tr("Dateien fehlen"),
                         html.join(QStringLiteral("<br>")));
