@@ -1257,6 +1257,10 @@
 <context>
     <name>talvaro-cli</name>
     <message>
+        <source>Der Lauf wurde unterbrochen.</source>
+        <translation>The run was interrupted.</translation>
+    </message>
+    <message>
         <source>Warnung: </source>
         <translation>Warning: </translation>
     </message>

@@ -752,6 +752,8 @@ private slots:
         QVERIFY(p.waitFinished(10000));
         QCOMPARE(p.exitCode(), 1);
         QCOMPARE(p.result().value("status").toString(), QStringLiteral("canceled"));
+        QCOMPARE(p.result().value("text").toString(),
+                 QStringLiteral("Der Lauf wurde unterbrochen."));
         QVERIFY(sim->waitForFrames(int(parameterFrames(false, 0).size()), 2000));
         QCOMPARE(sim->framePairs(), parameterFrames(false, 0));
     }

@@ -146,7 +146,14 @@ int CliRun::ended(const TransferResult& r) {
     }
     if (r.wasCanceled()) {
         m_result.insert(QStringLiteral("status"), QStringLiteral("canceled"));
-        m_out.message(QCoreApplication::translate("talvaro-cli", "Abgebrochen."));
+        // A signal ends the run only where it is safe: a parameter block has been sent to its
+        // end by now, and the person is told the run did not finish as asked.
+        const QString text =
+            m_interrupt.triggered()
+                ? QCoreApplication::translate("talvaro-cli", "Der Lauf wurde unterbrochen.")
+                : QCoreApplication::translate("talvaro-cli", "Abgebrochen.");
+        m_result.insert(QStringLiteral("text"), text);
+        m_out.message(text);
         return DeviceFailed;
     }
     m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));
