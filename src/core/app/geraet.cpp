@@ -745,6 +745,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
                                 .arg(name, QString::number(inhalt.size()),
                                      QString::number(download::kEepromGroesse))))
         return TransferResult::canceled();
+    // The backup before the write must not clear away the very backup being restored.
+    m_quelle = name;
     if (const TransferResult s =
             sichernVorSchreiben(einst.vorwiederherstellungsichern,
                                 download::VerlaufEintrag::Herkunft::VorWiederherstellung);

@@ -496,6 +496,9 @@ private:
     std::optional<download::EepromVergleich> m_vergleich;
     QList<Fingerabdruck> m_fingerabdruecke;
     QString m_sicherung;
+    // The file the running restore or comparison reads: the clean-up leaves it, even when it
+    // is the oldest of the program's backups.
+    QString m_quelle;
 
     // What the calibrations may send (geraetstrom.cpp).
     bool frame(int nummer, int wert) override;

@@ -79,10 +79,7 @@ TransferResult Geraet::mitDumpVergleichen(const QByteArray& datei) {
 
 TransferResult Geraet::eepromVergleichen(const QString& datei) {
     m_vorgang = {};
-    m_beginn = QDateTime::currentDateTimeUtc();
-    m_vergleich.reset();
-    m_fingerabdruecke.clear();
-    m_sicherung.clear();
+    pruefungBeginnen();
     if (rs232offen())
         m_link->leeren();
     QString name = datei;
@@ -111,6 +108,7 @@ TransferResult Geraet::eepromVergleichen(const QString& datei) {
     }
     m_vorgang.datei = name;
     m_vorgang.bytes = inhalt.size();
+    m_quelle = name;
     fingerabdruck(QStringLiteral("file"), name, inhalt);
     return mitDumpVergleichen(inhalt);
 }
@@ -134,6 +132,7 @@ void Geraet::pruefungBeginnen() {
     m_vergleich.reset();
     m_fingerabdruecke.clear();
     m_sicherung.clear();
+    m_quelle.clear();
 }
 
 TransferResult Geraet::sichernVorSchreiben(bool an, Herkunft herkunft) {
@@ -256,11 +255,11 @@ QString Geraet::dumpAblegen(Herkunft herkunft, const QByteArray& dump, bool voll
 
 void Geraet::sicherungenAufraeumen() {
     // Only what the history says this program made goes, oldest by recorded time; the one
-    // just made, what is younger than this operation, what another program has just
-    // recorded and a file changed since are kept.
+    // just made, the file this operation reads, what is younger than this operation, what
+    // another program has just recorded and a file changed since are kept.
     QString fehler;
     const download::EepromVerlauf::Aufraeumen a =
-        verlauf().aufraeumen(kSicherungenBehalten, m_beginn, m_sicherung, &fehler);
+        verlauf().aufraeumen(kSicherungenBehalten, m_beginn, {m_sicherung, m_quelle}, &fehler);
     if (!fehler.isEmpty())
         log(fehler);
     for (const QString& pfad : a.entfernt)

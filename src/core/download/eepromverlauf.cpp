@@ -313,7 +313,7 @@ bool EepromVerlauf::eintragen(VerlaufEintrag eintrag, QString* fehler) {
 }
 
 EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTime& beginn,
-                                                    const QString& eigene, QString* fehler) {
+                                                    const QStringList& bleiben, QString* fehler) {
     Aufraeumen a;
     Sperre sperre(indexPfad());
     if (!sperre.ok(fehler))
@@ -324,7 +324,11 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
     if (!lesenOhneSperre(&liste, &da, fehler) || !da)
         return a;
     const QString ordner = QFileInfo(m_ordner).canonicalFilePath();
-    const QString selbst = QFileInfo(eigene).absoluteFilePath();
+    // Known by where they lead: a restore may name its backup through a link.
+    QStringList laufend;
+    for (const QString& b : bleiben)
+        if (const QString echt = QFileInfo(b).canonicalFilePath(); !echt.isEmpty())
+            laufend << echt;
     const QDateTime frist = QDateTime::currentDateTimeUtc().addSecs(-kSchonfristSek);
     // The program's files in the folder that are still there, oldest first.
     QList<const VerlaufEintrag*> eigeneDateien;
@@ -339,8 +343,8 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
     for (const VerlaufEintrag* e : std::as_const(eigeneDateien)) {
         if (zuviel <= 0)
             break;
-        const bool geschuetzt =
-            e->datei == selbst || e->zeit >= beginn || (!e->uebernommen && e->zeit > frist);
+        const bool geschuetzt = laufend.contains(QFileInfo(e->datei).canonicalFilePath()) ||
+                                e->zeit >= beginn || (!e->uebernommen && e->zeit > frist);
         if (geschuetzt)
             continue;
         if (!e->unveraendert()) {

@@ -61,10 +61,11 @@ public:
         QStringList veraendert;    // kept: the file no longer holds what was recorded
     };
     // Keeps the newest `behalten` of the program's files in the folder, by recorded time.
-    // Never removed: what the index does not name, the file eigene, a record made at or
-    // after beginn (the running operation's start), one another program recorded less than
+    // Never removed: what the index does not name, the files of the running operation
+    // (bleiben: its own backup, the file it reads, under whatever name), a record made at or
+    // after beginn (the operation's start), one another program recorded less than
     // kSchonfrist ago, and a file whose SHA-256 no longer matches.
-    Aufraeumen aufraeumen(int behalten, const QDateTime& beginn, const QString& eigene,
+    Aufraeumen aufraeumen(int behalten, const QDateTime& beginn, const QStringList& bleiben,
                           QString* fehler = nullptr);
 
     // Records of other programs younger than this are theirs to use (a backup before a write
