@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QSocketNotifier;
+class QTimer;
 
 class SignalBruecke : public QObject {
     Q_OBJECT
@@ -21,6 +22,9 @@ signals:
     void angekommen(int signal);
 
 private:
+    void melden();
+
     QSocketNotifier* m_notifier = nullptr;
+    QTimer* m_abfrage = nullptr;
     bool m_gemeldet = false;
 };
