@@ -2856,6 +2856,14 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
         <translation>the trace</translation>
     </message>
     <message>
+        <source>die Teilsicherung dieses Befehls</source>
+        <translation>this command&apos;s partial backup</translation>
+    </message>
+    <message>
+        <source>der Eeprom-Verlauf</source>
+        <translation>the EEPROM history</translation>
+    </message>
+    <message>
         <source>Parameter-Vergleich: gleich</source>
         <translation>Parameter comparison: equal</translation>
     </message>

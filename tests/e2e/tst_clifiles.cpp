@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("a FIFO") << "fifo";
         // The trace of a command that reads the file: it would overwrite what is compared.
         QTest::newRow("trace onto the file read") << "spur.bin";
+        // The trace where a cut dump would be kept.
+        QTest::newRow("trace onto the partial backup") << "teil.bin";
     }
     void nothingLostOnWrite() {
         QFETCH(QString, ziel);
@@ -108,9 +110,12 @@ private slots:
             const rlimit grenze{512, 512};
             ::setrlimit(RLIMIT_FSIZE, &grenze);
         });
-        p.start(TALVARO_CLI_PATH, ziel == "spur.bin"
-                                      ? QStringList{"--trace", "./" + ziel, "eeprom-verify", out}
-                                      : QStringList{"image", out});
+        QStringList args{"image", out};
+        if (ziel == "spur.bin")
+            args = {"--trace", "./" + ziel, "eeprom-verify", out};
+        else if (ziel == "teil.bin")
+            args = {"--trace", out + ".partial", "eeprom-backup", out};
+        p.start(TALVARO_CLI_PATH, args);
         QVERIFY(p.waitForFinished(20000));
         QCOMPARE(p.exitCode(), 2);
         QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains(out));

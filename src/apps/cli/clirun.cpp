@@ -216,9 +216,13 @@ QString CliRun::dateikonflikt(const Command& command) const {
         if (command.argumente.at(i).datei == Command::Datei::Liest)
             rollen.gelesen(pfad,
                            QCoreApplication::translate("vantrel", "die Eingabe dieses Befehls"));
-        else if (command.argumente.at(i).datei == Command::Datei::Schreibt)
+        else if (command.argumente.at(i).datei != Command::Datei::Keine)
             rollen.geschrieben(
                 pfad, QCoreApplication::translate("vantrel", "die Ausgabe dieses Befehls"));
+        if (command.argumente.at(i).datei == Command::Datei::SchreibtDump)
+            rollen.geschrieben(
+                pfad + QStringLiteral(".partial"),
+                QCoreApplication::translate("vantrel", "die Teilsicherung dieses Befehls"));
     }
     if (!m_options.trace.isEmpty())
         rollen.geschrieben(absolute(m_options.trace),

@@ -178,6 +178,7 @@ const Command::Option kCount{
 
 constexpr Command::Datei kLiest = Command::Datei::Liest;
 constexpr Command::Datei kSchreibt = Command::Datei::Schreibt;
+constexpr Command::Datei kSchreibtDump = Command::Datei::SchreibtDump;
 constexpr Command::Datei kWert = Command::Datei::Keine;
 
 } // namespace
@@ -237,7 +238,7 @@ const QList<Command>& alle() {
          nullptr,
          [](CliRun& c) { return c.ended(c.geraet().picLaden(c.options().paramsOnly)); }},
         {"eeprom-backup"_L1,
-         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.bin"), kSchreibt}},
+         {{QT_TRANSLATE_NOOP("talvaro-cli", "AUS.bin"), kSchreibtDump}},
          {},
          false,
          true,
@@ -417,7 +418,7 @@ QString Command::hilfetext() const {
         if (a.datei == Datei::Liest)
             dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli", "%1 wird gelesen."))
                            .arg(commands::text(a.name));
-        else if (a.datei == Datei::Schreibt)
+        else if (a.datei != Datei::Keine)
             dateien << commands::text(QT_TRANSLATE_NOOP("talvaro-cli",
                                                         "%1 wird geschrieben, nie an Stelle einer "
                                                         "Datei, die der Lauf liest."))

@@ -11,8 +11,9 @@ class CliRun;
 struct Options;
 
 struct Command {
-    // What an argument is to the run: a value, a file it reads, a file it writes.
-    enum class Datei { Keine, Liest, Schreibt };
+    // What an argument is to the run: a value, a file it reads, a file it writes, a dump it
+    // writes (one cut short is kept beside it as <name>.partial).
+    enum class Datei { Keine, Liest, Schreibt, SchreibtDump };
     struct Argument {
         const char* name; // as the usage shows it ("OUT.bin")
         Datei datei;

@@ -65,6 +65,8 @@ int eepromDiff(CliRun& c) {
         const LineReader::Fehler f = LineReader::dateiLesen(pfad, &dumps[i], kDiffGrenze);
         if (f != LineReader::Fehler::Keiner)
             return nichtGelesen(c, ::lesefehler(pfad, f));
+        if (dumps[i].isEmpty())
+            return nichtGelesen(c, dateiLeer(pfad));
     }
     const download::EepromDiff d = download::EepromDiff::vergleiche(dumps[0], dumps[1]);
     QJsonArray bereiche;

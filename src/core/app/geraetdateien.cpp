@@ -66,6 +66,13 @@ void Geraet::dateienSammeln(Dateirollen& rollen, int p) const {
     for (const Profildatei& d : kProfildateien)
         rollen.gelesen((einst.*d.werte)[i],
                        QCoreApplication::translate("vantrel", d.rolle) + QLatin1Char(' ') + wessen);
+    // A dump is recorded in the profile's history: neither its index nor its lock is a
+    // place for an output or a trace.
+    const QString index = download::EepromVerlauf(sicherungsordner(), p).indexPfad();
+    const QString verlauf =
+        QCoreApplication::translate("vantrel", "der Eeprom-Verlauf") + QLatin1Char(' ') + wessen;
+    rollen.gelesen(index, verlauf);
+    rollen.gelesen(index + QStringLiteral(".lock"), verlauf);
     // The coefficient files are named inside the filter list, not in the profile: a load
     // reads them as well. A list that cannot be read names none.
     QStringList liste;

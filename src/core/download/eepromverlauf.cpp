@@ -334,8 +334,11 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
     QList<const VerlaufEintrag*> eigeneDateien;
     for (const VerlaufEintrag& e : std::as_const(liste)) {
         const QFileInfo info(e.datei);
-        if (e.herkunft == VerlaufEintrag::Herkunft::Sicherung || info.isSymLink() ||
-            !info.isFile() || QFileInfo(info.absolutePath()).canonicalFilePath() != ordner)
+        // Part of a dump is no backup to go back to: it neither counts towards the kept ones
+        // nor pushes one out.
+        if (e.herkunft == VerlaufEintrag::Herkunft::Sicherung || !e.vollstaendig ||
+            info.isSymLink() || !info.isFile() ||
+            QFileInfo(info.absolutePath()).canonicalFilePath() != ordner)
             continue;
         eigeneDateien.append(&e);
     }

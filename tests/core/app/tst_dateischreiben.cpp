@@ -94,6 +94,7 @@ private slots:
                  // Two new files through a linked folder: the same canonical folder and name.
                  {"ordnerlink/out.bin", "ist die Ausgabe dieses Befehls"},
                  {"zwei.dpk", "ist die Firmware des Profils 2"},
+                 {"sicherungen/verlauf-HW1.json", "ist der Eeprom-Verlauf dieses Profils"},
                  {"spur.txt", ""}})
             QTest::newRow(spur) << spur << ist;
     }
@@ -103,6 +104,7 @@ private slots:
         QTemporaryDir dir;
         const auto pfad = [&dir](const char* n) { return dir.filePath(n); };
         QVERIFY(QDir().mkpath(pfad("rel/Filters")));
+        QVERIFY(QDir().mkpath(pfad("sicherungen")));
         for (const char* n :
              {"vantrel.cfg", "rel/fw.dpk", "rel/user.dpk", "rel/Filters/lp3k0.dat", "zwei.dpk"})
             QVERIFY(writeFile(pfad(n), "x"));
@@ -119,6 +121,7 @@ private slots:
         e.parameterfilename[0] = pfad("rel/user.dpk");
         Geraet g;
         g.setEinstellungen(e, 0);
+        g.setEigenerOrdner(dir.path());
 
         Dateirollen rollen;
         rollen.gelesen(pfad("vantrel.cfg"), "die Konfiguration");

@@ -83,6 +83,11 @@ private slots:
         QVERIFY(verlauf.lesen(&liste));
         QCOMPARE(liste.size(), 20);
         QCOMPARE(liste.first().datei, alt.first());
+        // Part of a dump this program kept a day ago: it neither counts nor goes.
+        VerlaufEintrag teil = eintrag(ordner.filePath(QStringLiteral("teil.partial.bin")),
+                                      dump(70).left(100), jetzt.addDays(-1));
+        teil.vollstaendig = false;
+        QVERIFY(verlauf.eintragen(teil));
 
         QStringList bleiben;
         if (fremde) {
@@ -110,7 +115,7 @@ private slots:
         // This operation's own backup, stamped by a clock now in 2026.
         const QString eigene = ordner.filePath(QStringLiteral("eeprom-HW1-20261207-120000.bin"));
         QVERIFY(verlauf.eintragen(eintrag(eigene, dump(60), jetzt)));
-        bleiben << eigene;
+        bleiben << eigene << teil.datei;
 
         QString fehler;
         const QString quelle = ordner.filePath(QStringLiteral("zurueck.bin"));
@@ -130,7 +135,7 @@ private slots:
             QVERIFY2(QFileInfo::exists(b), qPrintable(b));
         // The history keeps every record, and the one of a changed file says so.
         QVERIFY(verlauf.lesen(&liste));
-        QCOMPARE(liste.size(), 21 + (anderesProgramm ? 2 : 0));
+        QCOMPARE(liste.size(), 22 + (anderesProgramm ? 2 : 0));
         for (int i = 0; i < 20; ++i)
             QCOMPARE(liste[i].vorhanden(), !entfernt.contains(i) && !(geaendert && i == 0));
     }
