@@ -138,35 +138,23 @@ void Geraet::pruefungBeginnen() {
 TransferResult Geraet::sichernVorSchreiben(bool an, Herkunft herkunft) {
     if (!an)
         return TransferResult::done();
+    using download::EepromVerlauf;
     const QString ordner = sicherungsordner();
-    const QString stempel =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString stamm = QStringLiteral("eeprom-HW%1-%2").arg(profil() + 1).arg(stempel);
     // The name is taken by creating its ".partial": two runs in the same second (two sets on
     // two ports) never share one. The dump goes into the partial file and takes the backup's
     // name only when it is whole, so a run killed meanwhile leaves no backup that is none.
     // Where it cannot be made, the set is not even asked: a dump that cannot be kept would
     // let the write go ahead without one.
-    QString name;
-    QFile platz;
-    QDir().mkpath(ordner);
-    for (int n = 1; n < 1000; ++n) {
-        name = QDir(ordner).filePath(n == 1 ? stamm + QStringLiteral(".bin")
-                                            : stamm + QStringLiteral("-%1.bin").arg(n));
-        platz.setFileName(name + QStringLiteral(".partial"));
-        const auto da = [](const QString& p) {
-            return QFileInfo::exists(p) || QFileInfo(p).isSymLink();
-        };
-        if (da(name))
-            continue;
-        // Taken by another: the next number. Not made for another reason: give up.
-        if (platz.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !da(platz.fileName()))
-            break;
-    }
-    if (!platz.isOpen()) {
+    QString name = EepromVerlauf::platzNehmen(ordner, profil(), QStringLiteral(".bin"), true);
+    QFile platz(name + QStringLiteral(".partial"));
+    if (name.isEmpty() || !platz.open(QIODevice::WriteOnly | QIODevice::ExistingOnly)) {
+        if (!name.isEmpty())
+            platz.remove();
         log(QCoreApplication::translate("vantrel",
                                         "Keine Sicherung moeglich - nichts geschrieben!"));
-        return speicherfehler(name);
+        return speicherfehler(
+            name.isEmpty() ? EepromVerlauf::ersterName(ordner, profil(), QStringLiteral(".bin"))
+                           : name);
     }
     struct Platzhalter {
         QString pfad;
@@ -201,9 +189,17 @@ TransferResult Geraet::sichernVorSchreiben(bool an, Herkunft herkunft) {
             "vantrel", "Sicherung vor dem Schreiben nicht vollstaendig - nichts geschrieben!"));
         return r;
     }
-    // Renamed without replacing: a file that took the name meanwhile stays.
+    // Renamed without replacing: a file that took the name meanwhile stays, and the whole
+    // dump gets the next free one.
     platz.close();
-    if (!gesichert || platz.error() != QFile::NoError || !QFile::rename(platz.fileName(), name)) {
+    bool ok = gesichert && platz.error() == QFile::NoError;
+    if (ok && !QFile::rename(platz.fileName(), name)) {
+        name = EepromVerlauf::platzNehmen(ordner, profil(), QStringLiteral(".bin"));
+        ok = !name.isEmpty() && dateiSchreiben(name, dump);
+        if (!ok && !name.isEmpty())
+            QFile::remove(name);
+    }
+    if (!ok) {
         log(QCoreApplication::translate("vantrel",
                                         "Keine Sicherung moeglich - nichts geschrieben!"));
         return speicherfehler(name);

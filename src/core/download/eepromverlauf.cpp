@@ -176,23 +176,45 @@ QString EepromVerlauf::indexPfad() const {
     return QDir(m_ordner).filePath(QStringLiteral("verlauf-HW%1.json").arg(m_profil + 1));
 }
 
-QString EepromVerlauf::platzNehmen(const QString& ordner, int profil, const QString& endung) {
-    const QString stamm =
-        QStringLiteral("eeprom-HW%1-%2")
-            .arg(qBound(0, profil, 2) + 1)
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+static QString stamm(int profil) {
+    return QStringLiteral("eeprom-HW%1-%2")
+        .arg(qBound(0, profil, 2) + 1)
+        .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+QString EepromVerlauf::ersterName(const QString& ordner, int profil, const QString& endung) {
+    return QDir(ordner).filePath(stamm(profil) + endung);
+}
+
+QString EepromVerlauf::platzNehmen(const QString& ordner, int profil, const QString& endung,
+                                   bool vorlaeufig) {
+    const QString s = stamm(profil);
     if (!QDir().mkpath(ordner))
         return {};
+    const auto da = [](const QString& p) {
+        return QFileInfo::exists(p) || QFileInfo(p).isSymLink();
+    };
     for (int n = 1; n < 1000; ++n) {
-        const QString name = QDir(ordner).filePath(
-            n == 1 ? stamm + endung : stamm + QStringLiteral("-%1").arg(n) + endung);
-        QFile platz(name);
-        // Creating it takes the name: two runs in the same second never share one.
-        if (platz.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return name;
-        // Taken by another: the next number. Not made for another reason: give up.
-        if (!(QFileInfo::exists(name) || QFileInfo(name).isSymLink()))
-            return {};
+        const QString name =
+            QDir(ordner).filePath(n == 1 ? s + endung : s + QStringLiteral("-%1").arg(n) + endung);
+        const QString teil = name + QStringLiteral(".partial");
+        if (da(name) || da(teil))
+            continue;
+        // Creating it takes the name. Not made for another reason than a run that took it
+        // meanwhile: give up.
+        QFile platz(vorlaeufig ? teil : name);
+        if (!platz.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (!da(platz.fileName()))
+                return {};
+            continue;
+        }
+        platz.close();
+        // A run that took the name the other way at the same moment: it keeps it.
+        if (da(vorlaeufig ? name : teil)) {
+            platz.remove();
+            continue;
+        }
+        return name;
     }
     return {};
 }

@@ -72,9 +72,15 @@ public:
     // that is still running).
     static constexpr qint64 kSchonfristSek = 3600;
 
-    // A free name in ordner: eeprom-HW<profil+1>-<yyyyMMdd-HHmmss>[-n]<endung>, created empty
-    // so no other run takes it. Empty when none can be made.
-    static QString platzNehmen(const QString& ordner, int profil, const QString& endung);
+    // A free name in ordner: eeprom-HW<profil+1>-<yyyyMMdd-HHmmss>[-n]<endung>. A name is free
+    // when neither it nor its ".partial" is there; it is taken by creating it empty, or, with
+    // vorlaeufig, by creating its ".partial" (a dump streams into that and takes the name
+    // only when whole). Two runs in the same second never share one. Empty when none can be
+    // made.
+    static QString platzNehmen(const QString& ordner, int profil, const QString& endung,
+                               bool vorlaeufig = false);
+    // The first name platzNehmen tries, for the message when none can be made.
+    static QString ersterName(const QString& ordner, int profil, const QString& endung);
 
 private:
     bool lesenOhneSperre(QList<VerlaufEintrag>* eintraege, bool* da, QString* fehler);

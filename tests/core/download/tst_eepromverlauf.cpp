@@ -140,6 +140,21 @@ private slots:
             QCOMPARE(liste[i].vorhanden(), !entfernt.contains(i) && !(geaendert && i == 0));
     }
 
+    // Two runs in the same second: one takes a name by its ".partial" (a backup before a
+    // write), the other by the file (a dump kept whole); neither takes the other's name.
+    void platzNehmen() {
+        QTemporaryDir tmp;
+        for (const bool vorlaeufig : {false, true}) {
+            const QString erster = EepromVerlauf::ersterName(tmp.path(), 0, QStringLiteral(".bin"));
+            QFile anderer(vorlaeufig ? erster : erster + QStringLiteral(".partial"));
+            QVERIFY(anderer.open(QIODevice::WriteOnly));
+            const QString name =
+                EepromVerlauf::platzNehmen(tmp.path(), 0, QStringLiteral(".bin"), vorlaeufig);
+            QVERIFY(!name.isEmpty() && name != erster);
+            QVERIFY(QFileInfo::exists(vorlaeufig ? name + QStringLiteral(".partial") : name));
+        }
+    }
+
     // An index that is not one is neither overwritten nor taken as empty: nothing is
     // attributed, so nothing goes.
     void kaputterIndex() {
