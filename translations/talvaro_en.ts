@@ -1257,6 +1257,10 @@
 <context>
     <name>talvaro-cli</name>
     <message>
+        <source>Weiter mit Enter, sobald das am Talvaro geschehen ist (Strg+C bricht ab).</source>
+        <translation>Press Enter once that is done at the Talvaro (Ctrl+C cancels).</translation>
+    </message>
+    <message>
         <source>Der Lauf wurde unterbrochen.</source>
         <translation>The run was interrupted.</translation>
     </message>

@@ -5,8 +5,16 @@
 #include "output.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QStringList>
+
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 bool CliBediener::bestaetigen(const QString& titel, const QString& text, bool) {
     // The box tells what to do on the set; whoever runs the command has read it already.
@@ -62,6 +70,29 @@ bool CliBediener::warnen(const QString&, const QString& text) {
     m_warnung = Output::plain(text);
     m_out.message(QCoreApplication::translate("talvaro-cli", "Warnung: ") + m_warnung);
     return true;
+}
+
+bool CliBediener::abwarten() {
+#ifdef Q_OS_UNIX
+    if (m_out.json() || !::isatty(STDIN_FILENO))
+        return !m_interrupt.triggered();
+    m_out.message(QCoreApplication::translate(
+        "talvaro-cli",
+        "Weiter mit Enter, sobald das am Talvaro geschehen ist (Strg+C bricht ab)."));
+    QEventLoop warten;
+    QSocketNotifier eingabe(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&eingabe, &QSocketNotifier::activated, &warten, [&warten] {
+        char puffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, puffer, sizeof puffer);
+        // A line, or the end of the input (Ctrl-D), is the person's word to go on.
+        if (n <= 0 || std::memchr(puffer, '\n', size_t(n)))
+            warten.quit();
+    });
+    QObject::connect(&m_interrupt, &Interrupt::interrupted, &warten, &QEventLoop::quit);
+    if (!m_interrupt.triggered())
+        warten.exec();
+#endif
+    return !m_interrupt.triggered();
 }
 
 bool CliBediener::aufgegeben() const {

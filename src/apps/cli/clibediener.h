@@ -20,6 +20,9 @@ public:
     void log(const QString& zeile) override;
     void meldung(Box box, const QString& titel, const QString& text) override;
     bool aufgegeben() const override;
+    // On a terminal (without --json): Enter once the set has been started (Ctrl-C gives up).
+    // A script's run goes on at once, as after its first box.
+    bool abwarten() override;
     // Said on stderr and kept for the result; the command goes on.
     bool warnen(const QString& titel, const QString& text) override;
     const QString& warnung() const { return m_warnung; }

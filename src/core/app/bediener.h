@@ -58,4 +58,9 @@ public:
 
     // The person has asked to stop before the line was even opened (Ctrl-C in a terminal).
     virtual bool aufgegeben() const { return false; }
+
+    // After the box just shown the person starts the set's function while the run waits:
+    // the PC leads the handshake that follows, and the set must listen before it begins. The
+    // window's box waited for its OK already; false when the person gave up.
+    virtual bool abwarten() { return true; }
 };

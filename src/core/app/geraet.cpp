@@ -585,6 +585,9 @@ TransferResult Geraet::picLaden(bool nurParameter) {
     }
     if (!bestaetigt(nurParameter ? hinweis::par2pic() : hinweis::picLaden()))
         return abgelehnt();
+    // After the backup the set is started now, in the middle of the run.
+    if (sichern && m_bediener && !m_bediener->abwarten())
+        return TransferResult::canceled();
     if (!sichern) {
         log(trennlinie());
         if (!laden())
@@ -754,6 +757,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
         return s;
     if (!bestaetigt(hinweis::eeRestore(name)))
         return abgelehnt();
+    if (!m_sicherung.isEmpty() && m_bediener && !m_bediener->abwarten())
+        return TransferResult::canceled();
     TransferResult r;
     if (!leitung(&r))
         return r;

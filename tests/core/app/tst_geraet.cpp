@@ -80,6 +80,10 @@ public:
                       titel + QStringLiteral(": ") + text;
     }
     void status(const QString& text) override { zeilen << QStringLiteral("status ") + text; }
+    bool abwarten() override {
+        zeilen << QStringLiteral("wait");
+        return true;
+    }
 };
 
 } // namespace
@@ -310,6 +314,9 @@ private slots:
                               QStringLiteral("box Externen Eeprom vor dem Schreiben SICHERN"),
                               QStringLiteral("box Externen Eeprom SICHERN"),
                               QStringLiteral("box Externen Eeprom VERGLEICHEN")}));
+        // After the backup the person starts 996 while the run waits, before the handshake.
+        QCOMPARE(person.zeilen.indexOf(QStringLiteral("wait")),
+                 person.zeilen.indexOf(QStringLiteral("box Externen Eeprom SICHERN")) + 1);
         // The newest 20 of this profile are kept by the time the history gives them (taken
         // over from the files once), the one just made and the dump of the comparison among
         // them; nothing else is touched, and every removal is logged.
