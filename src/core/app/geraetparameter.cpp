@@ -290,6 +290,8 @@ TransferResult Geraet::parameterSenden(const Spalte& spalte) {
     // A cancel does not end it: a block cut short would leave the DSP with a mix of two
     // columns.
     const bool eigene = m_link->beginTransfer();
+    // Not even in a full driver queue: its frames then wait in the port's buffer.
+    const Link::Ganz ganz(*m_link);
     progress->setValue(0);
     for (qsizetype k = 0; k < block.size(); ++k) {
         m_link->dspframe(block[k].first, block[k].second);

@@ -57,7 +57,10 @@ TransferResult Geraet::eqSenden(eqcurve::Side side, const eqcurve::Curve& kurve)
             m_link->dspframe(nummer, w);
     }
     const auto [nummer, w] = eqcurve::curveCloseFrame(side);
-    m_link->dspframe(nummer, w);
+    {
+        const Link::Ganz ganz(*m_link);
+        m_link->dspframe(nummer, w);
+    }
     if (eigene)
         m_link->endTransfer();
     progress->finish();

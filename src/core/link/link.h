@@ -116,6 +116,21 @@ public:
         QPointer<Progress> m_vorher;
     };
 
+    // For as long as it lives, a cancel keeps no frame off the line: what a block must end
+    // with (its closing frame, the rest of a parameter block) goes to the port's own buffer
+    // when the driver queue is full, instead of being dropped.
+    class Ganz {
+    public:
+        explicit Ganz(Link& link) : m_link(link), m_vorher(link.m_ganz) { link.m_ganz = true; }
+        ~Ganz() { m_link.m_ganz = m_vorher; }
+        Ganz(const Ganz&) = delete;
+        Ganz& operator=(const Ganz&) = delete;
+
+    private:
+        Link& m_link;
+        bool m_vorher;
+    };
+
     // A cancel that holds for every wait for room, also where no progress is shown (a frame,
     // a parameter block): talvaro-cli's Ctrl-C. A byte whose wait it ends is not written.
     void setAufgegeben(std::function<bool()> f) { m_aufgegeben = std::move(f); }
@@ -157,8 +172,8 @@ private:
     int m_waitDepth = 0;
     quint64 m_waitCount = 0;
     quint64 m_verworfen = 0;
-    // The rest of a frame whose first byte is out: a cancel hands it to the port's buffer
-    // instead of dropping it.
+    // The rest of a frame whose first byte is out, or a block held whole (Ganz): a cancel
+    // hands it to the port's buffer instead of dropping it.
     bool m_ganz = false;
     std::function<bool()> m_aufgegeben;
     QList<std::pair<int, int>> m_queue;

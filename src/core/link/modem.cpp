@@ -1,5 +1,6 @@
 #include "modem.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QSerialPort>
 
@@ -145,8 +146,15 @@ bool Modem::lineDropped() const {
 }
 
 bool Modem::closePort() {
-    if (m_port && m_port->isOpen())
+    if (m_port && m_port->isOpen()) {
+        // What waits in the port's own buffer (the rest of a block a cancel did not cut) goes
+        // out first, for as long as the line takes it.
+        QDeadlineTimer frist(kAbflussMs);
+        while (m_port->bytesToWrite() > 0 && !frist.hasExpired() &&
+               m_port->waitForBytesWritten(int(qMax<qint64>(1, frist.remainingTime())))) {
+        }
         m_port->close();
+    }
     emit setTtyText(QStringLiteral("?"));
     return true;
 }

@@ -47,6 +47,8 @@ public:
 
     // The bytes the port keeps for the reader, as the set's own queues hold them.
     static constexpr qint64 kLesepuffer = 4096;
+    // How long a close waits for the port's own buffer to go out to a line that stalls.
+    static constexpr int kAbflussMs = 1000;
 
 signals:
     void setTtyText(const QString& text);

@@ -7,12 +7,17 @@
 #include "sim/ptypair.h"
 #include "sim/simtransceiver.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTimer>
+
 #include <QtTest>
+#include <optional>
+#include <thread>
 #include <unistd.h>
 
 #include <memory>
@@ -93,6 +98,9 @@ private slots:
         QTest::newRow("DSP loader byte") << 1 << false;
         QTest::newRow("frame") << 2 << false;
         QTest::newRow("frame, cancel without a progress") << 2 << true;
+        // A frame a block must end with goes to the port's own buffer instead, and a close
+        // hands it on for as long as the line takes it.
+        QTest::newRow("frame held whole") << 3 << true;
     }
     void cancelWhileQueueStuck() {
         QFETCH(int, sender);
@@ -115,10 +123,30 @@ private slots:
         at(&link, 100, [&] { ohneProgress ? void(aufgegeben = true) : progress.cancel(); });
         QElapsedTimer clock;
         clock.start();
-        sender == 0 ? link.sendepic(0x23) : sender == 1 ? link.sendedsp(0x24) : link.dspframe(1, 0);
+        {
+            std::optional<Link::Ganz> ganz;
+            if (sender == 3)
+                ganz.emplace(link);
+            sender == 0   ? link.sendepic(0x23)
+            : sender == 1 ? link.sendedsp(0x24)
+                          : link.dspframe(1, 0);
+        }
         QVERIFY2(clock.elapsed() < 600, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(link.verworfen(), quint64(1));
+        QCOMPARE(link.verworfen(), quint64(sender == 3 ? 0 : 1));
         QVERIFY(modem.isOpen() && !modem.lineDropped());
+        if (sender != 3)
+            return;
+        QCOMPARE(modem.port()->bytesToWrite(), qint64(4)); // 0x55 and the frame
+        // The far end reads again while the close waits.
+        QByteArray angekommen;
+        std::thread leser([&] {
+            QThread::msleep(200);
+            for (QDeadlineTimer frist(700); !frist.hasExpired(); QThread::msleep(5))
+                angekommen += pty.readAll();
+        });
+        QVERIFY(modem.closePort());
+        leser.join();
+        QVERIFY(angekommen.endsWith(hex("557E0100")));
     }
 
     void frameOnTheWire_data() {
