@@ -758,6 +758,19 @@ private slots:
         QCOMPARE(sim->framePairs(), parameterFrames(false, 0));
     }
 
+    // A second signal, of another kind than the first (a stop after Ctrl-C), ends the run at
+    // once, block or not.
+    void secondSignalEndsAtOnce() {
+        cfg = configure({{QStringLiteral("paramrs232writetime"), QStringLiteral("50")}});
+        CliProcess p({"--config", cfg, "params-send", "--mode", "ssb", "--bank", "gruen"});
+        QVERIFY(sim->waitForFrames(2, 10000));
+        p.interrupt();
+        QTest::qWait(100);
+        p.signal(SIGTERM);
+        QVERIFY(p.waitFinished(2000));
+        QCOMPARE(p.exitCode(), -1);
+    }
+
     // SIGINT while the set has not sent: exit 1, and no file at all.
     void paramsReadbackInterrupted() {
         const QString out = file("never.dpk");

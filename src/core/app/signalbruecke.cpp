@@ -24,8 +24,10 @@ std::atomic<int> g_signal{0};
 
 extern "C" void beiSignal(int sig) {
     g_signal.store(sig);
-    // The next one of this kind is the word that the program must end now.
-    std::signal(sig, SIG_DFL);
+    // The next one, of whatever kind (Ctrl-C, then a closed terminal or a stop), is the word
+    // that the program must end now.
+    for (const int s : kSignale)
+        std::signal(s, SIG_DFL);
 #ifdef Q_OS_UNIX
     const int gerettet = errno;
     const char c = char(sig);

@@ -1,6 +1,6 @@
 // SIGTERM, SIGINT and SIGHUP as an event: the handler only writes a byte into a socket pair,
 // and a QSocketNotifier hands it to the event loop, where the program's own close-down runs.
-// A second signal of the same kind ends the program at once, for one that no longer listens.
+// A second signal of any of them ends the program at once, for one that no longer listens.
 #pragma once
 
 #include <QObject>
