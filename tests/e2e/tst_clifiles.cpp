@@ -357,6 +357,20 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // Without ~/vantrel the default names are looked for there all the same, never in the
+    // folder the run began in, which may hold a file of that name.
+    void noVantrelFolder() {
+        QDir(env->configDir()).removeRecursively();
+        QTemporaryDir hier;
+        QVERIFY(QFile::copy(release() + QStringLiteral("/VESK2b1x.dpk"),
+                            hier.filePath(QStringLiteral("VESK2b1x.dpk"))));
+        const CliRun r = runCli({"image", "x.bin"}, hier.path());
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QFile::encodeName(env->configDir()) + "/VESK2b1x.dpk\" nicht"),
+                 r.err.constData());
+        QVERIFY(!QFileInfo::exists(hier.filePath(QStringLiteral("x.bin"))));
+    }
+
     void missingConfig() {
         const CliRun r = runCli({"--config", "nirgends.cfg", "image", "x.bin"});
         QCOMPARE(r.exitCode, 2);

@@ -86,11 +86,16 @@ bool CliRun::loadConfig() {
         profil = m_options.profile;
     if (!m_options.port.isEmpty())
         e.rs232 = m_options.port;
+    // The data file names of the configuration are relative to its folder, as the window
+    // takes them from its own working folder. A folder that is not there (no ~/vantrel
+    // yet) is where they are looked for all the same, never the folder the run began in.
+    const bool ordnerDa = QFileInfo(dir).isDir();
+    if (!ordnerDa)
+        Geraet::namenIn(e, dir);
     m_geraet.setEinstellungen(e, profil);
     m_result.insert(QStringLiteral("profile"), m_geraet.profil() + 1);
-    // The data file names of the configuration are relative to its folder, as the window
-    // takes them from its own working folder.
-    QDir::setCurrent(dir);
+    if (ordnerDa)
+        QDir::setCurrent(dir);
     return true;
 }
 

@@ -94,6 +94,9 @@ public:
     // Every data file of profile p that an operation may read, with its role: the profile's
     // files and the coefficient files its filter list names (geraetdateien.cpp).
     void dateienSammeln(Dateirollen& rollen, int p) const;
+    // Every relative data file name and software folder of e, taken in ordner: for a run
+    // that cannot make ordner its working folder (it is not there).
+    static void namenIn(TEinstellungen& e, const QString& ordner);
 
     // ---- download image and parameter table ---------------------------------------------
     const DownloadImage& bild() const { return downloadimage; }

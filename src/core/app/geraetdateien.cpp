@@ -57,6 +57,17 @@ QList<Geraet::Dateieinstellung> Geraet::dateieinstellungen() const {
     return liste;
 }
 
+void Geraet::namenIn(TEinstellungen& e, const QString& ordner) {
+    const auto ort = [&ordner](TEinstellungen::Profile& werte) {
+        for (QString& w : werte)
+            if (!w.isEmpty() && QDir::isRelativePath(w))
+                w = QDir(ordner).filePath(w);
+    };
+    for (const Profildatei& d : kProfildateien)
+        ort(e.*d.werte);
+    ort(e.veskpfad);
+}
+
 void Geraet::dateienSammeln(Dateirollen& rollen, int p) const {
     p = TEinstellungen::clampProfile(p);
     const size_t i = size_t(p);
