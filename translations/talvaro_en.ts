@@ -1257,6 +1257,10 @@
 <context>
     <name>talvaro-cli</name>
     <message>
+        <source>Falscher Aufruf</source>
+        <translation>Wrong call</translation>
+    </message>
+    <message>
         <source>Weiter mit Enter, sobald das am Talvaro geschehen ist (Strg+C bricht ab).</source>
         <translation>Press Enter once that is done at the Talvaro (Ctrl+C cancels).</translation>
     </message>

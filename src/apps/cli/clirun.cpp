@@ -34,8 +34,10 @@ CliRun::CliRun(const Options& options, Output& out, Interrupt& interrupt)
         if (m_trace.isOpen())
             m_trace.note(QStringLiteral("port \"%1\" cannot be opened: %2")
                              .arg(port, m_geraet.portfehler().text));
-        m_result.insert(QStringLiteral("reason"),
-                        portzugriff::schluessel(m_geraet.portfehler().grund));
+        // A line that dropped has no reason of a port that would not open.
+        if (m_geraet.portfehler().grund != portzugriff::Grund::Keiner)
+            m_result.insert(QStringLiteral("reason"),
+                            portzugriff::schluessel(m_geraet.portfehler().grund));
     });
 }
 
@@ -157,8 +159,12 @@ int CliRun::ended(const TransferResult& r) {
             m_interrupt.triggered()
                 ? QCoreApplication::translate("talvaro-cli", "Der Lauf wurde unterbrochen.")
                 : QCoreApplication::translate("talvaro-cli", "Abgebrochen.");
-        m_result.insert(QStringLiteral("text"), text);
         m_out.message(text);
+        // What the cancel left behind (an EEPROM partly overwritten) comes first.
+        if (!r.title.isEmpty())
+            m_result.insert(QStringLiteral("title"), r.title);
+        m_result.insert(QStringLiteral("text"),
+                        r.text.isEmpty() ? text : Output::plain(r.text) + QLatin1Char('\n') + text);
         return DeviceFailed;
     }
     m_result.insert(QStringLiteral("status"), QStringLiteral("failed"));

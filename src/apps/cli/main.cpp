@@ -78,10 +78,15 @@ int main(int argc, char* argv[]) {
         out.message(QStringLiteral("talvaro-cli: ") + error);
         out.message(QCoreApplication::translate("talvaro-cli",
                                                 "Aufruf: talvaro-cli --help zeigt alle Befehle"));
-        out.event(QJsonObject{{QStringLiteral("event"), QStringLiteral("result")},
-                              {QStringLiteral("status"), QStringLiteral("usage")},
-                              {QStringLiteral("exit"), CliRun::Usage},
-                              {QStringLiteral("text"), error}});
+        QJsonObject ergebnis{{QStringLiteral("event"), QStringLiteral("result")},
+                             {QStringLiteral("status"), QStringLiteral("usage")},
+                             {QStringLiteral("exit"), CliRun::Usage},
+                             {QStringLiteral("title"),
+                              QCoreApplication::translate("talvaro-cli", "Falscher Aufruf")},
+                             {QStringLiteral("text"), error}};
+        if (!options.command.isEmpty())
+            ergebnis.insert(QStringLiteral("command"), options.command);
+        out.event(ergebnis);
         return CliRun::Usage;
     }
     if (options.help) {

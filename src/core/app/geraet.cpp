@@ -445,6 +445,9 @@ TransferResult Geraet::sendeBild(bool zumPic, const QByteArray& bild, const QStr
     const bool imKasten = teilweise && r.failed() && r.text == download::unterbrochen().text;
     if (imKasten)
         r.text += QStringLiteral("<br>") + teil;
+    // A cancel has no box; its result says it for whoever reports it (the CLI's JSON).
+    if (teilweise && r.wasCanceled())
+        r.text = teil;
     melden(r, false);
     if (teilweise && !imKasten)
         log(teil);

@@ -164,7 +164,9 @@ private slots:
     // the image and the block's bytes up to the drop, or the file's.
     void eepromTeilweise_data() {
         QTest::addColumn<bool>("restore");
-        QTest::addColumn<int>("nach"); // the line drops after this many bytes of the block/file
+        // The line drops after this many bytes of the block/file; below 0, the person cancels
+        // there.
+        QTest::addColumn<int>("nach");
         QTest::addColumn<QString>("satz");
         QTest::newRow("block of Daten + Parameter zum PIC")
             << false << 100
@@ -173,6 +175,9 @@ private slots:
         QTest::newRow("restore") << true << 1000
                                  << "Der Eeprom ist jetzt teilweise ueberschrieben: %1 von "
                                     "3000 Bytes geschrieben.";
+        QTest::newRow("restore cancelled") << true << -1000
+                                           << "Der Eeprom ist jetzt teilweise ueberschrieben: "
+                                              "%1 von 3000 Bytes geschrieben.";
     }
     void eepromTeilweise() {
         QFETCH(bool, restore);
@@ -197,7 +202,14 @@ private slots:
         QVERIFY(g.datensatzLaden(false));
         // The handshake's eight answers, then one echo a byte.
         const int bild = restore ? 0 : int(g.bild().buffer.size());
-        pic.setDropAfter(8 + bild + nach);
+        const bool abbrechen = nach < 0;
+        nach = qAbs(nach);
+        if (abbrechen) {
+            person.abbruchLabel = QStringLiteral("Daten in externen Eeprom Laden");
+            person.abbruchBei = nach;
+        } else {
+            pic.setDropAfter(8 + bild + nach);
+        }
         if (restore)
             pic.function(996);
         else
@@ -206,12 +218,14 @@ private slots:
         const TransferResult r =
             restore ? g.eepromWiederherstellen(datei("r.bin", QByteArray(3000, 'r')))
                     : g.picLaden(false);
-        QVERIFY(r.failed());
+        QVERIFY(abbrechen ? r.wasCanceled() : r.failed());
         // The byte whose echo the drop took went out as well, or not, as the pty had it.
         const qint64 geschrieben = g.vorgang().bytes - bild;
         QVERIFY2(geschrieben == nach || geschrieben == nach + 1,
                  qPrintable(person.zeilen.join('\n')));
-        QVERIFY2(r.text.endsWith("<br>" + satz.arg(geschrieben)), qPrintable(r.text));
+        // A cancel has no box: the result says it alone.
+        QVERIFY2(r.text.endsWith((abbrechen ? "" : "<br>") + satz.arg(geschrieben)),
+                 qPrintable(r.text));
     }
 
     // A restore with the backup before it and the compare after it, as the options have
