@@ -737,6 +737,8 @@ TransferResult Geraet::eepromWiederherstellen(const QString& quelle) {
             return TransferResult::canceled();
         m_eepromOrdner = QFileInfo(name).absolutePath();
     }
+    // No program's clean-up takes the file away while it is restored (the oldest backup).
+    const download::Lesesperre sperre(name);
     QByteArray inhalt;
     if (const TransferResult r = download::eepromDateiLesen(name, &inhalt); !r.ok()) {
         melden(r, true);

@@ -84,7 +84,10 @@ TransferResult Geraet::eepromVergleichen(const QString& datei) {
         m_link->leeren();
     QString name = datei;
     QByteArray inhalt;
+    // No program's clean-up takes the file away while it is compared.
+    std::optional<download::Lesesperre> sperre;
     const auto lesen = [&]() {
+        sperre.emplace(name);
         TransferResult r = download::eepromDateiLesen(name, &inhalt);
         melden(r, true);
         return r;

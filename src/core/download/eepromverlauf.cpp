@@ -19,6 +19,13 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace download {
 
@@ -334,6 +341,48 @@ bool EepromVerlauf::eintragen(VerlaufEintrag eintrag, QString* fehler) {
     return schreiben(liste, fehler);
 }
 
+namespace {
+constexpr int kInBenutzung = -2;
+
+// The file held exclusively (its descriptor, to close once it is removed), kInBenutzung when
+// another holds it, -1 when it cannot be asked.
+int exklusiv(const QString& datei) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return fd;
+    const bool belegt = errno == EWOULDBLOCK;
+    ::close(fd);
+    return belegt ? kInBenutzung : -1;
+#else
+    Q_UNUSED(datei);
+    return -1;
+#endif
+}
+} // namespace
+
+Lesesperre::Lesesperre(const QString& datei) {
+#ifdef Q_OS_UNIX
+    m_fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // A clean-up holds its lock for the moment of the removal only.
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_SH) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+#else
+    Q_UNUSED(datei);
+#endif
+}
+
+Lesesperre::~Lesesperre() {
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0)
+        ::close(m_fd);
+#endif
+}
+
 EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTime& beginn,
                                                     const QStringList& bleiben, QString* fehler) {
     Aufraeumen a;
@@ -376,12 +425,18 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
             a.veraendert.append(e->datei);
             continue;
         }
+        // Read by a running restore or comparison, here or in another program: it stays.
+        const int fd = exklusiv(e->datei);
+        if (fd == kInBenutzung)
+            continue;
         if (QFile::remove(e->datei)) {
             a.entfernt.append(e->datei);
             --zuviel;
         } else {
             a.nichtEntfernt.append(e->datei);
         }
+        if (fd >= 0)
+            ::close(fd);
     }
     return a;
 }

@@ -91,4 +91,18 @@ private:
     int m_profil;
 };
 
+// While it lives, no program's clean-up removes datei: a restore or a comparison reads it,
+// perhaps the oldest of the backups (a shared lock on the file itself, which the clean-up
+// asks for exclusively before it removes a file).
+class Lesesperre {
+public:
+    explicit Lesesperre(const QString& datei);
+    ~Lesesperre();
+    Lesesperre(const Lesesperre&) = delete;
+    Lesesperre& operator=(const Lesesperre&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
 } // namespace download

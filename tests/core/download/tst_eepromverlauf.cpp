@@ -42,31 +42,33 @@ private slots:
         QTest::addColumn<bool>("fremde");
         QTest::addColumn<bool>("anderesProgramm");
         QTest::addColumn<bool>("geaendert");
-        QTest::addColumn<bool>("gelesen"); // the oldest is the file the operation restores
+        // The oldest is read by a restore: 1 this operation's (named through a link), 2 one
+        // of another program (it holds the file's read lock).
+        QTest::addColumn<int>("gelesen");
         // Of the twenty old backups, by age (0 the oldest), those that go.
         QTest::addColumn<QList<int>>("entfernt");
         // Twenty backups named for 2099 whose names rank the other way round than their age.
-        QTest::newRow("future names") << 20 << false << false << false << false << QList<int>{0};
+        QTest::newRow("future names") << 20 << false << false << false << 0 << QList<int>{0};
         // Files the history does not name stay, however old and however named.
-        QTest::newRow("foreign files") << 20 << true << false << false << false << QList<int>{0};
+        QTest::newRow("foreign files") << 20 << true << false << false << 0 << QList<int>{0};
         // What another program recorded a minute ago (its write still running) and what it
         // recorded since this operation began are kept, even when only one is to stay.
         QList<int> alle;
         for (int i = 0; i < 20; ++i)
             alle << i;
-        QTest::newRow("two programs") << 1 << false << true << false << false << alle;
+        QTest::newRow("two programs") << 1 << false << true << false << 0 << alle;
         // The oldest no longer holds what was recorded: it stays, the next one goes.
-        QTest::newRow("a changed file") << 20 << false << false << true << false << QList<int>{1};
-        // The oldest is the backup being restored (named through a link): it stays.
-        QTest::newRow("the file restored")
-            << 20 << false << false << false << true << QList<int>{1};
+        QTest::newRow("a changed file") << 20 << false << false << true << 0 << QList<int>{1};
+        QTest::newRow("the file restored") << 20 << false << false << false << 1 << QList<int>{1};
+        QTest::newRow("the file another program restores")
+            << 20 << false << false << false << 2 << QList<int>{1};
     }
     void aufraeumen() {
         QFETCH(int, behalten);
         QFETCH(bool, fremde);
         QFETCH(bool, anderesProgramm);
         QFETCH(bool, geaendert);
-        QFETCH(bool, gelesen);
+        QFETCH(int, gelesen);
         QFETCH(QList<int>, entfernt);
         QTemporaryDir tmp;
         const QDir ordner(tmp.path());
@@ -119,10 +121,13 @@ private slots:
 
         QString fehler;
         const QString quelle = ordner.filePath(QStringLiteral("zurueck.bin"));
-        if (gelesen)
+        if (gelesen == 1)
             QVERIFY(QFile::link(alt.first(), quelle));
-        const EepromVerlauf::Aufraeumen a =
-            verlauf.aufraeumen(behalten, beginn, {eigene, gelesen ? quelle : QString()}, &fehler);
+        std::optional<download::Lesesperre> anderer;
+        if (gelesen == 2)
+            anderer.emplace(alt.first());
+        const EepromVerlauf::Aufraeumen a = verlauf.aufraeumen(
+            behalten, beginn, {eigene, gelesen == 1 ? quelle : QString()}, &fehler);
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QStringList erwartet;
         for (int i : std::as_const(entfernt))
