@@ -53,8 +53,19 @@ void SmKalibrierung::intro() {
 }
 
 void SmKalibrierung::weiter() {
-    if (m_schritt == 0 && !startFrei())
-        return;
+    if (m_schritt == 0) {
+        if (!startFrei())
+            return;
+        // Values of another profile's scal.dat are not this one's: nothing is sent live and
+        // SAVE writes none of them until this profile's file was read.
+        if (m_wertProfil != m_profil) {
+            m_scalgeladen = false;
+            m_datei = {};
+            m_boxen = m_gesendet = SmeterWerte{};
+            m_wertProfil = m_profil;
+            emit werteGelesen();
+        }
+    }
     const QString ok =
         QCoreApplication::translate("vantrel", "<br>Ist alles getan? \"WEITER\" druecken!");
     const QString schritt3 = QCoreApplication::translate(
