@@ -63,6 +63,8 @@ bool ScriptedDialogs::information(QWidget*, const QString& title, const QString&
 UserDialogs::Antwort ScriptedDialogs::frage(QWidget*, const QString& title, const QString& text,
                                             bool abbrechbar) {
     shown.append({QStringLiteral("question"), title, text, abbrechbar});
+    if (duringQuestion)
+        duringQuestion();
     return questionAnswers.isEmpty() ? Antwort::Nein : questionAnswers.takeFirst();
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct ShownBox {
     QString
@@ -27,6 +28,8 @@ public:
     QStringList fileAnswers;
     // Answers for Ja/Nein/Abbrechen questions, in order; when empty, Nein.
     QList<Antwort> questionAnswers;
+    // Runs while a question is open (as inside a real box's event loop).
+    std::function<void()> duringQuestion;
     // Cancel the next progress dialogs when their value reaches this (-1: never), in order.
     QList<int> cancelAt;
 

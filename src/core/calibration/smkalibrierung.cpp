@@ -58,13 +58,13 @@ void SmKalibrierung::weiter() {
             return;
         // Values of another profile's scal.dat are not this one's: nothing is sent live and
         // SAVE writes none of them until this profile's file was read.
-        if (m_wertProfil != m_profil) {
+        if (m_wertProfil >= 0 && m_wertProfil != m_profil) {
             m_scalgeladen = false;
             m_datei = {};
             m_boxen = m_gesendet = SmeterWerte{};
-            m_wertProfil = m_profil;
             emit werteGelesen();
         }
+        m_wertProfil = m_profil;
     }
     const QString ok =
         QCoreApplication::translate("vantrel", "<br>Ist alles getan? \"WEITER\" druecken!");

@@ -59,7 +59,7 @@ private:
     std::array<std::optional<int>, SmeterWerte::zeilen> m_datei{};
     QStringList m_scalzeilen;
     bool m_scalgeladen = false;
-    // The profile whose scal.dat the values came from (-1: none yet).
+    // The profile of the last run, whose scal.dat the values came from (-1: none yet).
     int m_wertProfil = -1;
     bool m_gruppeFrei = false;
     bool m_parameterzeilen = false;

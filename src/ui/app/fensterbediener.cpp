@@ -8,11 +8,19 @@
 #include <QStatusBar>
 
 bool FensterBediener::bestaetigen(const QString& titel, const QString& text, bool mitAbbrechen) {
+    if (m_fenster.ohneFragen())
+        return false;
     return UserDialogs::current().information(&m_fenster, titel, text, mitAbbrechen);
+}
+
+bool FensterBediener::aufgegeben() const {
+    return m_fenster.endet();
 }
 
 QString FensterBediener::dateiWaehlen(Wahl wahl, const QString& titel, const QString& start,
                                       const QString& filter) {
+    if (m_fenster.ohneFragen())
+        return {};
     return wahl == Wahl::Oeffnen
                ? UserDialogs::current().openFileName(&m_fenster, titel, start, filter)
                : UserDialogs::current().saveFileName(&m_fenster, titel, start, filter);
@@ -35,6 +43,9 @@ void FensterBediener::log(const QString& zeile) {
 }
 
 void FensterBediener::meldung(Box box, const QString& titel, const QString& text) {
+    // The session logs its failures itself; a signal's close shows no box.
+    if (m_fenster.ohneFragen())
+        return;
     if (box == Box::Kritisch)
         UserDialogs::current().critical(&m_fenster, titel, text);
     else if (box == Box::Warnung)
@@ -45,6 +56,8 @@ void FensterBediener::meldung(Box box, const QString& titel, const QString& text
 
 Bediener::Antwort FensterBediener::frage(const QString& titel, const QString& text,
                                          bool abbrechbar) {
+    if (m_fenster.ohneFragen())
+        return Antwort::Nein;
     switch (UserDialogs::current().frage(&m_fenster, titel, text, abbrechbar)) {
     case UserDialogs::Antwort::Ja:
         return Antwort::Ja;

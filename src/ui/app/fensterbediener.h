@@ -19,6 +19,9 @@ public:
     void meldung(Box box, const QString& titel, const QString& text) override;
     Antwort frage(const QString& titel, const QString& text, bool abbrechbar) override;
     void status(const QString& text) override;
+    // While the window closes: a signal's close answers every question with no and shows
+    // failures in the log only; any close ends a wait for room in a full driver queue.
+    bool aufgegeben() const override;
 
 private:
     vantrel& m_fenster;

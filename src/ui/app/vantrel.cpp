@@ -471,6 +471,7 @@ void vantrel::closeEvent(QCloseEvent* event) {
     // The port closes only on a quiet line: a block runs to its (108, 0), a transfer is
     // asked to cancel and ends; then the close is tried again.
     if (!m_geraet->ruhig()) {
+        m_endet = true;
         m_geraet->abbrechen();
         m_schliessen->start();
         return;
@@ -478,11 +479,18 @@ void vantrel::closeEvent(QCloseEvent* event) {
     m_schliesst = true;
     if (!m_ohneFragen && !m_geraet->aenderungenSichern()) {
         m_schliesst = false;
+        // A signal that came while the question was open answered it with its cancel: the
+        // close goes on without questions.
+        if (m_ohneFragen)
+            m_schliessen->start();
+        else
+            m_endet = false;
         return;
     }
     // Sending what was pending let other events run: whatever started meanwhile ends first.
     if (!m_geraet->ruhig()) {
         m_schliesst = false;
+        m_endet = true;
         m_geraet->abbrechen();
         m_schliessen->start();
         return;

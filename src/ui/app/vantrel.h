@@ -68,6 +68,11 @@ public:
     bool writeSettings();
     // The configuration file the window reads and writes.
     QString konfigurationsdatei() const;
+
+    // The window is closing: a signal's close asks nothing, and no wait for room in a full
+    // driver queue holds the close up (what a block must end with goes to the port's buffer).
+    bool ohneFragen() const { return m_ohneFragen; }
+    bool endet() const { return m_ohneFragen || m_endet; }
     // Why the configuration could not be read at start; empty when it was read or is missing.
     const QString& konfigurationsfehler() const { return m_konfigFehler; }
     void setactiontexts();
@@ -127,6 +132,8 @@ private:
     bool m_ohneFragen = false;
     // The close-down runs (its frames pump events).
     bool m_schliesst = false;
+    // A close waits for the line to be quiet; false again when the person keeps the window.
+    bool m_endet = false;
     // A configuration that could not be read: the reason, the settings the window started
     // on, and where the person chose to keep changed settings (empty: not asked yet).
     QString m_konfigFehler;

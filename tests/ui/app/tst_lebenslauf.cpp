@@ -79,7 +79,8 @@ private slots:
     void gate_data() {
         QTest::addColumn<QString>("was");
         QTest::addColumn<QString>("wie");
-        QTest::addColumn<QString>("antworten"); // j Ja, n Nein, in order
+        // j Ja, n Nein, in order; s: a signal comes while the question is open.
+        QTest::addColumn<QString>("antworten");
         // Frames that reach the set in this order (tokens, or n:v, n:* any value); "!" last:
         // nothing after them.
         QTest::addColumn<QString>("folge");
@@ -91,6 +92,8 @@ private slots:
                              << QString(datei) << QString(offen);
         };
         zeile("edit, close", "edit", "close", "n", "E 52:1 !", "", "");
+        // SIGTERM while the close asks: its box counts as cancelled, and the close goes on.
+        zeile("edit, close, a signal in its question", "edit", "close", "s", "E 52:1 !", "", "");
         zeile("edit, profile, saved", "edit", "profile", "j", "E", "gespeichert.dpk", "");
         zeile("edit, X load keeps the user flag", "edit", "load", "", "E", "", "Parameter");
         zeile("edit, line drop", "edit", "drop", "", "!", "", "Parameter");
@@ -128,8 +131,14 @@ private slots:
         for (const QString& d : dateien)
             vorher[d] = stand(d);
         for (const QChar a : antworten)
-            k->dialoge.questionAnswers
-                << (a == 'j' ? UserDialogs::Antwort::Ja : UserDialogs::Antwort::Nein);
+            k->dialoge.questionAnswers << (a == 'j'   ? UserDialogs::Antwort::Ja
+                                           : a == 'n' ? UserDialogs::Antwort::Nein
+                                                      : UserDialogs::Antwort::Abbrechen);
+        if (antworten == "s")
+            k->dialoge.duringQuestion = [this] {
+                w().signalbeenden();
+                QTest::qWait(20);
+            };
         k->dialoge.fileAnswers << datei("gespeichert.dpk");
 
         const auto tun = [this, wie] {
