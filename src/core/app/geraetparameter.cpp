@@ -325,6 +325,9 @@ bool Geraet::userParameterLaden() {
 
 bool Geraet::kalParameterLaden(bool smeter) {
     aenderungenUebernehmen();
+    // Edits made since START would be overwritten by this load: asked about again.
+    if ((m_paramgeaendert || xparamgeaendert) && !aenderungenSichern())
+        return false;
     smkalaktiv = smeter;
     ladequelle = 0;
     // A load of its own: a missing S-meter file just reported is not the parameter file's

@@ -168,6 +168,22 @@ private slots:
         QCOMPARE(k->werte(57).last(), code == 3 ? 6 : 8);
     }
 
+    // An edit made after START is asked about before the wizard's load replaces the table:
+    // Abbrechen keeps the edit unsaved and the wizard at its step.
+    void editNachStart() {
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "parameterseite"));
+        QVERIFY(KalFenster::klick(teil<QPushButton>(w(), "bparamladen")));
+        teil<QTabWidget>(w(), "tabs")->setCurrentWidget(teil<QWidget>(w(), "zfseite"));
+        QVERIFY(schritt());
+        QDoubleSpinBox* box = paramwert(w(), 35);
+        box->setValue(box->value() - box->singleStep());
+        k->dialoge.questionAnswers << UserDialogs::Antwort::Abbrechen;
+        QVERIFY(schritt());
+        QCOMPARE(k->dialoge.boxes(QStringLiteral("question")).size(), 1);
+        QCOMPARE(k->zf().schritt(), 1);
+        QCOMPARE(w().geraet()->ungespeichert(), QStringList{QStringLiteral("Parameter")});
+    }
+
     void abbruchInDerWartezeit() {
         QVERIFY(geladen());
         k->vergessen();
