@@ -1609,6 +1609,10 @@ talvaro-cli --config ~/vantrel/vantrel-sim.cfg --port PORT COMMAND ...
 <context>
     <name>vantrel</name>
     <message>
+        <source>%1 laeuft noch.&lt;br&gt;Die Einstellungen lassen sich nach ihrem Ende aendern.</source>
+        <translation>%1 is still running.&lt;br&gt;The settings can be changed once it has ended.</translation>
+    </message>
+    <message>
         <source>Eeprom-Sicherung: nichts empfangen - keine Datei geschrieben</source>
         <translation>EEPROM backup: nothing received - no file written</translation>
     </message>

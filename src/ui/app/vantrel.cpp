@@ -416,9 +416,11 @@ void vantrel::setprofile(int n) {
     // A calibration under way keeps its profile unless the person ends it; what is unsaved
     // is asked about.
     // A block or a transfer keeps the table and the files it works on.
+    // The unsaved work is asked about before a calibration is ended for the switch: the
+    // S-meter tuning can still be saved then, and Abbrechen keeps the calibration running.
     if (n != m_geraet->profil() &&
-        (!m_geraet->ruhigSonstMelden(tr("Profil wechseln")) || !m_geraet->profilwechselFrei() ||
-         !m_geraet->aenderungenSichern()))
+        (!m_geraet->ruhigSonstMelden(tr("Profil wechseln")) || !m_geraet->aenderungenSichern() ||
+         !m_geraet->profilwechselFrei()))
         n = m_geraet->profil();
     vesk1Act->setChecked(n == 0);
     vesk2Act->setChecked(n == 1);

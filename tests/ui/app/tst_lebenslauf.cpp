@@ -109,6 +109,11 @@ private slots:
               "kal/scal.dat", "");
         zeile("smeter, profile refused", "smeter", "profile", "n", "67:111 !", "",
               "S-Meter-Kalibrierung");
+        // The tuning is asked about (and saved) before the wizard is ended for the switch.
+        zeile("smeter, profile, saved first", "smeter", "profile", "j", "67:111 64:0",
+              "kal/scal.dat", "");
+        zeile("smeter, options refused", "smeter", "options", "", "67:111 !", "",
+              "S-Meter-Kalibrierung");
         zeile("sweep, close", "sweep", "close", "", "52:1 !", "", "");
         zeile("sweep, profile ends it", "sweep", "profile", "j", "52:1 !", "", "");
         zeile("sweep, silence", "sweep", "silence", "", "52:1 !", "", "");
