@@ -417,8 +417,10 @@ EepromVerlauf::Aufraeumen EepromVerlauf::aufraeumen(int behalten, const QDateTim
     for (const VerlaufEintrag* e : std::as_const(eigeneDateien)) {
         if (zuviel <= 0)
             break;
+        // A file taken over from an older version is no running operation's, whatever its
+        // time (one from a clock set forward is taken over as made now).
         const bool geschuetzt = laufend.contains(QFileInfo(e->datei).canonicalFilePath()) ||
-                                e->zeit >= beginn || (!e->uebernommen && e->zeit > frist);
+                                (!e->uebernommen && (e->zeit >= beginn || e->zeit > frist));
         if (geschuetzt)
             continue;
         if (!e->unveraendert()) {

@@ -160,6 +160,21 @@ private slots:
         }
     }
 
+    // Backups of an older version whose file times lie ahead (copied from a PC whose clock
+    // ran ahead) are taken over as made now, and still go first: twenty stay after one run.
+    void zukunftUebernommen() {
+        QTemporaryDir tmp;
+        const QDateTime jetzt = QDateTime::currentDateTimeUtc();
+        for (int i = 0; i < 3; ++i)
+            schreiben(tmp.filePath(QStringLiteral("eeprom-HW1-20990101-00000%1.bin").arg(i)),
+                      dump(i), jetzt.addYears(70));
+        EepromVerlauf verlauf(tmp.path(), 0);
+        const QString eigene = tmp.filePath(QStringLiteral("eeprom-HW1-20261208-120000.bin"));
+        QVERIFY(verlauf.eintragen(eintrag(eigene, dump(9), jetzt)));
+        QCOMPARE(verlauf.aufraeumen(3, jetzt.addSecs(-60), {eigene}).entfernt.size(), 1);
+        QVERIFY(QFileInfo::exists(eigene));
+    }
+
     // An index that is not one is neither overwritten nor taken as empty: nothing is
     // attributed, so nothing goes.
     void kaputterIndex() {
